@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/AtomicFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+bool WriteAll(int fd, std::string_view data) {
+  while (!data.empty()) {
+    ssize_t n = ::write(fd, data.data(), data.size());
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    data.remove_prefix(static_cast<size_t>(n));
+  }
+  return true;
+}
+
+mode_t CurrentUmask() {
+  mode_t mask = ::umask(0);
+  ::umask(mask);
+  return mask;
+}
+
+}  // namespace
+
+bool WriteFileAtomically(const std::string& fileName, std::string_view contents) {
+  std::string target = fileName;
+  struct stat st {};
+  if (::lstat(fileName.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+    char resolved[PATH_MAX];
+    if (::realpath(fileName.c_str(), resolved) != nullptr) target = resolved;
+  }
+  bool exists = ::stat(target.c_str(), &st) == 0;
+  if (exists && S_ISDIR(st.st_mode)) return false;
+
+  std::vector<char> tmpl(target.begin(), target.end());
+  const char suffix[] = ".tmpXXXXXX";
+  tmpl.insert(tmpl.end(), suffix, suffix + sizeof(suffix));  // includes the NUL
+  int fd = ::mkstemp(tmpl.data());
+  if (fd < 0) return false;
+  std::string tmpName(tmpl.data());
+
+  mode_t mode = exists ? (st.st_mode & 07777) : (0666 & ~CurrentUmask());
+  bool ok = WriteAll(fd, contents) && ::fchmod(fd, mode) == 0;
+  if (::close(fd) != 0) ok = false;
+  if (ok && ::rename(tmpName.c_str(), target.c_str()) != 0) ok = false;
+  if (!ok) ::unlink(tmpName.c_str());
+  return ok;
+}
+
+bool ReadWholeFile(const std::string& fileName, std::string& contents) {
+  contents.clear();
+  int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+    ::close(fd);
+    return false;
+  }
+  if (st.st_size > 0) contents.reserve(static_cast<size_t>(st.st_size));
+  char buf[65536];
+  for (;;) {
+    ssize_t n = ::read(fd, buf, sizeof buf);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      ::close(fd);
+      contents.clear();
+      return false;
+    }
+    if (n == 0) break;
+    contents.append(buf, static_cast<size_t>(n));
+  }
+  ::close(fd);
+  return true;
+}

@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Replaces the file's contents all at once: the text goes to a temporary file
+// in the same folder, which is then renamed over the old file. On any failure
+// (missing or read-only folder, full disk) the temporary file is removed, the
+// old file stays exactly as it was, and false is returned. A symbolic link is
+// written through, so the link itself survives. A new file gets the usual
+// permissions (0666 less the umask), an existing file keeps its own.
+bool WriteFileAtomically(const std::string& fileName, std::string_view contents);
+
+// Reads a whole file; false when it cannot be opened or read.
+bool ReadWholeFile(const std::string& fileName, std::string& contents);

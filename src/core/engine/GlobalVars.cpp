@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/GlobalVars.h"
+
+TGlobalVars GlobalVars;
+
+int ProfileDirIndex(int outputFormat) {
+  // The folder of each target, in OutputFormat order.
+  static constexpr std::array<std::string_view, kOutputFormatCount> dirOfFormat = {
+      "avi", "mp4", "3gp", "mpg", "mov", "wmv", "rm",  "swf",
+      "vob", "asf", "aac", "ac3", "mp2", "mp3", "amr", "wav"};
+  if (outputFormat < 0 || outputFormat >= kOutputFormatCount) return -1;
+  std::string_view dir = dirOfFormat[static_cast<size_t>(outputFormat)];
+  for (size_t i = 0; i < ProfileDirNames.size(); ++i)
+    if (ProfileDirNames[i] == dir) return static_cast<int>(i);
+  return -1;
+}
+
+int OutputFormatFromName(std::string_view name) {
+  for (size_t i = 0; i < OutputFormatNames.size(); ++i) {
+    std::string_view n = OutputFormatNames[i];
+    if (n.size() != name.size()) continue;
+    bool same = true;
+    for (size_t j = 0; j < n.size() && same; ++j) {
+      char c = name[j];
+      if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+      same = c == n[j];
+    }
+    if (same) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+void ResetGlobalVars() { GlobalVars = TGlobalVars{}; }

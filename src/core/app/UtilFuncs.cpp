@@ -1,0 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/UtilFuncs.h"
+
+#include "lang/ResStr.h"
+
+std::string NonEmptyOr(const std::string& text) { return text.empty() ? ResStr(MSG_EMPTY_STR) : text; }

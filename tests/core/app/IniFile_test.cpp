@@ -1,0 +1,165 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/IniFile.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <filesystem>
+
+#include "app/Error.h"
+#include "support/RunProgram.h"
+
+namespace {
+
+TIniFile IniWith(const TTempDir& dir, const std::string& text) {
+  std::string file = dir / "t.ini";
+  WriteFileText(file, text);
+  return TIniFile(file);
+}
+
+}  // namespace
+
+TEST(IniFile, ReadsWithPrivateProfileConventions) {
+  TTempDir dir;
+  TIniFile ini = IniWith(dir,
+                         "\xEF\xBB\xBF; leading comment\r\n"
+                         "[General]\r\n"
+                         "  Name  =  two  words  \r\n"
+                         "Url=a=b=c\r\n"
+                         "Number=-42\r\n"
+                         "Plus=+7\r\n"
+                         "Bad=12abc\r\n"
+                         "Huge=99999999999\r\n"
+                         "Flag=2\r\n"
+                         "Empty=\r\n"
+                         "Name=second one is ignored\r\n"
+                         "; Hidden=1\r\n"
+                         "[ Other ]\r\n"
+                         "k=v\r\n");
+  EXPECT_EQ(ini.ReadString("general", "NAME", "d"), "two  words");
+  EXPECT_EQ(ini.ReadString("General", "Url", "d"), "a=b=c");
+  EXPECT_EQ(ini.ReadString("General", "Missing", "d"), "d");
+  EXPECT_EQ(ini.ReadString("General", "Empty", "d"), "");
+  EXPECT_EQ(ini.ReadString("General", "Hidden", "d"), "d");
+  EXPECT_EQ(ini.ReadString("OTHER", "K", "d"), "v");
+  EXPECT_EQ(ini.ReadInteger("General", "Number", 5), -42);
+  EXPECT_EQ(ini.ReadInteger("General", "Plus", 5), 7);
+  EXPECT_EQ(ini.ReadInteger("General", "Bad", 5), 5);
+  EXPECT_EQ(ini.ReadInteger("General", "Huge", 5), 5);
+  EXPECT_EQ(ini.ReadInteger("General", "Empty", 5), 5);
+  EXPECT_EQ(ini.ReadInteger("General", "Name", 5), 5);
+  EXPECT_TRUE(ini.ReadBool("General", "Flag", false));
+  EXPECT_TRUE(ini.ReadBool("General", "Missing", true));
+  EXPECT_EQ(ini.ReadSections(), (std::vector<std::string>{"General", "Other"}));
+  EXPECT_EQ(ini.ReadSectionKeys("general"),
+            (std::vector<std::string>{"Name", "Url", "Number", "Plus", "Bad", "Huge", "Flag",
+                                      "Empty"}));
+  EXPECT_TRUE(ini.ReadSectionKeys("nowhere").empty());
+}
+
+TEST(IniFile, WritesInPlaceAndKeepsEverythingElse) {
+  TTempDir dir;
+  std::string file = dir / "t.ini";
+  WriteFileText(file,
+                "; top comment\n"
+                "[A]\n"
+                "x=1\n"
+                "; note about y\n"
+                "y = 2\n"
+                "\n"
+                "[B]\n"
+                "z=3\n");
+  TIniFile ini(file);
+  ini.WriteString("a", "Y", "20");
+  ini.WriteInteger("A", "new", -5);
+  ini.WriteBool("C", "flag", true);
+  ini.UpdateFile();
+  EXPECT_EQ(ReadFileText(file),
+            "; top comment\n"
+            "[A]\n"
+            "x=1\n"
+            "; note about y\n"
+            "Y=20\n"
+            "new=-5\n"
+            "\n"
+            "[B]\n"
+            "z=3\n"
+            "[C]\n"
+            "flag=1\n");
+}
+
+TEST(IniFile, KeepsCrLfLineEndsAndCreatesNewFiles) {
+  TTempDir dir;
+  std::string file = dir / "crlf.ini";
+  WriteFileText(file, "[S]\r\na=1\r\n");
+  TIniFile ini(file);
+  ini.WriteString("S", "b", "line\nbreak");  // a value can never split a line
+  ini.UpdateFile();
+  EXPECT_EQ(ReadFileText(file), "[S]\r\na=1\r\nb=line break\r\n");
+
+  std::string fresh = dir / "new.ini";
+  TIniFile created(fresh);
+  created.WriteString("General", "k", "v");
+  created.UpdateFile();
+  EXPECT_EQ(ReadFileText(fresh), "[General]\nk=v\n");
+}
+
+// A failed save must leave the old file exactly as it was and no temporary
+// file behind: a missing folder, a full disk (a file size limit stands in for
+// it, which also binds root), and a read-only folder where permissions apply.
+TEST(IniFile, FailedWriteRaisesAndKeepsOldFile) {
+  TTempDir dir;
+  {
+    TIniFile ini(dir / "missing/t.ini");
+    ini.WriteString("S", "k", "v");
+    try {
+      ini.UpdateFile();
+      FAIL() << "no error";
+    } catch (const EKinovertError& e) {
+      EXPECT_EQ(std::string(e.what()), "Unable to write to " + (dir / "missing/t.ini"));
+    }
+  }
+
+  std::string file = dir / "full.ini";
+  const std::string old = "[S]\nk=old\n";
+  WriteFileText(file, old);
+  TIniFile ini(file);
+  ini.WriteString("S", "k", std::string(4096, 'x'));
+  struct rlimit saved {};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+  struct rlimit small = saved;
+  small.rlim_cur = 1024;
+  auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  EXPECT_THROW(ini.UpdateFile(), EKinovertError);
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, oldHandler);
+  EXPECT_EQ(ReadFileText(file), old);
+  size_t entries = 0;
+  for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(dir.Path())) ++entries;
+  EXPECT_EQ(entries, 1u);
+
+  if (geteuid() != 0) {
+    std::filesystem::permissions(dir.Path(), std::filesystem::perms::owner_read |
+                                                 std::filesystem::perms::owner_exec);
+    EXPECT_THROW(ini.UpdateFile(), EKinovertError);
+    EXPECT_EQ(ReadFileText(file), old);
+  }
+}
+
+TEST(IniFile, KeepsPermissionsAndWritesThroughLinks) {
+  TTempDir dir;
+  std::string real = dir / "real.ini";
+  std::string link = dir / "link.ini";
+  WriteFileText(real, "[S]\nk=1\n");
+  std::filesystem::permissions(real, std::filesystem::perms(0640));
+  std::filesystem::create_symlink(real, link);
+  TIniFile ini(link);
+  ini.WriteString("S", "k", "2");
+  ini.UpdateFile();
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  EXPECT_EQ(ReadFileText(real), "[S]\nk=2\n");
+  EXPECT_EQ(std::filesystem::status(real).permissions(), std::filesystem::perms(0640));
+}

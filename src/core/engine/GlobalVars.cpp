@@ -15,6 +15,16 @@ int ProfileDirIndex(int outputFormat) {
   return -1;
 }
 
+std::string_view FormatFolderName(int outputFormat) {
+  int i = ProfileDirIndex(outputFormat);
+  return i < 0 ? std::string_view{} : ProfileDirNames[static_cast<size_t>(i)];
+}
+
+std::string ProfileExtension(int outputFormat) {
+  std::string_view dir = FormatFolderName(outputFormat);
+  return dir.empty() ? std::string{} : std::string(dir.substr(0, 2)) + "o";
+}
+
 int OutputFormatFromName(std::string_view name) {
   for (size_t i = 0; i < OutputFormatNames.size(); ++i) {
     std::string_view n = OutputFormatNames[i];

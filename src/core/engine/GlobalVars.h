@@ -28,6 +28,13 @@ constexpr std::array<std::string_view, kOutputFormatCount> ProfileDirNames = {
 // Index into ProfileDirs/ProfileDirNames of a target format; -1 above 15.
 int ProfileDirIndex(int outputFormat);
 
+// Profile folder name of a target ("avi", "mpg", …); "" above 15.
+std::string_view FormatFolderName(int outputFormat);
+
+// Extension of a target's profile files: the first two letters of its folder
+// and "o" ("avo", "mpo", "3go", …); "" above 15.
+std::string ProfileExtension(int outputFormat);
+
 // Target format of a name such as "mp4" or "Mp3" (any letter case); -1 if unknown.
 int OutputFormatFromName(std::string_view name);
 

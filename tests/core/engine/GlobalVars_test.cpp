@@ -34,3 +34,11 @@ TEST(GlobalVars, FormatAndFolderTables) {
   EXPECT_EQ(OutputFormatFromName("mpg"), -1);
   EXPECT_EQ(OutputFormatFromName(""), -1);
 }
+
+TEST(GlobalVars, ProfileExtensions) {
+  const char* expected[] = {"avo", "mpo", "3go", "mpo", "moo", "wmo", "rmo", "swo",
+                            "voo", "aso", "aao", "aco", "mpo", "mpo", "amo", "wao"};
+  for (int f = 0; f < kOutputFormatCount; ++f) EXPECT_EQ(ProfileExtension(f), expected[f]) << f;
+  EXPECT_EQ(ProfileExtension(16), "");
+  EXPECT_EQ(FormatFolderName(ofMPEG), "mpg");
+}

@@ -1,0 +1,283 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Writes the profile trees that ship in data/: for each language tree and each
+// target, a few named profiles, each made by the program's own Default and
+// Save routines plus the handful of values chosen below. Regenerate with
+//   build/tools/kinovert-profilegen data
+// (a test checks that data/ matches what this program writes).
+#include <sys/stat.h>
+
+#include <array>
+#include <cerrno>
+
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/Error.h"
+#include "engine/GlobalVars.h"
+#include "profiles/ProfileSettings.h"
+
+namespace {
+
+// Trees in the order en, fr, de, it, generic (which speaks English).
+constexpr int kLanguages = 5;
+const char* const Trees[kLanguages] = {"profile_en", "profile_fr", "profile_de", "profile_it",
+                                       "profile"};
+
+using TWords = std::array<const char*, kLanguages>;
+
+struct TProfileSpec {
+  TWords Name;
+  TWords Kind;       // the first words of the description
+  const char* Tech;  // what it encodes, the same in every language
+  std::function<void()> Tweak;
+};
+
+const TWords Standard = {"Standard", "Standard", "Standard", "Standard", "Standard"};
+const TWords StandardKind = {"Standard quality", "Qualité standard", "Standardqualität",
+                             "Qualità standard", "Standard quality"};
+const TWords High = {"High quality", "Haute qualité", "Hohe Qualität", "Alta qualità",
+                     "High quality"};
+
+std::vector<TProfileSpec> SpecsFor(int format) {
+  switch (format) {
+    case ofAVI:
+      return {{Standard, StandardKind, "MPEG-4 video 1080 kbit/s, MP3 128 kbit/s 44.1 kHz stereo",
+               [] {
+                 AVISettings.AudioBitRatePresetMp3 = 128;
+                 AVISettings.AudioSampleRateMp3 = 2;
+               }},
+              {High, High, "XviD video 2496 kbit/s, MP3 192 kbit/s 44.1 kHz stereo", [] {
+                 AVISettings.VideoCodec = 1;
+                 AVISettings.VideoBitRatePresetXviD = 2496;
+                 AVISettings.VideoBitRateSpecifyXviD = 2496;
+                 AVISettings.AudioBitRatePresetMp3 = 192;
+                 AVISettings.AudioSampleRateMp3 = 2;
+               }}};
+    case ofMP4:
+      return {{Standard, StandardKind, "H.264 320x240 1200 kbit/s, AAC 96 kbit/s 44.1 kHz stereo",
+               [] {
+                 MP4Settings.AudioBitRatePresetAACMp4 = 96;
+                 MP4Settings.AudioSampleRateAACMp4 = 6;
+               }},
+              {High, High, "H.264 640x480 2496 kbit/s, AAC 128 kbit/s 44.1 kHz stereo", [] {
+                 MP4Settings.VideoWidthH264 = 640;
+                 MP4Settings.VideoHeightH264 = 480;
+                 MP4Settings.VideoBitRatePresetH264 = 2496;
+                 MP4Settings.VideoBitRateSpecifyH264 = 2496;
+                 MP4Settings.AudioBitRatePresetAACMp4 = 128;
+                 MP4Settings.AudioSampleRateAACMp4 = 6;
+               }}};
+    case of3GP:
+      return {{Standard, StandardKind, "H.263 176x144 144 kbit/s, AMR-NB 12.2 kbit/s", [] {}},
+              {High, High, "MPEG-4 320x240 512 kbit/s, AAC 96 kbit/s 44.1 kHz stereo", [] {
+                 TGPSettings.TgpFormat = 1;
+                 TGPSettings.VideoWidthDivX = 320;
+                 TGPSettings.VideoHeightDivX = 240;
+                 TGPSettings.VideoBitRatePresetDivX = 512;
+                 TGPSettings.VideoBitRateSpecifyDivX = 512;
+                 TGPSettings.AudioBitRatePresetAACMp4 = 96;
+                 TGPSettings.AudioSampleRateAACMp4 = 6;
+               }}};
+    case ofMPEG:
+      return {{Standard, StandardKind, "MPEG-1 1152 kbit/s, MP2 160 kbit/s 44.1 kHz stereo",
+               [] { MPEGSettings.VideoCodec = 0; }},
+              {High, High, "MPEG-2 4600 kbit/s, AC-3 256 kbit/s 48 kHz stereo", [] {
+                 MPEGSettings.VideoBitRatePresetMpeg2 = 4600;
+                 MPEGSettings.VideoBitRateSpecifyMpeg2 = 4600;
+               }},
+              {{"DVD (PAL)", "DVD (PAL)", "DVD (PAL)", "DVD (PAL)", "DVD (PAL)"},
+               {"DVD video", "DVD vidéo", "DVD-Video", "DVD video", "DVD video"},
+               "PAL DVD, MPEG-2 6000 kbit/s, 4:3", [] {
+                 MPEGSettings.UsePresetFormats = true;
+                 MPEGSettings.PresetType = 2;
+                 MPEGSettings.TargetFormat = 2;
+                 MPEGSettings.DVDVideoKeepAspect = false;
+               }}};
+    case ofMOV:
+      return {{Standard, StandardKind, "H.264 1200 kbit/s, AAC 96 kbit/s 44.1 kHz stereo", [] {
+                 MovSettings.AudioBitRatePresetAACMp4 = 96;
+                 MovSettings.AudioSampleRateAACMp4 = 6;
+               }},
+              {High, High, "H.264 2496 kbit/s, AAC 128 kbit/s 48 kHz stereo", [] {
+                 MovSettings.VideoBitRatePresetH264 = 2496;
+                 MovSettings.VideoBitRateSpecifyH264 = 2496;
+                 MovSettings.AudioBitRatePresetAACMp4 = 128;
+                 MovSettings.AudioSampleRateAACMp4 = 7;
+               }}};
+    case ofWMV:
+      return {{Standard, StandardKind, "WMV8 768 kbit/s, MP3 44.1 kHz stereo",
+               [] { WmvSettings.AudioSampleRateMp3 = 2; }},
+              {High, High, "WMV8 1500 kbit/s, MP3 128 kbit/s 44.1 kHz stereo", [] {
+                 WmvSettings.VideoBitRatePresetWmv8 = 1500;
+                 WmvSettings.VideoBitRateSpecifyWmv8 = 1500;
+                 WmvSettings.AudioBitRateUseAutoSetMp3 = false;
+                 WmvSettings.AudioBitRatePresetMp3 = 128;
+                 WmvSettings.AudioSampleRateMp3 = 2;
+               }}};
+    case ofRM:
+      return {{Standard, StandardKind, "RealVideo 768 kbit/s, AC-3 256 kbit/s 48 kHz stereo",
+               [] {}},
+              {High, High, "RealVideo 1500 kbit/s, AC-3 384 kbit/s 48 kHz stereo", [] {
+                 RmSettings.VideoBitRatePresetRm10 = 1500;
+                 RmSettings.VideoBitRateSpecifyRm10 = 1500;
+                 RmSettings.AudioBitRatePresetAC3 = 384;
+               }}};
+    case ofSWF:
+      return {{Standard, StandardKind, "Flash video 768 kbit/s, MP3 22 kHz stereo", [] {}},
+              {High, High, "Flash video 1500 kbit/s, MP3 128 kbit/s 44.1 kHz stereo", [] {
+                 SwfSettings.VideoBitRatePresetFlv = 1500;
+                 SwfSettings.VideoBitRateSpecifyFlv = 1500;
+                 SwfSettings.AudioBitRateUseAutoSetMp3 = false;
+                 SwfSettings.AudioBitRatePresetMp3 = 128;
+                 SwfSettings.AudioSampleRateMp3 = 2;
+               }}};
+    case ofVOB:
+      return {{{"PAL", "PAL", "PAL", "PAL", "PAL"}, StandardKind,
+               "MPEG-2 720x576 25 fps 6000 kbit/s, AC-3 384 kbit/s", [] {}},
+              {{"NTSC", "NTSC", "NTSC", "NTSC", "NTSC"}, StandardKind,
+               "MPEG-2 720x480 29.97 fps 6000 kbit/s, 4:3, AC-3 384 kbit/s", [] {
+                 VobSettings.VideoHeightMpeg2 = 480;
+                 VobSettings.VideoKeepFrameRateMpeg2 = false;
+                 VobSettings.VideoFrameRateMpeg2 = 4;
+                 VobSettings.VideoAspectMpeg2 = 1;
+               }}};
+    case ofASF:
+      return {{Standard, StandardKind, "MPEG-4 768 kbit/s, MP3 64 kbit/s 22 kHz stereo", [] {}},
+              {High, High, "MPEG-4 1500 kbit/s, MP3 128 kbit/s 44.1 kHz stereo", [] {
+                 AsfSettings.VideoBitRatePresetMsMpeg4 = 1500;
+                 AsfSettings.VideoBitRateSpecifyMsMpeg4 = 1500;
+                 AsfSettings.AudioBitRatePresetMp3 = 128;
+                 AsfSettings.AudioSampleRateMp3 = 2;
+               }}};
+    case ofAAC:
+      return {{Standard, StandardKind, "AAC 128 kbit/s 44.1 kHz stereo", [] {}},
+              {High, High, "AAC 256 kbit/s 48 kHz stereo", [] {
+                 AacSettings.AudioBitRatePresetAACMp4 = 256;
+                 AacSettings.AudioSampleRateAACMp4 = 7;
+               }}};
+    case ofAC3:
+      return {{Standard, StandardKind, "AC-3 384 kbit/s 48 kHz stereo", [] {}},
+              {{"5.1 surround", "Son surround 5.1", "5.1-Surround", "Surround 5.1",
+                "5.1 surround"},
+               High, "AC-3 448 kbit/s 48 kHz, 6 channels", [] {
+                 Ac3Settings.AudioChannelsAC3 = 2;
+                 Ac3Settings.AudioBitRatePresetAC3 = 448;
+               }}};
+    case ofMP2:
+      return {{Standard, StandardKind, "MPEG-1 Layer II 160 kbit/s 44.1 kHz stereo", [] {}},
+              {High, High, "MPEG-1 Layer II 256 kbit/s 48 kHz stereo", [] {
+                 Mp2Settings.AudioBitRatePresetMp2 = 256;
+                 Mp2Settings.AudioSampleRateMp2 = 3;
+               }}};
+    case ofMP3:
+      return {{Standard, StandardKind, "MP3 128 kbit/s 44.1 kHz stereo", [] {}},
+              {High, High, "MP3 320 kbit/s 44.1 kHz stereo",
+               [] { Mp3Settings.AudioBitRatePresetMp3 = 320; }}};
+    case ofAMR:
+      return {{{"Narrow-band", "Bande étroite", "Schmalband", "Banda stretta", "Narrow-band"},
+               StandardKind, "AMR-NB 12.2 kbit/s 8 kHz mono", [] {}},
+              {{"Wide-band", "Bande large", "Breitband", "Banda larga", "Wide-band"}, High,
+               "AMR-WB 23.85 kbit/s 16 kHz mono", [] {
+                 AmrSettings.AudioCodec = 1;
+                 AmrSettings.AudioBitRatePresetArmwb = 24;
+               }}};
+    case ofWAV:
+      return {{Standard, StandardKind, "PCM 16 bit 44.1 kHz stereo", [] {}},
+              {{"8-bit voice", "Voix 8 bits", "Sprache 8 Bit", "Voce 8 bit", "8-bit voice"},
+               {"Small files", "Fichiers légers", "Kleine Dateien", "File leggeri", "Small files"},
+               "PCM unsigned 8 bit 22 kHz mono", [] {
+                 WavSettings.AudioCodec = 1;
+                 WavSettings.AudioSampleRatePcmu8 = 3;
+                 WavSettings.AudioChannelsPcmu8 = 0;
+               }}};
+    default:
+      return {};
+  }
+}
+
+// The record's Description, whichever record is current.
+std::string* DescriptionOf(int format) {
+  switch (format) {
+    case ofAVI: return &AVISettings.Description;
+    case ofMP4: return &MP4Settings.Description;
+    case of3GP: return &TGPSettings.Description;
+    case ofMPEG: return &MPEGSettings.Description;
+    case ofMOV: return &MovSettings.Description;
+    case ofWMV: return &WmvSettings.Description;
+    case ofRM: return &RmSettings.Description;
+    case ofSWF: return &SwfSettings.Description;
+    case ofVOB: return &VobSettings.Description;
+    case ofASF: return &AsfSettings.Description;
+    case ofAAC: return &AacSettings.Description;
+    case ofAC3: return &Ac3Settings.Description;
+    case ofMP2: return &Mp2Settings.Description;
+    case ofMP3: return &Mp3Settings.Description;
+    case ofAMR: return &AmrSettings.Description;
+    case ofWAV: return &WavSettings.Description;
+    default: return nullptr;
+  }
+}
+
+// The technical words of a description, in the tree's language.
+std::string Localise(std::string text, int lang) {
+  struct TWord {
+    const char* English;
+    TWords Local;
+  };
+  static const TWord words[] = {
+      {"video", {"video", "vidéo", "Video", "video", "video"}},
+      {"stereo", {"stereo", "stéréo", "Stereo", "stereo", "stereo"}},
+      {"channels", {"channels", "canaux", "Kanäle", "canali", "channels"}},
+      {"unsigned", {"unsigned", "non signé", "vorzeichenlos", "senza segno", "unsigned"}},
+  };
+  for (const TWord& w : words) {
+    std::string from = w.English;
+    for (size_t at = text.find(from); at != std::string::npos;
+         at = text.find(from, at + std::string(w.Local[lang]).size()))
+      text.replace(at, from.size(), w.Local[lang]);
+  }
+  return text;
+}
+
+void MakeFolder(const std::string& path) {
+  if (::mkdir(path.c_str(), 0777) != 0 && errno != EEXIST)
+    throw EKinovertError("Cannot create folder " + path);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: kinovert-profilegen DATA_FOLDER\n");
+    return 2;
+  }
+  std::string root = argv[1];
+  if (root.empty() || root.back() != '/') root += '/';
+  try {
+    MakeFolder(root);
+    for (int lang = 0; lang < kLanguages; ++lang) {
+      std::string tree = root + Trees[lang] + "/";
+      MakeFolder(tree);
+      for (int format = 0; format < kOutputFormatCount; ++format) {
+        std::string folder = tree + std::string(FormatFolderName(format)) + "/";
+        MakeFolder(folder);
+        for (const TProfileSpec& spec : SpecsFor(format)) {
+          std::string file = folder + spec.Name[lang] + "." + ProfileExtension(format);
+          std::remove(file.c_str());  // exact files, never merged with an old one
+          DefaultProfile(format);
+          // French sets a blank before the colon.
+          *DescriptionOf(format) = std::string(spec.Kind[lang]) + (lang == 1 ? " : " : ": ") +
+                                   Localise(spec.Tech, lang);
+          spec.Tweak();
+          SaveProfile(format, file);
+        }
+      }
+    }
+  } catch (const EKinovertError& e) {
+    std::fprintf(stderr, "kinovert-profilegen: %s\n", e.what());
+    return 1;
+  }
+  return 0;
+}

@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Power actions through systemd-logind's command-line clients. A missing
+// client or a refused request leaves everything as it was.
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <vector>
+
+#include "engine/PowerActions.h"
+
+extern char** environ;
+
+namespace {
+
+pid_t Spawn(std::vector<std::string> args) {
+  std::vector<char*> argv;
+  for (std::string& a : args) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+  pid_t pid = -1;
+  if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) pid = -1;
+  posix_spawn_file_actions_destroy(&actions);
+  return pid;
+}
+
+void RunAndWait(std::vector<std::string> args) {
+  pid_t pid = Spawn(std::move(args));
+  if (pid <= 0) return;
+  int status = 0;
+  while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+  }
+}
+
+// Holds a "systemd-inhibit … sleep infinity" child; the lock goes with it.
+class TLogindInhibitor final : public TPowerControl::TInhibitor {
+ public:
+  explicit TLogindInhibitor(pid_t pid) : Pid_(pid) {}
+  ~TLogindInhibitor() override {
+    ::kill(Pid_, SIGTERM);
+    int status = 0;
+    while (::waitpid(Pid_, &status, 0) < 0 && errno == EINTR) {
+    }
+  }
+
+ private:
+  pid_t Pid_;
+};
+
+class TLogindPower final : public TPowerControl {
+ public:
+  void PowerOff() override { RunAndWait({"systemctl", "poweroff"}); }
+  void Reboot() override { RunAndWait({"systemctl", "reboot"}); }
+  void Hibernate() override { RunAndWait({"systemctl", "hibernate"}); }
+  void Suspend() override { RunAndWait({"systemctl", "suspend"}); }
+  void EndSession() override {
+    const char* session = std::getenv("XDG_SESSION_ID");
+    if (session != nullptr && *session != '\0')
+      RunAndWait({"loginctl", "terminate-session", session});
+    else
+      RunAndWait({"loginctl", "terminate-user", std::to_string(::getuid())});
+  }
+  std::unique_ptr<TInhibitor> InhibitSleep(const std::string& why) override {
+    pid_t pid = Spawn({"systemd-inhibit", "--what=sleep:idle", "--who=Kinovert", "--why=" + why,
+                       "--mode=block", "sleep", "infinity"});
+    if (pid <= 0) return nullptr;
+    return std::make_unique<TLogindInhibitor>(pid);
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<TPowerControl> CreateSystemPowerControl() { return std::make_unique<TLogindPower>(); }

@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "store/DevicePresets.h"
+
+#include <gtest/gtest.h>
+
+#include "support/RunProgram.h"
+
+TEST(DevicePresets, GroupsByTitleInNameOrder) {
+  TTempDir dir;
+  WriteFileText(dir / "b phone.INI", "[Info]\nTitleE=Phone 3GPP and iPod\nDescriptionE=d\n");
+  WriteFileText(dir / "A player.ini", "[Info]\nTitleE=iPod video\n");
+  WriteFileText(dir / "c.ini", "[Info]\nTitleE=ipod lower case\n");
+  WriteFileText(dir / "d.ini", "[Other]\nx=1\n");
+  WriteFileText(dir / "e.ini", "[Info]\nTitleE=PSP\n");
+  WriteFileText(dir / "f.txt", "[Info]\nTitleE=3GP2 ignored\n");
+  TDevicePresets p;
+  ASSERT_TRUE(LoadDevicePresets(dir.Path(), p));
+  ASSERT_EQ(p.Tgp.size(), 1u);
+  EXPECT_EQ(p.Tgp[0].Title, "Phone 3GPP and iPod");
+  EXPECT_EQ(p.Tgp[0].Description, "d");
+  EXPECT_EQ(p.Tgp[0].FileName, dir / "b phone.INI");
+  ASSERT_EQ(p.IPod.size(), 1u);
+  ASSERT_EQ(p.Psp.size(), 1u);
+  ASSERT_EQ(p.Other.size(), 2u);
+  EXPECT_EQ(p.Other[0].Title, "ipod lower case");
+  EXPECT_EQ(p.Other[1].Title, "");
+
+  auto titles = [](const std::vector<TProfileItem>& items) {
+    std::vector<std::string> t;
+    for (auto& i : items) t.push_back(i.Title);
+    return t;
+  };
+  EXPECT_EQ(titles(Mp4MenuPresets(p, 0)), (std::vector<std::string>{"iPod video", "PSP"}));
+  EXPECT_TRUE(Mp4MenuPresets(p, 1).empty());
+  EXPECT_EQ(titles(Mp4MenuPresets(p, 2)), (std::vector<std::string>{"PSP"}));
+  EXPECT_EQ(titles(Mp4MenuPresets(p, 3)), (std::vector<std::string>{"iPod video"}));
+
+  EXPECT_FALSE(LoadDevicePresets(dir / "missing", p));
+  EXPECT_TRUE(p.Tgp.empty());
+}
+
+TEST(DevicePresets, ItemsExtensionsAndCommands) {
+  TTempDir dir;
+  std::string file = dir / "p.ini";
+  WriteFileText(file,
+                "[Info]\nTitleE=3GPP phone\n"
+                "[Item1]\nTitleE=Low\nEXT=3gp\nCommand1=first\nNote=skip\nCommand2=second\n"
+                "CommandX=third\ncommand3=lower case is no command\n"
+                "[itemX]\nTitleE=not an item\n"
+                "[Item 2]\nEXT=\n");
+  auto items = PresetItems(file);
+  ASSERT_EQ(items.size(), 2u);
+  EXPECT_EQ(items[0].Section, "Item1");
+  EXPECT_EQ(items[0].Title, "Low");
+  EXPECT_EQ(items[0].FileName, file);
+  EXPECT_EQ(items[1].Title, "");
+  EXPECT_EQ(PresetExtension(file, "Item1"), "3gp");
+  EXPECT_EQ(PresetExtension(file, "Item 2"), "");
+  EXPECT_EQ(PresetCommands(file, "Item1"), (std::vector<std::string>{"first", "second", "third"}));
+  EXPECT_TRUE(PresetItems(dir / "none.ini").empty());
+}

@@ -1,0 +1,156 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/Dialogs.h"
+
+#include <cstdio>
+
+#include "engine/GlobalVars.h"
+
+namespace {
+
+TConsoleDialogProvider ConsoleProvider;
+TDialogProvider* Provider = &ConsoleProvider;
+int WaitDepth = 0;
+
+bool IsFrench(const std::string& languageFile) {
+  static constexpr std::string_view kFrench = "french.ini";
+  if (languageFile.size() != kFrench.size()) return false;
+  for (size_t i = 0; i < kFrench.size(); ++i) {
+    char c = languageFile[i];
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    if (c != kFrench[i]) return false;
+  }
+  return true;
+}
+
+void PrintMessage(const std::string& caption, const std::string& text) {
+  std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+}
+
+}  // namespace
+
+TModalResult ButtonResult(TMsgDlgBtn button) {
+  switch (button) {
+    case mbYes: return mrYes;
+    case mbNo: return mrNo;
+    case mbOK: return mrOk;
+    case mbCancel: return mrCancel;
+    case mbAbort: return mrAbort;
+    case mbRetry: return mrRetry;
+    case mbIgnore: return mrIgnore;
+    case mbAll: return mrAll;
+    case mbNoToAll: return mrNoToAll;
+    case mbYesToAll: return mrYesToAll;
+    case mbHelp: return mrNone;
+  }
+  return mrNone;
+}
+
+int MessageDialogBeep(TMsgDlgKind kind) {
+  switch (kind) {
+    case mdWarning: return MB_ICONEXCLAMATION;
+    case mdError: return MB_ICONHAND;
+    case mdConfirmation: return MB_ICONQUESTION;
+    default: return MB_OK;
+  }
+}
+
+int MessageDialogButtonWidth(const std::string& languageFile) {
+  return IsFrench(languageFile) ? 110 : 70;
+}
+
+TMessageDialogRequest MakeMessageDialogRequest(const std::string& text, const std::string& caption,
+                                               TMsgDlgKind kind, int lastButton,
+                                               const std::vector<std::string>& captions,
+                                               TMsgDlgButtons buttons) {
+  TMessageDialogRequest r;
+  r.Text = text;
+  r.Caption = caption;
+  r.Kind = kind;
+  r.ButtonWidth = MessageDialogButtonWidth(GlobalVars.LanguageFile);
+  r.Beep = MessageDialogBeep(kind);
+  for (int b = 0; b < kMsgDlgBtnCount; ++b) {
+    if ((buttons & (1u << b)) == 0) continue;
+    size_t i = r.Buttons.size();
+    std::string label;
+    if (static_cast<int>(i) <= lastButton && i < captions.size()) label = captions[i];
+    r.Buttons.push_back({static_cast<TMsgDlgBtn>(b), label});
+  }
+  return r;
+}
+
+int TConsoleDialogProvider::MessageBox(const std::string& text, const std::string& caption,
+                                       int flags) {
+  PrintMessage(caption, text);
+  switch (flags & MB_BUTTONS_MASK) {
+    case MB_OKCANCEL:
+    case MB_YESNOCANCEL:
+    case MB_RETRYCANCEL: return IDCANCEL;
+    case MB_YESNO: return IDNO;
+    case MB_ABORTRETRYIGNORE: return IDABORT;
+    default: return IDOK;
+  }
+}
+
+TModalResult TConsoleDialogProvider::MessageDialog(const TMessageDialogRequest& request) {
+  PrintMessage(request.Caption, request.Text);
+  for (TMsgDlgBtn cautious : {mbCancel, mbNo, mbAbort, mbOK})
+    for (const auto& b : request.Buttons)
+      if (b.Button == cautious) return ButtonResult(cautious);
+  return request.Buttons.empty() ? mrNone : ButtonResult(request.Buttons.front().Button);
+}
+
+bool TConsoleDialogProvider::BrowseForFolder(const TBrowseRequest&, std::string&) { return false; }
+
+void TConsoleDialogProvider::ShellOpen(const std::string&) {}
+
+void TConsoleDialogProvider::SetWaitCursor(bool) {}
+
+TDialogProvider& DialogProvider() { return *Provider; }
+
+void SetDialogProvider(TDialogProvider* provider) {
+  Provider = provider != nullptr ? provider : &ConsoleProvider;
+}
+
+TScopedDialogProvider::TScopedDialogProvider(TDialogProvider& provider) : Previous_(Provider) {
+  SetDialogProvider(&provider);
+}
+
+TScopedDialogProvider::~TScopedDialogProvider() { SetDialogProvider(Previous_); }
+
+int MessageBoxText(const std::string& text, const std::string& caption, int flags) {
+  return Provider->MessageBox(text, caption, flags);
+}
+
+TModalResult MessageDialog(const std::string& text, const std::string& caption, TMsgDlgKind kind,
+                           int lastButton, const std::vector<std::string>& captions,
+                           TMsgDlgButtons buttons) {
+  return Provider->MessageDialog(
+      MakeMessageDialogRequest(text, caption, kind, lastButton, captions, buttons));
+}
+
+bool BrowseForFolder(std::string& path, const std::string& title, int flags,
+                     const std::string& root) {
+  TBrowseRequest request{title, flags, root, path};
+  std::string chosen = path;
+  if (!Provider->BrowseForFolder(request, chosen)) return false;
+  path = chosen;
+  return true;
+}
+
+void ShellOpen(const std::string& target) {
+  if (target.find_first_not_of(" \t") == std::string::npos) return;
+  TWaitCursor wait;
+  Provider->ShellOpen(target);
+}
+
+void BeginWaitCursor() {
+  ++WaitDepth;
+  Provider->SetWaitCursor(true);
+}
+
+void EndWaitCursor() {
+  if (WaitDepth == 0) return;
+  if (--WaitDepth == 0) Provider->SetWaitCursor(false);
+}
+
+int WaitCursorDepth() { return WaitDepth; }

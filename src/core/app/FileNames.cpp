@@ -1,0 +1,124 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/FileNames.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <memory>
+
+std::string IncludeBackslash(const std::string& path) {
+  if (path.empty() || path.back() == '/') return path;
+  return path + '/';
+}
+
+std::string ExcludeBackslash(const std::string& path) {
+  if (path.size() <= 1 || path.back() != '/') return path;
+  return path.substr(0, path.size() - 1);
+}
+
+std::string FileNamePart(std::string_view path) {
+  size_t slash = path.rfind('/');
+  return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
+}
+
+std::string FolderPart(std::string_view path) {
+  size_t slash = path.rfind('/');
+  return slash == std::string_view::npos ? std::string() : std::string(path.substr(0, slash + 1));
+}
+
+namespace {
+// Where the extension starts in path, or path.size() when there is none.
+size_t ExtensionPos(std::string_view path) {
+  size_t slash = path.rfind('/');
+  size_t dot = path.rfind('.');
+  if (dot == std::string_view::npos || (slash != std::string_view::npos && dot < slash))
+    return path.size();
+  return dot;
+}
+}  // namespace
+
+std::string FileExtension(std::string_view path) {
+  return std::string(path.substr(ExtensionPos(path)));
+}
+
+std::string PathWithoutExtension(std::string_view path) {
+  return std::string(path.substr(0, ExtensionPos(path)));
+}
+
+std::string ChangeFileExtension(std::string_view path, std::string_view ext) {
+  return PathWithoutExtension(path) + std::string(ext);
+}
+
+std::string ReplaceFileName(std::string_view path, std::string_view newBase) {
+  return FolderPart(path) + std::string(newBase) + FileExtension(path);
+}
+
+bool PathExists(const std::string& path) {
+  struct stat st {};
+  return ::lstat(path.c_str(), &st) == 0;
+}
+
+bool FolderExists(const std::string& path) {
+  struct stat st {};
+  return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+std::string UniqueFileName(const std::string& name, const std::string& folder) {
+  std::string dir = IncludeBackslash(folder);
+  // Anything of that name counts as taken, a folder or a dangling link too:
+  // the encoder could not write its output there either.
+  if (!PathExists(dir + name)) return name;
+  std::string base = PathWithoutExtension(name);
+  std::string ext = FileExtension(name);
+  constexpr int kMaxTries = 32767;
+  for (int n = 1; n <= kMaxTries; ++n) {
+    std::string candidate = base + "(" + std::to_string(n) + ")" + ext;
+    if (!PathExists(dir + candidate)) return candidate;
+  }
+  return base + "(" + std::to_string(kMaxTries + 1) + ")" + ext;
+}
+
+bool IsValidFileName(std::string_view text) {
+  return !text.empty() && text.find_first_of("\\/:*?\"<>|") == std::string_view::npos;
+}
+
+int64_t FileSize64(const std::string& path) {
+  struct stat st {};
+  if (path.empty() || ::stat(path.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return -1;
+  return static_cast<int64_t>(st.st_size);
+}
+
+bool DeleteIfEmpty(const std::string& path) {
+  struct stat st {};
+  if (path.empty() || ::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size != 0)
+    return false;
+  return ::unlink(path.c_str()) == 0;
+}
+
+namespace {
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    return lower(x) == lower(y);
+  });
+}
+}  // namespace
+
+std::string FindFileIgnoringCase(const std::string& folder, const std::string& name) {
+  std::string dir = IncludeBackslash(folder);
+  if (PathExists(dir + name)) return dir + name;
+  std::unique_ptr<DIR, int (*)(DIR*)> d(::opendir(dir.empty() ? "." : dir.c_str()), ::closedir);
+  if (d) {
+    // The smallest matching name, so the choice does not depend on the
+    // order the file system lists its entries in.
+    std::string best;
+    while (const dirent* e = ::readdir(d.get())) {
+      std::string_view entry(e->d_name);
+      if (SameIgnoringCase(entry, name) && (best.empty() || entry < best)) best = entry;
+    }
+    if (!best.empty()) return dir + best;
+  }
+  return dir + name;
+}

@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/TypeFile.h"
+
+#include "app/FileNames.h"
+#include "app/IniFile.h"
+#include "app/ProgramFolder.h"
+#include "engine/GlobalVars.h"
+#include "lang/ResStr.h"
+
+namespace {
+std::string Lower(std::string text) {
+  for (char& c : text)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return text;
+}
+}  // namespace
+
+std::string TypeFilePath() {
+  return FindFileIgnoringCase(LanguageFolder(),
+                              ChangeFileExtension("type_" + GlobalVars.LanguageFile, ".dat"));
+}
+
+bool LoadTypeFile() {
+  std::string path = TypeFilePath();
+  GlobalVars.AVSExt.clear();
+  GlobalVars.InputFileTypes.clear();
+  if (FileSize64(path) < 0) return false;
+  TIniFile ini(path);
+  for (int n = 1;; ++n) {
+    std::string ext = ini.ReadString("AVSExt", std::to_string(n), "<none>");
+    if (ext == "<none>") break;
+    GlobalVars.AVSExt.push_back(ext);
+  }
+  for (const auto& [description, patterns] : ini.ReadSectionValues("InputFileTypes"))
+    GlobalVars.InputFileTypes.push_back(description + "=" + patterns);
+  return true;
+}
+
+std::vector<std::pair<std::string, std::string>> InputFileTypeEntries() {
+  std::vector<std::pair<std::string, std::string>> out;
+  for (const std::string& line : GlobalVars.InputFileTypes) {
+    size_t eq = line.find('=');
+    if (eq == std::string::npos)
+      out.emplace_back(line, "");
+    else
+      out.emplace_back(line.substr(0, eq), line.substr(eq + 1));
+  }
+  return out;
+}
+
+std::string InputFilter() {
+  std::string filter;
+  for (const auto& [description, patterns] : InputFileTypeEntries())
+    filter += description + "|" + patterns + "|";
+  return filter + ResStr(MSG_ALLFILES) + "|*.*";
+}
+
+bool IsKnownInputType(const std::string& extension) {
+  // A lone dot is what a name ending in "." has: no extension at all, yet it
+  // would match every pattern.
+  if (extension.empty() || extension == ".") return false;
+  std::string ext = Lower(extension);
+  for (const auto& entry : InputFileTypeEntries())
+    if (Lower(entry.second).find(ext) != std::string::npos) return true;
+  return false;
+}

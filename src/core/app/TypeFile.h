@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+// The type file of a language lists the input formats the program reads
+// (section "InputFileTypes": description=patterns lines for the open dialog)
+// and the extensions that always go through the DirectShow script (section
+// "AVSExt": keys 1, 2, 3, ... each one extension with its dot).
+
+// The language folder + "type_" + LanguageFile with its extension replaced by
+// ".dat" (type_english.dat for english.ini). Found in any letter case, so the
+// "English.ini" of the language menu still finds type_english.dat.
+std::string TypeFilePath();
+
+// Fills GlobalVars.AVSExt (up to the first missing key or "<none>") and
+// GlobalVars.InputFileTypes (every description=patterns line in file order).
+// False, with both lists empty, when the type file does not exist.
+bool LoadTypeFile();
+
+// The open-dialog filter: description|patterns| for every line, then
+// MSG_ALLFILES|*.*.
+std::string InputFilter();
+
+// The lines of InputFileTypes as description and patterns.
+std::vector<std::pair<std::string, std::string>> InputFileTypeEntries();
+
+// True when the lower-case extension (with its dot) occurs within the
+// lower-case patterns of some line, so ".mp" is known through "*.mpg". False
+// for an empty extension or a lone ".".
+bool IsKnownInputType(const std::string& extension);

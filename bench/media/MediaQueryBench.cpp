@@ -72,7 +72,9 @@ std::vector<std::string> MakeFiles(const fs::path& dir, int count) {
   return files;
 }
 
-double Seconds(TClock::duration d) { return std::chrono::duration<double>(d).count(); }
+double Seconds(TClock::duration d) {
+  return std::chrono::duration<double>(d).count();
+}
 
 }  // namespace
 
@@ -81,8 +83,10 @@ int main(int argc, char** argv) {
   std::string tool = "mediainfo";
   for (int i = 1; i + 1 < argc; i += 2) {
     std::string a = argv[i];
-    if (a == "--files") count = std::max(1, std::atoi(argv[i + 1]));
-    else if (a == "--tool") tool = argv[i + 1];
+    if (a == "--files")
+      count = std::max(1, std::atoi(argv[i + 1]));
+    else if (a == "--tool")
+      tool = argv[i + 1];
   }
   std::string tmpl = (fs::temp_directory_path() / "kinovert-bench-XXXXXX").string();
   if (mkdtemp(tmpl.data()) == nullptr) return 2;

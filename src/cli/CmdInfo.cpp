@@ -18,32 +18,41 @@ namespace {
 
 // English captions for texts the loaded table leaves empty.
 constexpr std::array<const char*, kMediaStringCount> kEnglishCaptions = {
-    "Complete Name:", "File Size:", "Format:",       "Play Time:",    "Audio Count:", "Video Count:",
-    "Codec:",         "Width",      "Height",        "Bitrate:",      "Aspect Ratio:", "Frame Rate:",
-    "Codec:",         "Bitrate:",   "Channels:",     "Sampling Rate:"};
+    "Complete Name:", "File Size:", "Format:",   "Play Time:",    "Audio Count:",  "Video Count:",
+    "Codec:",         "Width",      "Height",    "Bitrate:",      "Aspect Ratio:", "Frame Rate:",
+    "Codec:",         "Bitrate:",   "Channels:", "Sampling Rate:"};
 
 std::string Text(TMsgKey key, const char* english) {
   const std::string& text = ResStr(key);
   return text.empty() ? english : text;
 }
 
-std::string Caption(std::size_t i) { return Text(MediaQueries[i].Caption, kEnglishCaptions[i]); }
+std::string Caption(std::size_t i) {
+  return Text(MediaQueries[i].Caption, kEnglishCaptions[i]);
+}
 
 // Columns are counted in characters, so a translated caption lines up too.
 std::size_t Utf8Length(const std::string& s) {
-  return static_cast<std::size_t>(
-      std::count_if(s.begin(), s.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+  return static_cast<std::size_t>(std::count_if(
+      s.begin(), s.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
 void PrintStrings(const TMediaStrings& strings) {
   std::size_t width = 0;
-  for (std::size_t i = 0; i < kMediaStringCount; ++i) width = std::max(width, Utf8Length(Caption(i)));
+  for (std::size_t i = 0; i < kMediaStringCount; ++i)
+    width = std::max(width, Utf8Length(Caption(i)));
   for (std::size_t i = 0; i < kMediaStringCount; ++i) {
     if (i == 0 || MediaQueries[i].Kind != MediaQueries[i - 1].Kind) {
       switch (MediaQueries[i].Kind) {
-        case TStreamKind::General: std::printf("%s\n", Text(MSG_GENERAL, "General").c_str()); break;
-        case TStreamKind::Video: std::printf("%s\n", Text(MSG_VIDEO, "Video").c_str()); break;
-        case TStreamKind::Audio: std::printf("%s\n", Text(MSG_AUDIO, "Audio").c_str()); break;
+        case TStreamKind::General:
+          std::printf("%s\n", Text(MSG_GENERAL, "General").c_str());
+          break;
+        case TStreamKind::Video:
+          std::printf("%s\n", Text(MSG_VIDEO, "Video").c_str());
+          break;
+        case TStreamKind::Audio:
+          std::printf("%s\n", Text(MSG_AUDIO, "Audio").c_str());
+          break;
       }
     }
     std::string caption = Caption(i);

@@ -35,7 +35,10 @@ std::wstring FromUtf8(const std::string& text) {
       out.push_back(static_cast<wchar_t>(c));
       continue;
     }
-    int more = c >= 0xC2 && c <= 0xDF ? 1 : c >= 0xE0 && c <= 0xEF ? 2 : c >= 0xF0 && c <= 0xF4 ? 3 : 0;
+    int more = c >= 0xC2 && c <= 0xDF   ? 1
+               : c >= 0xE0 && c <= 0xEF ? 2
+               : c >= 0xF0 && c <= 0xF4 ? 3
+                                        : 0;
     bool ok = more > 0 && end - p >= more;
     unsigned value = ok ? c & (0x3Fu >> more) : 0;
     for (int i = 0; ok && i < more; ++i) {
@@ -146,7 +149,9 @@ bool TMediaInfo::Open(const std::string& fileName) {
   return Opened_;
 }
 
-bool TMediaInfo::Recognised() const { return !Get(TStreamKind::General, 0, "Format").empty(); }
+bool TMediaInfo::Recognised() const {
+  return !Get(TStreamKind::General, 0, "Format").empty();
+}
 
 std::string TMediaInfo::Get(TStreamKind kind, std::size_t streamNumber,
                             const std::string& parameter) const {

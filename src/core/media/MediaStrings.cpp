@@ -3,6 +3,8 @@
 
 #include "app/UtilFuncs.h"
 
+// Names are looked up exactly as written. The library has no "Bitrate" (only
+// "BitRate"), so the video bit rate comes back empty and shows the placeholder.
 const std::array<TMediaQuery, kMediaStringCount> MediaQueries = {{
     {TStreamKind::General, "CompleteName", MSG_COMPLETENAME},
     {TStreamKind::General, "FileSize", MSG_FILESIZE},

@@ -21,8 +21,10 @@ inline std::string FfmpegPath() {
   for (size_t start = 0; start <= dirs.size();) {
     size_t end = dirs.find(':', start);
     if (end == std::string::npos) end = dirs.size();
-    std::filesystem::path candidate = std::filesystem::path(dirs.substr(start, end - start)) / "ffmpeg";
-    if (!candidate.parent_path().empty() && FileExists(candidate.string())) return candidate.string();
+    std::filesystem::path candidate =
+        std::filesystem::path(dirs.substr(start, end - start)) / "ffmpeg";
+    if (!candidate.parent_path().empty() && FileExists(candidate.string()))
+      return candidate.string();
     start = end + 1;
   }
   throw std::runtime_error("ffmpeg not found on PATH");
@@ -51,11 +53,14 @@ inline void MakeAudioOnly(const std::string& fileName) {
 // Video with two audio streams that differ in every queried property: the
 // first mono 48 kHz MPEG audio, the second stereo 22.05 kHz AAC.
 inline void MakeTwoAudioStreams(const std::string& fileName) {
-  Ffmpeg({"-f", "lavfi", "-i", "testsrc=size=160x120:rate=25:duration=1", "-f", "lavfi", "-i",
-          "sine=frequency=440:sample_rate=48000:duration=1", "-f", "lavfi", "-i",
-          "sine=frequency=880:sample_rate=22050:duration=1", "-map", "0:v", "-map", "1:a", "-map",
-          "2:a", "-c:v", "mpeg4", "-c:a:0", "mp2", "-b:a:0", "128k", "-c:a:1", "aac", "-ac:a:1", "2",
-          "-b:a:1", "64k", "-shortest", fileName});
+  Ffmpeg({"-f",     "lavfi", "-i",        "testsrc=size=160x120:rate=25:duration=1",
+          "-f",     "lavfi", "-i",        "sine=frequency=440:sample_rate=48000:duration=1",
+          "-f",     "lavfi", "-i",        "sine=frequency=880:sample_rate=22050:duration=1",
+          "-map",   "0:v",   "-map",      "1:a",
+          "-map",   "2:a",   "-c:v",      "mpeg4",
+          "-c:a:0", "mp2",   "-b:a:0",    "128k",
+          "-c:a:1", "aac",   "-ac:a:1",   "2",
+          "-b:a:1", "64k",   "-shortest", fileName});
 }
 
 // Names that break anything passing a path through a shell or a narrow locale.

@@ -65,7 +65,8 @@ TEST_F(MediaStringsTest, AudioOnlyHasPlaceholdersForVideo) {
   TMediaStrings s = QueryMediaStrings(AudioOnly());
   EXPECT_TRUE(IsMediaReadable(s));
   for (int i : {msVideoCodec, msWidth, msHeight, msVideoBitrate, msAspectRatio, msFrameRate})
-    EXPECT_EQ(s[static_cast<size_t>(i)], Placeholder()) << MediaQueries[static_cast<size_t>(i)].Parameter;
+    EXPECT_EQ(s[static_cast<size_t>(i)], Placeholder())
+        << MediaQueries[static_cast<size_t>(i)].Parameter;
   EXPECT_GE(std::stoi(s[msAudioCount]), 1);
   EXPECT_NE(s[msAudioCodec], Placeholder());
   EXPECT_EQ(s[msSamplingRate], "44100");
@@ -96,8 +97,8 @@ TEST_F(MediaStringsTest, UnreadableFilesGivePlaceholdersOnly) {
   std::filesystem::create_directory(dir / "folder.avi");
   std::filesystem::create_symlink(dir / "gone.avi", dir / "dangling.avi");
   const std::vector<std::string> cases = {
-      dir / "garbage.avi", dir / "notes.txt", dir / "empty.avi",    dir / "pipe.avi",
-      dir / "folder.avi",  dir / "missing.avi", dir / "dangling.avi", "",
+      dir / "garbage.avi",          dir / "notes.txt",   dir / "empty.avi",    dir / "pipe.avi",
+      dir / "folder.avi",           dir / "missing.avi", dir / "dangling.avi", "",
       "http://127.0.0.1:9/clip.avi"};
   for (const std::string& file : cases) {
     TMediaStrings s = QueryMediaStrings(file);
@@ -159,13 +160,15 @@ TEST_F(MediaStringsTest, ConcurrentQueriesAndReports) {
 
 TEST(MediaStrings, QueryTable) {
   // The panel and the file item depend on this order and on these spellings.
-  const char* expected[] = {"CompleteName", "FileSize",     "Format",       "PlayTime/String3",
-                            "AudioCount",   "VideoCount",   "Codec/String", "Width",
-                            "Height",       "Bitrate",      "AspectRatio",  "FrameRate",
-                            "Codec/String", "BitRate",      "Channel(s)",   "SamplingRate"};
+  const char* expected[] = {"CompleteName", "FileSize",   "Format",       "PlayTime/String3",
+                            "AudioCount",   "VideoCount", "Codec/String", "Width",
+                            "Height",       "Bitrate",    "AspectRatio",  "FrameRate",
+                            "Codec/String", "BitRate",    "Channel(s)",   "SamplingRate"};
   for (size_t i = 0; i < kMediaStringCount; ++i) {
     EXPECT_STREQ(MediaQueries[i].Parameter, expected[i]) << i;
-    TStreamKind kind = i < 6 ? TStreamKind::General : i < 12 ? TStreamKind::Video : TStreamKind::Audio;
+    TStreamKind kind = i < 6    ? TStreamKind::General
+                       : i < 12 ? TStreamKind::Video
+                                : TStreamKind::Audio;
     EXPECT_EQ(MediaQueries[i].Kind, kind) << i;
   }
 }

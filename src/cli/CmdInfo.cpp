@@ -111,8 +111,8 @@ int RunInfo(TCliArgs& args) {
 }
 
 const TCliCommand Command("info", "info [--report] [--] FILE...",
-                          "print the media information of each FILE (general, video and audio "
-                          "properties); --report prints MediaInfo's standard text report instead",
+                          "print the media properties of each FILE; --report: MediaInfo's "
+                          "standard text report",
                           RunInfo);
 
 }  // namespace

@@ -23,8 +23,10 @@ std::mutex& OptionMutex() {
   return m;
 }
 
-// Decodes UTF-8; a malformed sequence becomes U+FFFD rather than stopping.
-std::wstring FromUtf8(const std::string& text) {
+// Decodes UTF-8; a malformed sequence becomes U+FFFD rather than stopping,
+// and `valid` tells whether that happened.
+std::wstring FromUtf8(const std::string& text, bool* valid = nullptr) {
+  if (valid != nullptr) *valid = true;
   std::wstring out;
   out.reserve(text.size());
   const auto* p = reinterpret_cast<const unsigned char*>(text.data());
@@ -50,6 +52,7 @@ std::wstring FromUtf8(const std::string& text) {
       ok = false;
     if (!ok) {
       out.push_back(static_cast<wchar_t>(0xFFFD));
+      if (valid != nullptr) *valid = false;
       continue;  // resume at the next byte: only the lead byte is dropped
     }
     p += more;
@@ -144,8 +147,13 @@ TMediaInfo::~TMediaInfo() {
 bool TMediaInfo::Open(const std::string& fileName) {
   Close();
   if (Handle_ == nullptr || fileName.empty() || !IsRegularFile(fileName)) return false;
+  // A name that is not UTF-8 cannot be passed on as text; replacing its bad
+  // bytes could name, and describe, a different file.
+  bool valid = false;
+  std::wstring wideName = FromUtf8(fileName, &valid);
+  if (!valid) return false;
   TUtf8ThreadLocale utf8;
-  Opened_ = MediaInfo_Open(Handle_, FromUtf8(fileName).c_str()) != 0;
+  Opened_ = MediaInfo_Open(Handle_, wideName.c_str()) != 0;
   return Opened_;
 }
 

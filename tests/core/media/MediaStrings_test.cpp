@@ -119,6 +119,19 @@ TEST_F(MediaStringsTest, OddFileNames) {
   }
 }
 
+TEST_F(MediaStringsTest, NameThatIsNotUtf8IsRejectedCleanly) {
+  // Such a name cannot be passed to the library as text; the file is refused
+  // like an unreadable one, not confused with the file whose name has
+  // replacement characters in place of the bad bytes.
+  TTempDir dir;
+  std::string file = dir / "caf\xE9 \xFF\xC3.mp2";
+  std::filesystem::copy_file(AudioOnly(), file);
+  std::filesystem::copy_file(VideoAudio(), dir / "caf\uFFFD \uFFFD\uFFFD.mp2");
+  TMediaStrings s = QueryMediaStrings(file);
+  EXPECT_FALSE(IsMediaReadable(s));
+  EXPECT_EQ(MediaInfoReport(file), "");
+}
+
 TEST_F(MediaStringsTest, ReportIsStandardAfterACompleteReportWasAsked) {
   std::string standard = MediaInfoReport(VideoAudio());
   ASSERT_NE(standard.find("Complete name"), std::string::npos);

@@ -1,0 +1,118 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// kinovert-cli info [--report] [--] FILE...
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "Cli.h"
+#include "lang/ResStr.h"
+#include "media/MediaStrings.h"
+
+namespace {
+
+// English captions for texts the loaded table leaves empty.
+constexpr std::array<const char*, kMediaStringCount> kEnglishCaptions = {
+    "Complete Name:", "File Size:", "Format:",   "Play Time:",    "Audio Count:",  "Video Count:",
+    "Codec:",         "Width",      "Height",    "Bitrate:",      "Aspect Ratio:", "Frame Rate:",
+    "Codec:",         "Bitrate:",   "Channels:", "Sampling Rate:"};
+
+std::string Text(TMsgKey key, const char* english) {
+  const std::string& text = ResStr(key);
+  return text.empty() ? english : text;
+}
+
+std::string Caption(std::size_t i) {
+  return Text(MediaQueries[i].Caption, kEnglishCaptions[i]);
+}
+
+// Columns are counted in characters, so a translated caption lines up too.
+std::size_t Utf8Length(const std::string& s) {
+  return static_cast<std::size_t>(std::count_if(
+      s.begin(), s.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+void PrintStrings(const TMediaStrings& strings) {
+  std::size_t width = 0;
+  for (std::size_t i = 0; i < kMediaStringCount; ++i)
+    width = std::max(width, Utf8Length(Caption(i)));
+  for (std::size_t i = 0; i < kMediaStringCount; ++i) {
+    if (i == 0 || MediaQueries[i].Kind != MediaQueries[i - 1].Kind) {
+      switch (MediaQueries[i].Kind) {
+        case TStreamKind::General:
+          std::printf("%s\n", Text(MSG_GENERAL, "General").c_str());
+          break;
+        case TStreamKind::Video:
+          std::printf("%s\n", Text(MSG_VIDEO, "Video").c_str());
+          break;
+        case TStreamKind::Audio:
+          std::printf("%s\n", Text(MSG_AUDIO, "Audio").c_str());
+          break;
+      }
+    }
+    std::string caption = Caption(i);
+    std::printf("  %s%*s %s\n", caption.c_str(), static_cast<int>(width - Utf8Length(caption)), "",
+                strings[i].c_str());
+  }
+}
+
+// Why a file gave no media information, in words a user can act on.
+std::string Reason(const std::string& fileName) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  fs::file_status st = fs::status(fileName, ec);
+  if (!fs::exists(st)) return "no such file";
+  if (fs::is_directory(st)) return "is a folder, not a file";
+  if (!fs::is_regular_file(st)) return "is not a regular file";
+  if (::access(fileName.c_str(), R_OK) != 0) return "cannot be read (permission denied)";
+  return "not a media file that can be read";
+}
+
+int RunInfo(TCliArgs& args) {
+  bool report = args.TakeFlag("report");
+  std::vector<std::string> files = args.Positionals();
+  if (files.empty()) throw TUsageError{"info needs at least one FILE"};
+  int result = kExitOk;
+  bool first = true;
+  for (const std::string& file : files) {
+    std::string text;
+    TMediaStrings strings;
+    bool readable;
+    if (report) {
+      text = MediaInfoReport(file);
+      readable = !text.empty();
+    } else {
+      strings = QueryMediaStrings(file);
+      readable = IsMediaReadable(strings);
+    }
+    if (!readable) {
+      std::fflush(stdout);
+      std::fprintf(stderr, "kinovert-cli: %s: %s\n", file.c_str(), Reason(file).c_str());
+      result = kExitFailed;
+      continue;
+    }
+    if (!first) std::printf("\n");
+    first = false;
+    if (report) {
+      // The report ends in blank lines of its own; one separates files.
+      while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+      std::printf("%s\n", text.c_str());
+    } else {
+      PrintStrings(strings);
+    }
+  }
+  std::fflush(stdout);
+  return result;
+}
+
+const TCliCommand Command("info", "info [--report] [--] FILE...",
+                          "print the media properties of each FILE; --report: MediaInfo's "
+                          "standard text report",
+                          RunInfo);
+
+}  // namespace

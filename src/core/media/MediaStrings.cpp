@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "media/MediaStrings.h"
+
+#include "app/UtilFuncs.h"
+
+// Names are looked up exactly as written. The library has no "Bitrate" (only
+// "BitRate"), so the video bit rate comes back empty and shows the placeholder.
+const std::array<TMediaQuery, kMediaStringCount> MediaQueries = {{
+    {TStreamKind::General, "CompleteName", MSG_COMPLETENAME},
+    {TStreamKind::General, "FileSize", MSG_FILESIZE},
+    {TStreamKind::General, "Format", MSG_FORMAT},
+    {TStreamKind::General, "PlayTime/String3", MSG_PLAYTIME},
+    {TStreamKind::General, "AudioCount", MSG_AUDIOCOUNT},
+    {TStreamKind::General, "VideoCount", MSG_VIDEOCOUNT},
+    {TStreamKind::Video, "Codec/String", MSG_VCODE},
+    {TStreamKind::Video, "Width", MSG_WIDTH},
+    {TStreamKind::Video, "Height", MSG_HEIGHT},
+    {TStreamKind::Video, "Bitrate", MSG_VBITRATE},
+    {TStreamKind::Video, "AspectRatio", MSG_ADPECTRATIO},
+    {TStreamKind::Video, "FrameRate", MSG_FRAMERATE},
+    {TStreamKind::Audio, "Codec/String", MSG_ACODEC},
+    {TStreamKind::Audio, "BitRate", MSG_ABITRATE},
+    {TStreamKind::Audio, "Channel(s)", MSG_CHANNELS},
+    {TStreamKind::Audio, "SamplingRate", MSG_SAMPLINGRATE},
+}};
+
+TMediaStrings QueryMediaStrings(const std::string& fileName) {
+  TMediaStrings strings;
+  // One handle per file: handles are cheap next to parsing, and a query then
+  // shares nothing with another thread's.
+  TMediaInfo info;
+  // An unrecognised file would still answer its name and size and slip past
+  // the check of the caller; it is as unreadable as a missing one.
+  bool readable = info.Open(fileName) && info.Recognised();
+  for (std::size_t i = 0; i < kMediaStringCount; ++i) {
+    const TMediaQuery& q = MediaQueries[i];
+    strings[i] = NonEmptyOr(readable ? info.Get(q.Kind, 0, q.Parameter) : std::string());
+  }
+  return strings;
+}
+
+bool IsMediaReadable(const TMediaStrings& strings) {
+  const std::string& placeholder = NonEmptyOr("");
+  return strings[msCompleteName] != placeholder && strings[msFileSize] != placeholder;
+}
+
+std::string MediaInfoReport(const std::string& fileName) {
+  TMediaInfo info;
+  if (!info.Open(fileName) || !info.Recognised()) return {};
+  return info.StandardInform();
+}

@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+
+#include "lang/ResStr.h"
+#include "media/MediaInfo.h"
+
+// The sixteen properties read from an input file, in this order everywhere
+// (the file item, the file list's sub-items, the media panel).
+enum TMediaStringIndex : int {
+  msCompleteName,
+  msFileSize,  // size in bytes as decimal digits
+  msFormat,
+  msPlayTime,
+  msAudioCount,
+  msVideoCount,
+  msVideoCodec,
+  msWidth,
+  msHeight,
+  msVideoBitrate,
+  msAspectRatio,
+  msFrameRate,
+  msAudioCodec,
+  msAudioBitrate,
+  msChannels,
+  msSamplingRate,
+};
+inline constexpr std::size_t kMediaStringCount = 16;
+
+using TMediaStrings = std::array<std::string, kMediaStringCount>;
+
+// One of the sixteen queries: stream number 0 of `Kind`, the parameter looked
+// up by name exactly as written, and the key of its caption in the panel.
+struct TMediaQuery {
+  TStreamKind Kind;
+  const char* Parameter;
+  TMsgKey Caption;
+};
+
+// The queries in the order of TMediaStringIndex. The two bit rates are asked
+// for under different spellings, "Bitrate" for video and "BitRate" for audio.
+extern const std::array<TMediaQuery, kMediaStringCount> MediaQueries;
+
+// The sixteen strings of a file, none empty: an empty answer is the
+// placeholder of NonEmptyOr. A file the library cannot open or does not
+// recognise gives sixteen placeholders.
+TMediaStrings QueryMediaStrings(const std::string& fileName);
+
+// False when the complete name or the size is the placeholder: such a file is
+// rejected from the file list.
+bool IsMediaReadable(const TMediaStrings& strings);
+
+// The library's standard text report of a file (never the complete one);
+// "" when the file cannot be opened or is not recognised.
+std::string MediaInfoReport(const std::string& fileName);

@@ -3,8 +3,9 @@
 
 #include "app/UtilFuncs.h"
 
-// Names are looked up exactly as written. The library has no "Bitrate" (only
-// "BitRate"), so the video bit rate comes back empty and shows the placeholder.
+// Names are looked up exactly as written. Today's library knows no "Bitrate",
+// only "BitRate", so the video bit rate falls back to that spelling rather
+// than always showing the placeholder.
 const std::array<TMediaQuery, kMediaStringCount> MediaQueries = {{
     {TStreamKind::General, "CompleteName", MSG_COMPLETENAME},
     {TStreamKind::General, "FileSize", MSG_FILESIZE},
@@ -15,7 +16,7 @@ const std::array<TMediaQuery, kMediaStringCount> MediaQueries = {{
     {TStreamKind::Video, "Codec/String", MSG_VCODE},
     {TStreamKind::Video, "Width", MSG_WIDTH},
     {TStreamKind::Video, "Height", MSG_HEIGHT},
-    {TStreamKind::Video, "Bitrate", MSG_VBITRATE},
+    {TStreamKind::Video, "Bitrate", MSG_VBITRATE, "BitRate"},
     {TStreamKind::Video, "AspectRatio", MSG_ADPECTRATIO},
     {TStreamKind::Video, "FrameRate", MSG_FRAMERATE},
     {TStreamKind::Audio, "Codec/String", MSG_ACODEC},
@@ -34,7 +35,9 @@ TMediaStrings QueryMediaStrings(const std::string& fileName) {
   bool readable = info.Open(fileName) && info.Recognised();
   for (std::size_t i = 0; i < kMediaStringCount; ++i) {
     const TMediaQuery& q = MediaQueries[i];
-    strings[i] = NonEmptyOr(readable ? info.Get(q.Kind, 0, q.Parameter) : std::string());
+    std::string answer = readable ? info.Get(q.Kind, 0, q.Parameter) : std::string();
+    if (answer.empty() && readable && q.Fallback != nullptr) answer = info.Get(q.Kind, 0, q.Fallback);
+    strings[i] = NonEmptyOr(answer);
   }
   return strings;
 }

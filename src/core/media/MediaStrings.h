@@ -38,6 +38,7 @@ struct TMediaQuery {
   TStreamKind Kind;
   const char* Parameter;
   TMsgKey Caption;
+  const char* Fallback = nullptr;  // asked when Parameter gives no answer
 };
 
 // The queries in the order of TMediaStringIndex. The two bit rates are asked

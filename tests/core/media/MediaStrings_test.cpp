@@ -55,6 +55,7 @@ TEST_F(MediaStringsTest, VideoWithAudio) {
   EXPECT_NE(s[msAudioCodec], Placeholder());
   EXPECT_NE(s[msAudioCodec], s[msVideoCodec]);
   EXPECT_NE(s[msAudioBitrate].find_first_of("123456789"), std::string::npos) << s[msAudioBitrate];
+  EXPECT_NE(s[msVideoBitrate].find_first_of("123456789"), std::string::npos) << s[msVideoBitrate];
   EXPECT_EQ(s[msChannels], "1");
   EXPECT_EQ(s[msSamplingRate], "44100");
   for (const std::string& v : s) EXPECT_FALSE(v.empty());

@@ -95,8 +95,8 @@ AAC_ADVISORY_IT = (
 INVALID_NAME_CHARS = "\\ / : * ? \" < > |"
 
 TITLE = "Kinovert 3GP Converter"
-HOMEPAGE = "https://www.example.org/"
-SUPPORT = "support@example.org"
+HOMEPAGE = "https://kinovert.example.org/3gp-converter/"
+SUPPORT = "3gp-support@kinovert.example.org"
 
 
 def same(text):
@@ -234,8 +234,8 @@ ROWS = [
     ("MSG_CLEARLIST", "Clear List", "Vider la liste", "Liste leeren", "Svuota elenco"),
     ("MSG_SEL_ALL", "Select All", "Tout sélectionner", "Alle auswählen", "Seleziona tutto"),
     ("MSG_CONVERT", "Convert", "Convertir", "Umwandeln", "Converti"),
-    ("MSG_PLAY_SOURCE", "Play Source", "Lire la source", "Quelle abspielen",
-     "Riproduci originale"),
+    ("MSG_PLAY_SOURCE", "Play Source", "Lire le fichier source", "Quelldatei abspielen",
+     "Riproduci file originale"),
     ("MSG_OPEN_DES_FOLDER", "Open Destination Folder...", "Ouvrir le dossier de destination...",
      "Zielordner öffnen...", "Apri cartella di destinazione..."),
     ("MSG_SETTINGS", "Settings...", "Paramètres...", "Einstellungen...", "Impostazioni..."),
@@ -247,7 +247,7 @@ ROWS = [
      "Risorse online..."),
     ("MSG_TECH_SUPPORT", "Contact Technical Support...", "Contacter le support technique...",
      "Technischen Support kontaktieren...", "Contatta l'assistenza tecnica..."),
-    ("MSG_ABOUT", "About...", "À propos...", "Über...", "Informazioni su..."),
+    ("MSG_ABOUT", "About...", "À propos...", "Info...", "Informazioni..."),
     ("MSG_GENERAL", "General", "Général", "Allgemein", "Generale"),
     ("MSG_COMPLETENAME", "Complete Name:", "Nom complet :", "Vollständiger Name:",
      "Nome completo:"),
@@ -503,7 +503,8 @@ ROWS = [
     ("MSG_SAVE_FILE_INFO", "Save File Info...", "Enregistrer les informations...",
      "Informationen speichern...", "Salva informazioni..."),
     ("MSG_TEXTFILE", "Text Files", "Fichiers texte", "Textdateien", "File di testo"),
-    ("MSG_FILE_INFO_FILE", "File Info", "Informations fichier", "Dateiinfo", "Info file"),
+    ("MSG_FILE_INFO_FILE", "File Info", "Informations sur le fichier", "Dateiinformationen",
+     "Informazioni sul file"),
 
     # Settings dialog
     ("MSG_SETTINGS_TITLE", "Settings", "Paramètres", "Einstellungen", "Impostazioni"),

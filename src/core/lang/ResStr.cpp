@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lang/ResStr.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 
 #include "app/IniFile.h"
 
@@ -305,8 +307,8 @@ constexpr std::array<TMsgEntry, kMsgKeyCount> kEntries{{
     K(MSG_TIME_LEFT, "Time left:"),
     K(MSG_ABOUT_CAPTIAON, "About"),
     K(MSG_COPYRIGHT, "Copyright (C) 2026 the Kinovert developers"),
-    K(MSG_HOMEPAGE, "https://www.example.org/"),
-    K(MSG_SUPPORT_MAIL, "support@example.org"),
+    K(MSG_HOMEPAGE, "https://kinovert.example.org/3gp-converter/"),
+    K(MSG_SUPPORT_MAIL, "3gp-support@kinovert.example.org"),
     K(MSG_COPYRIGHT_WARNING, "This program is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License, version 3 or later. It comes with ABSOLUTELY NO WARRANTY."),
 }};
 
@@ -351,6 +353,52 @@ const std::string& Empty() {
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
+  return true;
+}
+
+bool LessIgnoringCase(const std::string& a, const std::string& b) {
+  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                      [](char x, char y) { return LowerAscii(x) < LowerAscii(y); });
+}
+
+constexpr std::string_view kIni = ".ini";
+
+bool HasIniExtension(std::string_view name) {
+  return name.size() > kIni.size() && EqualsIgnoringCase(name.substr(name.size() - kIni.size()), kIni);
+}
+
+bool IsRegularFile(const std::filesystem::path& p) {
+  std::error_code ec;
+  return std::filesystem::is_regular_file(p, ec);
+}
+
+// The entries of a folder that are (or link to) regular files; none when the
+// folder cannot be read.
+std::vector<std::string> FileNamesIn(const std::filesystem::path& folder) {
+  std::vector<std::string> names;
+  std::error_code ec;
+  std::filesystem::directory_iterator it(folder.empty() ? "." : folder, ec);
+  for (; !ec && it != std::filesystem::directory_iterator(); it.increment(ec))
+    if (IsRegularFile(it->path())) names.push_back(it->path().filename().string());
+  return names;
+}
+
+std::string ResolveIgnoringCase(const std::string& path) {
+  std::filesystem::path p(path);
+  if (IsRegularFile(p) || !p.has_filename()) return path;
+  const std::string wanted = p.filename().string();
+  std::vector<std::string> names = FileNamesIn(p.parent_path());
+  std::sort(names.begin(), names.end());  // the same file every time when several match
+  for (const std::string& name : names)
+    if (EqualsIgnoringCase(name, wanted)) return (p.parent_path() / name).string();
+  return path;
+}
 
 bool IsValidUtf8(std::string_view s) {
   size_t i = 0;
@@ -433,13 +481,8 @@ std::string_view MsgKeyName(TMsgKey key) {
 }
 
 std::optional<TMsgKey> FindMsgKey(std::string_view name) {
-  for (const TMsgEntry& e : kEntries) {
-    std::string_view n = e.Name;
-    if (n.size() != name.size()) continue;
-    bool same = true;
-    for (size_t i = 0; i < n.size() && same; ++i) same = LowerAscii(n[i]) == LowerAscii(name[i]);
-    if (same) return e.Key;
-  }
+  for (const TMsgEntry& e : kEntries)
+    if (EqualsIgnoringCase(e.Name, name)) return e.Key;
   return std::nullopt;
 }
 
@@ -474,7 +517,7 @@ std::string NormaliseText(std::string_view text) {
 }
 
 bool LoadLanguage(const std::string& path) {
-  TIniFile ini(path);
+  TIniFile ini(ResolveIgnoringCase(path));
   if (!ini.SectionExists(kSection)) return false;
   TTexts& texts = Texts();
   for (const TMsgEntry& e : kEntries) {
@@ -489,3 +532,29 @@ bool LoadLanguage(const std::string& path) {
 }
 
 void ResetLanguage() { Texts() = Defaults(); }
+
+std::vector<std::string> ListLanguageFiles(const std::string& folder) {
+  std::vector<std::string> files;
+  for (std::string& name : FileNamesIn(folder))
+    if (HasIniExtension(name)) files.push_back(std::move(name));
+  std::sort(files.begin(), files.end(), LessIgnoringCase);
+  return files;
+}
+
+std::string LanguageCaption(std::string_view fileName) {
+  std::string caption(HasIniExtension(fileName) ? fileName.substr(0, fileName.size() - kIni.size())
+                                                : fileName);
+  for (char& c : caption) c = UpperAscii(c);
+  return caption;
+}
+
+std::string LanguageFileOfCaption(std::string_view caption) {
+  std::string file;
+  for (char c : caption)
+    if (c != '&') file += c;
+  return file + std::string(kIni);
+}
+
+bool IsCurrentLanguage(std::string_view caption, std::string_view languageFile) {
+  return EqualsIgnoringCase(LanguageFileOfCaption(caption), languageFile);
+}

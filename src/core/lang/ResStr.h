@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Every user-visible text by key, in the fixed order a language file is read.
 enum TMsgKey : int {
@@ -316,6 +317,9 @@ std::optional<TMsgKey> FindMsgKey(std::string_view name);
 // and taken as UTF-8, or as Windows-1252 when they are not valid UTF-8 (files
 // written by older editors). A missing or unreadable file, or one without the
 // section, changes nothing and gives false.
+// When no file has exactly that name, a file of the same folder whose name
+// differs only in ASCII case is read: a menu caption "DEUTSCH" stands for
+// "Deutsch.ini" on a case-sensitive file system too.
 bool LoadLanguage(const std::string& path);
 
 // The language-file conventions: leading and trailing blanks dropped, every
@@ -325,3 +329,13 @@ std::string NormaliseText(std::string_view text);
 
 // Back to the English defaults (start-up state).
 void ResetLanguage();
+
+// The language menu. Its items are the "*.ini" files of the language folder
+// (extension in any case), sorted by name ignoring case.
+std::vector<std::string> ListLanguageFiles(const std::string& folder);
+// The caption of a file's item: the base name in capitals, "deutsch.ini" -> "DEUTSCH".
+std::string LanguageCaption(std::string_view fileName);
+// The LanguageFile setting an item stands for: the caption without "&", plus ".ini".
+std::string LanguageFileOfCaption(std::string_view caption);
+// Whether an item is the checked one: its file equals languageFile ignoring case.
+bool IsCurrentLanguage(std::string_view caption, std::string_view languageFile);

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
+#include <filesystem>
 #include <set>
 #include <string>
 #include <vector>
@@ -338,4 +338,66 @@ TEST_F(LangTest, TranslationsTranslate) {
                         MSG_WARNING_DETAIL, MSG_TRAY_MIN, MSG_SETTINGS_TITLE})
       EXPECT_NE(ResStr(key), AsLoadedFromFile(DefaultResStr(key))) << MsgKeyName(key);
   }
+}
+
+// --- the language menu -----------------------------------------------------
+
+TEST_F(LangTest, LanguageFileNameCaseIsIgnored) {
+  Write("Deutsch.ini", "[LANGRES]\nMSG_CANCEL=Abbrechen\n");
+  // The menu item "DEUTSCH" stands for "DEUTSCH.ini".
+  ASSERT_TRUE(LoadLanguage(Dir / LanguageFileOfCaption("DEUTSCH")));
+  EXPECT_EQ(ResStr(MSG_CANCEL), "Abbrechen");
+  // An exact name wins over one that differs in case.
+  Write("DEUTSCH.ini", "[LANGRES]\nMSG_CANCEL=Exakt\n");
+  ASSERT_TRUE(LoadLanguage(Dir / "DEUTSCH.ini"));
+  EXPECT_EQ(ResStr(MSG_CANCEL), "Exakt");
+  EXPECT_FALSE(LoadLanguage(Dir / "deutsch.dat"));
+  EXPECT_FALSE(LoadLanguage(Dir / "nowhere/deutsch.ini"));
+}
+
+TEST_F(LangTest, ListLanguageFiles) {
+  Write("italian.ini", "");
+  Write("Deutsch.INI", "");
+  Write("english.ini", "");
+  Write("notes.txt", "");
+  Write(".ini", "");
+  Write("french.ini.bak", "");
+  std::filesystem::create_directory(Dir / "folder.ini");
+  EXPECT_EQ(ListLanguageFiles(Dir.Path()),
+            (std::vector<std::string>{"Deutsch.INI", "english.ini", "italian.ini"}));
+  EXPECT_TRUE(ListLanguageFiles(Dir / "missing").empty());
+  EXPECT_EQ(ListLanguageFiles(KINOVERT_SOURCE_DIR "/data/skin/kvo/lang"),
+            (std::vector<std::string>{"deutsch.ini", "english.ini", "french.ini", "italian.ini"}));
+}
+
+TEST(LangMenu, CaptionsAndFiles) {
+  struct TCase {
+    const char* File;
+    const char* Caption;
+  };
+  const TCase captions[] = {
+      {"english.ini", "ENGLISH"},
+      {"Deutsch.ini", "DEUTSCH"},
+      {"Italian.INI", "ITALIAN"},
+      {"pt_br.ini", "PT_BR"},
+      {"español.ini", "ESPAñOL"},  // only ASCII letters change case
+  };
+  for (const TCase& c : captions) EXPECT_EQ(LanguageCaption(c.File), c.Caption) << c.File;
+
+  EXPECT_EQ(LanguageFileOfCaption("DEUTSCH"), "DEUTSCH.ini");
+  EXPECT_EQ(LanguageFileOfCaption("&FRENCH"), "FRENCH.ini");
+  EXPECT_EQ(LanguageFileOfCaption("R&&D"), "RD.ini");
+
+  struct TCheck {
+    const char* Caption;
+    const char* LanguageFile;
+    bool Checked;
+  };
+  const TCheck checks[] = {
+      {"DEUTSCH", "deutsch.ini", true},  {"&DEUTSCH", "Deutsch.INI", true},
+      {"DEUTSCH", "deutsch.dat", false}, {"FRENCH", "deutsch.ini", false},
+      {"ENGLISH", "english", false},
+  };
+  for (const TCheck& c : checks)
+    EXPECT_EQ(IsCurrentLanguage(c.Caption, c.LanguageFile), c.Checked) << c.Caption << " " << c.LanguageFile;
 }

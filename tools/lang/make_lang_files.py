@@ -50,6 +50,8 @@ def check():
         if len(row) != 5:
             sys.exit(f"{key}: {len(row)} columns")
         for text in row[1:]:
+            if "#13" in text:
+                sys.exit(f"{key}: a literal #13 would load as a line break")
             if directives(text) != directives(en):
                 sys.exit(f"{key}: directives of {text!r} differ from English")
             v = file_value(text)

@@ -1,17 +1,560 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lang/ResStr.h"
 
+#include <algorithm>
 #include <array>
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+
+#include "app/IniFile.h"
 
 namespace {
-// Only the texts core needs so far; the full English table replaces this.
-std::array<std::string, kMsgKeyCount> MakeTexts() {
-  std::array<std::string, kMsgKeyCount> t;
-  t[MSG_NO_DESCRIPTION] = "No Description";
-  t[MSG_EMPTY_STR] = "...";
+
+struct TMsgEntry {
+  TMsgKey Key;
+  const char* Name;
+  const char* Text;
+};
+
+#define K(key, text) TMsgEntry{key, #key, text}
+
+// The English defaults, in load order. Typos and line-break sequences of the
+// texts other components quote are kept as they are: callers and tests rely
+// on the exact bytes. tools/lang/make_lang_files.py holds the same table with
+// the translations and writes the shipped language files from it.
+constexpr std::array<TMsgEntry, kMsgKeyCount> kEntries{{
+    K(MSG_EXIT, "Exit"),
+    K(MSG_TOAVI, "To AVI"),
+    K(MSG_TOMP4, "To MP4"),
+    K(MSG_TO3GP, "To 3GP"),
+    K(MSG_TOMPEG, "To MPEG"),
+    K(MSG_TOMOV, "To MOV"),
+    K(MSG_TOWMV, "To WMV"),
+    K(MSG_TORM, "To RM"),
+    K(MSG_TOSWF, "To SWF"),
+    K(MSG_TOOTHERS, "To Others"),
+    K(MSG_BURNDVD, "Burn DVD"),
+    K(MSG_INPUTFILENAME, "Input File Name:"),
+    K(MSG_OUTPUTDIR, "Output Directory:"),
+    K(MSG_PRPFILE, "Profile:"),
+    K(MSG_BROWSE, "Browse..."),
+    K(MSG_EDIT_PROFILE, "Edit Profile"),
+    K(MSG_EMPTY_STR, "..."),
+    K(MSG_STATUS_NOFILES, "Summary: No files"),
+    K(MSG_STATUS_ONEFILE, "Summary: One file"),
+    K(MSG_STATUS_FILES, "Summary: %d files"),
+    K(MSG_FORMAT_ERROR, "An error occurred while adding file:\r\n\r\nThe file \"%s\" is damaged or the format is not supported."),
+    K(MSG_NO_DAT_FILE, "Cannot find \"%s\".\r\n\r\nPlease re-install this program and try again."),
+    K(MSG_NOENCODER, "The file \"%s\" couldn't be found."),
+    K(MSG_NOFILES, "There are no files to encode!"),
+    K(MSG_Error, "Error"),
+    K(MSG_HINT, "Hint"),
+    K(MSG_FILE_EXISTS, "File \"%s\" already exists.\r\n\r\nAre you sure you want to overwrite it?"),
+    K(MSG_OVERWRITE, "Overwrite file?"),
+    K(MSG_CREATE_DIR_ERROR, "Create profile directory error!"),
+    K(MSG_CREATEDIR, "Create directory"),
+    K(MSG_SURE_TO_CREATEDIR, "Output directory do not exist, do you want to force create it?"),
+    K(MSG_FAIL_TO_CREATEDIR, "Fail to create directory! Please check if output folder have the right format!"),
+    K(MSG_FAIL_CREATEDIR, "Fail"),
+    K(MSG_EMPTY, "Empty Dir"),
+    K(MSG_EMPTY_DIR, "You must choose an output folder first!"),
+    K(MSG_TRAY_ENCODING_DONE, "Finished converting"),
+    K(MSG_TRAY_ENCODING_START, "Starting..."),
+    K(MSG_TRAY_MENU_STOPENCODING, "Stop converting..."),
+    K(MSG_TRAY_MENU_EXIT, "Exit program"),
+    K(MSG_TRAY_HINT, "%s: %d%%"),
+    K(MSG_ID_ENC_IN_PROGRESS, "Encoding in progress"),
+    K(MSG_ID_STOP_ENC, "Stopping encoding when done with current file..."),
+    K(MSG_ID_BATCH, "Batch="),
+    K(MSG_ID_OUTPUT, "Output file: %s"),
+    K(MSG_ID_WORKING, "Working on file %d of %d: %s"),
+    K(MSG_LABEL_ENCODINGFINISHED, "Encoding finished"),
+    K(MSG_FILE_INFO, "File Information - %s"),
+    K(MSG_SELECT_FOLDER, "Please select a folder!"),
+    K(MSG_RENAMEFAILD_TITLE, "Rename Faild"),
+    K(MSG_RENAMEFAILD, "Rename faild! Please check if the profile name is already exist!"),
+    K(MSG_LAST_PROFILE, "This is the last profile, can not be deleted!"),
+    K(MSG_LAST_PROFILE_TITLE, "Can not be delete"),
+    K(MSG_SURE_DELETE_PROFILE, "Are you sure you want to delete profile \"%s\"?"),
+    K(MSG_SURE_DELETE_PROFILE_TITLE, "Delete file"),
+    K(MSG_CONVERTING, "Conveting"),
+    K(MSG_CLEARLIST, "Clear List"),
+    K(MSG_SEL_ALL, "Select All"),
+    K(MSG_CONVERT, "Convert"),
+    K(MSG_PLAY_SOURCE, "Play Source"),
+    K(MSG_OPEN_DES_FOLDER, "Open Destination Folder..."),
+    K(MSG_SETTINGS, "Settings..."),
+    K(MSG_HELP_CONTENT, "Help Content"),
+    K(MSG_QUICK_START, "Quick Start..."),
+    K(MSG_ONLINE_RES, "Online Resources..."),
+    K(MSG_TECH_SUPPORT, "Contact Technical Support..."),
+    K(MSG_ABOUT, "About..."),
+    K(MSG_GENERAL, "General"),
+    K(MSG_COMPLETENAME, "Complete Name:"),
+    K(MSG_FILESIZE, "File Size:"),
+    K(MSG_FORMAT, "Format:"),
+    K(MSG_PLAYTIME, "Play Time:"),
+    K(MSG_AUDIOCOUNT, "Audio Count:"),
+    K(MSG_VIDEOCOUNT, "Video Count:"),
+    K(MSG_VIDEO, "Video"),
+    K(MSG_VCODE, "Codec:"),
+    K(MSG_WIDTH, "Width"),
+    K(MSG_HEIGHT, "Height"),
+    K(MSG_VBITRATE, "Bitrate:"),
+    K(MSG_ADPECTRATIO, "Aspect Ratio:"),
+    K(MSG_FRAMERATE, "Frame Rate:"),
+    K(MSG_AUDIO, "Audio"),
+    K(MSG_ACODEC, "Codec:"),
+    K(MSG_ABITRATE, "Bitrate:"),
+    K(MSG_CHANNELS, "Channels:"),
+    K(MSG_SAMPLINGRATE, "Sampling Rate:"),
+    K(MSG_TRAY_CONVERT_COMPLETE, "Convertion complete!"),
+    K(MSG_MOREINFO, "More Information..."),
+    K(MSG_ADD_PROFILE, "Add..."),
+    K(MSG_DEL_PROFILE, "Delete"),
+    K(MSG_REN_PROFILE, "Rename..."),
+    K(MSG_ADD_FILES, "Add Files..."),
+    K(MSG_DEL_FILES, "Delete"),
+    K(MSG_NO_DESCRIPTION, "No Description"),
+    K(MSG_LANG, "Languages"),
+    K(MSG_SHOW_WINDOW, "Show window"),
+    K(MSG_NO_DAT_FILE_TITLE, "Can not find file"),
+    K(MSG_YES, "Yes"),
+    K(MSG_NO, "No"),
+    K(MSG_TOVOB, "To VOB"),
+    K(MSG_TOASF, "To ASF"),
+    K(MSG_TOAAC, "To AAC"),
+    K(MSG_TOAC3, "To AC3"),
+    K(MSG_TOMP2, "To MP2"),
+    K(MSG_TOMP3, "To MP3"),
+    K(MSG_TOAMR, "To AMR"),
+    K(MSG_TOWAV, "To WAV"),
+    K(MSG_CAPTURE, "Capture"),
+    K(MSG_APPLICATION_TITLE, "Kinovert 3GP Converter"),
+    K(MSG_APPLICATION_VERSION, "version:"),
+    K(MSG_ID_STATUS, "Status="),
+    K(MSG_TRAY_INFO, "%s Information"),
+    K(MSG_OK, "OK"),
+    K(MSG_CANCEL, "Cancel"),
+    K(MSG_ALLFILES, "All Files"),
+    K(MSG_PROFILE_EDITOR, "%s Profile Editor"),
+    K(MSG_DESCIPTION, "Description:"),
+    K(MSG_PROFILE_GENERAL, "General"),
+    K(MSG_TIME_CONTROL, "Time Control"),
+    K(MSG_ENABLE_TIME_CONTROL, "Enable time control"),
+    K(MSG_START_TIME, "Start time:"),
+    K(MSG_HH_MN, "hr:mn:sc.xxx"),
+    K(MSG_END_TIME, "End time:"),
+    K(MSG_DURATION, "Duration:"),
+    K(MSG_DIVX, "Divx"),
+    K(MSG_XVID, "Xvid"),
+    K(MSG_MSMPEG4, "Ms-mpeg4"),
+    K(MSG_MSMPEG4v2, "Ms-mpeg4v2"),
+    K(MSG_H263, "H263"),
+    K(MSG_H263P, "H263P"),
+    K(MSG_H264, "H264"),
+    K(MSG_HUFFYUV, "huffYUV"),
+    K(MSG_MJPEG, "M-JPEG"),
+    K(MSG_SVQ1, "Svq1"),
+    K(MSG_FLV, "Flv"),
+    K(MSG_MPEG1, "Mpeg-1"),
+    K(MSG_MPEG2, "Mpeg-2"),
+    K(MSG_DV, "DV"),
+    K(MSG_MP2, "Mp2"),
+    K(MSG_MP3, "Mp3"),
+    K(MSG_PCM16LE, "WAV (pcm 16 little-endian)"),
+    K(MSG_PCMU8, "WAV (pcm U 8)"),
+    K(MSG_AC3, "AC3"),
+    K(MSG_SAVE, "Save"),
+    K(MSG_CLOSE, "Close"),
+    K(MSG_FORMAT_AVI, "AVI"),
+    K(MSG_FORMAT_MP4, "MP4"),
+    K(MSG_FORMAT_3GP, "3GP"),
+    K(MSG_FORMAT_MPEG, "MPEG"),
+    K(MSG_FORMAT_MOV, "MOV"),
+    K(MSG_FORMAT_WMV, "WMV"),
+    K(MSG_FORMAT_RM, "RM"),
+    K(MSG_FORMAT_SWF, "SWF"),
+    K(MSG_FORMAT_ASF, "ASF"),
+    K(MSG_FORMAT_VOB, "VOB"),
+    K(MSG_FORMAT_AAC, "AAC"),
+    K(MSG_FORMAT_AC3, "AC3"),
+    K(MSG_FORMAT_MP2, "MP2"),
+    K(MSG_FORMAT_MP3, "MP3"),
+    K(MSG_FORMAT_AMR, "AMR"),
+    K(MSG_FORMAT_WAV, "WAV"),
+    K(MSG_AUDIO_CODEC, "Audio Codec"),
+    K(MSG_DISABLE_AUDIO, "Disable Audio"),
+    K(MSG_DISABLE_AUDIO_DETAIL, "Encode without an audio track"),
+    K(MSG_VIDEO_CODEC, "Video Codec"),
+    K(MSG_SAME_Q, "Same Quality"),
+    K(MSG_SAME_Q_DETAIL, "Keep the quality of the source"),
+    K(MSG_VIDEO_PAGE, "Video"),
+    K(MSG_FORMAT_PROPERTIES, "%s format properties"),
+    K(MSG_VIDEO_BITRATE, "Video Bitrate"),
+    K(MSG_PRESET_QUALITY, "Preset quality"),
+    K(MSG_SPECIFY_SETTINGS, "Specify bitrate"),
+    K(MSG_LOW_Q, "Low quality,\nsmall size"),
+    K(MSG_HIGH_Q, "High quliaty,\nlarge size"),
+    K(MSG_CURRNET_BITRATE, "Current bitrate:"),
+    K(MSG_CONFIGURE, "Configure..."),
+    K(MSG_VIDEO_SIZE, "Video Size"),
+    K(MSG_KEEP_SOURCE_DIM, "Keep source dimensions"),
+    K(MSG_CHANGE_DIM, "Change dimensions"),
+    K(MSG_VIDEO_DIM, "Dimensions:"),
+    K(MSG_VWIDTH, "Width:"),
+    K(MSG_VHEIGHT, "Height:"),
+    K(MSG_FRAMETRATE, "Frame Rate"),
+    K(MSG_FRAMERATE_AUTO, "Auto"),
+    K(MSG_CHANGE_FRAMERATE, "Change frame rate"),
+    K(MSG_ASPECT, "Aspect Ratio"),
+    K(MSG_ASPECT_AUTO, "Auto"),
+    K(MSG_AUDIO_PAGE, "Audio"),
+    K(MSG_ACHANNELS, "Audio Channels"),
+    K(MSG_CHANNELS_1, "1 (mono)"),
+    K(MSG_CHANNELS_2, "2 (stereo)"),
+    K(MSG_CHANNELS_6, "6 (5.1 AC3 48000kHz)"),
+    K(MSG_SAMPLERATE, "Sample Rate"),
+    K(MSG_AUDIO_BITRATE, "Audio Bitrate"),
+    K(MSG_AUDIO_BITRATE_AUTO, "Auto"),
+    K(MSG_RV7, "Real Video 7"),
+    K(MSG_WMV7, "WMV7"),
+    K(MSG_WMV8, "WMV8"),
+    K(MSG_AAC, "AAC"),
+    K(MSG_AMRNB, "AMR Narrow-Band"),
+    K(MSG_AMRWB, "AMR Narrow-Wide"),
+    K(MSG_ALAW, "A-Law"),
+    K(MSG_PCM16BE, "WAV (pcm 16 big-endian)"),
+    K(MSG_TYPE, "Type"),
+    K(MSG_TYPE_IPOD, "Apple iPod"),
+    K(MSG_TYPE_PSP, "Sony PSP"),
+    K(MSG_TYPE_MOBILE, "Mobile Movie"),
+    K(MSG_TYPE_MP4, "Mp4"),
+    K(MSG_DVD_PAGE, "DVD"),
+    K(MSG_PRESET_FORMATS, "Preset Formats"),
+    K(MSG_USE_PRESET_FORMATS, "Use preset formats"),
+    K(MSG_TARGET_FORMAT, "Target format"),
+    K(MSG_TARGET_FORMAT_AUTO, "Auto"),
+    K(MSG_TARGET_FORMAT_NTSC, "NTSC"),
+    K(MSG_TARGET_FORMAT_PAL, "PAL"),
+    K(MSG_CHANGE_ASPECT, "Change aspect"),
+    K(MSG_ASPECT1, "1:1 (For Square Pixels)"),
+    K(MSG_ASPECT2, "4:3 (For Standard TV)"),
+    K(MSG_ASPECT3, "16:9 (For Wide screen TV)"),
+    K(MSG_3GP_TYPE1, "3gp (Nokia/NEC/Siemens)"),
+    K(MSG_3GP_TYPE2, "3gp (Sony Ericsson)"),
+    K(MSG_3GP_TYPE3, "3gp2 (Sony Ericsson)"),
+    K(MSG_BITTATE_FORMAT, "%s"),
+    K(MSG_ENTER_VIDEOBITRATE, "Please enter video bitrate"),
+    K(MSG_ENTER_VIDEOBITRATE_TITLE, "Enter value"),
+    K(MSG_MP4SELECTED_TITLE, "MPEG-4 Video Codec selected"),
+    K(MSG_MP4SELECTED, "ATTENTION!\n\rMPEG-4 video codec provides superior video quality and wider video size selection compared to H.263.\n\r\n\rMPEG-4 is supported by the Nokia N70/N90 etc..\n\r\n\rHowever, some mobile phone models MAY NOT support the MPEG-4 video codec.\n\rIn case the encoded clip is NOT playing on your phone, the try using the H.263 video codec."),
+    K(MSG_AMRNBSELECTED_TITLE, "AMR-WB Audio Codec selected"),
+    K(MSG_AMRNBSELECTED, "ATTENTION!\n\rAdaptive Multi-Rate Wideband(ARM-WB) speech codec CANNOT be played on QuickTime.\n\r\n\rARM-WideBand provides better audio quality than the ARM-NarrowBand, but it is still a monophonic speech codec. \n\rSome mobile phone models MAY NOT play the ARM-WideBand inside the 3gp video clip. \n\rIn case NO sound is playing on your photo, then try using the ARM-NarrowBand codec."),
+    K(MSG_AACSELECTED_TITLE, "AAC Audio Codec selected"),
+    K(MSG_AACSELECTED, "ATTENTION!\n\rAAC audio codec provides superior audio quality, with stereo support, compared to ARM-NarrowBand and ARM-WideBand. \n\r\n\rAAC is supported by Nokia N70/N90 etc..\n\r\n\rHowever, some mobile phone models MAY NOT play the AAC sound within the 3gp video clip.\n\rIn case NO sound is playing on your phone, then try using the ARM-NarrowBand audio codec."),
+    K(MSG_MOBILE, "Mobile"),
+    K(MSG_IPOD_PSP, "iPod/PSP"),
+    K(MSG_PSP_FULLSCR, "PSP Full Screen"),
+    K(MSG_INVAILD_VALUE, "The value you entered is not valid. Error in position %d."),
+    K(MSG_INVAILD_VALUE_TITLE, "Invalid Value"),
+    K(MSG_INVAILD_VALUE_BETWEEN, "The value you entered is not valid. Please make sure the value is between %d and %d!"),
+    K(MSG_INVAILD_VALUE_BETWEEN_TITLE, "Invalid Value"),
+    K(MSG_INVALID_FILE_NAME_TITLE, "Invalid File Name"),
+    K(MSG_INVALID_FILE_NAME, "The name you entered is not valid. Please note that file name can not contain any of the following character: \n\r\n\r\\ / : * ? \" < > |"),
+    K(MSG_PROFILE_NAME, "Profile Name"),
+    K(MSG_ENTER_PROFILE_NAME, "Enter the profile name:"),
+    K(MSG_FILEINFO_CAPTION, "File Information"),
+    K(MSG_SAVE_FILE_INFO, "Save File Info..."),
+    K(MSG_TEXTFILE, "Text Files"),
+    K(MSG_FILE_INFO_FILE, "File Info"),
+    K(MSG_SETTINGS_TITLE, "Settings"),
+    K(MSG_GENERAL_PAGE, "General"),
+    K(MSG_THREADPRIORITY, "Thread Priority"),
+    K(MSG_IDLE, "Idle"),
+    K(MSG_NORMAL, "Normal"),
+    K(MSG_HIGH, "High"),
+    K(MSG_REALTIME, "Realtime"),
+    K(MSG_SHUTDOWN_REAL_DOES, "\"Shutdown Windows\" really does:"),
+    K(MSG_CLOSE_APP, "Close %s"),
+    K(MSG_SHUTDOWN, "Shutdown"),
+    K(MSG_LOGOFF, "Log off"),
+    K(MSG_RESTART, "Restart"),
+    K(MSG_HIBERNATE, "Hibernate"),
+    K(MSG_SUSPEMD, "Suspend"),
+    K(MSG_DIRECTSHOW, "DirectShow"),
+    K(MSG_USE_DIRECTSHOW, "Use DirectShow"),
+    K(MSG_ABORTENCODING, "Do you want to stop encoding now or stop encoding when the currently processed file is done?"),
+    K(MSG_QUESTION, "Question"),
+    K(MSG_BTN_NOW, "Stop now"),
+    K(MSG_BTN_DONE, "When done"),
+    K(MSG_CONVERTING_IN, "Conveting in progress..."),
+    K(MSG_REMAINING_TIME, "Remaining time:"),
+    K(MSG_ELAPSED_TIME, "Elapsed time:"),
+    K(MSG_ESTIMATED_TIME, "Estimated time:"),
+    K(MSG_STOP_WHEN_DONE, "Stopping encoding when done with current file..."),
+    K(MSG_DEL_AFTER, "Delete source file after encoding"),
+    K(MSG_SHUTDOWN_AFTER, "Shutdown Windows when done"),
+    K(MSG_SEND_TO_TRAY, "Send to tray"),
+    K(MSG_TRAY_MIN, "Application has been minimized. Double click tray icon to resume."),
+    K(MSG_PLEASE_WAIT, "Please wait..."),
+    K(MSG_PREPARING, "Preparing"),
+    K(MSG_LABEL_TIMEOUT, "Time left: %d"),
+    K(MSG_SHUTDOWN_TITLE, "Shutdown"),
+    K(MSG_WARNING, "Warning!"),
+    K(MSG_WARNING_DETAIL, "If you don't press cancel now, %s will shutdown Windows."),
+    K(MSG_TIME_LEFT, "Time left:"),
+    K(MSG_ABOUT_CAPTIAON, "About"),
+    K(MSG_COPYRIGHT, "Copyright (C) 2026 the Kinovert developers"),
+    K(MSG_HOMEPAGE, "https://kinovert.example.org/3gp-converter/"),
+    K(MSG_SUPPORT_MAIL, "3gp-support@kinovert.example.org"),
+    K(MSG_COPYRIGHT_WARNING, "This program is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License, version 3 or later. It comes with ABSOLUTELY NO WARRANTY."),
+}};
+
+#undef K
+
+constexpr bool EntriesInKeyOrder() {
+  for (size_t i = 0; i < kEntries.size(); ++i)
+    if (static_cast<size_t>(kEntries[i].Key) != i) return false;
+  return true;
+}
+static_assert(EntriesInKeyOrder(), "the default table must list every key in enum order");
+
+constexpr std::string_view kSection = "LANGRES";
+
+using TTexts = std::array<std::string, kMsgKeyCount>;
+
+TTexts DefaultTexts() {
+  TTexts t;
+  for (size_t i = 0; i < kEntries.size(); ++i) t[i] = kEntries[i].Text;
   return t;
 }
-std::array<std::string, kMsgKeyCount> Texts = MakeTexts();
+
+// Function-local statics: other components may ask for texts while their own
+// statics are being initialised.
+TTexts& Texts() {
+  static TTexts texts = DefaultTexts();
+  return texts;
+}
+
+const TTexts& Defaults() {
+  static const TTexts defaults = DefaultTexts();
+  return defaults;
+}
+
+bool ValidKey(TMsgKey key) { return key >= 0 && key < kMsgKeyCount; }
+
+const std::string& Empty() {
+  static const std::string empty;
+  return empty;
+}
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
+  return true;
+}
+
+bool LessIgnoringCase(const std::string& a, const std::string& b) {
+  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                      [](char x, char y) { return LowerAscii(x) < LowerAscii(y); });
+}
+
+constexpr std::string_view kIni = ".ini";
+
+bool HasIniExtension(std::string_view name) {
+  return name.size() > kIni.size() && EqualsIgnoringCase(name.substr(name.size() - kIni.size()), kIni);
+}
+
+bool IsRegularFile(const std::filesystem::path& p) {
+  std::error_code ec;
+  return std::filesystem::is_regular_file(p, ec);
+}
+
+// The entries of a folder that are (or link to) regular files; none when the
+// folder cannot be read.
+std::vector<std::string> FileNamesIn(const std::filesystem::path& folder) {
+  std::vector<std::string> names;
+  std::error_code ec;
+  std::filesystem::directory_iterator it(folder.empty() ? "." : folder, ec);
+  for (; !ec && it != std::filesystem::directory_iterator(); it.increment(ec))
+    if (IsRegularFile(it->path())) names.push_back(it->path().filename().string());
+  return names;
+}
+
+std::string ResolveIgnoringCase(const std::string& path) {
+  std::filesystem::path p(path);
+  if (IsRegularFile(p) || !p.has_filename()) return path;
+  const std::string wanted = p.filename().string();
+  std::vector<std::string> names = FileNamesIn(p.parent_path());
+  std::sort(names.begin(), names.end());  // the same file every time when several match
+  for (const std::string& name : names)
+    if (EqualsIgnoringCase(name, wanted)) return (p.parent_path() / name).string();
+  return path;
+}
+
+bool IsValidUtf8(std::string_view s) {
+  size_t i = 0;
+  while (i < s.size()) {
+    auto b = static_cast<unsigned char>(s[i]);
+    size_t len = 0;
+    uint32_t cp = 0;
+    if (b < 0x80) {
+      ++i;
+      continue;
+    }
+    if (b >= 0xC2 && b <= 0xDF) {
+      len = 2;
+      cp = b & 0x1Fu;
+    } else if (b >= 0xE0 && b <= 0xEF) {
+      len = 3;
+      cp = b & 0x0Fu;
+    } else if (b >= 0xF0 && b <= 0xF4) {
+      len = 4;
+      cp = b & 0x07u;
+    } else {
+      return false;
+    }
+    if (i + len > s.size()) return false;
+    for (size_t k = 1; k < len; ++k) {
+      auto c = static_cast<unsigned char>(s[i + k]);
+      if ((c & 0xC0u) != 0x80u) return false;
+      cp = (cp << 6) | (c & 0x3Fu);
+    }
+    // Overlong forms, surrogates and code points past U+10FFFF.
+    if ((len == 3 && cp < 0x800) || (len == 4 && (cp < 0x10000 || cp > 0x10FFFF)) ||
+        (cp >= 0xD800 && cp <= 0xDFFF))
+      return false;
+    i += len;
+  }
+  return true;
+}
+
+void AppendUtf8(std::string& out, uint32_t cp) {
+  if (cp < 0x80) {
+    out += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    out += static_cast<char>(0xC0 | (cp >> 6));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  }
+}
+
+// Language files from before the UTF-8 ones were written in the Western
+// Windows code page; its 0x80..0x9F block differs from Latin-1.
+std::string Windows1252ToUtf8(std::string_view s) {
+  static constexpr std::array<uint16_t, 32> kHigh{
+      0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+      0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+      0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
+  std::string out;
+  out.reserve(s.size() * 2);
+  for (char ch : s) {
+    auto b = static_cast<unsigned char>(ch);
+    AppendUtf8(out, b >= 0x80 && b < 0xA0 ? kHigh[b - 0x80u] : b);
+  }
+  return out;
+}
+
 }  // namespace
 
-const std::string& ResStr(TMsgKey key) { return Texts[static_cast<size_t>(key)]; }
+const std::string& ResStr(TMsgKey key) {
+  return ValidKey(key) ? Texts()[static_cast<size_t>(key)] : Empty();
+}
+
+const std::string& DefaultResStr(TMsgKey key) {
+  return ValidKey(key) ? Defaults()[static_cast<size_t>(key)] : Empty();
+}
+
+std::string_view MsgKeyName(TMsgKey key) {
+  return ValidKey(key) ? kEntries[static_cast<size_t>(key)].Name : std::string_view{};
+}
+
+std::optional<TMsgKey> FindMsgKey(std::string_view name) {
+  for (const TMsgEntry& e : kEntries)
+    if (EqualsIgnoringCase(e.Name, name)) return e.Key;
+  return std::nullopt;
+}
+
+std::string NormaliseText(std::string_view text) {
+  size_t b = 0;
+  size_t e = text.size();
+  while (b < e && IsBlank(text[b])) ++b;
+  while (e > b && IsBlank(text[e - 1])) --e;
+
+  std::string collapsed;
+  collapsed.reserve(e - b);
+  for (size_t i = b; i < e; ++i) {
+    if (IsBlank(text[i])) {
+      while (i + 1 < e && IsBlank(text[i + 1])) ++i;
+      collapsed += ' ';
+    } else {
+      collapsed += text[i];
+    }
+  }
+
+  std::string out;
+  out.reserve(collapsed.size());
+  for (size_t i = 0; i < collapsed.size(); ++i) {
+    if (collapsed.compare(i, 3, "#13") == 0) {
+      out += "\r\n";
+      i += 2;
+    } else {
+      out += collapsed[i];
+    }
+  }
+  return out;
+}
+
+bool LoadLanguage(const std::string& path) {
+  TIniFile ini(ResolveIgnoringCase(path));
+  if (!ini.SectionExists(kSection)) return false;
+  TTexts& texts = Texts();
+  for (const TMsgEntry& e : kEntries) {
+    // A key the file lacks is skipped rather than re-read with its current
+    // text as default: normalising a text the file never held could alter it.
+    if (!ini.ValueExists(kSection, e.Name)) continue;
+    std::string value = NormaliseText(ini.ReadString(kSection, e.Name, {}));
+    if (!IsValidUtf8(value)) value = Windows1252ToUtf8(value);
+    texts[static_cast<size_t>(e.Key)] = std::move(value);
+  }
+  return true;
+}
+
+void ResetLanguage() { Texts() = Defaults(); }
+
+std::vector<std::string> ListLanguageFiles(const std::string& folder) {
+  std::vector<std::string> files;
+  for (std::string& name : FileNamesIn(folder))
+    if (HasIniExtension(name)) files.push_back(std::move(name));
+  std::sort(files.begin(), files.end(), LessIgnoringCase);
+  return files;
+}
+
+std::string LanguageCaption(std::string_view fileName) {
+  std::string caption(HasIniExtension(fileName) ? fileName.substr(0, fileName.size() - kIni.size())
+                                                : fileName);
+  for (char& c : caption) c = UpperAscii(c);
+  return caption;
+}
+
+std::string LanguageFileOfCaption(std::string_view caption) {
+  std::string file;
+  for (char c : caption)
+    if (c != '&') file += c;
+  return file + std::string(kIni);
+}
+
+bool IsCurrentLanguage(std::string_view caption, std::string_view languageFile) {
+  return EqualsIgnoringCase(LanguageFileOfCaption(caption), languageFile);
+}

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 // Every user-visible text by key, in the fixed order a language file is read.
 enum TMsgKey : int {
@@ -294,4 +297,45 @@ enum TMsgKey : int {
   kMsgKeyCount
 };
 
+// The current text of a key: the English default until a language file
+// replaces it. An out-of-range key gives an empty text.
 const std::string& ResStr(TMsgKey key);
+
+// The built-in English text of a key, whatever language is loaded.
+const std::string& DefaultResStr(TMsgKey key);
+
+// "MSG_EXIT" for MSG_EXIT; empty for an out-of-range key.
+std::string_view MsgKeyName(TMsgKey key);
+
+// The key of that name, compared without regard to ASCII case as language
+// files compare their keys.
+std::optional<TMsgKey> FindMsgKey(std::string_view name);
+
+// Overwrites the table from section LANGRES of a language file, one read per
+// key in load order; keys the file lacks keep their current text, so switching
+// languages never falls back to English. Values are normalised (NormaliseText)
+// and taken as UTF-8, or as Windows-1252 when they are not valid UTF-8 (files
+// written by older editors). A missing or unreadable file, or one without the
+// section, changes nothing and gives false.
+// When no file has exactly that name, a file of the same folder whose name
+// differs only in ASCII case is read: a menu caption "DEUTSCH" stands for
+// "Deutsch.ini" on a case-sensitive file system too.
+bool LoadLanguage(const std::string& path);
+
+// The language-file conventions: leading and trailing blanks dropped, every
+// run of blanks (spaces, tabs) reduced to one space, then each "#13" replaced
+// by CR LF.
+std::string NormaliseText(std::string_view text);
+
+// Back to the English defaults (start-up state).
+void ResetLanguage();
+
+// The language menu. Its items are the "*.ini" files of the language folder
+// (extension in any case), sorted by name ignoring case.
+std::vector<std::string> ListLanguageFiles(const std::string& folder);
+// The caption of a file's item: the base name in capitals, "deutsch.ini" -> "DEUTSCH".
+std::string LanguageCaption(std::string_view fileName);
+// The LanguageFile setting an item stands for: the caption without "&", plus ".ini".
+std::string LanguageFileOfCaption(std::string_view caption);
+// Whether an item is the checked one: its file equals languageFile ignoring case.
+bool IsCurrentLanguage(std::string_view caption, std::string_view languageFile);

@@ -1,0 +1,595 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""The texts of the four shipped languages, one row per key in load order.
+
+Columns: key, English, French, German, Italian. A line break is written as
+"\\n" (the English defaults keep their own CR/LF sequences); the file writer
+turns every break into "#13", the only way a language file can hold one.
+"""
+
+NOTICE_EN = ("This program is free software: you can redistribute it and/or modify it "
+             "under the terms of the GNU General Public License, version 3 or later. "
+             "It comes with ABSOLUTELY NO WARRANTY.")
+NOTICE_FR = ("Ce programme est un logiciel libre : vous pouvez le redistribuer et/ou le "
+             "modifier selon les termes de la licence publique générale GNU, version 3 ou "
+             "ultérieure. Il est fourni SANS AUCUNE GARANTIE.")
+NOTICE_DE = ("Dieses Programm ist freie Software: Sie können es unter den Bedingungen der "
+             "GNU General Public License, Version 3 oder später, weitergeben und/oder "
+             "verändern. Es wird OHNE JEDE GEWÄHRLEISTUNG bereitgestellt.")
+NOTICE_IT = ("Questo programma è software libero: è possibile ridistribuirlo e/o modificarlo "
+             "secondo i termini della GNU General Public License, versione 3 o successiva. "
+             "Viene fornito SENZA ALCUNA GARANZIA.")
+
+MP4_ADVISORY_EN = (
+    "ATTENTION!\n\rMPEG-4 video codec provides superior video quality and wider video size "
+    "selection compared to H.263.\n\r\n\rMPEG-4 is supported by the Nokia N70/N90 etc..\n\r\n\r"
+    "However, some mobile phone models MAY NOT support the MPEG-4 video codec.\n\rIn case the "
+    "encoded clip is NOT playing on your phone, the try using the H.263 video codec.")
+MP4_ADVISORY_FR = (
+    "ATTENTION !\nLe codec vidéo MPEG-4 offre une meilleure qualité d'image et un plus grand "
+    "choix de tailles que le H.263.\n\nLe MPEG-4 est pris en charge par les Nokia N70/N90, etc."
+    "\n\nCependant, certains modèles de téléphones mobiles NE prennent PAS en charge le codec "
+    "vidéo MPEG-4.\nSi la vidéo convertie ne se lit PAS sur votre téléphone, essayez le codec "
+    "vidéo H.263.")
+MP4_ADVISORY_DE = (
+    "ACHTUNG!\nDer MPEG-4-Videocodec bietet im Vergleich zu H.263 eine bessere Bildqualität und "
+    "eine größere Auswahl an Bildgrößen.\n\nMPEG-4 wird unter anderem vom Nokia N70/N90 "
+    "unterstützt.\n\nEinige Handymodelle unterstützen den MPEG-4-Videocodec jedoch "
+    "MÖGLICHERWEISE NICHT.\nFalls der umgewandelte Clip auf Ihrem Handy NICHT abgespielt wird, "
+    "versuchen Sie es mit dem H.263-Videocodec.")
+MP4_ADVISORY_IT = (
+    "ATTENZIONE!\nIl codec video MPEG-4 offre una qualità video superiore e una scelta più ampia "
+    "di dimensioni rispetto a H.263.\n\nMPEG-4 è supportato da Nokia N70/N90 ecc.\n\nTuttavia, "
+    "alcuni modelli di cellulare POTREBBERO NON supportare il codec video MPEG-4.\nSe il "
+    "filmato convertito NON viene riprodotto sul telefono, provare il codec video H.263.")
+
+AMRWB_ADVISORY_EN = (
+    "ATTENTION!\n\rAdaptive Multi-Rate Wideband(ARM-WB) speech codec CANNOT be played on "
+    "QuickTime.\n\r\n\rARM-WideBand provides better audio quality than the ARM-NarrowBand, but "
+    "it is still a monophonic speech codec. \n\rSome mobile phone models MAY NOT play the "
+    "ARM-WideBand inside the 3gp video clip. \n\rIn case NO sound is playing on your photo, then "
+    "try using the ARM-NarrowBand codec.")
+AMRWB_ADVISORY_FR = (
+    "ATTENTION !\nLe codec vocal AMR-WB (Adaptive Multi-Rate Wideband) NE peut PAS être lu par "
+    "QuickTime.\n\nL'AMR bande élargie offre une meilleure qualité sonore que l'AMR bande "
+    "étroite, mais reste un codec vocal monophonique.\nCertains modèles de téléphones mobiles NE "
+    "lisent PAS l'AMR bande élargie dans un clip vidéo 3gp.\nSi aucun son n'est audible sur "
+    "votre téléphone, essayez le codec AMR bande étroite.")
+AMRWB_ADVISORY_DE = (
+    "ACHTUNG!\nDer Sprachcodec AMR-WB (Adaptive Multi-Rate Wideband) kann von QuickTime NICHT "
+    "abgespielt werden.\n\nAMR-Breitband bietet eine bessere Tonqualität als AMR-Schmalband, ist "
+    "aber weiterhin ein monophoner Sprachcodec.\nEinige Handymodelle spielen AMR-Breitband in "
+    "3gp-Videoclips MÖGLICHERWEISE NICHT ab.\nFalls auf Ihrem Handy KEIN Ton zu hören ist, "
+    "versuchen Sie es mit dem AMR-Schmalband-Codec.")
+AMRWB_ADVISORY_IT = (
+    "ATTENZIONE!\nIl codec vocale AMR-WB (Adaptive Multi-Rate Wideband) NON può essere "
+    "riprodotto da QuickTime.\n\nAMR banda larga offre una qualità audio migliore di AMR banda "
+    "stretta, ma resta un codec vocale monofonico.\nAlcuni modelli di cellulare POTREBBERO NON "
+    "riprodurre AMR banda larga all'interno di un filmato 3gp.\nSe il telefono NON riproduce "
+    "alcun suono, provare il codec AMR banda stretta.")
+
+AAC_ADVISORY_EN = (
+    "ATTENTION!\n\rAAC audio codec provides superior audio quality, with stereo support, "
+    "compared to ARM-NarrowBand and ARM-WideBand. \n\r\n\rAAC is supported by Nokia N70/N90 "
+    "etc..\n\r\n\rHowever, some mobile phone models MAY NOT play the AAC sound within the 3gp "
+    "video clip.\n\rIn case NO sound is playing on your phone, then try using the "
+    "ARM-NarrowBand audio codec.")
+AAC_ADVISORY_FR = (
+    "ATTENTION !\nLe codec audio AAC offre une meilleure qualité sonore, avec prise en charge de "
+    "la stéréo, que l'AMR bande étroite et l'AMR bande élargie.\n\nL'AAC est pris en charge par "
+    "les Nokia N70/N90, etc.\n\nCependant, certains modèles de téléphones mobiles NE lisent PAS "
+    "le son AAC dans un clip vidéo 3gp.\nSi aucun son n'est audible sur votre téléphone, "
+    "essayez le codec audio AMR bande étroite.")
+AAC_ADVISORY_DE = (
+    "ACHTUNG!\nDer AAC-Audiocodec bietet im Vergleich zu AMR-Schmalband und AMR-Breitband eine "
+    "bessere Tonqualität und unterstützt Stereo.\n\nAAC wird unter anderem vom Nokia N70/N90 "
+    "unterstützt.\n\nEinige Handymodelle spielen AAC-Ton in 3gp-Videoclips jedoch "
+    "MÖGLICHERWEISE NICHT ab.\nFalls auf Ihrem Handy KEIN Ton zu hören ist, versuchen Sie es mit "
+    "dem AMR-Schmalband-Audiocodec.")
+AAC_ADVISORY_IT = (
+    "ATTENZIONE!\nIl codec audio AAC offre una qualità audio superiore, con supporto stereo, "
+    "rispetto ad AMR banda stretta e AMR banda larga.\n\nAAC è supportato da Nokia N70/N90 ecc."
+    "\n\nTuttavia, alcuni modelli di cellulare POTREBBERO NON riprodurre l'audio AAC "
+    "all'interno di un filmato 3gp.\nSe il telefono NON riproduce alcun suono, provare il codec "
+    "audio AMR banda stretta.")
+
+INVALID_NAME_CHARS = "\\ / : * ? \" < > |"
+
+TITLE = "Kinovert 3GP Converter"
+HOMEPAGE = "https://kinovert.example.org/3gp-converter/"
+SUPPORT = "3gp-support@kinovert.example.org"
+
+
+def same(text):
+    """A text every language shows unchanged (codec and format names)."""
+    return (text, text, text, text)
+
+
+ROWS = [
+    # Main window
+    ("MSG_EXIT", "Exit", "Quitter", "Beenden", "Esci"),
+    ("MSG_TOAVI", "To AVI", "Vers AVI", "In AVI", "In AVI"),
+    ("MSG_TOMP4", "To MP4", "Vers MP4", "In MP4", "In MP4"),
+    ("MSG_TO3GP", "To 3GP", "Vers 3GP", "In 3GP", "In 3GP"),
+    ("MSG_TOMPEG", "To MPEG", "Vers MPEG", "In MPEG", "In MPEG"),
+    ("MSG_TOMOV", "To MOV", "Vers MOV", "In MOV", "In MOV"),
+    ("MSG_TOWMV", "To WMV", "Vers WMV", "In WMV", "In WMV"),
+    ("MSG_TORM", "To RM", "Vers RM", "In RM", "In RM"),
+    ("MSG_TOSWF", "To SWF", "Vers SWF", "In SWF", "In SWF"),
+    ("MSG_TOOTHERS", "To Others", "Autres formats", "Andere Formate", "Altri formati"),
+    ("MSG_BURNDVD", "Burn DVD", "Graver un DVD", "DVD brennen", "Masterizza DVD"),
+    ("MSG_INPUTFILENAME", "Input File Name:", "Fichier source :", "Eingabedatei:",
+     "File di origine:"),
+    ("MSG_OUTPUTDIR", "Output Directory:", "Dossier de sortie :", "Ausgabeordner:",
+     "Cartella di destinazione:"),
+    ("MSG_PRPFILE", "Profile:", "Profil :", "Profil:", "Profilo:"),
+    ("MSG_BROWSE", "Browse...", "Parcourir...", "Durchsuchen...", "Sfoglia..."),
+    ("MSG_EDIT_PROFILE", "Edit Profile", "Modifier le profil", "Profil bearbeiten",
+     "Modifica profilo"),
+    ("MSG_EMPTY_STR",) + same("..."),
+    ("MSG_STATUS_NOFILES", "Summary: No files", "Résumé : aucun fichier",
+     "Übersicht: keine Dateien", "Riepilogo: nessun file"),
+    ("MSG_STATUS_ONEFILE", "Summary: One file", "Résumé : un fichier", "Übersicht: eine Datei",
+     "Riepilogo: un file"),
+    ("MSG_STATUS_FILES", "Summary: %d files", "Résumé : %d fichiers", "Übersicht: %d Dateien",
+     "Riepilogo: %d file"),
+    ("MSG_FORMAT_ERROR",
+     "An error occurred while adding file:\r\n\r\nThe file \"%s\" is damaged or the format is "
+     "not supported.",
+     "Une erreur s'est produite lors de l'ajout du fichier :\n\nLe fichier « %s » est "
+     "endommagé ou son format n'est pas pris en charge.",
+     "Beim Hinzufügen der Datei ist ein Fehler aufgetreten:\n\nDie Datei „%s“ ist beschädigt, "
+     "oder ihr Format wird nicht unterstützt.",
+     "Si è verificato un errore durante l'aggiunta del file:\n\nIl file \"%s\" è danneggiato "
+     "oppure il formato non è supportato."),
+    ("MSG_NO_DAT_FILE",
+     "Cannot find \"%s\".\r\n\r\nPlease re-install this program and try again.",
+     "Impossible de trouver « %s ».\n\nVeuillez réinstaller le programme et réessayer.",
+     "„%s“ wurde nicht gefunden.\n\nBitte installieren Sie das Programm neu und versuchen Sie "
+     "es noch einmal.",
+     "Impossibile trovare \"%s\".\n\nReinstallare il programma e riprovare."),
+    ("MSG_NOENCODER", "The file \"%s\" couldn't be found.",
+     "Le fichier « %s » est introuvable.", "Die Datei „%s“ wurde nicht gefunden.",
+     "Impossibile trovare il file \"%s\"."),
+    ("MSG_NOFILES", "There are no files to encode!", "Il n'y a aucun fichier à convertir !",
+     "Es sind keine Dateien zum Umwandeln vorhanden!", "Non ci sono file da convertire!"),
+    ("MSG_Error", "Error", "Erreur", "Fehler", "Errore"),
+    ("MSG_HINT", "Hint", "Remarque", "Hinweis", "Avviso"),
+    ("MSG_FILE_EXISTS",
+     "File \"%s\" already exists.\r\n\r\nAre you sure you want to overwrite it?",
+     "Le fichier « %s » existe déjà.\n\nVoulez-vous vraiment le remplacer ?",
+     "Die Datei „%s“ ist bereits vorhanden.\n\nMöchten Sie sie wirklich überschreiben?",
+     "Il file \"%s\" esiste già.\n\nSovrascriverlo?"),
+    ("MSG_OVERWRITE", "Overwrite file?", "Remplacer le fichier ?", "Datei überschreiben?",
+     "Sovrascrivere il file?"),
+    ("MSG_CREATE_DIR_ERROR", "Create profile directory error!",
+     "Impossible de créer le dossier des profils !",
+     "Der Profilordner konnte nicht erstellt werden!",
+     "Impossibile creare la cartella dei profili!"),
+    ("MSG_CREATEDIR", "Create directory", "Créer le dossier", "Ordner erstellen",
+     "Crea cartella"),
+    ("MSG_SURE_TO_CREATEDIR", "Output directory do not exist, do you want to force create it?",
+     "Le dossier de sortie n'existe pas. Voulez-vous le créer ?",
+     "Der Ausgabeordner ist nicht vorhanden. Möchten Sie ihn erstellen?",
+     "La cartella di destinazione non esiste. Crearla?"),
+    ("MSG_FAIL_TO_CREATEDIR",
+     "Fail to create directory! Please check if output folder have the right format!",
+     "Impossible de créer le dossier ! Vérifiez que le chemin du dossier de sortie est "
+     "correct.",
+     "Der Ordner konnte nicht erstellt werden! Bitte prüfen Sie, ob der Ausgabeordner richtig "
+     "angegeben ist.",
+     "Impossibile creare la cartella! Verificare che il percorso della cartella di "
+     "destinazione sia corretto."),
+    ("MSG_FAIL_CREATEDIR", "Fail", "Échec", "Fehlgeschlagen", "Operazione non riuscita"),
+    ("MSG_EMPTY", "Empty Dir", "Aucun dossier", "Kein Ordner", "Nessuna cartella"),
+    ("MSG_EMPTY_DIR", "You must choose an output folder first!",
+     "Vous devez d'abord choisir un dossier de sortie !",
+     "Sie müssen zuerst einen Ausgabeordner wählen!",
+     "Scegliere prima una cartella di destinazione!"),
+    ("MSG_TRAY_ENCODING_DONE", "Finished converting", "Conversion terminée",
+     "Umwandlung abgeschlossen", "Conversione completata"),
+    ("MSG_TRAY_ENCODING_START", "Starting...", "Démarrage...", "Wird gestartet...",
+     "Avvio in corso..."),
+    ("MSG_TRAY_MENU_STOPENCODING", "Stop converting...", "Arrêter la conversion...",
+     "Umwandlung anhalten...", "Interrompi la conversione..."),
+    ("MSG_TRAY_MENU_EXIT", "Exit program", "Quitter le programme", "Programm beenden",
+     "Esci dal programma"),
+    ("MSG_TRAY_HINT", "%s: %d%%", "%s : %d %%", "%s: %d %%", "%s: %d%%"),
+    ("MSG_ID_ENC_IN_PROGRESS", "Encoding in progress", "Conversion en cours",
+     "Umwandlung läuft", "Conversione in corso"),
+    ("MSG_ID_STOP_ENC", "Stopping encoding when done with current file...",
+     "La conversion s'arrêtera après le fichier en cours...",
+     "Die Umwandlung wird nach der aktuellen Datei beendet...",
+     "La conversione si fermerà al termine del file corrente..."),
+    ("MSG_ID_BATCH", "Batch=", "Total=", "Gesamt=", "Totale="),
+    ("MSG_ID_OUTPUT", "Output file: %s", "Fichier de sortie : %s", "Ausgabedatei: %s",
+     "File di destinazione: %s"),
+    ("MSG_ID_WORKING", "Working on file %d of %d: %s", "Traitement du fichier %d sur %d : %s",
+     "Datei %d von %d wird bearbeitet: %s", "Elaborazione del file %d di %d: %s"),
+    ("MSG_LABEL_ENCODINGFINISHED", "Encoding finished", "Conversion terminée",
+     "Umwandlung beendet", "Conversione terminata"),
+    ("MSG_FILE_INFO", "File Information - %s", "Informations sur le fichier - %s",
+     "Dateiinformationen - %s", "Informazioni sul file - %s"),
+    ("MSG_SELECT_FOLDER", "Please select a folder!", "Veuillez choisir un dossier.",
+     "Bitte wählen Sie einen Ordner.", "Selezionare una cartella."),
+    ("MSG_RENAMEFAILD_TITLE", "Rename Faild", "Échec du renommage",
+     "Umbenennen fehlgeschlagen", "Ridenominazione non riuscita"),
+    ("MSG_RENAMEFAILD", "Rename faild! Please check if the profile name is already exist!",
+     "Le renommage a échoué ! Vérifiez qu'aucun profil ne porte déjà ce nom.",
+     "Umbenennen fehlgeschlagen! Bitte prüfen Sie, ob bereits ein Profil mit diesem Namen "
+     "vorhanden ist.",
+     "Ridenominazione non riuscita! Verificare che non esista già un profilo con questo nome."),
+    ("MSG_LAST_PROFILE", "This is the last profile, can not be deleted!",
+     "C'est le dernier profil, il ne peut pas être supprimé !",
+     "Dies ist das letzte Profil, es kann nicht gelöscht werden!",
+     "Questo è l'ultimo profilo, non può essere eliminato!"),
+    ("MSG_LAST_PROFILE_TITLE", "Can not be delete", "Suppression impossible",
+     "Löschen nicht möglich", "Impossibile eliminare"),
+    ("MSG_SURE_DELETE_PROFILE", "Are you sure you want to delete profile \"%s\"?",
+     "Voulez-vous vraiment supprimer le profil « %s » ?",
+     "Möchten Sie das Profil „%s“ wirklich löschen?",
+     "Eliminare il profilo \"%s\"?"),
+    ("MSG_SURE_DELETE_PROFILE_TITLE", "Delete file", "Supprimer le profil", "Profil löschen",
+     "Elimina profilo"),
+    ("MSG_CONVERTING", "Conveting", "Conversion", "Umwandlung", "Conversione"),
+    ("MSG_CLEARLIST", "Clear List", "Vider la liste", "Liste leeren", "Svuota elenco"),
+    ("MSG_SEL_ALL", "Select All", "Tout sélectionner", "Alle auswählen", "Seleziona tutto"),
+    ("MSG_CONVERT", "Convert", "Convertir", "Umwandeln", "Converti"),
+    ("MSG_PLAY_SOURCE", "Play Source", "Lire le fichier source", "Quelldatei abspielen",
+     "Riproduci file originale"),
+    ("MSG_OPEN_DES_FOLDER", "Open Destination Folder...", "Ouvrir le dossier de destination...",
+     "Zielordner öffnen...", "Apri cartella di destinazione..."),
+    ("MSG_SETTINGS", "Settings...", "Paramètres...", "Einstellungen...", "Impostazioni..."),
+    ("MSG_HELP_CONTENT", "Help Content", "Sommaire de l'aide", "Hilfethemen",
+     "Sommario della guida"),
+    ("MSG_QUICK_START", "Quick Start...", "Démarrage rapide...", "Schnellstart...",
+     "Guida rapida..."),
+    ("MSG_ONLINE_RES", "Online Resources...", "Ressources en ligne...", "Online-Angebote...",
+     "Risorse online..."),
+    ("MSG_TECH_SUPPORT", "Contact Technical Support...", "Contacter le support technique...",
+     "Technischen Support kontaktieren...", "Contatta l'assistenza tecnica..."),
+    ("MSG_ABOUT", "About...", "À propos...", "Info...", "Informazioni..."),
+    ("MSG_GENERAL", "General", "Général", "Allgemein", "Generale"),
+    ("MSG_COMPLETENAME", "Complete Name:", "Nom complet :", "Vollständiger Name:",
+     "Nome completo:"),
+    ("MSG_FILESIZE", "File Size:", "Taille du fichier :", "Dateigröße:", "Dimensione file:"),
+    ("MSG_FORMAT", "Format:", "Format :", "Format:", "Formato:"),
+    ("MSG_PLAYTIME", "Play Time:", "Durée :", "Spieldauer:", "Durata:"),
+    ("MSG_AUDIOCOUNT", "Audio Count:", "Pistes audio :", "Audiospuren:", "Tracce audio:"),
+    ("MSG_VIDEOCOUNT", "Video Count:", "Pistes vidéo :", "Videospuren:", "Tracce video:"),
+    ("MSG_VIDEO", "Video", "Vidéo", "Video", "Video"),
+    ("MSG_VCODE", "Codec:", "Codec :", "Codec:", "Codec:"),
+    ("MSG_WIDTH", "Width", "Largeur", "Breite", "Larghezza"),
+    ("MSG_HEIGHT", "Height", "Hauteur", "Höhe", "Altezza"),
+    ("MSG_VBITRATE", "Bitrate:", "Débit :", "Bitrate:", "Bitrate:"),
+    ("MSG_ADPECTRATIO", "Aspect Ratio:", "Format d'image :", "Seitenverhältnis:",
+     "Proporzioni:"),
+    ("MSG_FRAMERATE", "Frame Rate:", "Fréquence d'images :", "Bildrate:",
+     "Frequenza fotogrammi:"),
+    ("MSG_AUDIO", "Audio", "Audio", "Audio", "Audio"),
+    ("MSG_ACODEC", "Codec:", "Codec :", "Codec:", "Codec:"),
+    ("MSG_ABITRATE", "Bitrate:", "Débit :", "Bitrate:", "Bitrate:"),
+    ("MSG_CHANNELS", "Channels:", "Canaux :", "Kanäle:", "Canali:"),
+    ("MSG_SAMPLINGRATE", "Sampling Rate:", "Fréquence d'échantillonnage :", "Abtastrate:",
+     "Frequenza di campionamento:"),
+    ("MSG_TRAY_CONVERT_COMPLETE", "Convertion complete!", "Conversion terminée !",
+     "Umwandlung abgeschlossen!", "Conversione completata!"),
+    ("MSG_MOREINFO", "More Information...", "Plus d'informations...",
+     "Weitere Informationen...", "Altre informazioni..."),
+    ("MSG_ADD_PROFILE", "Add...", "Ajouter...", "Hinzufügen...", "Aggiungi..."),
+    ("MSG_DEL_PROFILE", "Delete", "Supprimer", "Löschen", "Elimina"),
+    ("MSG_REN_PROFILE", "Rename...", "Renommer...", "Umbenennen...", "Rinomina..."),
+    ("MSG_ADD_FILES", "Add Files...", "Ajouter des fichiers...", "Dateien hinzufügen...",
+     "Aggiungi file..."),
+    ("MSG_DEL_FILES", "Delete", "Retirer", "Entfernen", "Rimuovi"),
+    ("MSG_NO_DESCRIPTION", "No Description", "Aucune description", "Keine Beschreibung",
+     "Nessuna descrizione"),
+    ("MSG_LANG", "Languages", "Langues", "Sprachen", "Lingue"),
+    ("MSG_SHOW_WINDOW", "Show window", "Afficher la fenêtre", "Fenster anzeigen",
+     "Mostra finestra"),
+    ("MSG_NO_DAT_FILE_TITLE", "Can not find file", "Fichier introuvable",
+     "Datei nicht gefunden", "File non trovato"),
+    ("MSG_YES", "Yes", "Oui", "Ja", "Sì"),
+    ("MSG_NO", "No", "Non", "Nein", "No"),
+    ("MSG_TOVOB", "To VOB", "Vers VOB", "In VOB", "In VOB"),
+    ("MSG_TOASF", "To ASF", "Vers ASF", "In ASF", "In ASF"),
+    ("MSG_TOAAC", "To AAC", "Vers AAC", "In AAC", "In AAC"),
+    ("MSG_TOAC3", "To AC3", "Vers AC3", "In AC3", "In AC3"),
+    ("MSG_TOMP2", "To MP2", "Vers MP2", "In MP2", "In MP2"),
+    ("MSG_TOMP3", "To MP3", "Vers MP3", "In MP3", "In MP3"),
+    ("MSG_TOAMR", "To AMR", "Vers AMR", "In AMR", "In AMR"),
+    ("MSG_TOWAV", "To WAV", "Vers WAV", "In WAV", "In WAV"),
+    ("MSG_CAPTURE", "Capture", "Capture", "Aufnahme", "Acquisizione"),
+
+    # Shared by several windows
+    ("MSG_APPLICATION_TITLE",) + same(TITLE),
+    ("MSG_APPLICATION_VERSION", "version:", "version :", "Version:", "versione:"),
+    ("MSG_ID_STATUS", "Status=", "État=", "Status=", "Stato="),
+    ("MSG_TRAY_INFO", "%s Information", "%s - Information", "%s - Information",
+     "%s - Informazioni"),
+    ("MSG_OK",) + same("OK"),
+    ("MSG_CANCEL", "Cancel", "Annuler", "Abbrechen", "Annulla"),
+    ("MSG_ALLFILES", "All Files", "Tous les fichiers", "Alle Dateien", "Tutti i file"),
+
+    # Profile editors
+    ("MSG_PROFILE_EDITOR", "%s Profile Editor", "Éditeur de profil %s", "%s-Profileditor",
+     "Editor profilo %s"),
+    ("MSG_DESCIPTION", "Description:", "Description :", "Beschreibung:", "Descrizione:"),
+    ("MSG_PROFILE_GENERAL", "General", "Général", "Allgemein", "Generale"),
+    ("MSG_TIME_CONTROL", "Time Control", "Intervalle de temps", "Zeitbereich",
+     "Intervallo di tempo"),
+    ("MSG_ENABLE_TIME_CONTROL", "Enable time control", "Activer l'intervalle de temps",
+     "Zeitbereich aktivieren", "Attiva intervallo di tempo"),
+    ("MSG_START_TIME", "Start time:", "Début :", "Beginn:", "Inizio:"),
+    ("MSG_HH_MN", "hr:mn:sc.xxx", "hh:mm:ss.xxx", "hh:mm:ss.xxx", "hh:mm:ss.xxx"),
+    ("MSG_END_TIME", "End time:", "Fin :", "Ende:", "Fine:"),
+    ("MSG_DURATION", "Duration:", "Durée :", "Dauer:", "Durata:"),
+    ("MSG_DIVX",) + same("Divx"),
+    ("MSG_XVID",) + same("Xvid"),
+    ("MSG_MSMPEG4",) + same("Ms-mpeg4"),
+    ("MSG_MSMPEG4v2",) + same("Ms-mpeg4v2"),
+    ("MSG_H263",) + same("H263"),
+    ("MSG_H263P",) + same("H263P"),
+    ("MSG_H264",) + same("H264"),
+    ("MSG_HUFFYUV",) + same("huffYUV"),
+    ("MSG_MJPEG",) + same("M-JPEG"),
+    ("MSG_SVQ1",) + same("Svq1"),
+    ("MSG_FLV",) + same("Flv"),
+    ("MSG_MPEG1",) + same("Mpeg-1"),
+    ("MSG_MPEG2",) + same("Mpeg-2"),
+    ("MSG_DV",) + same("DV"),
+    ("MSG_MP2",) + same("Mp2"),
+    ("MSG_MP3",) + same("Mp3"),
+    ("MSG_PCM16LE", "WAV (pcm 16 little-endian)", "WAV (PCM 16 bits little-endian)",
+     "WAV (PCM 16 Bit Little-Endian)", "WAV (PCM 16 bit little-endian)"),
+    ("MSG_PCMU8", "WAV (pcm U 8)", "WAV (PCM 8 bits non signé)",
+     "WAV (PCM 8 Bit vorzeichenlos)", "WAV (PCM 8 bit senza segno)"),
+    ("MSG_AC3",) + same("AC3"),
+    ("MSG_SAVE", "Save", "Enregistrer", "Speichern", "Salva"),
+    ("MSG_CLOSE", "Close", "Fermer", "Schließen", "Chiudi"),
+    ("MSG_FORMAT_AVI",) + same("AVI"),
+    ("MSG_FORMAT_MP4",) + same("MP4"),
+    ("MSG_FORMAT_3GP",) + same("3GP"),
+    ("MSG_FORMAT_MPEG",) + same("MPEG"),
+    ("MSG_FORMAT_MOV",) + same("MOV"),
+    ("MSG_FORMAT_WMV",) + same("WMV"),
+    ("MSG_FORMAT_RM",) + same("RM"),
+    ("MSG_FORMAT_SWF",) + same("SWF"),
+    ("MSG_FORMAT_ASF",) + same("ASF"),
+    ("MSG_FORMAT_VOB",) + same("VOB"),
+    ("MSG_FORMAT_AAC",) + same("AAC"),
+    ("MSG_FORMAT_AC3",) + same("AC3"),
+    ("MSG_FORMAT_MP2",) + same("MP2"),
+    ("MSG_FORMAT_MP3",) + same("MP3"),
+    ("MSG_FORMAT_AMR",) + same("AMR"),
+    ("MSG_FORMAT_WAV",) + same("WAV"),
+    ("MSG_AUDIO_CODEC", "Audio Codec", "Codec audio", "Audiocodec", "Codec audio"),
+    ("MSG_DISABLE_AUDIO", "Disable Audio", "Désactiver le son", "Ton deaktivieren",
+     "Disattiva audio"),
+    ("MSG_DISABLE_AUDIO_DETAIL", "Encode without an audio track",
+     "Convertir sans piste audio", "Ohne Tonspur umwandeln", "Converti senza traccia audio"),
+    ("MSG_VIDEO_CODEC", "Video Codec", "Codec vidéo", "Videocodec", "Codec video"),
+    ("MSG_SAME_Q", "Same Quality", "Qualité identique", "Gleiche Qualität", "Stessa qualità"),
+    ("MSG_SAME_Q_DETAIL", "Keep the quality of the source", "Conserver la qualité de la source",
+     "Qualität der Quelle beibehalten", "Mantieni la qualità dell'originale"),
+    ("MSG_VIDEO_PAGE", "Video", "Vidéo", "Video", "Video"),
+    ("MSG_FORMAT_PROPERTIES", "%s format properties", "Propriétés du format %s",
+     "Eigenschaften des Formats %s", "Proprietà del formato %s"),
+    ("MSG_VIDEO_BITRATE", "Video Bitrate", "Débit vidéo", "Videobitrate", "Bitrate video"),
+    ("MSG_PRESET_QUALITY", "Preset quality", "Qualité prédéfinie", "Vordefinierte Qualität",
+     "Qualità predefinita"),
+    ("MSG_SPECIFY_SETTINGS", "Specify bitrate", "Débit personnalisé", "Bitrate festlegen",
+     "Specifica il bitrate"),
+    ("MSG_LOW_Q", "Low quality,\nsmall size", "Qualité basse,\npetit fichier",
+     "Niedrige Qualität,\nkleine Datei", "Bassa qualità,\nfile piccolo"),
+    ("MSG_HIGH_Q", "High quliaty,\nlarge size", "Haute qualité,\ngros fichier",
+     "Hohe Qualität,\ngroße Datei", "Alta qualità,\nfile grande"),
+    ("MSG_CURRNET_BITRATE", "Current bitrate:", "Débit actuel :", "Aktuelle Bitrate:",
+     "Bitrate attuale:"),
+    ("MSG_CONFIGURE", "Configure...", "Configurer...", "Festlegen...", "Configura..."),
+    ("MSG_VIDEO_SIZE", "Video Size", "Taille de l'image", "Bildgröße", "Dimensioni video"),
+    ("MSG_KEEP_SOURCE_DIM", "Keep source dimensions", "Conserver les dimensions de la source",
+     "Abmessungen der Quelle beibehalten", "Mantieni le dimensioni originali"),
+    ("MSG_CHANGE_DIM", "Change dimensions", "Modifier les dimensions", "Abmessungen ändern",
+     "Cambia dimensioni"),
+    ("MSG_VIDEO_DIM", "Dimensions:", "Dimensions :", "Abmessungen:", "Dimensioni:"),
+    ("MSG_VWIDTH", "Width:", "Largeur :", "Breite:", "Larghezza:"),
+    ("MSG_VHEIGHT", "Height:", "Hauteur :", "Höhe:", "Altezza:"),
+    ("MSG_FRAMETRATE", "Frame Rate", "Fréquence d'images", "Bildrate", "Frequenza fotogrammi"),
+    ("MSG_FRAMERATE_AUTO", "Auto", "Auto", "Automatisch", "Automatica"),
+    ("MSG_CHANGE_FRAMERATE", "Change frame rate", "Modifier la fréquence", "Bildrate ändern",
+     "Cambia frequenza"),
+    ("MSG_ASPECT", "Aspect Ratio", "Format d'image", "Seitenverhältnis", "Proporzioni"),
+    ("MSG_ASPECT_AUTO", "Auto", "Auto", "Automatisch", "Automatiche"),
+    ("MSG_AUDIO_PAGE", "Audio", "Audio", "Audio", "Audio"),
+    ("MSG_ACHANNELS", "Audio Channels", "Canaux audio", "Audiokanäle", "Canali audio"),
+    ("MSG_CHANNELS_1", "1 (mono)", "1 (mono)", "1 (Mono)", "1 (mono)"),
+    ("MSG_CHANNELS_2", "2 (stereo)", "2 (stéréo)", "2 (Stereo)", "2 (stereo)"),
+    ("MSG_CHANNELS_6", "6 (5.1 AC3 48000kHz)", "6 (5.1 AC3 48000 Hz)", "6 (5.1 AC3 48000 Hz)",
+     "6 (5.1 AC3 48000 Hz)"),
+    ("MSG_SAMPLERATE", "Sample Rate", "Fréquence d'échantillonnage", "Abtastrate",
+     "Frequenza di campionamento"),
+    ("MSG_AUDIO_BITRATE", "Audio Bitrate", "Débit audio", "Audiobitrate", "Bitrate audio"),
+    ("MSG_AUDIO_BITRATE_AUTO", "Auto", "Auto", "Automatisch", "Automatico"),
+    ("MSG_RV7",) + same("Real Video 7"),
+    ("MSG_WMV7",) + same("WMV7"),
+    ("MSG_WMV8",) + same("WMV8"),
+    ("MSG_AAC",) + same("AAC"),
+    ("MSG_AMRNB", "AMR Narrow-Band", "AMR bande étroite", "AMR-Schmalband",
+     "AMR banda stretta"),
+    ("MSG_AMRWB", "AMR Narrow-Wide", "AMR bande élargie", "AMR-Breitband", "AMR banda larga"),
+    ("MSG_ALAW",) + same("A-Law"),
+    ("MSG_PCM16BE", "WAV (pcm 16 big-endian)", "WAV (PCM 16 bits big-endian)",
+     "WAV (PCM 16 Bit Big-Endian)", "WAV (PCM 16 bit big-endian)"),
+    ("MSG_TYPE", "Type", "Type", "Typ", "Tipo"),
+    ("MSG_TYPE_IPOD",) + same("Apple iPod"),
+    ("MSG_TYPE_PSP",) + same("Sony PSP"),
+    ("MSG_TYPE_MOBILE", "Mobile Movie", "Vidéo pour mobile", "Handy-Video",
+     "Video per cellulare"),
+    ("MSG_TYPE_MP4",) + same("Mp4"),
+    ("MSG_DVD_PAGE",) + same("DVD"),
+    ("MSG_PRESET_FORMATS", "Preset Formats", "Formats prédéfinis", "Vordefinierte Formate",
+     "Formati predefiniti"),
+    ("MSG_USE_PRESET_FORMATS", "Use preset formats", "Utiliser un format prédéfini",
+     "Vordefiniertes Format verwenden", "Usa un formato predefinito"),
+    ("MSG_TARGET_FORMAT", "Target format", "Norme cible", "Zielnorm", "Standard di destinazione"),
+    ("MSG_TARGET_FORMAT_AUTO", "Auto", "Auto", "Automatisch", "Automatico"),
+    ("MSG_TARGET_FORMAT_NTSC",) + same("NTSC"),
+    ("MSG_TARGET_FORMAT_PAL",) + same("PAL"),
+    ("MSG_CHANGE_ASPECT", "Change aspect", "Modifier le format d'image",
+     "Seitenverhältnis ändern", "Cambia proporzioni"),
+    ("MSG_ASPECT1", "1:1 (For Square Pixels)", "1:1 (pixels carrés)",
+     "1:1 (quadratische Pixel)", "1:1 (pixel quadrati)"),
+    ("MSG_ASPECT2", "4:3 (For Standard TV)", "4:3 (téléviseur standard)",
+     "4:3 (Standardfernseher)", "4:3 (TV standard)"),
+    ("MSG_ASPECT3", "16:9 (For Wide screen TV)", "16:9 (téléviseur grand écran)",
+     "16:9 (Breitbildfernseher)", "16:9 (TV widescreen)"),
+    ("MSG_3GP_TYPE1",) + same("3gp (Nokia/NEC/Siemens)"),
+    ("MSG_3GP_TYPE2",) + same("3gp (Sony Ericsson)"),
+    ("MSG_3GP_TYPE3",) + same("3gp2 (Sony Ericsson)"),
+    ("MSG_BITTATE_FORMAT",) + same("%s"),
+    ("MSG_ENTER_VIDEOBITRATE", "Please enter video bitrate", "Veuillez saisir le débit vidéo",
+     "Bitte geben Sie die Videobitrate ein", "Immettere il bitrate video"),
+    ("MSG_ENTER_VIDEOBITRATE_TITLE", "Enter value", "Saisir une valeur", "Wert eingeben",
+     "Immetti valore"),
+    ("MSG_MP4SELECTED_TITLE", "MPEG-4 Video Codec selected", "Codec vidéo MPEG-4 sélectionné",
+     "MPEG-4-Videocodec ausgewählt", "Codec video MPEG-4 selezionato"),
+    ("MSG_MP4SELECTED", MP4_ADVISORY_EN, MP4_ADVISORY_FR, MP4_ADVISORY_DE, MP4_ADVISORY_IT),
+    ("MSG_AMRNBSELECTED_TITLE", "AMR-WB Audio Codec selected", "Codec audio AMR-WB sélectionné",
+     "AMR-WB-Audiocodec ausgewählt", "Codec audio AMR-WB selezionato"),
+    ("MSG_AMRNBSELECTED", AMRWB_ADVISORY_EN, AMRWB_ADVISORY_FR, AMRWB_ADVISORY_DE,
+     AMRWB_ADVISORY_IT),
+    ("MSG_AACSELECTED_TITLE", "AAC Audio Codec selected", "Codec audio AAC sélectionné",
+     "AAC-Audiocodec ausgewählt", "Codec audio AAC selezionato"),
+    ("MSG_AACSELECTED", AAC_ADVISORY_EN, AAC_ADVISORY_FR, AAC_ADVISORY_DE, AAC_ADVISORY_IT),
+    ("MSG_MOBILE", "Mobile", "Mobile", "Handy", "Cellulare"),
+    ("MSG_IPOD_PSP",) + same("iPod/PSP"),
+    ("MSG_PSP_FULLSCR", "PSP Full Screen", "PSP plein écran", "PSP Vollbild",
+     "PSP schermo intero"),
+
+    # Value entry dialog
+    ("MSG_INVAILD_VALUE", "The value you entered is not valid. Error in position %d.",
+     "La valeur saisie n'est pas valide. Erreur à la position %d.",
+     "Der eingegebene Wert ist ungültig. Fehler an Position %d.",
+     "Il valore immesso non è valido. Errore alla posizione %d."),
+    ("MSG_INVAILD_VALUE_TITLE", "Invalid Value", "Valeur non valide", "Ungültiger Wert",
+     "Valore non valido"),
+    ("MSG_INVAILD_VALUE_BETWEEN",
+     "The value you entered is not valid. Please make sure the value is between %d and %d!",
+     "La valeur saisie n'est pas valide. Elle doit être comprise entre %d et %d !",
+     "Der eingegebene Wert ist ungültig. Bitte geben Sie einen Wert zwischen %d und %d ein!",
+     "Il valore immesso non è valido. Il valore deve essere compreso tra %d e %d!"),
+    ("MSG_INVAILD_VALUE_BETWEEN_TITLE", "Invalid Value", "Valeur non valide", "Ungültiger Wert",
+     "Valore non valido"),
+
+    # Profile name dialog
+    ("MSG_INVALID_FILE_NAME_TITLE", "Invalid File Name", "Nom de fichier non valide",
+     "Ungültiger Dateiname", "Nome file non valido"),
+    ("MSG_INVALID_FILE_NAME",
+     "The name you entered is not valid. Please note that file name can not contain any of the "
+     "following character: \n\r\n\r" + INVALID_NAME_CHARS,
+     "Le nom saisi n'est pas valide. Un nom de fichier ne peut contenir aucun des caractères "
+     "suivants :\n\n" + INVALID_NAME_CHARS,
+     "Der eingegebene Name ist ungültig. Ein Dateiname darf keines der folgenden Zeichen "
+     "enthalten:\n\n" + INVALID_NAME_CHARS,
+     "Il nome immesso non è valido. Un nome file non può contenere nessuno dei seguenti "
+     "caratteri:\n\n" + INVALID_NAME_CHARS),
+    ("MSG_PROFILE_NAME", "Profile Name", "Nom du profil", "Profilname", "Nome profilo"),
+    ("MSG_ENTER_PROFILE_NAME", "Enter the profile name:", "Saisissez le nom du profil :",
+     "Geben Sie den Profilnamen ein:", "Immettere il nome del profilo:"),
+
+    # File information window
+    ("MSG_FILEINFO_CAPTION", "File Information", "Informations sur le fichier",
+     "Dateiinformationen", "Informazioni sul file"),
+    ("MSG_SAVE_FILE_INFO", "Save File Info...", "Enregistrer les informations...",
+     "Informationen speichern...", "Salva informazioni..."),
+    ("MSG_TEXTFILE", "Text Files", "Fichiers texte", "Textdateien", "File di testo"),
+    ("MSG_FILE_INFO_FILE", "File Info", "Informations sur le fichier", "Dateiinformationen",
+     "Informazioni sul file"),
+
+    # Settings dialog
+    ("MSG_SETTINGS_TITLE", "Settings", "Paramètres", "Einstellungen", "Impostazioni"),
+    ("MSG_GENERAL_PAGE", "General", "Général", "Allgemein", "Generale"),
+    ("MSG_THREADPRIORITY", "Thread Priority", "Priorité de la conversion",
+     "Priorität der Umwandlung", "Priorità della conversione"),
+    ("MSG_IDLE", "Idle", "Basse", "Niedrig", "Bassa"),
+    ("MSG_NORMAL", "Normal", "Normale", "Normal", "Normale"),
+    ("MSG_HIGH", "High", "Haute", "Hoch", "Alta"),
+    ("MSG_REALTIME", "Realtime", "Temps réel", "Echtzeit", "Tempo reale"),
+    ("MSG_SHUTDOWN_REAL_DOES", "\"Shutdown Windows\" really does:",
+     "« Arrêter l'ordinateur » effectue :", "„Computer herunterfahren“ bewirkt:",
+     "\"Spegni il computer\" esegue:"),
+    ("MSG_CLOSE_APP", "Close %s", "Fermer %s", "%s beenden", "Chiudi %s"),
+    ("MSG_SHUTDOWN", "Shutdown", "Arrêter", "Herunterfahren", "Spegni"),
+    ("MSG_LOGOFF", "Log off", "Fermer la session", "Abmelden", "Disconnetti"),
+    ("MSG_RESTART", "Restart", "Redémarrer", "Neu starten", "Riavvia"),
+    ("MSG_HIBERNATE", "Hibernate", "Mettre en veille prolongée", "Ruhezustand", "Iberna"),
+    ("MSG_SUSPEMD", "Suspend", "Mettre en veille", "Standby", "Sospendi"),
+    ("MSG_DIRECTSHOW",) + same("DirectShow"),
+    ("MSG_USE_DIRECTSHOW", "Use DirectShow", "Utiliser DirectShow", "DirectShow verwenden",
+     "Usa DirectShow"),
+
+    # Progress window
+    ("MSG_ABORTENCODING",
+     "Do you want to stop encoding now or stop encoding when the currently processed file is "
+     "done?",
+     "Voulez-vous arrêter la conversion maintenant ou après le fichier en cours ?",
+     "Möchten Sie die Umwandlung jetzt beenden oder erst nach der aktuellen Datei?",
+     "Interrompere la conversione ora o al termine del file corrente?"),
+    ("MSG_QUESTION", "Question", "Question", "Frage", "Domanda"),
+    ("MSG_BTN_NOW", "Stop now", "Arrêter maintenant", "Jetzt beenden", "Interrompi ora"),
+    ("MSG_BTN_DONE", "When done", "Après ce fichier", "Nach dieser Datei", "Al termine del file"),
+    ("MSG_CONVERTING_IN", "Conveting in progress...", "Conversion en cours...",
+     "Umwandlung läuft...", "Conversione in corso..."),
+    ("MSG_REMAINING_TIME", "Remaining time:", "Temps restant :", "Restzeit:",
+     "Tempo rimanente:"),
+    ("MSG_ELAPSED_TIME", "Elapsed time:", "Temps écoulé :", "Vergangene Zeit:",
+     "Tempo trascorso:"),
+    ("MSG_ESTIMATED_TIME", "Estimated time:", "Temps estimé :", "Geschätzte Zeit:",
+     "Tempo stimato:"),
+    ("MSG_STOP_WHEN_DONE", "Stopping encoding when done with current file...",
+     "La conversion s'arrêtera après le fichier en cours...",
+     "Die Umwandlung wird nach der aktuellen Datei beendet...",
+     "La conversione si fermerà al termine del file corrente..."),
+    ("MSG_DEL_AFTER", "Delete source file after encoding",
+     "Supprimer le fichier source après la conversion",
+     "Quelldatei nach der Umwandlung löschen",
+     "Elimina il file originale dopo la conversione"),
+    ("MSG_SHUTDOWN_AFTER", "Shutdown Windows when done", "Arrêter l'ordinateur à la fin",
+     "Computer nach Abschluss herunterfahren", "Spegni il computer al termine"),
+    ("MSG_SEND_TO_TRAY", "Send to tray", "Réduire dans la zone de notification",
+     "In den Infobereich", "Riduci nell'area di notifica"),
+    ("MSG_TRAY_MIN", "Application has been minimized. Double click tray icon to resume.",
+     "L'application a été réduite. Double-cliquez sur l'icône de la zone de notification pour "
+     "la rouvrir.",
+     "Das Programm wurde minimiert. Doppelklicken Sie auf das Symbol im Infobereich, um es "
+     "wiederherzustellen.",
+     "L'applicazione è stata ridotta a icona. Fare doppio clic sull'icona nell'area di notifica "
+     "per ripristinarla."),
+    ("MSG_PLEASE_WAIT", "Please wait...", "Veuillez patienter...", "Bitte warten...",
+     "Attendere..."),
+    ("MSG_PREPARING", "Preparing", "Préparation", "Vorbereitung", "Preparazione"),
+
+    # Countdown window
+    ("MSG_LABEL_TIMEOUT", "Time left: %d", "Temps restant : %d", "Verbleibende Zeit: %d",
+     "Tempo rimanente: %d"),
+    ("MSG_SHUTDOWN_TITLE", "Shutdown", "Arrêt", "Herunterfahren", "Spegnimento"),
+    ("MSG_WARNING", "Warning!", "Attention !", "Warnung!", "Attenzione!"),
+    ("MSG_WARNING_DETAIL", "If you don't press cancel now, %s will shutdown Windows.",
+     "Si vous ne cliquez pas maintenant sur Annuler, %s arrêtera l'ordinateur.",
+     "Wenn Sie jetzt nicht auf „Abbrechen“ klicken, fährt %s den Computer herunter.",
+     "Se non si fa clic su Annulla ora, %s spegnerà il computer."),
+    ("MSG_TIME_LEFT", "Time left:", "Temps restant :", "Verbleibende Zeit:",
+     "Tempo rimanente:"),
+
+    # About box
+    ("MSG_ABOUT_CAPTIAON", "About", "À propos", "Über", "Informazioni"),
+    ("MSG_COPYRIGHT", "Copyright (C) 2026 the Kinovert developers",
+     "Copyright (C) 2026 les développeurs de Kinovert",
+     "Copyright (C) 2026 die Kinovert-Entwickler",
+     "Copyright (C) 2026 gli sviluppatori di Kinovert"),
+    ("MSG_HOMEPAGE",) + same(HOMEPAGE),
+    ("MSG_SUPPORT_MAIL",) + same(SUPPORT),
+    ("MSG_COPYRIGHT_WARNING", NOTICE_EN, NOTICE_FR, NOTICE_DE, NOTICE_IT),
+]
+
+LANGUAGES = [("english", 1), ("french", 2), ("deutsch", 3), ("italian", 4)]

@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <memory>
+#include <string>
+
+class TMainThread;
+
+// State pictures of the file list's rows.
+enum class TFileState { Idle = 0, Failed = 1, Done = 2, Converting = 3 };
+
+// The progress window of one batch, as the driver and the output parser see
+// it. The desktop program shows a modal window; kinovert-cli draws a progress
+// bar; tests record the calls.
+class TProgressView {
+ public:
+  virtual ~TProgressView() = default;
+  virtual void SetCaption(const std::string& text) = 0;
+  virtual void SetStopLabel(const std::string& text) = 0;
+  virtual void ResetLabels() = 0;
+  virtual void ShowBatchElapsed(const std::string& clock) = 0;
+  virtual void ShowFileStatus(const std::string& label, int percent) = 0;
+  virtual void ShowFileRemaining(const std::string& clock) = 0;
+  virtual void ShowBatchStatus(const std::string& label, int percent) = 0;
+  virtual void ShowBatchEstimated(const std::string& clock) = 0;
+  virtual void ShowBatchRemaining(const std::string& clock) = 0;
+  virtual void ShowWorking(const std::string& text) = 0;
+  virtual void ShowOutput(const std::string& text) = 0;
+  virtual bool AnimationRunning() const = 0;
+  virtual void StartAnimation(const std::string& convertingText) = 0;
+  // Set just before the driver closes the window at the end of a batch.
+  virtual void SetFinished() = 0;
+  // Shows the window and runs the main thread's events until Close; returns
+  // the result given to Close (mrOk, or mrCancel for "Stop now").
+  virtual int RunModal() = 0;
+  virtual void Close(int modalResult) = 0;
+};
+
+// The main window's side of a batch.
+class TBatchHost {
+ public:
+  virtual ~TBatchHost() = default;
+  // The state picture of the first row whose caption is exactly `path`.
+  virtual void SetFileState(const std::string& path, TFileState state) = 0;
+  virtual void SetTrayHint(const std::string& text) = 0;
+  virtual void ShowBalloon(const std::string& title, const std::string& text) = 0;
+  virtual std::unique_ptr<TProgressView> CreateProgressView() = 0;
+  // The 30-second countdown before the power action; true to go ahead.
+  virtual bool RunCountdown() = 0;
+  // Ends the program (power action 0).
+  virtual void QuitProgram() = 0;
+  virtual TMainThread& MainThread() = 0;
+};

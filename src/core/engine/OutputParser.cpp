@@ -1,0 +1,244 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/OutputParser.h"
+
+#include <algorithm>
+#include <charconv>
+#include <chrono>
+#include <cmath>
+#include <cstring>
+
+#include "app/Dialogs.h"
+#include "app/TimeText.h"
+#include "app/UtilFuncs.h"
+#include "engine/BatchView.h"
+#include "engine/GlobalVars.h"
+#include "lang/ResStr.h"
+
+namespace {
+
+constexpr double kMsPerDay = 86400000.0;
+
+// Every lone CR, lone LF and CR LF becomes CR LF.
+std::string NormaliseBreaks(std::string_view text) {
+  std::string out;
+  out.reserve(text.size() + text.size() / 16);
+  for (size_t i = 0; i < text.size(); ++i) {
+    char c = text[i];
+    if (c == '\r') {
+      out += "\r\n";
+      if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    } else if (c == '\n') {
+      out += "\r\n";
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+std::string FileNamePart(const std::string& path) {
+  size_t slash = path.find_last_of("/\\");
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string ExtensionOf(const std::string& path) {
+  std::string name = FileNamePart(path);
+  size_t dot = name.rfind('.');
+  return dot == std::string::npos ? std::string() : name.substr(dot);
+}
+
+// printf-style with the directives the language texts use: %s, %d, %%.
+std::string FormatMessage(const std::string& format, std::initializer_list<std::string> args) {
+  std::string out;
+  auto next = args.begin();
+  for (size_t i = 0; i < format.size(); ++i) {
+    if (format[i] == '%' && i + 1 < format.size()) {
+      char d = format[i + 1];
+      if (d == '%') {
+        out += '%';
+        ++i;
+        continue;
+      }
+      if ((d == 's' || d == 'd') && next != args.end()) {
+        out += *next++;
+        ++i;
+        continue;
+      }
+    }
+    out += format[i];
+  }
+  return out;
+}
+
+bool IsFailureLine(const std::string& line) {
+  if (line.find("No audio or video streams available") != std::string::npos ||
+      line.find("I/O error occured") != std::string::npos ||
+      line.find("Could not open") != std::string::npos)
+    return true;
+  return line.rfind("Error", 0) == 0 && line.rfind("Error while decoding stream", 0) != 0;
+}
+
+// After the stream map, a line that speaks of going back and the last one
+// ends what is worth reading in this chunk.
+bool EndsUsefulPart(const std::string& before, const std::string& line) {
+  bool codecLog = !line.empty() && line[0] == '[' && line.find('@') != std::string::npos;
+  return before.find("Stream") != std::string::npos && before.find("->") != std::string::npos &&
+         line.find("Stream") == std::string::npos && line.find("size=") == std::string::npos &&
+         !codecLog && line.find("back") != std::string::npos &&
+         line.find("last") != std::string::npos;
+}
+
+void ParseLine(const std::string& line, const TParseContext& ctx) {
+  TGlobalVars& g = GlobalVars;
+  TProgressView& view = *ctx.View;
+
+  if (line.find("Input #0, ") != std::string::npos) {
+    std::string value = TextBetween(line, "from '", "':");
+    if (value != "N/A") g.EncoderInputName = value;
+    // The DirectShow script is never shown as the input.
+    if (ExtensionOf(g.EncoderInputName) == ".avs") g.EncoderInputName = g.CurrentInputFile;
+  }
+  if (line.find("Output #0, ") != std::string::npos) {
+    std::string value = TextBetween(line, "to '", "':");
+    if (value != "N/A") g.EncoderOutputName = value;
+  }
+  if (line.compare(0, 12, "  Duration: ") == 0) {
+    size_t comma = line.find(',');
+    std::string value(
+        TrimBlanks(comma == std::string::npos || comma < 12 ? std::string_view{}
+                                                            : std::string_view(line).substr(12, comma - 12)));
+    if (value != "N/A") g.DurationMs = static_cast<int32_t>(TimeTextToMs(value));
+  }
+  // A time window on the command line shortens what the encoder will write.
+  if (ctx.CommandLine.find(" -t ") != std::string_view::npos) {
+    int64_t t = TimeTextToMs(TextBetween(ctx.CommandLine, " -t ", " -ss "));
+    int64_t s = TimeTextToMs(TextBetween(ctx.CommandLine, " -ss ", " "));
+    if (t + s < g.DurationMs) g.DurationMs = static_cast<int32_t>(t);
+  }
+  if (line.find(" time=") != std::string::npos) {
+    std::string value = TextBetween(line, " time=", " ");
+    int64_t ms = 0;
+    if (value == "10000000000.0")
+      g.PositionMs = 0;
+    else if (value != "N/A" && SecondsTextToMs(value, ms))
+      g.PositionMs = static_cast<int32_t>(ms);
+  }
+  if (line.find(" bitrate=") != std::string::npos) {
+    std::string value = TextBetween(line, " bitrate=", "kbits/s");
+    int64_t v = 0;
+    if (value != "N/A" && NearestInteger(value, v)) g.BitrateKbps = static_cast<int32_t>(v);
+  }
+  if (line.find("size=") != std::string::npos) {
+    std::string value = TextBetween(line, "size=", "kB ");
+    int64_t v = 0;
+    if (value != "N/A" && NearestInteger(value, v)) g.OutputSizeKB = static_cast<int32_t>(v);
+  }
+
+  double batchElapsed = ctx.Now - g.BatchStartTime;
+  view.ShowBatchElapsed(FormatClock(batchElapsed));
+
+  if (g.DurationMs != 0 && g.PositionMs != 0) {
+    double ratio = static_cast<double>(g.PositionMs) / g.DurationMs;
+    g.FilePercent = static_cast<int32_t>(std::min<int64_t>(100, RoundHalfEven(ratio * 100)));
+    view.ShowFileStatus(ResStr(MSG_ID_STATUS) + std::to_string(g.FilePercent) + "%", g.FilePercent);
+    double fileElapsed = ctx.Now - g.FileStartTime;
+    double fileEstimate = static_cast<double>(g.DurationMs) * fileElapsed / g.PositionMs;
+    view.ShowFileRemaining(FormatClock(fileEstimate - fileElapsed));
+
+    g.ProgressBytes = g.DoneBytes + g.CurrentFileBytes * g.FilePercent / 100;
+    if (g.ProgressBytes != 0 && g.TotalBytes != 0) {
+      double batchRatio = static_cast<double>(g.ProgressBytes) / static_cast<double>(g.TotalBytes);
+      g.BatchPercent = static_cast<int32_t>(std::min<int64_t>(100, RoundHalfEven(batchRatio * 100)));
+      view.ShowBatchStatus(ResStr(MSG_ID_BATCH) + std::to_string(g.BatchPercent) + "%",
+                           g.BatchPercent);
+      double batchEstimate =
+          static_cast<double>(g.TotalBytes) * batchElapsed / static_cast<double>(g.ProgressBytes);
+      view.ShowBatchEstimated(FormatClock(batchEstimate));
+      view.ShowBatchRemaining(FormatClock(batchEstimate - batchElapsed));
+    }
+  }
+
+  view.ShowWorking(FormatMessage(ResStr(MSG_ID_WORKING),
+                                 {std::to_string(g.DoneCount + g.FailedCount + 1),
+                                  std::to_string(g.TotalCount), FileNamePart(g.EncoderInputName)}));
+  view.ShowOutput(FormatMessage(ResStr(MSG_ID_OUTPUT), {FileNamePart(g.EncoderOutputName)}));
+  if (!view.AnimationRunning()) view.StartAnimation(ResStr(MSG_CONVERTING));
+  if (ctx.Host != nullptr)
+    ctx.Host->SetTrayHint(
+        FormatMessage(ResStr(MSG_TRAY_HINT), {g.EncoderInputName, std::to_string(g.FilePercent)}));
+}
+
+}  // namespace
+
+bool NearestInteger(std::string_view text, int64_t& value) {
+  text = TrimBlanks(text);
+  double d = 0;
+  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), d);
+  if (ec != std::errc() || end != text.data() + text.size() || !std::isfinite(d) ||
+      std::fabs(d) > 9e15)
+    return false;
+  value = RoundHalfEven(d);
+  return true;
+}
+
+double DayClock() {
+  using namespace std::chrono;
+  auto ms = duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
+  return static_cast<double>(ms) / kMsPerDay;
+}
+
+std::string FormatClock(double days) {
+  if (!(days > 0)) days = 0;
+  int64_t ms = static_cast<int64_t>(std::llround((days - std::floor(days)) * kMsPerDay));
+  int64_t seconds = (ms / 1000) % 86400;
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%d:%02d:%02d", static_cast<int>(seconds / 3600),
+                static_cast<int>(seconds / 60 % 60), static_cast<int>(seconds % 60));
+  return buf;
+}
+
+void ParseEncoderOutput(const char* buffer, int32_t size, const TParseContext& ctx) {
+  TGlobalVars& g = GlobalVars;
+  size_t length = size > 0 ? static_cast<size_t>(size) : 0;
+  if (const void* zero = std::memchr(buffer, 0, length))
+    length = static_cast<size_t>(static_cast<const char*>(zero) - buffer);
+  std::string chunk = NormaliseBreaks(std::string_view(buffer, length));
+
+  // Pending text never holds a line break, so only the new chunk is searched:
+  // a long line arriving in many pieces costs its length once.
+  std::string text;
+  if (ctx.ProcessEnded) {
+    text = std::move(g.PendingOutput);
+    text += chunk;
+    g.PendingOutput.clear();
+  } else {
+    size_t last = chunk.rfind("\r\n");
+    if (last == std::string::npos) {
+      g.PendingOutput += chunk;
+    } else {
+      text = std::move(g.PendingOutput);
+      text.append(chunk, 0, last + 2);
+      g.PendingOutput = chunk.substr(last + 2);
+    }
+  }
+
+  if (ctx.Host != nullptr) ctx.Host->SetFileState(g.CurrentInputFile, TFileState::Converting);
+
+  std::string before;
+  size_t pos = 0;
+  while (pos < text.size()) {
+    size_t eol = text.find("\r\n", pos);
+    std::string line = text.substr(pos, eol == std::string::npos ? std::string::npos : eol - pos);
+    pos = eol == std::string::npos ? text.size() : eol + 2;
+    if (!TrimBlanks(line).empty() && ctx.View != nullptr) {
+      ParseLine(line, ctx);
+      if (IsFailureLine(line)) {
+        g.FileFailed = true;
+        MessageBoxText(line, ResStr(MSG_Error), MB_ICONINFORMATION);
+      } else if (EndsUsefulPart(before, line)) {
+        break;
+      }
+    }
+    before = std::move(line);
+  }
+}

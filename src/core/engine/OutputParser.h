@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+class TProgressView;
+class TBatchHost;
+
+// What the parser needs to know besides the chunk.
+struct TParseContext {
+  bool ProcessEnded = false;     // the child has exited: hold nothing back
+  std::string_view CommandLine;  // the runner's full command line (-t/-ss)
+  TProgressView* View = nullptr;  // nullptr once the batch window has closed
+  TBatchHost* Host = nullptr;
+  double Now = 0;  // days, as DayClock() counts them
+};
+
+// Follows the encoder's console output, chunk by chunk, from standard output
+// and standard error alike: reads names, duration, position, size and
+// bitrate into GlobalVars, computes file and batch progress and times, shows
+// them, and books failure lines (one message box per line). Linear in the
+// size of the output: a line that arrives in many pieces is collected, not
+// re-scanned.
+void ParseEncoderOutput(const char* buffer, int32_t size, const TParseContext& context);
+
+// The current time as a count of days (the fraction is the time of day).
+double DayClock();
+
+// "h:nn:ss" of the time-of-day part of a day count; negative spans show 0:00:00.
+std::string FormatClock(double days);
+
+// A decimal number from the encoder (always with a full stop) to the nearest
+// integer, ties to even; false when the text is no number.
+bool NearestInteger(std::string_view text, int64_t& value);

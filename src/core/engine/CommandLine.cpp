@@ -1,0 +1,135 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/CommandLine.h"
+
+#include <cctype>
+
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+bool EndsWithShellExtension(const std::string& name) {
+  if (name.size() < 3) return false;
+  std::string_view ext(name.data() + name.size() - 3, 3);
+  return ext[0] == '.' && (ext[1] == 's' || ext[1] == 'S') && (ext[2] == 'h' || ext[2] == 'H');
+}
+
+std::string Absolute(const std::string& path, const std::string& currentDir) {
+  if (!path.empty() && path[0] == '/') return path;
+  if (currentDir.empty()) return path;
+  return currentDir.back() == '/' ? currentDir + path : currentDir + "/" + path;
+}
+
+}  // namespace
+
+std::vector<std::string> SplitCommandLine(std::string_view commandLine) {
+  std::vector<std::string> args;
+  std::string current;
+  bool inArgument = false;
+  bool quoted = false;
+  size_t i = 0;
+  const size_t n = commandLine.size();
+  while (i < n) {
+    char c = commandLine[i];
+    if (!quoted && IsBlank(c)) {
+      if (inArgument) args.push_back(std::move(current));
+      current.clear();
+      inArgument = false;
+      ++i;
+      continue;
+    }
+    inArgument = true;
+    if (c == '\\') {
+      size_t end = i;
+      while (end < n && commandLine[end] == '\\') ++end;
+      size_t count = end - i;
+      if (end < n && commandLine[end] == '"') {
+        current.append(count / 2, '\\');
+        if (count % 2 == 1)
+          current += '"';
+        else
+          quoted = !quoted;
+        i = end + 1;
+      } else {
+        current.append(count, '\\');
+        i = end;
+      }
+    } else if (c == '"') {
+      quoted = !quoted;
+      ++i;
+    } else {
+      current += c;
+      ++i;
+    }
+  }
+  if (inArgument) args.push_back(std::move(current));
+  return args;
+}
+
+std::string QuoteArgument(std::string_view argument) {
+  std::string quoted = "\"";
+  size_t backslashes = 0;
+  for (char c : argument) {
+    if (c == '\\') {
+      ++backslashes;
+      continue;
+    }
+    // Backslashes before a quote are doubled, and the quote itself escaped.
+    if (c == '"') {
+      quoted.append(backslashes * 2 + 1, '\\');
+    } else {
+      quoted.append(backslashes, '\\');
+    }
+    backslashes = 0;
+    quoted += c;
+  }
+  // The closing quote follows: trailing backslashes must not escape it.
+  quoted.append(backslashes * 2, '\\');
+  quoted += '"';
+  return quoted;
+}
+
+bool IsBlankText(std::string_view text) {
+  for (char c : text)
+    if (static_cast<unsigned char>(c) > ' ') return false;
+  return true;
+}
+
+TLaunchPlan PlanLaunch(const std::string& applicationName, const std::string& commandLine,
+                       const std::string& searchPath, const std::string& currentDir) {
+  std::vector<std::string> words = SplitCommandLine(commandLine);
+  std::string program;
+  std::vector<std::string> args;
+  if (!IsBlankText(applicationName)) {
+    program = applicationName;
+    args = std::move(words);
+  } else if (!words.empty()) {
+    program = words.front();
+    args.assign(words.begin() + 1, words.end());
+  }
+
+  TLaunchPlan plan;
+  if (EndsWithShellExtension(program)) {
+    plan.Script = Absolute(program, currentDir);
+    plan.Candidates = {"/bin/sh"};
+    plan.Argv = {"/bin/sh", plan.Script};
+  } else {
+    if (program.find('/') != std::string::npos) {
+      plan.Candidates = {Absolute(program, currentDir)};
+    } else if (program.empty()) {
+      plan.Candidates = {program};  // fails as a missing program
+    } else {
+      // An empty entry of the search path means the current folder.
+      size_t start = 0;
+      for (;;) {
+        size_t colon = searchPath.find(':', start);
+        std::string dir = searchPath.substr(start, colon - start);
+        plan.Candidates.push_back(Absolute(Absolute(program, dir), currentDir));
+        if (colon == std::string::npos) break;
+        start = colon + 1;
+      }
+    }
+    plan.Argv = {program};
+  }
+  plan.Argv.insert(plan.Argv.end(), args.begin(), args.end());
+  return plan;
+}

@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// A child's command line is one string, split into arguments with the quoting
+// rules programs of the original platform use:
+//  - blanks (space, tab) separate arguments, except inside a quoted part;
+//  - 2n backslashes before a quote give n backslashes, and the quote opens or
+//    closes a quoted part;
+//  - 2n+1 backslashes before a quote give n backslashes and a literal quote;
+//  - backslashes anywhere else are literal, so paths keep theirs;
+//  - "" gives an empty argument.
+std::vector<std::string> SplitCommandLine(std::string_view commandLine);
+
+// The argument written so that SplitCommandLine gives it back unchanged:
+// always quoted, backslashes doubled only where they precede a quote.
+std::string QuoteArgument(std::string_view argument);
+
+// How a command line is started: the program file to try (in order, the
+// first that can be run wins), the arguments the program sees, and for a
+// shell script the script that must exist.
+struct TLaunchPlan {
+  std::vector<std::string> Candidates;
+  std::vector<std::string> Argv;
+  std::string Script;
+};
+
+// Plans the start of `commandLine`, or of `applicationName` with the
+// arguments of `commandLine` when `applicationName` is not blank. A bare
+// program name is looked up in `searchPath` (colon-separated); a relative
+// path is taken from `currentDir` (the caller's own folder, as the original
+// platform does, not the child's). A program named "*.sh" runs through
+// /bin/sh with an absolute script path, so a script name starting with a dash
+// is never read as an option.
+TLaunchPlan PlanLaunch(const std::string& applicationName, const std::string& commandLine,
+                       const std::string& searchPath, const std::string& currentDir);
+
+// True when the text holds nothing but blanks and control characters.
+bool IsBlankText(std::string_view text);

@@ -17,7 +17,9 @@ namespace {
 void Print(const char* key, const std::string& value) {
   std::printf("%s=%s\n", key, value.c_str());
 }
-void Print(const char* key, int64_t value) { std::printf("%s=%lld\n", key, static_cast<long long>(value)); }
+void Print(const char* key, int64_t value) {
+  std::printf("%s=%lld\n", key, static_cast<long long>(value));
+}
 
 int RunSettings(TCliArgs& args) {
   if (!args.Positionals().empty()) throw TUsageError{"settings takes no arguments"};

@@ -30,27 +30,42 @@ void PrintMessage(const std::string& caption, const std::string& text) {
 
 TModalResult ButtonResult(TMsgDlgBtn button) {
   switch (button) {
-    case mbYes: return mrYes;
-    case mbNo: return mrNo;
-    case mbOK: return mrOk;
-    case mbCancel: return mrCancel;
-    case mbAbort: return mrAbort;
-    case mbRetry: return mrRetry;
-    case mbIgnore: return mrIgnore;
-    case mbAll: return mrAll;
-    case mbNoToAll: return mrNoToAll;
-    case mbYesToAll: return mrYesToAll;
-    case mbHelp: return mrNone;
+    case mbYes:
+      return mrYes;
+    case mbNo:
+      return mrNo;
+    case mbOK:
+      return mrOk;
+    case mbCancel:
+      return mrCancel;
+    case mbAbort:
+      return mrAbort;
+    case mbRetry:
+      return mrRetry;
+    case mbIgnore:
+      return mrIgnore;
+    case mbAll:
+      return mrAll;
+    case mbNoToAll:
+      return mrNoToAll;
+    case mbYesToAll:
+      return mrYesToAll;
+    case mbHelp:
+      return mrNone;
   }
   return mrNone;
 }
 
 int MessageDialogBeep(TMsgDlgKind kind) {
   switch (kind) {
-    case mdWarning: return MB_ICONEXCLAMATION;
-    case mdError: return MB_ICONHAND;
-    case mdConfirmation: return MB_ICONQUESTION;
-    default: return MB_OK;
+    case mdWarning:
+      return MB_ICONEXCLAMATION;
+    case mdError:
+      return MB_ICONHAND;
+    case mdConfirmation:
+      return MB_ICONQUESTION;
+    default:
+      return MB_OK;
   }
 }
 
@@ -84,10 +99,14 @@ int TConsoleDialogProvider::MessageBox(const std::string& text, const std::strin
   switch (flags & MB_BUTTONS_MASK) {
     case MB_OKCANCEL:
     case MB_YESNOCANCEL:
-    case MB_RETRYCANCEL: return IDCANCEL;
-    case MB_YESNO: return IDNO;
-    case MB_ABORTRETRYIGNORE: return IDABORT;
-    default: return IDOK;
+    case MB_RETRYCANCEL:
+      return IDCANCEL;
+    case MB_YESNO:
+      return IDNO;
+    case MB_ABORTRETRYIGNORE:
+      return IDABORT;
+    default:
+      return IDOK;
   }
 }
 
@@ -99,13 +118,17 @@ TModalResult TConsoleDialogProvider::MessageDialog(const TMessageDialogRequest& 
   return request.Buttons.empty() ? mrNone : ButtonResult(request.Buttons.front().Button);
 }
 
-bool TConsoleDialogProvider::BrowseForFolder(const TBrowseRequest&, std::string&) { return false; }
+bool TConsoleDialogProvider::BrowseForFolder(const TBrowseRequest&, std::string&) {
+  return false;
+}
 
 void TConsoleDialogProvider::ShellOpen(const std::string&) {}
 
 void TConsoleDialogProvider::SetWaitCursor(bool) {}
 
-TDialogProvider& DialogProvider() { return *Provider; }
+TDialogProvider& DialogProvider() {
+  return *Provider;
+}
 
 void SetDialogProvider(TDialogProvider* provider) {
   Provider = provider != nullptr ? provider : &ConsoleProvider;
@@ -115,7 +138,9 @@ TScopedDialogProvider::TScopedDialogProvider(TDialogProvider& provider) : Previo
   SetDialogProvider(&provider);
 }
 
-TScopedDialogProvider::~TScopedDialogProvider() { SetDialogProvider(Previous_); }
+TScopedDialogProvider::~TScopedDialogProvider() {
+  SetDialogProvider(Previous_);
+}
 
 int MessageBoxText(const std::string& text, const std::string& caption, int flags) {
   return Provider->MessageBox(text, caption, flags);
@@ -153,4 +178,6 @@ void EndWaitCursor() {
   if (--WaitDepth == 0) Provider->SetWaitCursor(false);
 }
 
-int WaitCursorDepth() { return WaitDepth; }
+int WaitCursorDepth() {
+  return WaitDepth;
+}

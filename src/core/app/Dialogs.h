@@ -44,7 +44,17 @@ enum TMsgDlgKind : int { mdWarning = 0, mdError, mdInformation, mdConfirmation, 
 
 // The buttons a message dialog can have, in the order the dialog creates them.
 enum TMsgDlgBtn : int {
-  mbYes = 0, mbNo, mbOK, mbCancel, mbAbort, mbRetry, mbIgnore, mbAll, mbNoToAll, mbYesToAll, mbHelp
+  mbYes = 0,
+  mbNo,
+  mbOK,
+  mbCancel,
+  mbAbort,
+  mbRetry,
+  mbIgnore,
+  mbAll,
+  mbNoToAll,
+  mbYesToAll,
+  mbHelp
 };
 inline constexpr int kMsgDlgBtnCount = 11;
 using TMsgDlgButtons = unsigned;  // a set: bit (1 << TMsgDlgBtn)
@@ -56,8 +66,17 @@ constexpr TMsgDlgButtons ButtonSet(std::initializer_list<TMsgDlgBtn> buttons) {
 
 // Modal results of dialogs.
 enum TModalResult : int {
-  mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry = 4, mrIgnore = 5,
-  mrYes = 6, mrNo = 7, mrAll = 8, mrNoToAll = 9, mrYesToAll = 10
+  mrNone = 0,
+  mrOk = 1,
+  mrCancel = 2,
+  mrAbort = 3,
+  mrRetry = 4,
+  mrIgnore = 5,
+  mrYes = 6,
+  mrNo = 7,
+  mrAll = 8,
+  mrNoToAll = 9,
+  mrYesToAll = 10
 };
 // What pressing the button returns (mrNone for Help).
 TModalResult ButtonResult(TMsgDlgBtn button);

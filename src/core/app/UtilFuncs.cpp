@@ -5,7 +5,9 @@
 
 #include "lang/ResStr.h"
 
-std::string NonEmptyOr(const std::string& text) { return text.empty() ? ResStr(MSG_EMPTY_STR) : text; }
+std::string NonEmptyOr(const std::string& text) {
+  return text.empty() ? ResStr(MSG_EMPTY_STR) : text;
+}
 
 bool HasAnyChar(std::string_view text, std::string_view chars) {
   return !chars.empty() && text.find_first_of(chars) != std::string_view::npos;
@@ -62,4 +64,6 @@ std::string RandomDigits(int count) {
   return out;
 }
 
-std::string ToolbarCaption(const std::string& text) { return "\r\r\r\r" + text; }
+std::string ToolbarCaption(const std::string& text) {
+  return "\r\r\r\r" + text;
+}

@@ -46,8 +46,8 @@ TEST(ProgramFolder, Layout) {
   EXPECT_EQ(DeviceDirectShowTemplatePath(), "/opt/kinovert/cores/DirectShow.avs");
   EXPECT_EQ(TemporaryScriptPath(), "/opt/kinovert/DirectShow.avs");
   EXPECT_EQ(TemporaryBatchPath(), "/opt/kinovert/~ConvertCore.sh");
-  EXPECT_EQ(HelpTopicPath(kHelpQuickStartTopic),
-            "/opt/kinovert/skin/kvo/lang/" + HelpFolderName(BuildLanguage()) +
-                "/The user interface (Overview).html");
+  EXPECT_EQ(HelpTopicPath(kHelpQuickStartTopic), "/opt/kinovert/skin/kvo/lang/" +
+                                                     HelpFolderName(BuildLanguage()) +
+                                                     "/The user interface (Overview).html");
   SetProgramFolder("");
 }

@@ -68,7 +68,8 @@ TEST(Dialogs, ConsoleProviderGivesTheCautiousAnswer) {
     EXPECT_EQ(console.MessageBox("t", "c", c.Flags), c.Answer) << c.Flags;
 
   auto ask = [&](TMsgDlgButtons buttons) {
-    return console.MessageDialog(MakeMessageDialogRequest("t", "c", mdConfirmation, -1, {}, buttons));
+    return console.MessageDialog(
+        MakeMessageDialogRequest("t", "c", mdConfirmation, -1, {}, buttons));
   };
   EXPECT_EQ(ask(ButtonSet({mbYes, mbNo, mbCancel})), mrCancel);  // stop-encoding question
   EXPECT_EQ(ask(ButtonSet({mbYes, mbNo})), mrNo);                // overwrite, delete
@@ -90,8 +91,7 @@ TEST(Dialogs, MessageDialogRequest) {
   dialogs.DialogAnswer = mrNo;
   GlobalVars.LanguageFile = "english.ini";
   EXPECT_EQ(MessageDialog("Stop?", "Question", mdConfirmation, 2,
-                          {"Stop now", "When done", "Cancel"},
-                          ButtonSet({mbCancel, mbNo, mbYes})),
+                          {"Stop now", "When done", "Cancel"}, ButtonSet({mbCancel, mbNo, mbYes})),
             mrNo);
   const TMessageDialogRequest& r = dialogs.LastRequest;
   EXPECT_EQ(r.Text, "Stop?");

@@ -108,16 +108,22 @@ TEST_F(SettingsTest, FirstStartWritesTheDefaults) {
   EXPECT_EQ(GlobalVars.OutputFormat, ofAVI);
   EXPECT_EQ(ReadFileText(Program / "info.ini"),
             "[System]\n"
-            "LanguageFile=" + DefaultLanguageFile() + "\n"
-            "LastInputOpenDir=" + Docs() + "\n"
-            "LastOutputOpenDir=" + Docs() + "\n"
-            "Priority=1\n"
-            "ShutdownFlag=1\n"
-            "DeleteFileAfterProcessing=0\n"
-            "ShutdownWindowsWhenDone=0\n"
-            "UseDirectShow=0\n"
-            "TgpiPodPSPProfileFileName=\n"
-            "TGPMenuIndex=0\n");
+            "LanguageFile=" +
+                DefaultLanguageFile() +
+                "\n"
+                "LastInputOpenDir=" +
+                Docs() +
+                "\n"
+                "LastOutputOpenDir=" +
+                Docs() +
+                "\n"
+                "Priority=1\n"
+                "ShutdownFlag=1\n"
+                "DeleteFileAfterProcessing=0\n"
+                "ShutdownWindowsWhenDone=0\n"
+                "UseDirectShow=0\n"
+                "TgpiPodPSPProfileFileName=\n"
+                "TGPMenuIndex=0\n");
 
   // Every later start is a 3GP start, whatever the user chose before.
   ApplySettingDefaults();

@@ -19,7 +19,7 @@ TEST(TimeText, ParseAcceptedForms) {
       {"02:03.5", 2 * M + 3 * S + 5},  // m:s.f
       {"12.250", 12250},               // s.f
       {".5", 5},
-      {"90", 90 * S},  // s
+      {"90", 90 * S},    // s
       {"1:30", 90 * S},  // m:s
       {"1:00:00", H},    // h:m:s
       {"::", 0},         // empty fields read as 0
@@ -31,18 +31,18 @@ TEST(TimeText, ParseAcceptedForms) {
 
 TEST(TimeText, ParseRejects) {
   for (const char* text : {
-           "",              // empty
-           "1.2.3",         // two points
-           "1:2.3:4",       // a point before the last colon
-           "1:2:3:4",       // three colons
-           "1:2:3.4.5",     //
-           " 90",           // blanks are not time characters
-           "-5",            //
-           "1m",            //
-           "1,5",           // a comma is not a decimal point, whatever the locale
+           "",               // empty
+           "1.2.3",          // two points
+           "1:2.3:4",        // a point before the last colon
+           "1:2:3:4",        // three colons
+           "1:2:3.4.5",      //
+           " 90",            // blanks are not time characters
+           "-5",             //
+           "1m",             //
+           "1,5",            // a comma is not a decimal point, whatever the locale
            "596:31:23.648",  // beyond the 32-bit milliseconds of the profiles
-           "99999999999",   // a field beyond 32 bits
-           "2147484",       // seconds that would wrap around in 32 bits
+           "99999999999",    // a field beyond 32 bits
+           "2147484",        // seconds that would wrap around in 32 bits
        })
     EXPECT_EQ(ParseTimeText(text), -1) << '"' << text << '"';
 }

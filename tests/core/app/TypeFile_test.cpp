@@ -6,8 +6,8 @@
 #include <filesystem>
 
 #include "app/IniFile.h"
-#include "app/UtilFuncs.h"
 #include "app/ProgramFolder.h"
+#include "app/UtilFuncs.h"
 #include "engine/GlobalVars.h"
 #include "lang/ResStr.h"
 #include "support/RunProgram.h"
@@ -39,11 +39,11 @@ TEST_F(TypeFileTest, PathFollowsTheLanguageFile) {
     const char* LanguageFile;
     const char* TypeFile;
   };
-  for (const TCase& c : {TCase{"english.ini", "type_english.dat"},
-                         TCase{"English.ini", "type_english.dat"},  // as the language menu writes it
-                         TCase{"ENGLISH.INI", "type_english.dat"},
-                         TCase{"klingon.ini", "type_klingon.dat"},
-                         TCase{"klingon", "type_klingon.dat"}}) {
+  for (const TCase& c :
+       {TCase{"english.ini", "type_english.dat"},
+        TCase{"English.ini", "type_english.dat"},  // as the language menu writes it
+        TCase{"ENGLISH.INI", "type_english.dat"}, TCase{"klingon.ini", "type_klingon.dat"},
+        TCase{"klingon", "type_klingon.dat"}}) {
     GlobalVars.LanguageFile = c.LanguageFile;
     EXPECT_EQ(TypeFilePath(), Program / "skin/kvo/lang/" + c.TypeFile) << c.LanguageFile;
   }
@@ -62,8 +62,7 @@ TEST_F(TypeFileTest, LoadsBothSections) {
   EXPECT_EQ(GlobalVars.AVSExt, (std::vector<std::string>{".dvr-ms", ".wtv"}));  // stops at the gap
   EXPECT_EQ(GlobalVars.InputFileTypes,
             (std::vector<std::string>{"Video files=*.avi;*.MPG", "Audio=*.mp3"}));
-  EXPECT_EQ(InputFilter(),
-            "Video files|*.avi;*.MPG|Audio|*.mp3|" + ResStr(MSG_ALLFILES) + "|*.*");
+  EXPECT_EQ(InputFilter(), "Video files|*.avi;*.MPG|Audio|*.mp3|" + ResStr(MSG_ALLFILES) + "|*.*");
 }
 
 TEST_F(TypeFileTest, NoneEndsTheExtensionList) {
@@ -89,9 +88,9 @@ TEST_F(TypeFileTest, KnownInputTypes) {
     bool Known;
   };
   const TCase cases[] = {
-      {".avi", true}, {".AVI", true}, {".mpg", true}, {".mp", true},  // a substring of *.mpg
-      {".mp3", true}, {".og", true},   {".wav", false},  // descriptions do not count
-      {".mkv", false}, {"", false},  {".", false},
+      {".avi", true},  {".AVI", true}, {".mpg", true},  {".mp", true},  // a substring of *.mpg
+      {".mp3", true},  {".og", true},  {".wav", false},                 // descriptions do not count
+      {".mkv", false}, {"", false},    {".", false},
   };
   for (const TCase& c : cases) EXPECT_EQ(IsKnownInputType(c.Ext), c.Known) << c.Ext;
 }
@@ -133,8 +132,8 @@ TEST(ShippedTypeFiles, CommonFormatsAreKnown) {
   GlobalVars.LanguageFile = "Deutsch.ini";
   ASSERT_TRUE(LoadTypeFile()) << TypeFilePath();
   EXPECT_TRUE(GlobalVars.AVSExt.empty());
-  for (const char* ext : {".avi", ".mp4", ".MKV", ".webm", ".3gp", ".mpg", ".vob", ".ts", ".flv",
-                          ".wmv", ".asf", ".rm", ".rmvb", ".mov", ".dv", ".mts", ".mp3", ".wav",
+  for (const char* ext : {".avi", ".mp4", ".MKV", ".webm", ".3gp", ".mpg",  ".vob", ".ts",  ".flv",
+                          ".wmv", ".asf", ".rm",  ".rmvb", ".mov", ".dv",   ".mts", ".mp3", ".wav",
                           ".aac", ".m4a", ".ac3", ".flac", ".ogg", ".opus", ".amr", ".wma"})
     EXPECT_TRUE(IsKnownInputType(ext)) << ext;
   for (const char* ext : {".txt", ".pdf", ".jpg", ".exe", ".ini"})

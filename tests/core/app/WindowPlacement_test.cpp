@@ -27,8 +27,8 @@ TEST(WindowPlacement, Clamp) {
   };
   const TCase cases[] = {
       {{10, 20, 300, 200, false}, {10, 20, 300, 200, false}},
-      {{200, 30, 1500, 400, true}, {0, 30, 1280, 400, true}},    // wider than the screen
-      {{-50, 30, 1500, 400, false}, {0, 30, 1280, 400, false}},  //
+      {{200, 30, 1500, 400, true}, {0, 30, 1280, 400, true}},       // wider than the screen
+      {{-50, 30, 1500, 400, false}, {0, 30, 1280, 400, false}},     //
       {{1200, 700, 300, 200, false}, {980, 600, 300, 200, false}},  // off the right and bottom
       {{-10, -20, 300, 200, false}, {0, 0, 300, 200, false}},
       {{30, 500, 300, 900, false}, {30, 0, 300, 800, false}},  // taller than the screen
@@ -36,8 +36,8 @@ TEST(WindowPlacement, Clamp) {
   };
   for (const TCase& c : cases) {
     TWindowPlacement p = ClampWindowPlacement(c.Stored, 1280, 800);
-    EXPECT_EQ(p, c.Clamped) << c.Stored.Left << "," << c.Stored.Top << " " << c.Stored.Width
-                            << "x" << c.Stored.Height;
+    EXPECT_EQ(p, c.Clamped) << c.Stored.Left << "," << c.Stored.Top << " " << c.Stored.Width << "x"
+                            << c.Stored.Height;
   }
 }
 

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "app/UtilFuncs.h"
 #include "engine/GlobalVars.h"
 
 namespace {
@@ -10,17 +11,6 @@ namespace {
 TConsoleDialogProvider ConsoleProvider;
 TDialogProvider* Provider = &ConsoleProvider;
 int WaitDepth = 0;
-
-bool IsFrench(const std::string& languageFile) {
-  static constexpr std::string_view kFrench = "french.ini";
-  if (languageFile.size() != kFrench.size()) return false;
-  for (size_t i = 0; i < kFrench.size(); ++i) {
-    char c = languageFile[i];
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    if (c != kFrench[i]) return false;
-  }
-  return true;
-}
 
 void PrintMessage(const std::string& caption, const std::string& text) {
   std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
@@ -70,7 +60,7 @@ int MessageDialogBeep(TMsgDlgKind kind) {
 }
 
 int MessageDialogButtonWidth(const std::string& languageFile) {
-  return IsFrench(languageFile) ? 110 : 70;
+  return SameTextIgnoringCase(languageFile, "french.ini") ? 110 : 70;
 }
 
 TMessageDialogRequest MakeMessageDialogRequest(const std::string& text, const std::string& caption,

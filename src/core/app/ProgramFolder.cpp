@@ -6,6 +6,8 @@
 #include <climits>
 #include <cstdlib>
 
+#include "app/UtilFuncs.h"
+
 namespace {
 
 std::string Override;
@@ -46,9 +48,7 @@ std::string SkinFilePath() {
 }
 
 std::string ProfileFolderName(const std::string& languageFile) {
-  std::string lower = languageFile;
-  for (char& c : lower)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  std::string lower = LowerCaseAscii(languageFile);
   if (lower == "english.ini") return "profile_en";
   if (lower == "french.ini") return "profile_fr";
   if (lower == "deutsch.ini") return "profile_de";

@@ -36,6 +36,17 @@ std::vector<std::string> SplitText(std::string_view text, char separator) {
   return pieces;
 }
 
+std::string LowerCaseAscii(std::string_view text) {
+  std::string out(text);
+  for (char& c : out)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return out;
+}
+
+bool SameTextIgnoringCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && LowerCaseAscii(a) == LowerCaseAscii(b);
+}
+
 std::string_view TrimBlanks(std::string_view text) {
   size_t b = text.find_first_not_of(" \t");
   if (b == std::string_view::npos) return {};

@@ -30,6 +30,14 @@ TEST(UtilFuncs, CharsAndSubstrings) {
     EXPECT_EQ(CountOccurrences(c.Text, c.Sub), c.Count) << c.Text << " / " << c.Sub;
 }
 
+TEST(UtilFuncs, LetterCase) {
+  EXPECT_EQ(LowerCaseAscii("Type_ENGLISH.Dat"), "type_english.dat");
+  EXPECT_TRUE(SameTextIgnoringCase("FRENCH.ini", "french.INI"));
+  EXPECT_TRUE(SameTextIgnoringCase("Été.INI", "Été.ini"));
+  EXPECT_FALSE(SameTextIgnoringCase("été.ini", "ÉTÉ.ini"));  // only ASCII letters fold
+  EXPECT_FALSE(SameTextIgnoringCase("french.ini", "french.ini "));
+}
+
 TEST(UtilFuncs, SplitText) {
   using V = std::vector<std::string>;
   EXPECT_EQ(SplitText("a;b;c", ';'), (V{"a", "b", "c"}));

@@ -10,8 +10,8 @@
 // has no windows (kinovert-cli, tests); the desktop program installs its own,
 // and tests install recording ones.
 
-// Message box flags and answers, with the values of the Win32 API the texts
-// and stored answers were written against.
+// Message box flags and answers, with the classic message-box values; a
+// provider maps them onto its toolkit's buttons and icons.
 inline constexpr int MB_OK = 0x0;
 inline constexpr int MB_OKCANCEL = 0x1;
 inline constexpr int MB_ABORTRETRYIGNORE = 0x2;

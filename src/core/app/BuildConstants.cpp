@@ -38,9 +38,15 @@ size_t LanguageIndex(int language) {
 
 }  // namespace
 
-int BuildLanguage() { return KINOVERT_LANGUAGE; }
-int BuildEdition() { return KINOVERT_EDITION; }
-std::string VersionText() { return KINOVERT_VERSION_TEXT; }
+int BuildLanguage() {
+  return KINOVERT_LANGUAGE;
+}
+int BuildEdition() {
+  return KINOVERT_EDITION;
+}
+std::string VersionText() {
+  return KINOVERT_VERSION_TEXT;
+}
 
 std::string LanguageFileOf(int language) {
   static constexpr std::array<const char*, 4> kFiles = {"english.ini", "french.ini", "deutsch.ini",
@@ -48,7 +54,9 @@ std::string LanguageFileOf(int language) {
   return kFiles[LanguageIndex(language)];
 }
 
-std::string DefaultLanguageFile() { return LanguageFileOf(BuildLanguage()); }
+std::string DefaultLanguageFile() {
+  return LanguageFileOf(BuildLanguage());
+}
 
 std::string HelpFolderName(int language) {
   static constexpr std::array<const char*, 4> kFolders = {"en_help", "fr_help", "de_help",
@@ -56,14 +64,30 @@ std::string HelpFolderName(int language) {
   return kFolders[LanguageIndex(language)];
 }
 
-std::string HelpFolderPath() { return LanguageFolder() + HelpFolderName(BuildLanguage()) + "/"; }
+std::string HelpFolderPath() {
+  return LanguageFolder() + HelpFolderName(BuildLanguage()) + "/";
+}
 
-std::string HelpTopicPath(const std::string& topic) { return HelpFolderPath() + topic; }
+std::string HelpTopicPath(const std::string& topic) {
+  return HelpFolderPath() + topic;
+}
 
-std::string ProductTitle(int edition) { return Edition(edition).Title; }
-std::string HomePageAddress(int edition) { return Edition(edition).HomePage; }
-std::string SupportAddress(int edition) { return Edition(edition).Support; }
+std::string ProductTitle(int edition) {
+  return Edition(edition).Title;
+}
+std::string HomePageAddress(int edition) {
+  return Edition(edition).HomePage;
+}
+std::string SupportAddress(int edition) {
+  return Edition(edition).Support;
+}
 
-std::string ProductTitle() { return ProductTitle(BuildEdition()); }
-std::string HomePageAddress() { return HomePageAddress(BuildEdition()); }
-std::string SupportAddress() { return SupportAddress(BuildEdition()); }
+std::string ProductTitle() {
+  return ProductTitle(BuildEdition());
+}
+std::string HomePageAddress() {
+  return HomePageAddress(BuildEdition());
+}
+std::string SupportAddress() {
+  return SupportAddress(BuildEdition());
+}

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "app/UtilFuncs.h"
 #include "engine/GlobalVars.h"
 
 namespace {
@@ -10,17 +11,6 @@ namespace {
 TConsoleDialogProvider ConsoleProvider;
 TDialogProvider* Provider = &ConsoleProvider;
 int WaitDepth = 0;
-
-bool IsFrench(const std::string& languageFile) {
-  static constexpr std::string_view kFrench = "french.ini";
-  if (languageFile.size() != kFrench.size()) return false;
-  for (size_t i = 0; i < kFrench.size(); ++i) {
-    char c = languageFile[i];
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    if (c != kFrench[i]) return false;
-  }
-  return true;
-}
 
 void PrintMessage(const std::string& caption, const std::string& text) {
   std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
@@ -30,32 +20,47 @@ void PrintMessage(const std::string& caption, const std::string& text) {
 
 TModalResult ButtonResult(TMsgDlgBtn button) {
   switch (button) {
-    case mbYes: return mrYes;
-    case mbNo: return mrNo;
-    case mbOK: return mrOk;
-    case mbCancel: return mrCancel;
-    case mbAbort: return mrAbort;
-    case mbRetry: return mrRetry;
-    case mbIgnore: return mrIgnore;
-    case mbAll: return mrAll;
-    case mbNoToAll: return mrNoToAll;
-    case mbYesToAll: return mrYesToAll;
-    case mbHelp: return mrNone;
+    case mbYes:
+      return mrYes;
+    case mbNo:
+      return mrNo;
+    case mbOK:
+      return mrOk;
+    case mbCancel:
+      return mrCancel;
+    case mbAbort:
+      return mrAbort;
+    case mbRetry:
+      return mrRetry;
+    case mbIgnore:
+      return mrIgnore;
+    case mbAll:
+      return mrAll;
+    case mbNoToAll:
+      return mrNoToAll;
+    case mbYesToAll:
+      return mrYesToAll;
+    case mbHelp:
+      return mrNone;
   }
   return mrNone;
 }
 
 int MessageDialogBeep(TMsgDlgKind kind) {
   switch (kind) {
-    case mdWarning: return MB_ICONEXCLAMATION;
-    case mdError: return MB_ICONHAND;
-    case mdConfirmation: return MB_ICONQUESTION;
-    default: return MB_OK;
+    case mdWarning:
+      return MB_ICONEXCLAMATION;
+    case mdError:
+      return MB_ICONHAND;
+    case mdConfirmation:
+      return MB_ICONQUESTION;
+    default:
+      return MB_OK;
   }
 }
 
 int MessageDialogButtonWidth(const std::string& languageFile) {
-  return IsFrench(languageFile) ? 110 : 70;
+  return SameTextIgnoringCase(languageFile, "french.ini") ? 110 : 70;
 }
 
 TMessageDialogRequest MakeMessageDialogRequest(const std::string& text, const std::string& caption,
@@ -84,10 +89,14 @@ int TConsoleDialogProvider::MessageBox(const std::string& text, const std::strin
   switch (flags & MB_BUTTONS_MASK) {
     case MB_OKCANCEL:
     case MB_YESNOCANCEL:
-    case MB_RETRYCANCEL: return IDCANCEL;
-    case MB_YESNO: return IDNO;
-    case MB_ABORTRETRYIGNORE: return IDABORT;
-    default: return IDOK;
+    case MB_RETRYCANCEL:
+      return IDCANCEL;
+    case MB_YESNO:
+      return IDNO;
+    case MB_ABORTRETRYIGNORE:
+      return IDABORT;
+    default:
+      return IDOK;
   }
 }
 
@@ -99,13 +108,17 @@ TModalResult TConsoleDialogProvider::MessageDialog(const TMessageDialogRequest& 
   return request.Buttons.empty() ? mrNone : ButtonResult(request.Buttons.front().Button);
 }
 
-bool TConsoleDialogProvider::BrowseForFolder(const TBrowseRequest&, std::string&) { return false; }
+bool TConsoleDialogProvider::BrowseForFolder(const TBrowseRequest&, std::string&) {
+  return false;
+}
 
 void TConsoleDialogProvider::ShellOpen(const std::string&) {}
 
 void TConsoleDialogProvider::SetWaitCursor(bool) {}
 
-TDialogProvider& DialogProvider() { return *Provider; }
+TDialogProvider& DialogProvider() {
+  return *Provider;
+}
 
 void SetDialogProvider(TDialogProvider* provider) {
   Provider = provider != nullptr ? provider : &ConsoleProvider;
@@ -115,7 +128,9 @@ TScopedDialogProvider::TScopedDialogProvider(TDialogProvider& provider) : Previo
   SetDialogProvider(&provider);
 }
 
-TScopedDialogProvider::~TScopedDialogProvider() { SetDialogProvider(Previous_); }
+TScopedDialogProvider::~TScopedDialogProvider() {
+  SetDialogProvider(Previous_);
+}
 
 int MessageBoxText(const std::string& text, const std::string& caption, int flags) {
   return Provider->MessageBox(text, caption, flags);
@@ -153,4 +168,6 @@ void EndWaitCursor() {
   if (--WaitDepth == 0) Provider->SetWaitCursor(false);
 }
 
-int WaitCursorDepth() { return WaitDepth; }
+int WaitCursorDepth() {
+  return WaitDepth;
+}

@@ -10,8 +10,8 @@
 // has no windows (kinovert-cli, tests); the desktop program installs its own,
 // and tests install recording ones.
 
-// Message box flags and answers, with the values of the Win32 API the texts
-// and stored answers were written against.
+// Message box flags and answers, with the classic message-box values; a
+// provider maps them onto its toolkit's buttons and icons.
 inline constexpr int MB_OK = 0x0;
 inline constexpr int MB_OKCANCEL = 0x1;
 inline constexpr int MB_ABORTRETRYIGNORE = 0x2;
@@ -44,7 +44,17 @@ enum TMsgDlgKind : int { mdWarning = 0, mdError, mdInformation, mdConfirmation, 
 
 // The buttons a message dialog can have, in the order the dialog creates them.
 enum TMsgDlgBtn : int {
-  mbYes = 0, mbNo, mbOK, mbCancel, mbAbort, mbRetry, mbIgnore, mbAll, mbNoToAll, mbYesToAll, mbHelp
+  mbYes = 0,
+  mbNo,
+  mbOK,
+  mbCancel,
+  mbAbort,
+  mbRetry,
+  mbIgnore,
+  mbAll,
+  mbNoToAll,
+  mbYesToAll,
+  mbHelp
 };
 inline constexpr int kMsgDlgBtnCount = 11;
 using TMsgDlgButtons = unsigned;  // a set: bit (1 << TMsgDlgBtn)
@@ -56,8 +66,17 @@ constexpr TMsgDlgButtons ButtonSet(std::initializer_list<TMsgDlgBtn> buttons) {
 
 // Modal results of dialogs.
 enum TModalResult : int {
-  mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry = 4, mrIgnore = 5,
-  mrYes = 6, mrNo = 7, mrAll = 8, mrNoToAll = 9, mrYesToAll = 10
+  mrNone = 0,
+  mrOk = 1,
+  mrCancel = 2,
+  mrAbort = 3,
+  mrRetry = 4,
+  mrIgnore = 5,
+  mrYes = 6,
+  mrNo = 7,
+  mrAll = 8,
+  mrNoToAll = 9,
+  mrYesToAll = 10
 };
 // What pressing the button returns (mrNone for Help).
 TModalResult ButtonResult(TMsgDlgBtn button);

@@ -5,8 +5,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <memory>
+
+#include "app/UtilFuncs.h"
 
 std::string IncludeBackslash(const std::string& path) {
   if (path.empty() || path.back() == '/') return path;
@@ -97,15 +98,6 @@ bool DeleteIfEmpty(const std::string& path) {
   return ::unlink(path.c_str()) == 0;
 }
 
-namespace {
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    return lower(x) == lower(y);
-  });
-}
-}  // namespace
-
 std::string FindFileIgnoringCase(const std::string& folder, const std::string& name) {
   std::string dir = IncludeBackslash(folder);
   if (PathExists(dir + name)) return dir + name;
@@ -116,7 +108,7 @@ std::string FindFileIgnoringCase(const std::string& folder, const std::string& n
     std::string best;
     while (const dirent* e = ::readdir(d.get())) {
       std::string_view entry(e->d_name);
-      if (SameIgnoringCase(entry, name) && (best.empty() || entry < best)) best = entry;
+      if (SameTextIgnoringCase(entry, name) && (best.empty() || entry < best)) best = entry;
     }
     if (!best.empty()) return dir + best;
   }

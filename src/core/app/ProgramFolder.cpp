@@ -6,6 +6,8 @@
 #include <climits>
 #include <cstdlib>
 
+#include "app/UtilFuncs.h"
+
 namespace {
 
 std::string Override;
@@ -37,14 +39,16 @@ void SetProgramFolder(const std::string& folder) {
   Override = folder.empty() ? std::string() : WithSlash(folder);
 }
 
-std::string LanguageFolder() { return ProgramFolder() + "skin/kvo/lang/"; }
+std::string LanguageFolder() {
+  return ProgramFolder() + "skin/kvo/lang/";
+}
 
-std::string SkinFilePath() { return ProgramFolder() + "skin/kvo/skin/skin.ini"; }
+std::string SkinFilePath() {
+  return ProgramFolder() + "skin/kvo/skin/skin.ini";
+}
 
 std::string ProfileFolderName(const std::string& languageFile) {
-  std::string lower = languageFile;
-  for (char& c : lower)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  std::string lower = LowerCaseAscii(languageFile);
   if (lower == "english.ini") return "profile_en";
   if (lower == "french.ini") return "profile_fr";
   if (lower == "deutsch.ini") return "profile_de";
@@ -52,10 +56,18 @@ std::string ProfileFolderName(const std::string& languageFile) {
   return "profile";
 }
 
-std::string DirectShowTemplatePath() { return ProgramFolder() + "profile_en/DirectShow.avs"; }
+std::string DirectShowTemplatePath() {
+  return ProgramFolder() + "profile_en/DirectShow.avs";
+}
 
-std::string DeviceDirectShowTemplatePath() { return ProgramFolder() + "cores/DirectShow.avs"; }
+std::string DeviceDirectShowTemplatePath() {
+  return ProgramFolder() + "cores/DirectShow.avs";
+}
 
-std::string TemporaryScriptPath() { return ProgramFolder() + "DirectShow.avs"; }
+std::string TemporaryScriptPath() {
+  return ProgramFolder() + "DirectShow.avs";
+}
 
-std::string TemporaryBatchPath() { return ProgramFolder() + "~ConvertCore.sh"; }
+std::string TemporaryBatchPath() {
+  return ProgramFolder() + "~ConvertCore.sh";
+}

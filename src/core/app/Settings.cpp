@@ -60,7 +60,9 @@ std::string UserDirsDocuments(const std::string& home) {
   return {};
 }
 
-uint8_t Low8Bits(int32_t value) { return static_cast<uint8_t>(value & 0xFF); }
+uint8_t Low8Bits(int32_t value) {
+  return static_cast<uint8_t>(value & 0xFF);
+}
 
 bool IsPlainFileName(const std::string& name) {
   return !name.empty() && name.find('/') == std::string::npos && name != "." && name != "..";
@@ -68,7 +70,9 @@ bool IsPlainFileName(const std::string& name) {
 
 }  // namespace
 
-std::string SettingsFilePath() { return ProgramFolder() + "info.ini"; }
+std::string SettingsFilePath() {
+  return ProgramFolder() + "info.ini";
+}
 
 std::string DocumentsFolder() {
   std::string home = HomeFolder();
@@ -148,7 +152,8 @@ void WriteSettingInteger(const std::string& section, const std::string& key, int
   ini.UpdateFile();
 }
 
-void WriteSettingText(const std::string& section, const std::string& key, const std::string& value) {
+void WriteSettingText(const std::string& section, const std::string& key,
+                      const std::string& value) {
   TIniFile ini(SettingsFilePath());
   ini.WriteString(section, key, value);
   ini.UpdateFile();

@@ -45,9 +45,8 @@ int64_t ParseTimeText(std::string_view text) {
   const int points = CountOccurrences(text, ".");
   size_t firstPoint = text.find('.');
   size_t lastColon = text.rfind(':');
-  const bool pointAfterColon =
-      firstPoint != std::string_view::npos &&
-      (lastColon == std::string_view::npos || firstPoint > lastColon);
+  const bool pointAfterColon = firstPoint != std::string_view::npos &&
+                               (lastColon == std::string_view::npos || firstPoint > lastColon);
 
   std::string_view h, m, s, f;
   if (timeChars && colons == 2 && points == 1 && pointAfterColon) {
@@ -93,9 +92,8 @@ std::string FormatTimeText(int64_t ms) {
   }
   char buf[64];
   std::snprintf(buf, sizeof buf, "%llu:%02u:%02u.%03u",
-                static_cast<unsigned long long>(v / 3600000),
-                static_cast<unsigned>(v / 60000 % 60), static_cast<unsigned>(v / 1000 % 60),
-                static_cast<unsigned>(v % 1000));
+                static_cast<unsigned long long>(v / 3600000), static_cast<unsigned>(v / 60000 % 60),
+                static_cast<unsigned>(v / 1000 % 60), static_cast<unsigned>(v % 1000));
   return sign + buf;
 }
 
@@ -105,7 +103,8 @@ bool SecondsTextToMs(std::string_view text, int64_t& ms) {
   if (!text.empty() && (text.front() == '-' || text.front() == '+')) text.remove_prefix(1);
   size_t point = text.find('.');
   std::string_view whole = text.substr(0, point);
-  std::string_view frac = point == std::string_view::npos ? std::string_view() : text.substr(point + 1);
+  std::string_view frac =
+      point == std::string_view::npos ? std::string_view() : text.substr(point + 1);
   if (whole.empty() && frac.empty()) return false;
   if (!whole.empty() && !AllOf(whole, "0123456789")) return false;
   if (!frac.empty() && !AllOf(frac, "0123456789")) return false;

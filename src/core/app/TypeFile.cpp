@@ -4,16 +4,9 @@
 #include "app/FileNames.h"
 #include "app/IniFile.h"
 #include "app/ProgramFolder.h"
+#include "app/UtilFuncs.h"
 #include "engine/GlobalVars.h"
 #include "lang/ResStr.h"
-
-namespace {
-std::string Lower(std::string text) {
-  for (char& c : text)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return text;
-}
-}  // namespace
 
 std::string TypeFilePath() {
   return FindFileIgnoringCase(LanguageFolder(),
@@ -59,8 +52,8 @@ bool IsKnownInputType(const std::string& extension) {
   // A lone dot is what a name ending in "." has: no extension at all, yet it
   // would match every pattern.
   if (extension.empty() || extension == ".") return false;
-  std::string ext = Lower(extension);
+  std::string ext = LowerCaseAscii(extension);
   for (const auto& entry : InputFileTypeEntries())
-    if (Lower(entry.second).find(ext) != std::string::npos) return true;
+    if (LowerCaseAscii(entry.second).find(ext) != std::string::npos) return true;
   return false;
 }

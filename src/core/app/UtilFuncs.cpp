@@ -5,7 +5,9 @@
 
 #include "lang/ResStr.h"
 
-std::string NonEmptyOr(const std::string& text) { return text.empty() ? ResStr(MSG_EMPTY_STR) : text; }
+std::string NonEmptyOr(const std::string& text) {
+  return text.empty() ? ResStr(MSG_EMPTY_STR) : text;
+}
 
 bool HasAnyChar(std::string_view text, std::string_view chars) {
   return !chars.empty() && text.find_first_of(chars) != std::string_view::npos;
@@ -32,6 +34,17 @@ std::vector<std::string> SplitText(std::string_view text, char separator) {
     text.remove_prefix(pos + 1);
   }
   return pieces;
+}
+
+std::string LowerCaseAscii(std::string_view text) {
+  std::string out(text);
+  for (char& c : out)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return out;
+}
+
+bool SameTextIgnoringCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && LowerCaseAscii(a) == LowerCaseAscii(b);
 }
 
 std::string_view TrimBlanks(std::string_view text) {
@@ -62,4 +75,6 @@ std::string RandomDigits(int count) {
   return out;
 }
 
-std::string ToolbarCaption(const std::string& text) { return "\r\r\r\r" + text; }
+std::string ToolbarCaption(const std::string& text) {
+  return "\r\r\r\r" + text;
+}

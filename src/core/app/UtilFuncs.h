@@ -33,6 +33,12 @@ std::vector<std::string> SplitText(std::string_view text, char separator);
 // This is how values are picked out of the encoder's console lines.
 std::string TextBetween(std::string_view line, std::string_view a, std::string_view b);
 
+// ASCII letters in lower case; other bytes (UTF-8 included) as they are.
+std::string LowerCaseAscii(std::string_view text);
+// Equal when ASCII letter case is ignored, as file names on the systems our
+// data files come from compare.
+bool SameTextIgnoringCase(std::string_view a, std::string_view b);
+
 // Blanks and tabs off both ends.
 std::string_view TrimBlanks(std::string_view text);
 

@@ -35,8 +35,7 @@ class TPlacementWindow {
 // missing key keeps the window's current value, and a stored width or height
 // below 1 does too. The result is clamped to the window's screen.
 TWindowPlacement ReadWindowPlacement(const std::string& section, const TWindowPlacement& current,
-                                     int screenWidth, int screenHeight,
-                                     const std::string& iniPath);
+                                     int screenWidth, int screenHeight, const std::string& iniPath);
 
 // Reads, clamps and applies the stored placement; always true.
 bool RestoreWindowPlacement(const std::string& section, TPlacementWindow& form,

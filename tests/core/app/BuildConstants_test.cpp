@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/BuildConstants.h"
+
+#include <gtest/gtest.h>
+
+#include "app/ProgramFolder.h"
+
+TEST(BuildConstants, Editions) {
+  const char* titles[] = {"Kinovert Video Converter", "Kinovert 3GP Converter",
+                          "Kinovert PSP Converter", "Kinovert iPod Converter"};
+  for (int e = 0; e < 4; ++e) {
+    EXPECT_EQ(ProductTitle(e), titles[e]);
+    EXPECT_EQ(HomePageAddress(e).rfind("https://", 0), 0u) << e;
+    EXPECT_NE(HomePageAddress(e).find("example.org"), std::string::npos) << e;
+    EXPECT_EQ(SupportAddress(e).rfind("mailto:", 0), 0u) << e;
+    EXPECT_NE(SupportAddress(e).find("example.org"), std::string::npos) << e;
+  }
+  EXPECT_EQ(ProductTitle(7), titles[0]);
+  EXPECT_EQ(ProductTitle(), ProductTitle(BuildEdition()));
+  EXPECT_EQ(VersionText(), KINOVERT_VERSION_TEXT);
+}
+
+TEST(BuildConstants, Languages) {
+  const char* files[] = {"english.ini", "french.ini", "deutsch.ini", "italian.ini"};
+  const char* help[] = {"en_help", "fr_help", "de_help", "it_help"};
+  const char* trees[] = {"profile_en", "profile_fr", "profile_de", "profile_it"};
+  for (int l = 0; l < 4; ++l) {
+    EXPECT_EQ(LanguageFileOf(l), files[l]);
+    EXPECT_EQ(HelpFolderName(l), help[l]);
+    EXPECT_EQ(ProfileFolderName(files[l]), trees[l]);
+  }
+  EXPECT_EQ(DefaultLanguageFile(), LanguageFileOf(BuildLanguage()));
+  // Compared without regard to case; any other language keeps the plain tree.
+  EXPECT_EQ(ProfileFolderName("English.ini"), "profile_en");
+  EXPECT_EQ(ProfileFolderName("ITALIAN.INI"), "profile_it");
+  EXPECT_EQ(ProfileFolderName("espanol.ini"), "profile");
+  EXPECT_EQ(ProfileFolderName("english"), "profile");
+}
+
+TEST(ProgramFolder, Layout) {
+  SetProgramFolder("/opt/kinovert");
+  EXPECT_EQ(ProgramFolder(), "/opt/kinovert/");
+  EXPECT_EQ(LanguageFolder(), "/opt/kinovert/skin/kvo/lang/");
+  EXPECT_EQ(SkinFilePath(), "/opt/kinovert/skin/kvo/skin/skin.ini");
+  EXPECT_EQ(DirectShowTemplatePath(), "/opt/kinovert/profile_en/DirectShow.avs");
+  EXPECT_EQ(DeviceDirectShowTemplatePath(), "/opt/kinovert/cores/DirectShow.avs");
+  EXPECT_EQ(TemporaryScriptPath(), "/opt/kinovert/DirectShow.avs");
+  EXPECT_EQ(TemporaryBatchPath(), "/opt/kinovert/~ConvertCore.sh");
+  EXPECT_EQ(HelpTopicPath(kHelpQuickStartTopic), "/opt/kinovert/skin/kvo/lang/" +
+                                                     HelpFolderName(BuildLanguage()) +
+                                                     "/The user interface (Overview).html");
+  SetProgramFolder("");
+}

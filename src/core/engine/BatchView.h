@@ -49,5 +49,10 @@ class TBatchHost {
   virtual bool RunCountdown() = 0;
   // Ends the program (power action 0).
   virtual void QuitProgram() = 0;
+  // A file of a running batch could not be started (a template is missing, a
+  // file cannot be written, the encoder cannot be run). The desktop program
+  // shows the message and leaves the batch window open for the user to stop;
+  // a program without a user stops the batch.
+  virtual void ShowStartError(const std::string& message) = 0;
   virtual TMainThread& MainThread() = 0;
 };

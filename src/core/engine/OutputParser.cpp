@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "app/Dialogs.h"
+#include "app/FormatText.h"
 #include "app/TimeText.h"
 #include "app/UtilFuncs.h"
 #include "engine/BatchView.h"
@@ -45,29 +46,6 @@ std::string ExtensionOf(const std::string& path) {
   std::string name = FileNamePart(path);
   size_t dot = name.rfind('.');
   return dot == std::string::npos ? std::string() : name.substr(dot);
-}
-
-// printf-style with the directives the language texts use: %s, %d, %%.
-std::string FormatMessage(const std::string& format, std::initializer_list<std::string> args) {
-  std::string out;
-  auto next = args.begin();
-  for (size_t i = 0; i < format.size(); ++i) {
-    if (format[i] == '%' && i + 1 < format.size()) {
-      char d = format[i + 1];
-      if (d == '%') {
-        out += '%';
-        ++i;
-        continue;
-      }
-      if ((d == 's' || d == 'd') && next != args.end()) {
-        out += *next++;
-        ++i;
-        continue;
-      }
-    }
-    out += format[i];
-  }
-  return out;
 }
 
 bool IsFailureLine(const std::string& line) {
@@ -158,14 +136,14 @@ void ParseLine(const std::string& line, const TParseContext& ctx) {
     }
   }
 
-  view.ShowWorking(FormatMessage(ResStr(MSG_ID_WORKING),
+  view.ShowWorking(FormatText(ResStr(MSG_ID_WORKING),
                                  {std::to_string(g.DoneCount + g.FailedCount + 1),
                                   std::to_string(g.TotalCount), FileNamePart(g.EncoderInputName)}));
-  view.ShowOutput(FormatMessage(ResStr(MSG_ID_OUTPUT), {FileNamePart(g.EncoderOutputName)}));
+  view.ShowOutput(FormatText(ResStr(MSG_ID_OUTPUT), {FileNamePart(g.EncoderOutputName)}));
   if (!view.AnimationRunning()) view.StartAnimation(ResStr(MSG_CONVERTING));
   if (ctx.Host != nullptr)
     ctx.Host->SetTrayHint(
-        FormatMessage(ResStr(MSG_TRAY_HINT), {g.EncoderInputName, std::to_string(g.FilePercent)}));
+        FormatText(ResStr(MSG_TRAY_HINT), {g.EncoderInputName, std::to_string(g.FilePercent)}));
 }
 
 }  // namespace

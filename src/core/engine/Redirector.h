@@ -59,6 +59,9 @@ class TRedirector final {
   // Set once the child has exited, before its last output is delivered; the
   // chunks that follow are complete. Stays set until the next Start.
   bool ProcessEnded() const;
+  // How the last child ended: its exit status, 128 + the signal that killed
+  // it, or -1 before any end was reported.
+  int32_t ExitCode() const { return ExitCode_; }
   // ApplicationName + " " + Commandline, or Commandline alone.
   std::string FullCommandLine() const;
 
@@ -78,6 +81,7 @@ class TRedirector final {
   uint8_t InitialPriority_ = 0;
   bool LastProcessEnded_ = false;
   pid_t Pid_ = 0;
+  int32_t ExitCode_ = -1;
   int StdInWrite_ = -1;  // never written: the child's input stays open and empty
   std::shared_ptr<TRedirectorLink> Link_;
 };

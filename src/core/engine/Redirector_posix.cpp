@@ -131,10 +131,14 @@ int NiceOf(uint8_t priority) {
   }
 }
 
-void Reap(pid_t pid) {
+// The exit status, 128 + signal, or -1 when the child could not be collected.
+int Reap(pid_t pid) {
   int status = 0;
-  while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+  pid_t got;
+  while ((got = ::waitpid(pid, &status, 0)) < 0 && errno == EINTR) {
   }
+  if (got != pid) return -1;
+  return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 
 }  // namespace
@@ -348,7 +352,7 @@ void TRedirector::Terminate(uint32_t /*exitCode*/) {
 
 void TRedirector::ProcessTerminated() {
   std::shared_ptr<TRedirectorLink> link = std::move(Link_);
-  Reap(Pid_);
+  ExitCode_ = Reap(Pid_);
   {
     std::lock_guard<std::mutex> lock(link->Mutex);
     link->Reaped = true;

@@ -1,0 +1,408 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The batch over the file list. Beyond the plain run of files, a few rules
+// keep a batch from reporting or leaving behind what it should not:
+//  - a file whose encoder exits with an error, or leaves an empty output, is
+//    booked failed even when an output file exists;
+//  - the partial output of a failed or stopped file is deleted, never its
+//    source; a source is deleted only after a good, non-empty output;
+//  - every value put into the device batch file is shell-quoted, and the
+//    paths of the direct command are quoted so that any file name survives;
+//  - the two textual fixes of the options act on the options alone, never on
+//    a file name that happens to hold the same text;
+//  - a next file is started only while the batch window is open.
+#include "engine/BatchDriver.h"
+
+#include <cstdio>
+#include <filesystem>
+
+#include "app/AtomicFile.h"
+#include "app/Dialogs.h"
+#include "app/Error.h"
+#include "app/FileNames.h"
+#include "app/FormatText.h"
+#include "app/IniFile.h"
+#include "app/ProgramFolder.h"
+#include "app/UtilFuncs.h"
+#include "engine/CommandLine.h"
+#include "engine/GlobalVars.h"
+#include "engine/MainThread.h"
+#include "engine/OutputParser.h"
+#include "engine/PowerActions.h"
+#include "engine/Redirector.h"
+#include "lang/ResStr.h"
+#include "profiles/EncoderOptions.h"
+#include "store/DevicePresets.h"
+#include "store/ProfileFolders.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool IsDeviceTarget() {
+  return GlobalVars.OutputFormat == ofMP4 || GlobalVars.OutputFormat == of3GP;
+}
+
+std::string EncoderFullPath() {
+  const std::string& path = GlobalVars.EncoderPath;
+  return !path.empty() && path[0] == '/' ? path : ProgramFolder() + path;
+}
+
+int64_t SizeOf(const std::string& text) {
+  int64_t value = 0;
+  for (char c : TrimBlanks(text)) {
+    if (c < '0' || c > '9' || value > (INT64_MAX - 9) / 10) return 0;
+    value = value * 10 + (c - '0');
+  }
+  return value;
+}
+
+// Replaces the first `from` with `to`.
+void ReplaceFirst(std::string& text, const std::string& from, const std::string& to) {
+  size_t at = text.find(from);
+  if (at != std::string::npos) text.replace(at, from.size(), to);
+}
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    char x = a[i], y = b[i];
+    if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
+    if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
+    if (x != y) return false;
+  }
+  return true;
+}
+
+// Replaces placeholders in one pass over the template, so text a value brings
+// in is never taken for a placeholder itself.
+std::string FillTemplate(std::string_view line,
+                         const std::vector<std::pair<std::string_view, std::string>>& values) {
+  std::string out;
+  size_t i = 0;
+  while (i < line.size()) {
+    bool replaced = false;
+    if (line.compare(i, 2, "<%") == 0) {
+      for (const auto& [name, value] : values) {
+        if (EqualsIgnoringCase(line.substr(i, name.size()), name)) {
+          out += value;
+          i += name.size();
+          replaced = true;
+          break;
+        }
+      }
+    }
+    if (!replaced) out += line[i++];
+  }
+  return out;
+}
+
+bool InAvsExt(const std::string& input) {
+  std::string ext = FileExtension(input);
+  for (const std::string& e : GlobalVars.AVSExt)
+    if (e == ext) return true;
+  return false;
+}
+
+}  // namespace
+
+std::string ShellQuote(const std::string& value) {
+  std::string out = "'";
+  for (char c : value) {
+    if (c == '\'')
+      out += "'\\''";
+    else
+      out += c;
+  }
+  return out + "'";
+}
+
+uint8_t RunnerPriority(uint8_t storedPriority) {
+  return storedPriority <= 3 ? static_cast<uint8_t>(storedPriority + 1) : 1;
+}
+
+bool CheckOutputFolder(const std::string& folderText) {
+  std::string folder(TrimBlanks(folderText));
+  if (folder.empty()) {
+    MessageBoxText(ResStr(MSG_EMPTY_DIR), ResStr(MSG_EMPTY), MB_ICONQUESTION);
+    return false;
+  }
+  if (FolderExists(folder)) return true;
+  if (MessageBoxText(ResStr(MSG_SURE_TO_CREATEDIR), ResStr(MSG_CREATEDIR),
+                     MB_YESNOCANCEL | MB_ICONQUESTION) != IDYES)
+    return false;
+  std::error_code ec;
+  fs::create_directories(folder, ec);
+  if (ec || !FolderExists(folder)) {
+    MessageBoxText(ResStr(MSG_FAIL_TO_CREATEDIR), ResStr(MSG_FAIL_CREATEDIR), MB_ICONQUESTION);
+    return false;
+  }
+  return true;
+}
+
+TBatchDriver::TBatchDriver(TBatchHost& host, TRedirector& runner, TPowerControl& power)
+    : Host_(host), Runner_(runner), Power_(power) {}
+
+TBatchDriver::~TBatchDriver() {
+  *Alive_ = false;
+  Runner_.OnData = nullptr;
+  Runner_.OnErrorData = nullptr;
+  Runner_.OnTerminated = nullptr;
+}
+
+void TBatchDriver::CleanTempFiles() {
+  std::remove(TemporaryBatchPath().c_str());
+  std::remove(TemporaryScriptPath().c_str());
+}
+
+std::string TBatchDriver::OutputExtension() const {
+  static constexpr const char* extensions[] = {".avi", "",     "",     ".mpg", ".mov", ".wmv",
+                                               ".rm",  ".swf", ".vob", ".asf", ".aac", ".ac3",
+                                               ".mp2", ".mp3", ".amr", ".wav"};
+  if (IsDeviceTarget()) {
+    std::string ext = ".";
+    ext += PresetExtension(Choice_.DevicePresetFile, Choice_.DeviceSection);
+    return ext;
+  }
+  if (GlobalVars.OutputFormat >= kOutputFormatCount) return {};
+  return extensions[GlobalVars.OutputFormat];
+}
+
+std::string TBatchDriver::BuildOptions() const {
+  return BuildEncoderOptions(ProfileFilePath(GlobalVars.OutputFormat, Choice_.ProfileName));
+}
+
+bool TBatchDriver::ActionConvertExecute(const std::vector<TBatchInput>& files,
+                                        const TBatchChoice& choice) {
+  if (!PathExists(EncoderFullPath())) {
+    MessageBoxText(FormatText(ResStr(MSG_NOENCODER), {GlobalVars.EncoderPath}), ResStr(MSG_HINT),
+                   MB_ICONWARNING);
+    return false;
+  }
+  if (files.empty()) {
+    MessageBoxText(ResStr(MSG_NOFILES), ResStr(MSG_HINT), MB_ICONWARNING);
+    return false;
+  }
+  if (!CheckOutputFolder(choice.OutputFolder)) return false;
+  for (const TBatchInput& f : files) Host_.SetFileState(f.FileName, TFileState::Idle);
+  GlobalVars.LastOutputOpenDir = choice.OutputFolder;
+  StartBatch(files, choice);
+  return true;
+}
+
+int TBatchDriver::StartBatch(const std::vector<TBatchInput>& files, const TBatchChoice& choice) {
+  TGlobalVars& g = GlobalVars;
+  Files_ = files;
+  Choice_ = choice;
+  Runner_.SetInitialPriority(RunnerPriority(g.Priority));
+  Runner_.SetDefaultErrorMode(true);
+  Runner_.OnData = [this](TRedirector&, const char* b, int32_t n) { OnOutput(b, n); };
+  Runner_.OnErrorData = [this](TRedirector&, const char* b, int32_t n) { OnOutput(b, n); };
+  Runner_.OnTerminated = [this](TRedirector&) { HandleProcessEnd(); };
+  Runner_.TerminateOnDestroy = true;
+  Host_.SetTrayHint(ResStr(MSG_TRAY_ENCODING_START));
+
+  View_ = Host_.CreateProgressView();
+  View_->SetCaption(ResStr(MSG_ID_ENC_IN_PROGRESS));
+  View_->SetStopLabel(ResStr(MSG_ID_STOP_ENC));
+  View_->ResetLabels();
+
+  g.BatchHadErrors = false;
+  g.StopWhenDone = false;
+  g.TotalCount = static_cast<int32_t>(Files_.size());
+  g.DoneCount = g.FailedCount = 0;
+  g.TotalBytes = 0;
+  for (const TBatchInput& f : Files_) g.TotalBytes += SizeOf(f.FileSize);
+  g.CurrentFileBytes = g.DoneBytes = g.ProgressBytes = 0;
+  g.BatchPercent = 0;
+  g.BatchStartTime = DayClock();
+
+  // An unattended batch must not be cut short by the machine going to sleep.
+  std::unique_ptr<TPowerControl::TInhibitor> inhibitor = Power_.InhibitSleep("Converting files");
+  int result = mrCancel;
+  try {
+    StartNextFile();
+    result = View_->RunModal();
+  } catch (...) {
+    View_.reset();
+    if (Runner_.Active()) Runner_.Terminate(0);
+    CleanTempFiles();
+    throw;
+  }
+  if (Runner_.Active()) {
+    Runner_.Terminate(0);
+    CleanTempFiles();
+    DeletePartialOutput();
+  }
+  View_.reset();
+  inhibitor.reset();
+
+  if (!g.BatchHadErrors) {
+    Host_.ShowBalloon(FormatText(ResStr(MSG_TRAY_INFO), {ResStr(MSG_APPLICATION_TITLE)}),
+                      ResStr(MSG_TRAY_CONVERT_COMPLETE));
+    if (g.ShutdownWindowsWhenDone && result != mrCancel && Host_.RunCountdown())
+      RunPowerAction(g.ShutdownFlag, Power_, [this] { Host_.QuitProgram(); });
+  }
+  return result;
+}
+
+void TBatchDriver::StopNow() {
+  if (View_) View_->Close(mrCancel);
+}
+
+void TBatchDriver::StopWhenDone() { GlobalVars.StopWhenDone = true; }
+
+std::string TBatchDriver::WriteScript(const std::string& templatePath,
+                                      const std::string& input) const {
+  std::string text;
+  if (!ReadWholeFile(templatePath, text))
+    throw EKinovertError("Cannot read the script template \"" + templatePath + "\"");
+  std::string script = FillTemplate(text, {{"<%InputFile%>", input}});
+  std::string path = TemporaryScriptPath();
+  if (!WriteFileAtomically(path, script)) throw EKinovertError("Unable to write to " + path);
+  return path;
+}
+
+void TBatchDriver::WriteDeviceBatch(const std::string& input) const {
+  const TGlobalVars& g = GlobalVars;
+  const std::vector<std::pair<std::string_view, std::string>> values = {
+      {"<%AppPath%>", ShellQuote(g.AppPath)},
+      {"<%TimeStamp%>", ShellQuote(g.TimeStamp)},
+      {"<%TemporaryFile%>", ShellQuote(g.TemporaryFile)},
+      {"<%Title%>", ShellQuote(g.Title)},
+      {"<%OutputFile%>", ShellQuote(PathWithoutExtension(g.OutputFile))},
+      {"<%OutputPath%>", ShellQuote(g.OutputPath)},
+      {"<%RandomNumber3%>", ShellQuote(g.RandomNumber3)},
+      {"<%RandomNumber5%>", ShellQuote(g.RandomNumber5)},
+      {"<%InputFile%>", ShellQuote(input)},
+  };
+  std::string script;
+  for (const std::string& command : PresetCommands(Choice_.DevicePresetFile, Choice_.DeviceSection))
+    (script += FillTemplate(command, values)) += '\n';
+  std::string path = TemporaryBatchPath();
+  if (!WriteFileAtomically(path, script)) throw EKinovertError("Unable to write to " + path);
+}
+
+bool TBatchDriver::StartNextFile() {
+  TGlobalVars& g = GlobalVars;
+  CleanTempFiles();
+  size_t index = static_cast<size_t>(g.DoneCount + g.FailedCount);
+  if (Files_.empty() || index >= Files_.size()) return false;
+  // The child works in the program folder, as every relative path of the
+  // templates expects; our own working folder stays where the user left it.
+  Runner_.CurrentDirectory = ProgramFolder();
+
+  g.FileFailed = false;
+  g.FileStartTime = DayClock();
+  g.FilePercent = 0;
+  g.PendingOutput.clear();
+  g.CurrentInputFile = Files_[index].FileName;
+  g.CurrentFileBytes = SizeOf(Files_[index].FileSize);
+
+  std::string name = ChangeFileExtension(FileNamePart(g.CurrentInputFile), OutputExtension());
+  std::string folder = IncludeBackslash(Choice_.OutputFolder);
+  g.CurrentOutputFile = folder + UniqueFileName(name, folder);
+
+  g.AppPath = ExcludeBackslash(ProgramFolder());
+  g.TimeStamp.clear();
+  g.Title.clear();
+  g.OutputPath = folder;
+  g.OutputFile = g.CurrentOutputFile;
+  g.TemporaryFile = g.OutputPath + RandomDigits(5);
+  g.RandomNumber3 = RandomDigits(3);
+  g.RandomNumber5 = RandomDigits(5);
+
+  bool script = g.UseDirectShow || InAvsExt(g.CurrentInputFile);
+  if (IsDeviceTarget()) {
+    std::string input =
+        script ? WriteScript(DeviceDirectShowTemplatePath(), g.CurrentInputFile) : g.CurrentInputFile;
+    WriteDeviceBatch(input);
+    LastCommandLine_ = QuoteArgument(TemporaryBatchPath());
+  } else {
+    std::string input =
+        script ? WriteScript(DirectShowTemplatePath(), g.CurrentInputFile) : g.CurrentInputFile;
+    std::string options = BuildOptions();
+    if (options.find(" -ac 5:1 ") != std::string::npos && options.find(" -ab ") == std::string::npos)
+      ReplaceFirst(options, " -ac ", " -ab 256 -ac ");
+    ReplaceFirst(options, " -vcodec ffvhuff ", " -vcodec ffvhuff -strict -2 ");
+    std::string encoder = EncoderFullPath();
+    if (encoder.find_first_of(" \t\"") != std::string::npos) encoder = QuoteArgument(encoder);
+    LastCommandLine_ = encoder + " -p 5310746 -i " + QuoteArgument(input) + " " + options + " " +
+                       QuoteArgument(g.CurrentOutputFile);
+  }
+  Runner_.SetCommandline(LastCommandLine_);
+  Runner_.Start();
+  return true;
+}
+
+void TBatchDriver::StartNextFilePosted() {
+  if (!View_) return;
+  try {
+    StartNextFile();
+  } catch (const EKinovertError& e) {
+    Host_.ShowStartError(e.what());
+  }
+}
+
+void TBatchDriver::OnOutput(const char* buffer, int32_t size) {
+  TParseContext ctx;
+  ctx.ProcessEnded = Runner_.ProcessEnded();
+  std::string commandLine = Runner_.FullCommandLine();
+  ctx.CommandLine = commandLine;
+  ctx.View = View_.get();
+  ctx.Host = &Host_;
+  ctx.Now = DayClock();
+  ParseEncoderOutput(buffer, size, ctx);
+}
+
+void TBatchDriver::DeletePartialOutput() const {
+  const TGlobalVars& g = GlobalVars;
+  if (!g.CurrentOutputFile.empty() && g.CurrentOutputFile != g.CurrentInputFile)
+    std::remove(g.CurrentOutputFile.c_str());
+}
+
+void TBatchDriver::HandleProcessEnd() {
+  if (!View_) return;
+  TGlobalVars& g = GlobalVars;
+  CleanTempFiles();
+  bool failed = g.FileFailed || Runner_.ExitCode() != 0 || FileSize64(g.CurrentOutputFile) <= 0;
+  if (!failed) {
+    if (g.DeleteFileAfterProcessing) std::remove(g.CurrentInputFile.c_str());
+    Host_.SetFileState(g.CurrentInputFile, TFileState::Done);
+    ++g.DoneCount;
+    if (g.DoneCount == g.TotalCount) {
+      View_->ShowBatchStatus(ResStr(MSG_ID_BATCH) + "100%", 100);
+      View_->ShowFileStatus(ResStr(MSG_ID_STATUS) + "100%", 100);
+      View_->SetCaption(ResStr(MSG_LABEL_ENCODINGFINISHED));
+    }
+  } else {
+    g.BatchHadErrors = true;
+    ++g.FailedCount;
+    Host_.SetFileState(g.CurrentInputFile, TFileState::Failed);
+    DeletePartialOutput();
+  }
+  if (g.StopWhenDone || g.DoneCount + g.FailedCount == g.TotalCount) {
+    View_->SetFinished();
+    View_->Close(mrOk);
+    Host_.SetTrayHint(ResStr(MSG_TRAY_ENCODING_DONE));
+    return;
+  }
+  g.DoneBytes += g.CurrentFileBytes;
+  g.ProgressBytes = g.DoneBytes;
+  if (g.TotalBytes != 0) {
+    g.BatchPercent = static_cast<int32_t>(100 * g.ProgressBytes / g.TotalBytes);
+    View_->ShowBatchStatus(ResStr(MSG_ID_BATCH) + std::to_string(g.BatchPercent) + "%",
+                           g.BatchPercent);
+    if (g.ProgressBytes > 0) {
+      double elapsed = DayClock() - g.BatchStartTime;
+      double estimated = static_cast<double>(g.TotalBytes) * elapsed / static_cast<double>(g.ProgressBytes);
+      View_->ShowBatchEstimated(FormatClock(estimated));
+      View_->ShowBatchRemaining(FormatClock(estimated - elapsed));
+    }
+  }
+  if (g.DoneCount + g.FailedCount < g.TotalCount) {
+    std::weak_ptr<bool> alive = Alive_;
+    Host_.MainThread().Post([this, alive] {
+      if (auto a = alive.lock(); a && *a) StartNextFilePosted();
+    });
+  }
+}

@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/BatchView.h"
+
+class TRedirector;
+class TPowerControl;
+
+// One row of the file list as the batch reads it.
+struct TBatchInput {
+  std::string FileName;  // the row's caption: the full input path
+  std::string FileSize;  // the media string "FileSize": bytes in decimal
+};
+
+// What the main window has chosen for the batch.
+struct TBatchChoice {
+  std::string OutputFolder;  // the output folder box, as typed
+  std::string ProfileName;   // the current format's profile box
+  // MP4 and 3GP: the device preset file and its chosen "Item" section.
+  std::string DevicePresetFile;
+  std::string DeviceSection;
+};
+
+// Converts a file list one file after another: the pre-checks, the batch, the
+// encoder command line of each file (direct, through the DirectShow script,
+// or through the device batch file), booking each result, deleting sources on
+// request, and the actions after the batch. It meets the windows only through
+// TBatchHost and TProgressView, so the desktop program, kinovert-cli and the
+// tests drive it alike. Main thread only.
+class TBatchDriver final {
+ public:
+  TBatchDriver(TBatchHost& host, TRedirector& runner, TPowerControl& power);
+  ~TBatchDriver();
+  TBatchDriver(const TBatchDriver&) = delete;
+  TBatchDriver& operator=(const TBatchDriver&) = delete;
+
+  // The Convert action: the pre-checks (each failure shows its message and
+  // returns false), then the whole batch. Returns true when a batch ran.
+  bool ActionConvertExecute(const std::vector<TBatchInput>& files, const TBatchChoice& choice);
+
+  // Runs a batch to its end; returns the progress window's modal result.
+  int StartBatch(const std::vector<TBatchInput>& files, const TBatchChoice& choice);
+
+  // The progress window's two stop buttons.
+  void StopNow();
+  void StopWhenDone();
+
+  bool Running() const { return View_ != nullptr; }
+  const std::string& LastCommandLine() const { return LastCommandLine_; }
+
+  // Deletes the temporary script and batch file of the program folder.
+  static void CleanTempFiles();
+  // ".avi", ".mpg", … by OutputFormat; MP4 and 3GP take the device section's EXT.
+  std::string OutputExtension() const;
+  // The options of the selected profile of the current target.
+  std::string BuildOptions() const;
+
+ private:
+  bool StartNextFile();
+  void StartNextFilePosted();
+  void HandleProcessEnd();
+  void OnOutput(const char* buffer, int32_t size);
+  std::string WriteScript(const std::string& templatePath, const std::string& input) const;
+  void WriteDeviceBatch(const std::string& input) const;
+  void DeletePartialOutput() const;
+
+  TBatchHost& Host_;
+  TRedirector& Runner_;
+  TPowerControl& Power_;
+  std::vector<TBatchInput> Files_;
+  TBatchChoice Choice_;
+  std::unique_ptr<TProgressView> View_;
+  std::string LastCommandLine_;
+  bool ChildStarted_ = false;
+  // Posted calls check this before touching a driver that may be gone.
+  std::shared_ptr<bool> Alive_ = std::make_shared<bool>(true);
+};
+
+// The Convert action's third check: an output folder is given, and exists or
+// is created after the user agreed. Shows the failure's message and returns
+// false.
+bool CheckOutputFolder(const std::string& folderText);
+
+// The runner priority of a stored choice: Idle, Normal, High, Realtime
+// (0..3) give 1..4, anything else 1.
+uint8_t RunnerPriority(uint8_t storedPriority);
+
+// Quotes a value for /bin/sh, so no character of it can act as syntax.
+std::string ShellQuote(const std::string& value);

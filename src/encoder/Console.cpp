@@ -119,8 +119,11 @@ std::string RelayFfmpegLine(const std::string& raw, const TConsoleNames& names) 
   // line of avcore takes their place.
   if ((raw.rfind("frame=", 0) == 0 || raw.rfind("size=", 0) == 0) && Contains(raw, " time=")) return "";
   std::string line = UserNames(raw, names);
-  if (IsFailureLine(line)) return "ffmpeg: " + line;
-  return line;
+  if (!IsFailureLine(line)) return line;
+  ReplaceAll(line, "Could not open", "could not open");
+  ReplaceAll(line, "No audio or video streams available", "no audio or video streams available");
+  ReplaceAll(line, "I/O error occured", "I/O error occurred");
+  return "ffmpeg: " + line;
 }
 
 std::string ExplainFailure(const std::vector<std::string>& rawLines, const TConsoleNames& names, int exitCode) {

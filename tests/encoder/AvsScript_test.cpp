@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "AvsScript.h"
+
+#include <gtest/gtest.h>
+
+TEST(AvsScript, FindsTheSourceCall) {
+  struct TCase {
+    const char* Text;
+    const char* Expected;
+  } cases[] = {
+      {"DirectShowSource(\"/media/a b.avi\")\n", "/media/a b.avi"},
+      {"v = directshowsource ( \"/m/x.wmv\", fps=25)\r\nreturn v\r\n", "/m/x.wmv"},
+      {"DIRECTSHOWSOURCE(\"\"\"/m/say \"hi\".rm\"\"\")", "/m/say \"hi\".rm"},
+      {"# DirectShowSource(\"/old.avi\")\nDirectShowSource(\"/new.avi\")", "/new.avi"},
+      {"DirectShowSource(\"clip.avi\")", "/scripts/clip.avi"},
+      {"AviSource(\"/m/a.avi\")", ""},
+      {"DirectShowSource(\"\")", ""},
+      {"DirectShowSource(\"/unterminated", ""},
+      {"", ""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ScriptSourceFile(c.Text, "/scripts/DirectShow.avs"), c.Expected) << c.Text;
+}
+
+TEST(AvsScript, RecognisesScriptsByExtension) {
+  EXPECT_TRUE(IsScriptPath("/p/DirectShow.avs"));
+  EXPECT_TRUE(IsScriptPath("/p/X.AVS"));
+  EXPECT_FALSE(IsScriptPath("/p/x.avi"));
+  EXPECT_FALSE(IsScriptPath(".avs"));
+}

@@ -21,6 +21,14 @@ TEST(AvsScript, FindsTheSourceCall) {
   for (const auto& c : cases) EXPECT_EQ(ScriptSourceFile(c.Text, "/scripts/DirectShow.avs"), c.Expected) << c.Text;
 }
 
+TEST(AvsScript, ANameWithQuotesIsReadUpToTheQuoteThatNamesAFile) {
+  const std::string text = "DirectShowSource(\"/m/say \"hi\" now.avi\", fps=\"25\")";
+  auto existing = [](const std::string& p) { return p == "/m/say \"hi\" now.avi"; };
+  EXPECT_EQ(ScriptSourceFile(text, "/s/a.avs", existing), "/m/say \"hi\" now.avi");
+  // Nothing exists: the plain reading, so the error names it.
+  EXPECT_EQ(ScriptSourceFile(text, "/s/a.avs", [](const std::string&) { return false; }), "/m/say ");
+}
+
 TEST(AvsScript, RecognisesScriptsByExtension) {
   EXPECT_TRUE(IsScriptPath("/p/DirectShow.avs"));
   EXPECT_TRUE(IsScriptPath("/p/X.AVS"));

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <memory>
@@ -146,6 +147,17 @@ TProbe Probe(const std::string& path) {
       if (k == "r_frame_rate") s->FrameRate = Rate(v);
       if (k == "sample_rate") s->SampleRate = static_cast<int>(Decimal(v));
       if (k == "channels") s->Channels = static_cast<int>(Decimal(v));
+    }
+  }
+  if (p.Ok && p.Duration == 0) {
+    // Some containers (SWF) keep no duration: take the end of the last packet.
+    TRunResult packets = RunProgram("/usr/bin/ffprobe", {"-v", "error", "-show_entries", "packet=pts_time,duration_time",
+                                                         "-of", "csv=p=0", "file:" + path});
+    std::istringstream lines(packets.Out);
+    while (std::getline(lines, line)) {
+      size_t comma = line.find(',');
+      if (comma == std::string::npos) continue;
+      p.Duration = std::max(p.Duration, Decimal(line.substr(0, comma)) + Decimal(line.substr(comma + 1)));
     }
   }
   return p;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Console.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 
@@ -66,7 +67,7 @@ std::string FormatProgressLine(const TProgressBlock& b) {
     double q = 0;
     for (const auto& [key, value] : b)
       if (key.rfind("stream_", 0) == 0 && key.size() > 2 && key.compare(key.size() - 2, 2, "_q") == 0) {
-        q = Number(b, key, 0);
+        q = std::max(0.0, Number(b, key, 0));  // FFmpeg reports -1 where there is no quantiser
         break;
       }
     std::snprintf(buf, sizeof buf, "frame=%5.0f fps=%3.0f q=%3.1f ", Number(b, "frame", 0), Number(b, "fps", 0), q);

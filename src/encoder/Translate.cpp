@@ -59,8 +59,9 @@ std::string VideoEncoderName(const std::string& legacy, const std::string& conta
 std::string AudioEncoderName(const std::string& legacy) {
   const std::string c = Lower(legacy);
   if (c == "mp3") return "libmp3lame";
-  if (c == "amr_nb") return "libopencore_amrnb";
-  if (c == "amr_wb") return "libvo_amrwbenc";
+  if (c == "amr_nb" || c == "libamr_nb") return "libopencore_amrnb";
+  if (c == "amr_wb" || c == "libamr_wb") return "libvo_amrwbenc";
+  if (c == "libfaac" || c == "faac") return "aac";
   return legacy;
 }
 

@@ -38,7 +38,7 @@ std::string FolderOf(const std::string& path) {
 
 // Why the file cannot be read, or "" when it can.
 std::string ReadProblem(const std::string& path) {
-  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);  // a FIFO must not block
   if (fd < 0) return std::strerror(errno);
   struct stat st {};
   ::fstat(fd, &st);

@@ -120,6 +120,15 @@ TEST(AvcoreFailure, NeverTouchesTheInput) {
   EXPECT_NE(r.ExitCode, 0);
   EXPECT_FALSE(ReadConsole(r.Err).FailureLines.empty()) << r.Err;
   EXPECT_EQ(Sha(in), before);
+
+  // Without "-y" an existing file is not overwritten, and a failed run does
+  // not remove what it did not write.
+  const std::string other = dir / "other.avi";
+  std::filesystem::copy_file(in, other);
+  r = RunAvcore(in, "-f avi -vcodec msmpeg4 -an ", other);
+  EXPECT_NE(r.ExitCode, 0);
+  EXPECT_FALSE(ReadConsole(r.Err).FailureLines.empty()) << r.Err;
+  EXPECT_EQ(Sha(other), before);
 }
 
 TEST(AvcoreNames, OddFileNamesAndScripts) {

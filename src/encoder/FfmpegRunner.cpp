@@ -39,6 +39,8 @@ bool IsExecutable(const std::string& path) {
   // FFmpeg must not outlive avcore, even when avcore is killed outright.
   ::prctl(PR_SET_PDEATHSIG, SIGKILL);
   if (::getppid() != parent) ::_exit(127);
+  // Until exec, a stop signal must reach FFmpeg's default action, not our handler.
+  for (int sig : {SIGTERM, SIGINT, SIGHUP}) ::signal(sig, SIG_DFL);
   sigset_t none;
   sigemptyset(&none);
   ::sigprocmask(SIG_SETMASK, &none, nullptr);

@@ -79,7 +79,8 @@ TEST_P(Convert, WritesWhatWasAskedFor) {
   EXPECT_EQ(DecodeErrors(output), "");
 }
 
-constexpr TClip V43 = TClip::Video43, V169 = TClip::Video169, Aud = TClip::AudioOnly;
+constexpr TClip V43 = TClip::Video43, V169 = TClip::Video169, Aud = TClip::AudioOnly, Odd = TClip::VideoOdd,
+                Hd = TClip::VideoHd;
 constexpr double Ntsc = 30000.0 / 1001, Film = 24000.0 / 1001;
 
 // The builder's default option string of each of the sixteen formats.
@@ -154,6 +155,13 @@ const TCase kVideoCodecs[] = {
      {"3gp", "mpeg4", 176, 144, 25, "aac", 22050, 2, 1.0}},
     {"TgpSonyXvid", V43, "-y -f 3gp -vcodec xvid -s 176x144 -b 96k -r 25 -aspect 11:9 -acodec aac -ac 2 -ab 56 -ar 22050 ",
      ".3gp", {"3gp", "mpeg4", 176, 144, 25, "aac", 22050, 2, 1.0}},
+    // Source sizes the encoders refuse are fitted without being asked.
+    {"AviH264FromOddSize", Odd, "-y -f avi -vcodec h264 -b 1080k -r 25 -an ", ".avi",
+     {"avi", "h264", 320, 240, 25, "", 0, 0, 1.0}},
+    {"WmvWmv2FromOddSize", Odd, "-y -vcodec wmv2 -b 768k -r 25 -an ", ".wmv", {"asf", "wmv2", 320, 240, 25, "", 0, 0, 1.0}},
+    {"AviH263PFromOddSize", Odd, "-y -f avi -vcodec h263p -b 1080k -r 25 -an ", ".avi",
+     {"avi", "h263", 320, 240, 25, "", 0, 0, 1.0}},
+    {"RmFromHd", Hd, "-y -f rm -b 768k -vcodec rv10 -r 25 -an ", ".rm", {"rm", "rv10", 720, 400, 25, "", 0, 0, 1.0}},
     {"RmFrom169", V169, "-y -f rm -b 768k -vcodec rv10 -r 25 -an ", ".rm", {"rm", "rv10", 320, 176, 25, "", 0, 0, 1.0}},
 };
 INSTANTIATE_TEST_SUITE_P(VideoCodecs, Convert, ::testing::ValuesIn(kVideoCodecs),

@@ -81,6 +81,12 @@ const std::string& ClipPath(TClip clip) {
       path = MakeClip("clip 16x9.mkv",
                       {"-f", "lavfi", "-i", "testsrc2=s=320x180:r=25:d=1", "-c:v", "mpeg4", "-q:v", "4"});
       break;
+    case TClip::VideoOdd:
+      path = MakeClip("clip odd.mkv", {"-f", "lavfi", "-i", "testsrc2=s=321x241:r=25:d=1", "-c:v", "ffv1"});
+      break;
+    case TClip::VideoHd:
+      path = MakeClip("clip hd.mkv", {"-f", "lavfi", "-i", "testsrc2=s=1280x720:r=10:d=1", "-c:v", "mpeg4"});
+      break;
     case TClip::AudioOnly:
       path = MakeClip("clip audio.wav", {"-f", "lavfi", "-i", "sine=f=330:r=48000:d=1", "-ac", "2"});
       break;

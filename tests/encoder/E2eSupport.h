@@ -16,6 +16,8 @@ enum class TClip {
   Video43,    // 320x240, 25 fps, 1 s, with stereo 44.1 kHz sound
   Video169,   // 320x180, 25 fps, 1 s, no sound
   AudioOnly,  // 1 s, stereo 48 kHz
+  VideoOdd,   // 321x241, 25 fps, 1 s, no sound: a size several encoders refuse
+  VideoHd,    // 1280x720, 10 fps, 1 s, no sound
 };
 const std::string& ClipPath(TClip clip);
 // A longer tiny clip for stopping a conversion half-way.

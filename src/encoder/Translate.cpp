@@ -80,7 +80,7 @@ const std::map<std::string, TDefaults>& ContainerDefaults() {
       {"mp2", {"", "mp2"}},                   {"mp3", {"", "libmp3lame"}},
       {"adts", {"", "aac"}},                  {"avi", {"mpeg4", "libmp3lame"}},
       {"mov", {"libx264", "aac"}},            {"mp4", {"libx264", "aac"}},
-      {"psp", {"libx264", "aac"}},            {"asf", {"msmpeg4", "libmp3lame"}},
+      {"psp", {"libx264", "aac"}},            {"asf", {"msmpeg4", ""}},
       {"wav", {"", "pcm_s16le"}}};
   return k;
 }

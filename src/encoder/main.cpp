@@ -106,9 +106,13 @@ int main(int argc, char** argv) {
   if (SameFile(outputBefore, StateOf(media)) || SameFile(outputBefore, StateOf(cmd.Input)))
     return Fail("the output file " + Quoted(cmd.Output) + " is the input file itself; it is left untouched");
   struct stat folder {};
-  if (::stat(FolderOf(cmd.Output).c_str(), &folder) != 0 || !S_ISDIR(folder.st_mode))
-    return Fail("could not write the output file " + Quoted(cmd.Output) + ": the folder " +
-                Quoted(FolderOf(cmd.Output)) + " does not exist");
+  const std::string folderName = FolderOf(cmd.Output);
+  if (::stat(folderName.c_str(), &folder) != 0)
+    return Fail("could not write the output file " + Quoted(cmd.Output) + ": the folder " + Quoted(folderName) +
+                " cannot be used (" + std::strerror(errno) + ")");
+  if (!S_ISDIR(folder.st_mode))
+    return Fail("could not write the output file " + Quoted(cmd.Output) + ": " + Quoted(folderName) +
+                " is not a folder");
 
   TTranslation translation = TranslateCommand(cmd, media);
   if (!translation.Error.empty())

@@ -50,6 +50,11 @@ bool IsExecutable(const std::string& path) {
   ::dup2(errWrite, 2);
   if (progressWrite == kProgressFd) ::fcntl(kProgressFd, F_SETFD, 0);
   else ::dup2(progressWrite, kProgressFd);
+  // Descriptors avcore inherited (the batch's pipes among them) are none of FFmpeg's business.
+  // The status pipe closes itself on exec.
+  const unsigned status = static_cast<unsigned>(statusWrite);
+  if (status > kProgressFd + 1) ::close_range(kProgressFd + 1, status - 1, 0);
+  ::close_range(status + 1, ~0U, 0);
   std::vector<char*> argv;
   argv.push_back(const_cast<char*>(ffmpeg.c_str()));
   for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));

@@ -173,6 +173,7 @@ TEST(AvcoreStop, SignalsReachFfmpegAndNothingOutlivesAvcore) {
     if (pid == 0) {
       ::dup2(errPipe[1], 2);
       ::close(errPipe[0]);
+      ::close(errPipe[1]);
       ::setenv("KINOVERT_FFMPEG", slow.c_str(), 1);
       ::execl(AvcorePath().c_str(), "avcore", "-p", "5310746", "-i", in.c_str(), "-y", "-f", "avi", "-vcodec",
               "msmpeg4", "-b", "100k", out.c_str(), static_cast<char*>(nullptr));

@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "LegacyCommand.h"
+
+struct TTranslation {
+  // FFmpeg's arguments from the input options to the output file, without
+  // the fixed ones about the console and progress.
+  std::vector<std::string> Args;
+  // What was changed so that FFmpeg takes it; shown to the user.
+  std::vector<std::string> Notes;
+  // Set when the request cannot give a usable file; nothing is run then.
+  std::string Error;
+};
+
+// Turns the options of an old-style command line into today's FFmpeg
+// arguments. `mediaInput` is the file FFmpeg reads (a script's source when
+// the input is a script).
+TTranslation TranslateCommand(const TLegacyCommand& cmd, const std::string& mediaInput);
+
+// The muxer FFmpeg will use for the output: the translated "-f" value, else
+// the one the file name's extension selects ("" if unknown).
+std::string OutputContainer(const std::string& format, const std::string& outputPath);
+
+// A path as FFmpeg must get it so that no name is read as an option or protocol.
+std::string FfmpegFileArg(const std::string& path);

@@ -1,0 +1,158 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// avcore: the encoder the batch runs for every file. It takes the batch's
+// old-style FFmpeg command line, runs today's FFmpeg with the equivalent
+// arguments and reports in the console lines the batch reads.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "AvsScript.h"
+#include "Console.h"
+#include "FfmpegRunner.h"
+#include "LegacyCommand.h"
+#include "Translate.h"
+
+namespace {
+
+int Fail(const std::string& message, int exitCode = 1) {
+  EmitLine("Error: " + message);
+  return exitCode;
+}
+
+std::string Quoted(const std::string& path) { return "'" + path + "'"; }
+
+std::string FolderOf(const std::string& path) {
+  size_t slash = path.find_last_of('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// Why the file cannot be read, or "" when it can.
+std::string ReadProblem(const std::string& path) {
+  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);  // a FIFO must not block
+  if (fd < 0) return std::strerror(errno);
+  struct stat st {};
+  ::fstat(fd, &st);
+  ::close(fd);
+  if (S_ISDIR(st.st_mode)) return "it is a folder, not a file";
+  return "";
+}
+
+struct TFileState {
+  bool Exists = false;
+  bool Regular = false;
+  struct stat St {};
+};
+
+TFileState StateOf(const std::string& path) {
+  TFileState s;
+  s.Exists = ::stat(path.c_str(), &s.St) == 0;
+  s.Regular = s.Exists && S_ISREG(s.St.st_mode);
+  return s;
+}
+
+bool SameFile(const TFileState& a, const TFileState& b) {
+  return a.Exists && b.Exists && a.St.st_dev == b.St.st_dev && a.St.st_ino == b.St.st_ino;
+}
+
+// A failed run leaves no output behind, but only what this run wrote goes:
+// never a device, never a file FFmpeg left untouched.
+void RemoveFailedOutput(const std::string& path, const TFileState& before) {
+  TFileState after = StateOf(path);
+  if (!after.Regular) return;
+  bool touched = !before.Exists || after.St.st_ino != before.St.st_ino || after.St.st_size != before.St.st_size ||
+                 after.St.st_mtim.tv_sec != before.St.st_mtim.tv_sec ||
+                 after.St.st_mtim.tv_nsec != before.St.st_mtim.tv_nsec;
+  if (touched) ::unlink(path.c_str());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  InstallStopHandlers();
+  std::vector<std::string> args(argv + 1, argv + argc);
+  TLegacyCommand cmd = ParseLegacyCommand(args);
+  if (!cmd.AccessGranted) return Fail("access denied: avcore runs only with the access option \"-p\" of the batch");
+  if (!cmd.Error.empty()) return Fail("bad command line: " + cmd.Error);
+
+  // A script stands for the media file its source call names.
+  std::string media = cmd.Input;
+  if (IsScriptPath(cmd.Input)) {
+    if (std::string problem = ReadProblem(cmd.Input); !problem.empty())
+      return Fail("Could not open " + Quoted(cmd.Input) + ": " + problem);
+    std::ifstream in(cmd.Input, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    media = ScriptSourceFile(text.str(), cmd.Input, [](const std::string& path) { return ReadProblem(path).empty(); });
+    if (media.empty())
+      return Fail("the script " + Quoted(cmd.Input) + " names no media file (no DirectShowSource(\"...\") call)");
+    if (std::string problem = ReadProblem(media); !problem.empty())
+      return Fail("Could not open " + Quoted(media) + ", the file named by the script " + Quoted(cmd.Input) + ": " +
+                  problem);
+  } else if (std::string problem = ReadProblem(media); !problem.empty()) {
+    return Fail("Could not open " + Quoted(media) + ": " + problem);
+  }
+
+  const TFileState outputBefore = StateOf(cmd.Output);
+  if (SameFile(outputBefore, StateOf(media)) || SameFile(outputBefore, StateOf(cmd.Input)))
+    return Fail("the output file " + Quoted(cmd.Output) + " is the input file itself; it is left untouched");
+  struct stat folder {};
+  const std::string folderName = FolderOf(cmd.Output);
+  if (::stat(folderName.c_str(), &folder) != 0)
+    return Fail("could not write the output file " + Quoted(cmd.Output) + ": the folder " + Quoted(folderName) +
+                " cannot be used (" + std::strerror(errno) + ")");
+  if (!S_ISDIR(folder.st_mode))
+    return Fail("could not write the output file " + Quoted(cmd.Output) + ": " + Quoted(folderName) +
+                " is not a folder");
+
+  TTranslation translation = TranslateCommand(cmd, media);
+  if (!translation.Error.empty())
+    return Fail("cannot convert " + Quoted(media) + " to " + Quoted(cmd.Output) + ": " + translation.Error);
+
+  std::string ffmpeg = FindFfmpeg();
+  if (ffmpeg.empty()) {
+    const char* forced = std::getenv("KINOVERT_FFMPEG");
+    std::string where = forced != nullptr && *forced != '\0' ? Quoted(forced) + " (KINOVERT_FFMPEG)" : "'ffmpeg' on PATH";
+    return Fail("FFmpeg was not found at " + where + "; install the Debian packages ffmpeg and libavcodec-extra", 127);
+  }
+
+  std::vector<std::string> ffArgs = {"-nostdin", "-hide_banner", "-nostats", "-progress", "pipe:3", "-stats_period",
+                                     "0.25"};
+  ffArgs.insert(ffArgs.end(), translation.Args.begin(), translation.Args.end());
+
+  // For comparing avcore with FFmpeg run directly: print what would run.
+  if (const char* dry = std::getenv("KINOVERT_AVCORE_DRY_RUN"); dry != nullptr && *dry == '1') {
+    std::printf("%s\n", ffmpeg.c_str());
+    for (const std::string& a : ffArgs) std::printf("%s\n", a.c_str());
+    return 0;
+  }
+
+  for (const std::string& note : translation.Notes) EmitLine("avcore: " + note);
+  const TConsoleNames names{media, cmd.Output};
+  TRunResult run = RunFfmpeg(ffmpeg, ffArgs, names);
+
+  bool failed = run.ExitCode != 0 || run.WriteFailed || run.StopSignal != 0;
+  if (!failed && !outputBefore.Exists && !StateOf(cmd.Output).Exists) {
+    EmitLine("Error: FFmpeg ended without writing the output file " + Quoted(cmd.Output));
+    return 1;
+  }
+  if (!failed) return 0;
+
+  if (run.StopSignal != 0) {
+    EmitLine("Error: the conversion of " + Quoted(media) + " to " + Quoted(cmd.Output) + " was stopped (signal " +
+             std::to_string(run.StopSignal) + ")");
+  } else {
+    EmitLine(ExplainFailure(run.Diagnostics, names, run.ExitCode));
+  }
+  RemoveFailedOutput(cmd.Output, outputBefore);
+  return run.ExitCode != 0 ? run.ExitCode : 1;
+}

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "app/Error.h"
+#include "app/IniFile.h"
 #include "engine/GlobalVars.h"
 #include "profiles/ProfileSettings.h"
 
@@ -241,6 +242,119 @@ std::string Localise(std::string text, int lang) {
   return text;
 }
 
+// Device presets: command templates that call the encoder directly. Values
+// put in for the placeholders arrive shell-quoted, so the templates leave
+// them unquoted.
+struct TPresetItem {
+  TWords Title;
+  const char* Ext;
+  const char* Options;
+};
+
+struct TPresetSpec {
+  const char* File;
+  TWords Title;
+  TWords Description;
+  std::vector<TPresetItem> Items;
+};
+
+const TWords Low = {"Low quality, small file", "Qualité basse, petit fichier",
+                    "Niedrige Qualität, kleine Datei", "Qualità bassa, file piccolo",
+                    "Low quality, small file"};
+const TWords Good = {"Good quality", "Bonne qualité", "Gute Qualität", "Buona qualità",
+                     "Good quality"};
+const TWords Best = {"Best quality", "Qualité maximale", "Beste Qualität", "Qualità massima",
+                     "Best quality"};
+
+const std::vector<TPresetSpec>& Presets() {
+  static const std::vector<TPresetSpec> presets = {
+      {"3gpp_h263_amr.ini",
+       {"3GPP phone (H.263, AMR)", "Téléphone 3GPP (H.263, AMR)", "3GPP-Handy (H.263, AMR)",
+        "Telefono 3GPP (H.263, AMR)", "3GPP phone (H.263, AMR)"},
+       {"Older phones", "Téléphones anciens", "Ältere Handys", "Telefoni meno recenti",
+        "Older phones"},
+       {{Low, "3gp",
+         "-y -f 3gp -vcodec h263 -s 176x144 -b 128k -r 15 -acodec amr_nb -ac 1 -ar 8000 -ab 12"},
+        {Good, "3gp",
+         "-y -f 3gp -vcodec h263 -s 352x288 -b 384k -r 15 -acodec amr_nb -ac 1 -ar 8000 -ab 13"}}},
+      {"3gpp_mpeg4_aac.ini",
+       {"3GPP phone (MPEG-4, AAC)", "Téléphone 3GPP (MPEG-4, AAC)", "3GPP-Handy (MPEG-4, AAC)",
+        "Telefono 3GPP (MPEG-4, AAC)", "3GPP phone (MPEG-4, AAC)"},
+       {"Phones with MPEG-4 video", "Téléphones avec vidéo MPEG-4", "Handys mit MPEG-4-Video",
+        "Telefoni con video MPEG-4", "Phones with MPEG-4 video"},
+       {{Low, "3gp",
+         "-y -f 3gp -vcodec msmpeg4 -s 176x144 -b 192k -r 15 -acodec aac -ac 1 -ab 32 -ar 22050"},
+        {Good, "3gp",
+         "-y -f 3gp -vcodec msmpeg4 -s 320x240 -b 512k -r 25 -acodec aac -ac 2 -ab 96 -ar 44100"}}},
+      {"3gp2_mpeg4_aac.ini",
+       {"3GP2 phone (MPEG-4, AAC)", "Téléphone 3GP2 (MPEG-4, AAC)", "3GP2-Handy (MPEG-4, AAC)",
+        "Telefono 3GP2 (MPEG-4, AAC)", "3GP2 phone (MPEG-4, AAC)"},
+       {"Phones that play 3GP2 files", "Téléphones lisant les fichiers 3GP2",
+        "Handys für 3GP2-Dateien", "Telefoni che leggono i file 3GP2", "Phones that play 3GP2 files"},
+       {{Low, "3g2",
+         "-y -f 3g2 -vcodec msmpeg4 -s 176x144 -b 192k -r 15 -acodec aac -ac 1 -ab 32 -ar 22050"},
+        {Good, "3g2",
+         "-y -f 3g2 -vcodec msmpeg4 -s 320x240 -b 512k -r 25 -acodec aac -ac 2 -ab 96 -ar 44100"}}},
+      {"ipod_h264.ini",
+       {"iPod video (H.264, AAC)", "iPod vidéo (H.264, AAC)", "iPod Video (H.264, AAC)",
+        "iPod video (H.264, AAC)", "iPod video (H.264, AAC)"},
+       {"Players with H.264 video", "Baladeurs avec vidéo H.264", "Player mit H.264-Video",
+        "Lettori con video H.264", "Players with H.264 video"},
+       {{Good, "mp4",
+         "-y -f mp4 -vcodec h264 -s 320x240 -b 768k -r 25 -acodec aac -ac 2 -ab 128 -ar 44100"},
+        {Best, "mp4",
+         "-y -f mp4 -vcodec h264 -s 640x480 -b 1500k -r 25 -acodec aac -ac 2 -ab 160 -ar 44100"}}},
+      {"ipod_mpeg4.ini",
+       {"iPod (MPEG-4, AAC)", "iPod (MPEG-4, AAC)", "iPod (MPEG-4, AAC)", "iPod (MPEG-4, AAC)",
+        "iPod (MPEG-4, AAC)"},
+       {"Older players", "Baladeurs anciens", "Ältere Player", "Lettori meno recenti",
+        "Older players"},
+       {{Low, "mp4",
+         "-y -f mp4 -vcodec msmpeg4 -s 320x240 -b 512k -r 25 -acodec aac -ac 2 -ab 96 -ar 44100"},
+        {Good, "mp4",
+         "-y -f mp4 -vcodec msmpeg4 -s 640x480 -b 1200k -r 25 -acodec aac -ac 2 -ab 128 -ar 44100"}}},
+      {"psp_h264.ini",
+       {"Sony PSP (H.264, AAC)", "Sony PSP (H.264, AAC)", "Sony PSP (H.264, AAC)",
+        "Sony PSP (H.264, AAC)", "Sony PSP (H.264, AAC)"},
+       {"Full screen on the PSP", "Plein écran sur la PSP", "Vollbild auf der PSP",
+        "Schermo intero sulla PSP", "Full screen on the PSP"},
+       {{Good, "mp4",
+         "-y -f psp -vcodec h264 -s 480x272 -b 768k -r 29.97 -acodec aac -ac 2 -ab 128 -ar 48000"},
+        {Low, "mp4",
+         "-y -f psp -vcodec h264 -s 320x240 -b 384k -r 29.97 -acodec aac -ac 2 -ab 64 -ar 48000"}}},
+      {"psp_mpeg4.ini",
+       {"Sony PSP (MPEG-4, AAC)", "Sony PSP (MPEG-4, AAC)", "Sony PSP (MPEG-4, AAC)",
+        "Sony PSP (MPEG-4, AAC)", "Sony PSP (MPEG-4, AAC)"},
+       {"Older PSP firmware", "Anciens micrologiciels de la PSP", "Ältere PSP-Firmware",
+        "Firmware PSP meno recenti", "Older PSP firmware"},
+       {{Good, "mp4",
+         "-y -f psp -vcodec msmpeg4 -s 320x240 -b 768k -r 29.97 -acodec aac -ac 2 -ab 128 -ar 48000"},
+        {Low, "mp4",
+         "-y -f psp -vcodec msmpeg4 -s 320x240 -b 384k -r 29.97 -acodec aac -ac 2 -ab 64 -ar 24000"}}},
+  };
+  return presets;
+}
+
+void WritePresets(const std::string& folder, int lang) {
+  for (const TPresetSpec& p : Presets()) {
+    std::string file = folder + p.File;
+    std::remove(file.c_str());
+    TIniFile ini(file);
+    ini.WriteString("Info", "TitleE", p.Title[lang]);
+    ini.WriteString("Info", "DescriptionE", p.Description[lang]);
+    int n = 0;
+    for (const TPresetItem& item : p.Items) {
+      std::string section = "Item" + std::to_string(++n);
+      ini.WriteString(section, "TitleE", item.Title[lang]);
+      ini.WriteString(section, "EXT", item.Ext);
+      ini.WriteString(section, "Command1",
+                      std::string("<%AppPath%>/avcore -p 5310746 -i <%InputFile%> ") + item.Options +
+                          " <%OutputFile%>." + item.Ext);
+    }
+    ini.UpdateFile();
+  }
+}
+
 void MakeFolder(const std::string& path) {
   if (::mkdir(path.c_str(), 0777) != 0 && errno != EEXIST)
     throw EKinovertError("Cannot create folder " + path);
@@ -260,6 +374,8 @@ int main(int argc, char** argv) {
     for (int lang = 0; lang < kLanguages; ++lang) {
       std::string tree = root + Trees[lang] + "/";
       MakeFolder(tree);
+      MakeFolder(tree + "default_setting/");
+      WritePresets(tree + "default_setting/", lang);
       for (int format = 0; format < kOutputFormatCount; ++format) {
         std::string folder = tree + std::string(FormatFolderName(format)) + "/";
         MakeFolder(folder);

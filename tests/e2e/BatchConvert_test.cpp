@@ -1,0 +1,151 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Every shipped profile and every item of every shipped device preset,
+// converted by kinovert-cli with the real encoder; each output must decode
+// and carry the codecs its options name.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "E2eSupport.h"
+#include "app/IniFile.h"
+#include "engine/GlobalVars.h"
+#include "store/DevicePresets.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string Cli = KINOVERT_PROGRAM_DIR "/kinovert-cli";
+const fs::path Tree = fs::path(KINOVERT_PROGRAM_DIR) / "profile_en";
+
+std::string OptionValue(const std::string& options, const std::string& option) {
+  std::istringstream in(options);
+  std::string word;
+  while (in >> word)
+    if (word == option && in >> word) return word;
+  return {};
+}
+
+// The codec FFmpeg reports for a codec the options name.
+std::string ExpectedVideo(const std::string& options) {
+  std::string codec = OptionValue(options, "-vcodec");
+  std::string target = OptionValue(options, "-target");
+  if (codec.empty() && !target.empty())
+    return target.find("-vcd") != std::string::npos && target.find("svcd") == std::string::npos
+               ? "mpeg1video"
+               : "mpeg2video";
+  if (codec == "xvid") return "mpeg4";
+  if (codec == "flv") return "flv1";
+  if (codec == "msmpeg4") {
+    std::string f = OptionValue(options, "-f");
+    return f == "avi" || f == "asf" || f.empty() ? "msmpeg4v3" : "mpeg4";
+  }
+  return codec;
+}
+
+std::string ExpectedAudio(const std::string& options) { return OptionValue(options, "-acodec"); }
+
+struct TCase {
+  std::string Name;
+  std::vector<std::string> Args;  // the choice part of the convert command
+  std::string Options;            // what the encoder is told
+};
+
+std::vector<TCase> Cases() {
+  std::vector<TCase> cases;
+  for (int format = 0; format < kOutputFormatCount; ++format) {
+    if (format == ofMP4 || format == of3GP) continue;
+    std::string target(OutputFormatNames[static_cast<size_t>(format)]);
+    for (auto& e : fs::directory_iterator(Tree / std::string(FormatFolderName(format)))) {
+      std::string name = e.path().stem().string();
+      TRunResult r = RunProgram(Cli, {"options", "--target", target, e.path().string()});
+      cases.push_back({target + " " + name, {"--target", target, "--profile", name}, r.Out});
+    }
+  }
+  TDevicePresets presets;
+  LoadDevicePresets((Tree / "default_setting").string(), presets);
+  auto add = [&](const std::vector<TProfileItem>& group, const std::string& target) {
+    for (const TProfileItem& p : group)
+      for (const TProfileDetailItem& item : PresetItems(p.FileName))
+        cases.push_back({p.Title + " " + item.Title,
+                         {"--target", target, "--device", p.FileName, "--item", item.Section},
+                         PresetCommands(p.FileName, item.Section).at(0)});
+  };
+  add(presets.Tgp, "3GP");
+  add(presets.IPod, "MP4");
+  add(presets.Psp, "MP4");
+  return cases;
+}
+
+}  // namespace
+
+TEST(BatchConvert, EveryShippedProfileAndDevicePreset) {
+  std::vector<TCase> cases = Cases();
+  ASSERT_GE(cases.size(), 14u * 2u + 14u);
+  const std::string& clip = ClipPath(TClip::Video43);
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name + ": " + c.Options);
+    TTempDir out;
+    std::vector<std::string> args = {"convert"};
+    args.insert(args.end(), c.Args.begin(), c.Args.end());
+    args.insert(args.end(), {"--output", out.Path(), "--", clip});
+    TRunResult r = RunProgram(Cli, args);
+    ASSERT_EQ(r.ExitCode, 0) << r.Err;
+    std::vector<fs::path> outputs;
+    for (auto& e : fs::directory_iterator(out.Path())) outputs.push_back(e.path());
+    ASSERT_EQ(outputs.size(), 1u);
+    EXPECT_EQ(DecodeErrors(outputs[0].string()), "");
+    TProbe probe = Probe(outputs[0].string());
+    ASSERT_TRUE(probe.Ok);
+    std::string video = ExpectedVideo(c.Options);
+    if (OptionValue(c.Options, "-vn").empty() && c.Options.find(" -vn ") == std::string::npos &&
+        !video.empty()) {
+      const TProbeStream* v = probe.First("video");
+      ASSERT_NE(v, nullptr);
+      EXPECT_EQ(v->Codec, video);
+    } else if (c.Options.find(" -vn ") != std::string::npos) {
+      EXPECT_EQ(probe.First("video"), nullptr);
+    }
+    std::string audio = ExpectedAudio(c.Options);
+    if (!audio.empty()) {
+      const TProbeStream* a = probe.First("audio");
+      ASSERT_NE(a, nullptr);
+      EXPECT_EQ(a->Codec, audio);
+    }
+  }
+}
+
+TEST(BatchConvert, MissingUnknownAndDamagedInputsAreSkipped) {
+  TTempDir dir;
+  WriteFileText(dir / "notes.txt", "not media");
+  WriteFileText(dir / "broken.avi", std::string(4096, 'x'));
+  TRunResult r = RunProgram(Cli, {"convert", "--target", "mp3", "--profile", "Standard", "--output",
+                                  dir / "out", "--", dir / "missing.avi", dir / "notes.txt",
+                                  dir / "broken.avi", ClipPath(TClip::AudioOnly)});
+  EXPECT_EQ(r.ExitCode, 1) << r.Err;
+  EXPECT_NE(r.Err.find("missing.avi: no such file"), std::string::npos) << r.Err;
+  EXPECT_NE(r.Err.find("notes.txt: not a known input type"), std::string::npos) << r.Err;
+  EXPECT_NE(r.Err.find("is damaged or the format is not supported"), std::string::npos) << r.Err;
+  EXPECT_NE(r.Err.find("Converted 1 of 4 files: 0 failed, 3 skipped."), std::string::npos) << r.Err;
+  size_t outputs = 0;
+  for ([[maybe_unused]] auto& e : fs::directory_iterator(dir / "out")) ++outputs;
+  EXPECT_EQ(outputs, 1u);
+}
+
+TEST(BatchConvert, UsageErrors) {
+  const std::vector<std::vector<std::string>> cases = {
+      {"convert", "--target", "avi", "--output", "/tmp", "x.avi"},
+      {"convert", "--target", "avi", "--profile", "No such profile", "--output", "/tmp", "x.avi"},
+      {"convert", "--target", "3gp", "--profile", "Standard", "--output", "/tmp", "x.avi"},
+      {"convert", "--target", "avi", "--profile", "Standard", "x.avi"},
+      {"convert", "--target", "avi", "--profile", "Standard", "--output", "/tmp"},
+      {"convert", "--target", "avi", "--profile", "Standard", "--priority", "7", "--output", "/tmp",
+       "x.avi"},
+  };
+  for (const auto& args : cases) {
+    TRunResult r = RunProgram(Cli, args);
+    EXPECT_EQ(r.ExitCode, 2) << r.Err;
+    EXPECT_EQ(std::count(r.Err.begin(), r.Err.end(), '\n'), 1) << r.Err;
+  }
+}

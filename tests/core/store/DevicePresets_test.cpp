@@ -59,3 +59,31 @@ TEST(DevicePresets, ItemsExtensionsAndCommands) {
   EXPECT_EQ(PresetCommands(file, "Item1"), (std::vector<std::string>{"first", "second", "third"}));
   EXPECT_TRUE(PresetItems(dir / "none.ini").empty());
 }
+
+// Every tree offers phones and players, each preset with quality levels that
+// say what they write and call the encoder of the program folder.
+TEST(DevicePresets, ShippedInEveryTree) {
+  for (const char* tree : {"profile_en", "profile_fr", "profile_de", "profile_it", "profile"}) {
+    SCOPED_TRACE(tree);
+    TDevicePresets p;
+    ASSERT_TRUE(LoadDevicePresets(std::string(KINOVERT_SOURCE_DIR "/data/") + tree + "/default_setting", p));
+    EXPECT_GE(p.Tgp.size(), 3u);
+    EXPECT_GE(p.IPod.size(), 2u);
+    EXPECT_GE(p.Psp.size(), 2u);
+    EXPECT_TRUE(p.Other.empty());
+    for (const auto* group : {&p.Tgp, &p.IPod, &p.Psp}) {
+      for (const TProfileItem& preset : *group) {
+        auto items = PresetItems(preset.FileName);
+        EXPECT_GE(items.size(), 2u) << preset.FileName;
+        for (const TProfileDetailItem& item : items) {
+          EXPECT_FALSE(item.Title.empty()) << preset.FileName;
+          EXPECT_FALSE(PresetExtension(preset.FileName, item.Section).empty());
+          auto commands = PresetCommands(preset.FileName, item.Section);
+          ASSERT_FALSE(commands.empty());
+          EXPECT_EQ(commands[0].rfind("<%AppPath%>/avcore -p 5310746 -i <%InputFile%> ", 0), 0u)
+              << commands[0];
+        }
+      }
+    }
+  }
+}

@@ -62,17 +62,6 @@ void ReplaceFirst(std::string& text, const std::string& from, const std::string&
   if (at != std::string::npos) text.replace(at, from.size(), to);
 }
 
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    char x = a[i], y = b[i];
-    if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
-    if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
-    if (x != y) return false;
-  }
-  return true;
-}
-
 // Replaces placeholders in one pass over the template, so text a value brings
 // in is never taken for a placeholder itself.
 std::string FillTemplate(std::string_view line,
@@ -83,7 +72,7 @@ std::string FillTemplate(std::string_view line,
     bool replaced = false;
     if (line.compare(i, 2, "<%") == 0) {
       for (const auto& [name, value] : values) {
-        if (EqualsIgnoringCase(line.substr(i, name.size()), name)) {
+        if (SameTextIgnoringCase(line.substr(i, name.size()), name)) {
           out += value;
           i += name.size();
           replaced = true;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/GlobalVars.h"
 
+#include "app/UtilFuncs.h"
+
 TGlobalVars GlobalVars;
 
 int ProfileDirIndex(int outputFormat) {
@@ -26,17 +28,8 @@ std::string ProfileExtension(int outputFormat) {
 }
 
 int OutputFormatFromName(std::string_view name) {
-  for (size_t i = 0; i < OutputFormatNames.size(); ++i) {
-    std::string_view n = OutputFormatNames[i];
-    if (n.size() != name.size()) continue;
-    bool same = true;
-    for (size_t j = 0; j < n.size() && same; ++j) {
-      char c = name[j];
-      if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-      same = c == n[j];
-    }
-    if (same) return static_cast<int>(i);
-  }
+  for (size_t i = 0; i < OutputFormatNames.size(); ++i)
+    if (SameTextIgnoringCase(OutputFormatNames[i], name)) return static_cast<int>(i);
   return -1;
 }
 

@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "app/Dialogs.h"
+#include "app/FileNames.h"
 #include "app/FormatText.h"
 #include "app/TimeText.h"
 #include "app/UtilFuncs.h"
@@ -37,17 +38,6 @@ std::string NormaliseBreaks(std::string_view text) {
   return out;
 }
 
-std::string FileNamePart(const std::string& path) {
-  size_t slash = path.find_last_of("/\\");
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-std::string ExtensionOf(const std::string& path) {
-  std::string name = FileNamePart(path);
-  size_t dot = name.rfind('.');
-  return dot == std::string::npos ? std::string() : name.substr(dot);
-}
-
 bool IsFailureLine(const std::string& line) {
   if (line.find("No audio or video streams available") != std::string::npos ||
       line.find("I/O error occured") != std::string::npos ||
@@ -74,7 +64,7 @@ void ParseLine(const std::string& line, const TParseContext& ctx) {
     std::string value = TextBetween(line, "from '", "':");
     if (value != "N/A") g.EncoderInputName = value;
     // The DirectShow script is never shown as the input.
-    if (ExtensionOf(g.EncoderInputName) == ".avs") g.EncoderInputName = g.CurrentInputFile;
+    if (FileExtension(g.EncoderInputName) == ".avs") g.EncoderInputName = g.CurrentInputFile;
   }
   if (line.find("Output #0, ") != std::string::npos) {
     std::string value = TextBetween(line, "to '", "':");

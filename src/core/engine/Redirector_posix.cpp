@@ -331,8 +331,11 @@ TRedirector::~TRedirector() {
   link->Changed.notify_all();
   ::close(StdInWrite_);
   // A killed child ends at once; waiting for the reader to collect it leaves
-  // neither a zombie nor a busy thread behind the runner.
-  if (kill) link->Changed.wait_for(lock, kReaderFinishWait, [&] { return link->Finished; });
+  // neither a zombie nor a busy thread behind the runner. Not from inside one
+  // of the runner's own events, though: the reader waits for that to return.
+  const bool insideEvent = link->Started > link->Completed;
+  if (kill && !insideEvent)
+    link->Changed.wait_for(lock, kReaderFinishWait, [&] { return link->Finished; });
 }
 
 bool TRedirector::ProcessEnded() const { return Link_ ? Link_->Ended.load() : LastProcessEnded_; }

@@ -12,6 +12,8 @@
 #include <csignal>
 #include <filesystem>
 #include <functional>
+#include <memory>
+#include <utility>
 #include <string>
 #include <thread>
 #include <vector>
@@ -97,9 +99,10 @@ class RedirectorTest : public ::testing::Test {
   }
 
   void Run(const std::string& commandLine) {
+    const int endsBefore = Ends;
     Runner.SetCommandline(commandLine);
     Runner.Start();
-    WaitForEnd();
+    WaitForEnd(endsBefore + 1);
   }
 
   void WaitForEnd(int ends = 1) {
@@ -192,6 +195,32 @@ TEST_F(RedirectorTest, OutputArrivesBeforeTheEnd) {
     EXPECT_EQ(Order, c.Order) << c.Script;
     EXPECT_EQ(Ends, 1);
   }
+}
+
+TEST_F(RedirectorTest, ProcessEndedMarksOutputWrittenAfterTheEnd) {
+  std::vector<std::pair<std::string, bool>> chunks;
+  Runner.OnData = [&](TRedirector& sender, const char* buffer, int32_t size) {
+    chunks.emplace_back(std::string(buffer, static_cast<size_t>(size)), sender.ProcessEnded());
+  };
+  // Still running (it waits on its input): not ended.
+  Runner.SetCommandline(Sh("echo early; read never"));
+  Runner.Start();
+  ASSERT_TRUE(Loop.RunUntil([&] { return !chunks.empty(); }, kPatience));
+  EXPECT_EQ(chunks[0], std::make_pair(std::string("early\n"), false));
+  Runner.Terminate(0);
+  WaitForEnd();
+
+  // A grandchild writes once the shell has become a zombie, so its line
+  // comes after the end; it is delivered, flagged as final output, unless a
+  // very slow machine lets the drain pause run out first.
+  chunks.clear();
+  Run(Sh("p=$$; (while [ \"$(cut -d' ' -f3 /proc/$p/stat)\" != Z ]; do sleep 0.01; done; "
+         "echo late) & exit 0"));
+  for (const auto& [text, ended] : chunks) {
+    EXPECT_EQ(text, "late\n");
+    EXPECT_TRUE(ended);
+  }
+  EXPECT_LE(chunks.size(), 1u);
 }
 
 TEST_F(RedirectorTest, TerminateEndsTheChildLikeAnyOtherEnd) {
@@ -407,6 +436,23 @@ TEST(RedirectorLifetime, DestructorKillsOrLetsGo) {
     loop.RunUntil([] { return false; }, 100ms);
     EXPECT_FALSE(ended);
   }
+}
+
+TEST(RedirectorLifetime, DestroyedFromItsOwnEvent) {
+  TEventLoop loop;
+  auto runner = std::make_unique<TRedirector>(loop);
+  runner->TerminateOnDestroy = true;
+  runner->SetCommandline(Sh("echo $$; exec sleep 300"));
+  std::string pidText;
+  runner->OnData = [&](TRedirector&, const char* buffer, int32_t size) {
+    pidText.assign(buffer, static_cast<size_t>(size));
+    runner.reset();
+  };
+  runner->Start();
+  ASSERT_TRUE(loop.RunUntil([&] { return runner == nullptr; }, kPatience));
+  const pid_t child = std::stoi(pidText);
+  EXPECT_TRUE(Eventually([&] { return ProcessGone(child); }));
+  loop.RunUntil([] { return false; }, 50ms);
 }
 
 }  // namespace

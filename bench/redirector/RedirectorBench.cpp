@@ -112,7 +112,9 @@ int main(int argc, char** argv) {
     }
   }
   const double median = Percentile(floodMs, 0.5);
-  std::printf("100 MB through the pipes (start to OnTerminated): median %.1f ms (%.0f MB/s), best %.1f ms\n",
-              median, 100.0 / (median / 1000.0), Percentile(floodMs, 0.0));
+  std::printf(
+      "100 MB through the pipes (start to OnTerminated): median %.1f ms (%.0f MB/s), best %.1f "
+      "ms\n",
+      median, 100.0 / (median / 1000.0), Percentile(floodMs, 0.0));
   return 0;
 }

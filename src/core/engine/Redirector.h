@@ -12,7 +12,7 @@
 
 #include "engine/MainThread.h"
 
-struct TRedirectorLink;
+struct TRedirectorThread;
 
 // Runs one console program at a time with its standard input, output and
 // error on pipes, and reports on the main thread every chunk the child writes
@@ -25,6 +25,7 @@ class TRedirector final {
   using TDataEvent = std::function<void(TRedirector& sender, const char* buffer, int32_t size)>;
   using TNotifyEvent = std::function<void(TRedirector& sender)>;
 
+  // `mainThread` must outlive the runner; the runner is used on that thread.
   explicit TRedirector(TMainThread& mainThread);
   // Kills a running child when TerminateOnDestroy is set (without reporting
   // its end); otherwise the child runs on, unwatched, and its output is
@@ -69,7 +70,7 @@ class TRedirector final {
   void Terminate(uint32_t exitCode);
 
  private:
-  friend struct TRedirectorLink;
+  friend struct TRedirectorThread;
   void ProcessTerminated();
 
   TMainThread& MainThread_;
@@ -79,5 +80,5 @@ class TRedirector final {
   bool LastProcessEnded_ = false;
   pid_t Pid_ = 0;
   int StdInWrite_ = -1;  // never written: the child's input stays open and empty
-  std::shared_ptr<TRedirectorLink> Link_;
+  std::shared_ptr<TRedirectorThread> Watch_;  // the watch over the running child
 };

@@ -22,23 +22,23 @@ TEST(SplitCommandLine, QuotesAndBackslashes) {
       {R"("")", {""}},
       {R"(a "" b)", {"a", "", "b"}},
       {R"("unclosed  blanks)", {"unclosed  blanks"}},
-      {R"(a\b c\\d)", {R"(a\b)", R"(c\\d)"}},             // not before a quote: literal
+      {R"(a\b c\\d)", {R"(a\b)", R"(c\\d)"}},  // not before a quote: literal
       {R"(trail\ x\\)", {R"(trail\)", R"(x\\)"}},
-      {R"(a\"b)", {R"(a"b)"}},                             // 1 backslash: literal quote
-      {R"(a\\"b c")", {R"(a\b c)"}},                       // 2: one backslash, quote toggles
-      {R"(a\\\"b)", {R"(a\"b)"}},                          // 3: one backslash, literal quote
-      {R"(a\\\\"b c")", {R"(a\\b c)"}},                    // 4: two backslashes, toggle
+      {R"(a\"b)", {R"(a"b)"}},           // 1 backslash: literal quote
+      {R"(a\\"b c")", {R"(a\b c)"}},     // 2: one backslash, quote toggles
+      {R"(a\\\"b)", {R"(a\"b)"}},        // 3: one backslash, literal quote
+      {R"(a\\\\"b c")", {R"(a\\b c)"}},  // 4: two backslashes, toggle
       {R"("C:\Program Files\x\\" next)", {R"(C:\Program Files\x\)", "next"}},
-      {R"("a ""b"" c")", {"a b c"}},                      // plain toggles, no doubling rule
+      {R"("a ""b"" c")", {"a b c"}},  // plain toggles, no doubling rule
       {"-i \"/tmp/my file.avi\" -y", {"-i", "/tmp/my file.avi", "-y"}},
   };
   for (const TCase& c : cases) EXPECT_EQ(SplitCommandLine(c.Line), c.Args) << c.Line;
 }
 
 TEST(SplitCommandLine, QuoteArgumentRoundTrips) {
-  const TArgs odd = {"",           "plain",        "two words",  "tab\there",   "say \"hi\"",
-                     R"(back\)",   R"(back\\)",    R"(\")",      R"(a\\"b)",    "$HOME `id`",
-                     "-leading",   "Grüße/日本.mp4", "it's",      "'quoted'",    "semi;colon&"};
+  const TArgs odd = {"",         "plain",          "two words", "tab\there", "say \"hi\"",
+                     R"(back\)", R"(back\\)",      R"(\")",     R"(a\\"b)",  "$HOME `id`",
+                     "-leading", "Grüße/日本.mp4", "it's",      "'quoted'",  "semi;colon&"};
   std::string line = "prog";
   for (const std::string& a : odd) {
     EXPECT_EQ(SplitCommandLine(QuoteArgument(a)), TArgs{a}) << a;
@@ -62,7 +62,11 @@ TEST(PlanLaunch, ProgramLookupAndScripts) {
       {"", R"("/opt/my tools/enc" "a b")", {"/opt/my tools/enc"}, {"/opt/my tools/enc", "a b"}, ""},
       {"", "./enc x", {"/cwd/./enc"}, {"./enc", "x"}, ""},
       {"", "sub/enc", {"/cwd/sub/enc"}, {"sub/enc"}, ""},
-      {"", R"("/p/~Convert Core.sh" 1)", {"/bin/sh"}, {"/bin/sh", "/p/~Convert Core.sh", "1"}, "/p/~Convert Core.sh"},
+      {"",
+       R"("/p/~Convert Core.sh" 1)",
+       {"/bin/sh"},
+       {"/bin/sh", "/p/~Convert Core.sh", "1"},
+       "/p/~Convert Core.sh"},
       {"", "-x.SH", {"/bin/sh"}, {"/bin/sh", "/cwd/-x.SH"}, "/cwd/-x.SH"},
       {"", R"("")", {""}, {""}, ""},
       {"/bin/echo", "a \"b c\"", {"/bin/echo"}, {"/bin/echo", "a", "b c"}, ""},

@@ -13,9 +13,9 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
-#include <utility>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "app/Error.h"
@@ -30,7 +30,9 @@ namespace {
 // Generous: the tests share two cores with several builds.
 constexpr auto kPatience = 60s;
 
-std::string Sh(const std::string& script) { return "/bin/sh -c " + QuoteArgument(script); }
+std::string Sh(const std::string& script) {
+  return "/bin/sh -c " + QuoteArgument(script);
+}
 
 int OpenDescriptorCount() {
   int count = 0;
@@ -181,11 +183,11 @@ TEST_F(RedirectorTest, OutputArrivesBeforeTheEnd) {
     const char* Err;
     const char* Order;
   } cases[] = {
-      {"printf 'last line'", "last line", "", "ot"},                         // no line end, exits at once
+      {"printf 'last line'", "last line", "", "ot"},  // no line end, exits at once
       {"echo oops >&2; echo again >&2", "", "oops\nagain\n", "et"},
       {"echo out; sleep 0.2; echo err >&2; exit 3", "out\n", "err\n", "oet"},
       {"exit 0", "", "", "t"},
-      {"kill -9 $$", "", "", "t"},                                           // killed, not exited
+      {"kill -9 $$", "", "", "t"},  // killed, not exited
   };
   for (const TCase& c : cases) {
     Out.clear(), Err.clear(), Order.clear(), Ends = 0;
@@ -214,7 +216,8 @@ TEST_F(RedirectorTest, ProcessEndedMarksOutputWrittenAfterTheEnd) {
   // comes after the end; it is delivered, flagged as final output, unless a
   // very slow machine lets the drain pause run out first.
   chunks.clear();
-  Run(Sh("p=$$; (while [ \"$(cut -d' ' -f3 /proc/$p/stat)\" != Z ]; do sleep 0.01; done; "
+  Run(
+      Sh("p=$$; (while [ \"$(cut -d' ' -f3 /proc/$p/stat)\" != Z ]; do sleep 0.01; done; "
          "echo late) & exit 0"));
   for (const auto& [text, ended] : chunks) {
     EXPECT_EQ(text, "late\n");
@@ -243,8 +246,8 @@ TEST_F(RedirectorTest, TerminateKillsTheWholeProcessGroup) {
                 "wait\n");
   Runner.SetCommandline(QuoteArgument(dir / "chain.sh"));
   Runner.Start();
-  ASSERT_TRUE(Loop.RunUntil([&] { return std::count(Out.begin(), Out.end(), '\n') == 2; },
-                            kPatience));
+  ASSERT_TRUE(
+      Loop.RunUntil([&] { return std::count(Out.begin(), Out.end(), '\n') == 2; }, kPatience));
   std::vector<pid_t> pids;
   for (size_t start = 0, end; (end = Out.find('\n', start)) != std::string::npos; start = end + 1)
     pids.push_back(std::stoi(Out.substr(start, end - start)));
@@ -257,9 +260,10 @@ TEST_F(RedirectorTest, TerminateKillsTheWholeProcessGroup) {
 TEST_F(RedirectorTest, GrandchildHoldingThePipeDoesNotHoldBackTheEnd) {
   TTempDir dir;
   // The grandchild leaves the group, so nothing of the runner's kills it.
-  Runner.SetCommandline(
-      Sh("setsid sh -c 'echo $$ > " + dir.Path() + "pid; exec sleep 300' & "
-         "while [ ! -s " + dir.Path() + "pid ]; do sleep 0.01; done; echo done"));
+  Runner.SetCommandline(Sh("setsid sh -c 'echo $$ > " + dir.Path() +
+                           "pid; exec sleep 300' & "
+                           "while [ ! -s " +
+                           dir.Path() + "pid ]; do sleep 0.01; done; echo done"));
   Runner.Start();
   WaitForEnd();
   EXPECT_EQ(Out, "done\n");
@@ -332,8 +336,8 @@ TEST_F(RedirectorTest, OddPathsAndArgumentsReachTheChildUnchanged) {
   std::filesystem::create_directory(folder);
   const std::string program = folder + "/print args";
   MakeExecutable(program, "#!/bin/sh\nfor a in \"$@\"; do printf '[%s]' \"$a\"; done\n");
-  const std::vector<std::string> args = {"two words", "$HOME", "`id`", "-n", "Grüße.mp4",
-                                         "a\\\"b",    "",      "end\\"};
+  const std::vector<std::string> args = {"two words", "$HOME",  "`id`", "-n",
+                                         "Grüße.mp4", "a\\\"b", "",     "end\\"};
   std::string commandLine = QuoteArgument(program);
   std::string expected;
   for (const std::string& a : args) {
@@ -351,8 +355,10 @@ TEST_F(RedirectorTest, ApplicationNameDirectoryEnvironmentAndInput) {
   Runner.ApplicationName = "/bin/sh";
   Runner.CurrentDirectory = dir.Path();
   Runner.Environment = std::vector<std::string>{"ONLY=this one"};
-  const std::string commandLine = "-c " + QuoteArgument(
-      "pwd; echo \"$ONLY|${HOME-no home}\"; test -p /dev/stdin && echo input-is-a-pipe");
+  const std::string commandLine =
+      "-c " +
+      QuoteArgument(
+          "pwd; echo \"$ONLY|${HOME-no home}\"; test -p /dev/stdin && echo input-is-a-pipe");
   Run(commandLine);
   EXPECT_EQ(Runner.FullCommandLine(), "/bin/sh " + commandLine);
   const std::string realDir = std::filesystem::canonical(dir.Path()).string();
@@ -420,7 +426,8 @@ TEST(RedirectorLifetime, DestructorKillsOrLetsGo) {
       TRedirector runner(loop);
       runner.TerminateOnDestroy = terminate;
       runner.OnTerminated = [&](TRedirector&) { ended = true; };
-      runner.SetCommandline(Sh("echo $$ > '" + pidFile + "'; while :; do echo busy; sleep 0.01; done"));
+      runner.SetCommandline(
+          Sh("echo $$ > '" + pidFile + "'; while :; do echo busy; sleep 0.01; done"));
       runner.Start();
       ASSERT_TRUE(Eventually([&] { return ReadFileText(pidFile).size() > 1; }));
       loop.ProcessEvents();

@@ -18,7 +18,10 @@ struct TRedirectorThread;
 // error on pipes, and reports on the main thread every chunk the child writes
 // (OnData, OnErrorData) and, after the last chunk, its end (OnTerminated).
 // The child leads its own process group, so Terminate ends the grandchildren
-// too. All members are for the main thread only; failures raise EKinovertError.
+// too. The command line is split as SplitCommandLine says; a "*.sh" program
+// runs through /bin/sh. An exception from an event handler goes to the main
+// loop's error handling, and the watch goes on: the end is still reported.
+// All members are for the main thread only; failures raise EKinovertError.
 class TRedirector final {
  public:
   // The buffer is valid only during the call and not zero-terminated.

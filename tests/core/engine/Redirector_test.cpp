@@ -2,14 +2,20 @@
 #include "engine/Redirector.h"
 
 #include <gtest/gtest.h>
+#include <linux/audit.h>
+#include <linux/filter.h>
+#include <linux/seccomp.h>
+#include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
+#include <cstddef>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -460,6 +466,40 @@ TEST(RedirectorLifetime, DestroyedFromItsOwnEvent) {
   const pid_t child = std::stoi(pidText);
   EXPECT_TRUE(Eventually([&] { return ProcessGone(child); }));
   loop.RunUntil([] { return false; }, 50ms);
+}
+
+// Kernels or sandboxes without pidfd_open: the end is still found, by
+// looking for it often. A seccomp filter takes the call away in a child
+// process of the test.
+void RunWithoutPidFd() {
+  sock_filter filter[] = {
+      BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
+      BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, SYS_pidfd_open, 0, 1),
+      BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | ENOSYS),
+      BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
+  };
+  sock_fprog program{static_cast<unsigned short>(std::size(filter)), filter};
+  if (::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0 ||
+      ::prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) != 0)
+    std::_Exit(2);
+  if (::syscall(SYS_pidfd_open, ::getpid(), 0) >= 0 || errno != ENOSYS) std::_Exit(3);
+  TEventLoop loop;
+  TRedirector runner(loop);
+  std::string out;
+  bool ended = false;
+  runner.OnData = [&](TRedirector&, const char* buffer, int32_t size) {
+    out.append(buffer, static_cast<size_t>(size));
+  };
+  runner.OnTerminated = [&](TRedirector&) { ended = true; };
+  runner.SetCommandline(Sh("echo one; sleep 0.1; printf two"));
+  runner.Start();
+  if (!loop.RunUntil([&] { return ended; }, kPatience)) std::_Exit(4);
+  std::_Exit(out == "one\ntwo" ? 0 : 5);
+}
+
+TEST(RedirectorWithoutPidFd, EndIsStillReported) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(RunWithoutPidFd(), ::testing::ExitedWithCode(0), "");
 }
 
 }  // namespace

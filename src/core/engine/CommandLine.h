@@ -32,9 +32,9 @@ struct TLaunchPlan {
 // arguments of `commandLine` when `applicationName` is not blank. A bare
 // program name is looked up in `searchPath` (colon-separated); a relative
 // path is taken from `currentDir` (the caller's own folder, not the child's,
-// so CurrentDirectory never changes which program runs). A program named "*.sh" runs through
-// /bin/sh with an absolute script path, so a script name starting with a dash
-// is never read as an option.
+// so CurrentDirectory never changes which program runs). A program named
+// "*.sh" runs through /bin/sh with an absolute script path, so a script name
+// starting with a dash is never read as an option.
 TLaunchPlan PlanLaunch(const std::string& applicationName, const std::string& commandLine,
                        const std::string& searchPath, const std::string& currentDir);
 

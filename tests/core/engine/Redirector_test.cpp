@@ -445,6 +445,7 @@ TEST(RedirectorLifetime, DestructorKillsOrLetsGo) {
       std::this_thread::sleep_for(100ms);
       EXPECT_FALSE(ProcessGone(child));  // still writing, into a pipe nobody delivers
       ::kill(child, SIGKILL);
+      EXPECT_TRUE(Eventually([&] { return ProcessGone(child); }));
     }
     loop.RunUntil([] { return false; }, 100ms);
     EXPECT_FALSE(ended);

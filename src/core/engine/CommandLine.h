@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-// A child's command line is one string, split into arguments with the quoting
-// rules programs of the original platform use:
+// A child's command line is one string (as the profiles and device templates
+// write it), split into arguments with the usual Windows quoting rules:
 //  - blanks (space, tab) separate arguments, except inside a quoted part;
 //  - 2n backslashes before a quote give n backslashes, and the quote opens or
 //    closes a quoted part;
@@ -31,10 +31,10 @@ struct TLaunchPlan {
 // Plans the start of `commandLine`, or of `applicationName` with the
 // arguments of `commandLine` when `applicationName` is not blank. A bare
 // program name is looked up in `searchPath` (colon-separated); a relative
-// path is taken from `currentDir` (the caller's own folder, as the original
-// platform does, not the child's). A program named "*.sh" runs through
-// /bin/sh with an absolute script path, so a script name starting with a dash
-// is never read as an option.
+// path is taken from `currentDir` (the caller's own folder, not the child's,
+// so CurrentDirectory never changes which program runs). A program named
+// "*.sh" runs through /bin/sh with an absolute script path, so a script name
+// starting with a dash is never read as an option.
 TLaunchPlan PlanLaunch(const std::string& applicationName, const std::string& commandLine,
                        const std::string& searchPath, const std::string& currentDir);
 

@@ -20,6 +20,7 @@ class TMainThread {
   virtual void RunAndWait(std::function<void()> call) = 0;
 
   // Queues `call` to run later on the main thread, after what is queued
-  // already; returns at once. Safe from any thread, the main one included.
+  // already; returns at once and never waits for the main thread. Safe from
+  // any thread, the main one included.
   virtual void Post(std::function<void()> call) = 0;
 };

@@ -36,6 +36,8 @@ void TRedirector::SetDefaultErrorMode(bool value) {
 }
 
 void TRedirector::SetInitialPriority(uint8_t value) {
+  // Even the same value is refused while a child runs. The message keeps its
+  // established spelling.
   if (Active()) throw EKinovertError("Cannot change InititalPriority while process is active");
   InitialPriority_ = value;
 }

@@ -12,19 +12,23 @@
 
 #include "engine/MainThread.h"
 
-struct TRedirectorLink;
+struct TRedirectorThread;
 
 // Runs one console program at a time with its standard input, output and
 // error on pipes, and reports on the main thread every chunk the child writes
 // (OnData, OnErrorData) and, after the last chunk, its end (OnTerminated).
 // The child leads its own process group, so Terminate ends the grandchildren
-// too. All members are for the main thread only; failures raise EKinovertError.
+// too. The command line is split as SplitCommandLine says; a "*.sh" program
+// runs through /bin/sh. An exception from an event handler goes to the main
+// loop's error handling, and the watch goes on: the end is still reported.
+// All members are for the main thread only; failures raise EKinovertError.
 class TRedirector final {
  public:
   // The buffer is valid only during the call and not zero-terminated.
   using TDataEvent = std::function<void(TRedirector& sender, const char* buffer, int32_t size)>;
   using TNotifyEvent = std::function<void(TRedirector& sender)>;
 
+  // `mainThread` must outlive the runner; the runner is used on that thread.
   explicit TRedirector(TMainThread& mainThread);
   // Kills a running child when TerminateOnDestroy is set (without reporting
   // its end); otherwise the child runs on, unwatched, and its output is
@@ -72,7 +76,7 @@ class TRedirector final {
   void Terminate(uint32_t exitCode);
 
  private:
-  friend struct TRedirectorLink;
+  friend struct TRedirectorThread;
   void ProcessTerminated();
 
   TMainThread& MainThread_;
@@ -83,5 +87,5 @@ class TRedirector final {
   pid_t Pid_ = 0;
   int32_t ExitCode_ = -1;
   int StdInWrite_ = -1;  // never written: the child's input stays open and empty
-  std::shared_ptr<TRedirectorLink> Link_;
+  std::shared_ptr<TRedirectorThread> Watch_;  // the watch over the running child
 };

@@ -1,0 +1,82 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/CommandLine.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using TArgs = std::vector<std::string>;
+
+TEST(SplitCommandLine, QuotesAndBackslashes) {
+  struct TCase {
+    const char* Line;
+    TArgs Args;
+  } cases[] = {
+      {"", {}},
+      {" \t ", {}},
+      {"a b\tc", {"a", "b", "c"}},
+      {"  lead  and  trail  ", {"lead", "and", "trail"}},
+      {R"("a b" c)", {"a b", "c"}},
+      {R"(x"a b"y z)", {"xa by", "z"}},
+      {R"("")", {""}},
+      {R"(a "" b)", {"a", "", "b"}},
+      {R"("unclosed  blanks)", {"unclosed  blanks"}},
+      {R"(a\b c\\d)", {R"(a\b)", R"(c\\d)"}},  // not before a quote: literal
+      {R"(trail\ x\\)", {R"(trail\)", R"(x\\)"}},
+      {R"(a\"b)", {R"(a"b)"}},           // 1 backslash: literal quote
+      {R"(a\\"b c")", {R"(a\b c)"}},     // 2: one backslash, quote toggles
+      {R"(a\\\"b)", {R"(a\"b)"}},        // 3: one backslash, literal quote
+      {R"(a\\\\"b c")", {R"(a\\b c)"}},  // 4: two backslashes, toggle
+      {R"("C:\Program Files\x\\" next)", {R"(C:\Program Files\x\)", "next"}},
+      {R"("a ""b"" c")", {"a b c"}},  // plain toggles, no doubling rule
+      {"-i \"/tmp/my file.avi\" -y", {"-i", "/tmp/my file.avi", "-y"}},
+  };
+  for (const TCase& c : cases) EXPECT_EQ(SplitCommandLine(c.Line), c.Args) << c.Line;
+}
+
+TEST(SplitCommandLine, QuoteArgumentRoundTrips) {
+  const TArgs odd = {"",         "plain",          "two words", "tab\there", "say \"hi\"",
+                     R"(back\)", R"(back\\)",      R"(\")",     R"(a\\"b)",  "$HOME `id`",
+                     "-leading", "Grüße/日本.mp4", "it's",      "'quoted'",  "semi;colon&"};
+  std::string line = "prog";
+  for (const std::string& a : odd) {
+    EXPECT_EQ(SplitCommandLine(QuoteArgument(a)), TArgs{a}) << a;
+    line += ' ';
+    line += QuoteArgument(a);
+  }
+  TArgs all = {"prog"};
+  all.insert(all.end(), odd.begin(), odd.end());
+  EXPECT_EQ(SplitCommandLine(line), all);
+}
+
+TEST(PlanLaunch, ProgramLookupAndScripts) {
+  struct TCase {
+    const char* App;
+    const char* Line;
+    TArgs Candidates;
+    TArgs Argv;
+    const char* Script;
+  } cases[] = {
+      {"", "ls -l", {"/usr/bin/ls", "/bin/ls", "/cwd/ls"}, {"ls", "-l"}, ""},
+      {"", R"("/opt/my tools/enc" "a b")", {"/opt/my tools/enc"}, {"/opt/my tools/enc", "a b"}, ""},
+      {"", "./enc x", {"/cwd/./enc"}, {"./enc", "x"}, ""},
+      {"", "sub/enc", {"/cwd/sub/enc"}, {"sub/enc"}, ""},
+      {"",
+       R"("/p/~Convert Core.sh" 1)",
+       {"/bin/sh"},
+       {"/bin/sh", "/p/~Convert Core.sh", "1"},
+       "/p/~Convert Core.sh"},
+      {"", "-x.SH", {"/bin/sh"}, {"/bin/sh", "/cwd/-x.SH"}, "/cwd/-x.SH"},
+      {"", R"("")", {""}, {""}, ""},
+      {"/bin/echo", "a \"b c\"", {"/bin/echo"}, {"/bin/echo", "a", "b c"}, ""},
+      {"/bin/echo", "", {"/bin/echo"}, {"/bin/echo"}, ""},
+      {" ", "echo", {"/usr/bin/echo", "/bin/echo", "/cwd/echo"}, {"echo"}, ""},
+  };
+  for (const TCase& c : cases) {
+    TLaunchPlan plan = PlanLaunch(c.App, c.Line, "/usr/bin:/bin:", "/cwd");
+    EXPECT_EQ(plan.Candidates, c.Candidates) << c.Line;
+    EXPECT_EQ(plan.Argv, c.Argv) << c.Line;
+    EXPECT_EQ(plan.Script, c.Script) << c.Line;
+  }
+}

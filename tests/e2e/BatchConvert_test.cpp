@@ -147,3 +147,28 @@ TEST(BatchConvert, UsageErrors) {
     EXPECT_EQ(std::count(r.Err.begin(), r.Err.end(), '\n'), 1) << r.Err;
   }
 }
+
+// Ctrl-C stops at once: the encoder goes, and so does its partial output.
+TEST(BatchConvert, InterruptStopsNow) {
+  TTempDir dir;
+  std::string clip = dir / "long.avi";
+  ASSERT_EQ(RunProgram("/usr/bin/ffmpeg", {"-v", "error", "-f", "lavfi", "-i",
+                                           "testsrc=size=640x480:rate=25:duration=120", "-c:v",
+                                           "mpeg4", clip})
+                .ExitCode,
+            0);
+  std::string out = dir / "out";
+  std::string script =
+      "\"$0\" convert --target avi --profile Standard --output \"$1\" -- \"$2\" 2>\"$1.log\" &\n"
+      "pid=$!\n"
+      "i=0; while [ ! -s \"$1/long.avi\" ] && [ $i -lt 600 ]; do sleep 0.1; i=$((i+1)); done\n"
+      "kill -INT $pid; wait $pid; echo $?\n";
+  TRunResult r = RunProgram("/bin/sh", {"-c", script, Cli, out, clip});
+  EXPECT_EQ(r.Out, "1\n") << ReadFileText(out + ".log");
+  std::string log = ReadFileText(out + ".log");
+  EXPECT_NE(log.find("stopping now"), std::string::npos) << log;
+  EXPECT_NE(log.find("Converted 0 of 1 files"), std::string::npos) << log;
+  EXPECT_FALSE(FileExists(out + "/long.avi"));
+  TRunResult ps = RunProgram("/usr/bin/pgrep", {"-f", out});
+  EXPECT_EQ(ps.Out, "");
+}

@@ -257,6 +257,8 @@ TEST_F(BatchDriver, StopNowKillsTheEncoderAndCleansUp) {
   EXPECT_NE(::kill(pid, 0), 0);
   EXPECT_FALSE(FileExists(Out / "a.avi"));
   EXPECT_FALSE(FileExists(Out / "b.avi"));
+  EXPECT_FALSE(FileExists(Home / "DirectShow.avs"));
+  EXPECT_FALSE(FileExists(Home / "~ConvertCore.sh"));
   EXPECT_TRUE(FileExists(a.FileName));
   EXPECT_EQ(Host.Balloons.size(), 1u);
   EXPECT_EQ(Host.Countdowns, 0);

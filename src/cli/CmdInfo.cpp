@@ -16,20 +16,7 @@
 
 namespace {
 
-// English captions for texts the loaded table leaves empty.
-constexpr std::array<const char*, kMediaStringCount> kEnglishCaptions = {
-    "Complete Name:", "File Size:", "Format:",   "Play Time:",    "Audio Count:",  "Video Count:",
-    "Codec:",         "Width",      "Height",    "Bitrate:",      "Aspect Ratio:", "Frame Rate:",
-    "Codec:",         "Bitrate:",   "Channels:", "Sampling Rate:"};
-
-std::string Text(TMsgKey key, const char* english) {
-  const std::string& text = ResStr(key);
-  return text.empty() ? english : text;
-}
-
-std::string Caption(std::size_t i) {
-  return Text(MediaQueries[i].Caption, kEnglishCaptions[i]);
-}
+const std::string& Caption(std::size_t i) { return ResStr(MediaQueries[i].Caption); }
 
 // Columns are counted in characters, so a translated caption lines up too.
 std::size_t Utf8Length(const std::string& s) {
@@ -45,17 +32,17 @@ void PrintStrings(const TMediaStrings& strings) {
     if (i == 0 || MediaQueries[i].Kind != MediaQueries[i - 1].Kind) {
       switch (MediaQueries[i].Kind) {
         case TStreamKind::General:
-          std::printf("%s\n", Text(MSG_GENERAL, "General").c_str());
+          std::printf("%s\n", ResStr(MSG_GENERAL).c_str());
           break;
         case TStreamKind::Video:
-          std::printf("%s\n", Text(MSG_VIDEO, "Video").c_str());
+          std::printf("%s\n", ResStr(MSG_VIDEO).c_str());
           break;
         case TStreamKind::Audio:
-          std::printf("%s\n", Text(MSG_AUDIO, "Audio").c_str());
+          std::printf("%s\n", ResStr(MSG_AUDIO).c_str());
           break;
       }
     }
-    std::string caption = Caption(i);
+    const std::string& caption = Caption(i);
     std::printf("  %s%*s %s\n", caption.c_str(), static_cast<int>(width - Utf8Length(caption)), "",
                 strings[i].c_str());
   }

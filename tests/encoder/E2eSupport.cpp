@@ -9,6 +9,11 @@
 #include <memory>
 #include <sstream>
 
+#include "app/Dialogs.h"
+#include "engine/BatchView.h"
+#include "engine/GlobalVars.h"
+#include "engine/OutputParser.h"
+
 namespace {
 
 TTempDir& ClipDir() {
@@ -26,33 +31,12 @@ std::string MakeClip(const std::string& name, const std::vector<std::string>& ar
   return path;
 }
 
-std::string Between(const std::string& line, const std::string& a, const std::string& b) {
-  size_t at = line.find(a);
-  if (at == std::string::npos) return "";
-  size_t from = at + a.size();
-  size_t end = line.find(b, from + 2 > line.size() ? line.size() : from + 2);
-  if (end == std::string::npos) return "";
-  std::string v = line.substr(from, end - from);
-  size_t s = v.find_first_not_of(' '), e = v.find_last_not_of(' ');
-  return s == std::string::npos ? "" : v.substr(s, e - s + 1);
-}
-
 double Decimal(const std::string& s) {
   std::istringstream in(s);
   in.imbue(std::locale::classic());
   double d = 0;
   if (!(in >> d)) return 0;
   return d;
-}
-
-int64_t TimeMs(const std::string& text) {
-  std::vector<std::string> parts;
-  std::string p;
-  std::istringstream in(text);
-  while (std::getline(in, p, ':')) parts.push_back(p);
-  if (parts.size() != 3) return 0;
-  return static_cast<int64_t>(Decimal(parts[0])) * 3600000 + static_cast<int64_t>(Decimal(parts[1])) * 60000 +
-         std::llround(Decimal(parts[2]) * 1000);
 }
 
 double Rate(const std::string& text) {
@@ -175,30 +159,58 @@ std::string DecodeErrors(const std::string& path) {
   return r.Err;
 }
 
+// The batch's own parser reads the console, a line at a time so every
+// progress line leaves its position behind; failure lines arrive as message
+// boxes, which are recorded instead of shown.
 TConsoleReading ReadConsole(const std::string& text) {
+  class TSilentView final : public TProgressView {
+   public:
+    void SetCaption(const std::string&) override {}
+    void SetStopLabel(const std::string&) override {}
+    void ResetLabels() override {}
+    void ShowBatchElapsed(const std::string&) override {}
+    void ShowFileStatus(const std::string&, int) override {}
+    void ShowFileRemaining(const std::string&) override {}
+    void ShowBatchStatus(const std::string&, int) override {}
+    void ShowBatchEstimated(const std::string&) override {}
+    void ShowBatchRemaining(const std::string&) override {}
+    void ShowWorking(const std::string&) override {}
+    void ShowOutput(const std::string&) override {}
+    bool AnimationRunning() const override { return true; }
+    void StartAnimation(const std::string&) override {}
+    void SetFinished() override {}
+    int RunModal() override { return mrOk; }
+    void Close(int) override {}
+  };
+  class TRecordingDialogs final : public TConsoleDialogProvider {
+   public:
+    std::vector<std::string> Lines;
+    int MessageBox(const std::string& line, const std::string&, int) override {
+      Lines.push_back(line);
+      return IDOK;
+    }
+  };
+  ResetGlobalVars();
+  TSilentView view;
+  TRecordingDialogs dialogs;
+  TScopedDialogProvider scope(dialogs);
+  TParseContext ctx;
+  ctx.ProcessEnded = true;
+  ctx.View = &view;
   TConsoleReading c;
-  std::string normal;
-  for (size_t i = 0; i < text.size(); ++i) normal += text[i] == '\r' ? '\n' : text[i];
-  std::istringstream in(normal);
-  std::string line;
-  while (std::getline(in, line)) {
-    if (line.find_first_not_of(' ') == std::string::npos) continue;
-    if (line.find("Input #0, ") != std::string::npos) c.InputName = Between(line, "from '", "':");
-    if (line.find("Output #0, ") != std::string::npos) c.OutputName = Between(line, "to '", "':");
-    if (line.rfind("  Duration: ", 0) == 0) {
-      std::string v = line.substr(12, line.find(',') == std::string::npos ? std::string::npos : line.find(',') - 12);
-      if (v != "N/A") c.DurationMs = TimeMs(v);
-    }
-    if (line.find(" time=") != std::string::npos) {
-      std::string v = Between(line, " time=", " ");
-      if (v != "N/A") c.PositionsMs.push_back(std::llround(Decimal(v) * 1000));
-    }
-    bool failure = line.find("No audio or video streams available") != std::string::npos ||
-                   line.find("I/O error occured") != std::string::npos ||
-                   line.find("Could not open") != std::string::npos ||
-                   (line.rfind("Error", 0) == 0 && line.rfind("Error while decoding stream", 0) != 0);
-    if (failure) c.FailureLines.push_back(line);
+  size_t pos = 0;
+  while (pos < text.size()) {
+    size_t end = text.find_first_of("\r\n", pos);
+    std::string line = text.substr(pos, end == std::string::npos ? std::string::npos : end - pos);
+    pos = end == std::string::npos ? text.size() : end + 1;
+    ParseEncoderOutput(line.data(), static_cast<int32_t>(line.size()), ctx);
+    if (line.find(" time=") != std::string::npos) c.PositionsMs.push_back(GlobalVars.PositionMs);
   }
+  c.InputName = GlobalVars.EncoderInputName;
+  c.OutputName = GlobalVars.EncoderOutputName;
+  c.DurationMs = GlobalVars.DurationMs;
+  c.FailureLines = std::move(dialogs.Lines);
+  ResetGlobalVars();
   return c;
 }
 

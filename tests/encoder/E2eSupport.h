@@ -47,7 +47,7 @@ TProbe Probe(const std::string& path);
 // Decodes every stream of the file; returns FFmpeg's complaints ("" = none).
 std::string DecodeErrors(const std::string& path);
 
-// The batch's reading of the encoder console: the old output grammar.
+// What the batch's output parser reads from an encoder console.
 struct TConsoleReading {
   std::string InputName, OutputName;
   int64_t DurationMs = 0;

@@ -198,29 +198,6 @@ std::vector<TProfileSpec> SpecsFor(int format) {
   }
 }
 
-// The record's Description, whichever record is current.
-std::string* DescriptionOf(int format) {
-  switch (format) {
-    case ofAVI: return &AVISettings.Description;
-    case ofMP4: return &MP4Settings.Description;
-    case of3GP: return &TGPSettings.Description;
-    case ofMPEG: return &MPEGSettings.Description;
-    case ofMOV: return &MovSettings.Description;
-    case ofWMV: return &WmvSettings.Description;
-    case ofRM: return &RmSettings.Description;
-    case ofSWF: return &SwfSettings.Description;
-    case ofVOB: return &VobSettings.Description;
-    case ofASF: return &AsfSettings.Description;
-    case ofAAC: return &AacSettings.Description;
-    case ofAC3: return &Ac3Settings.Description;
-    case ofMP2: return &Mp2Settings.Description;
-    case ofMP3: return &Mp3Settings.Description;
-    case ofAMR: return &AmrSettings.Description;
-    case ofWAV: return &WavSettings.Description;
-    default: return nullptr;
-  }
-}
-
 // The technical words of a description, in the tree's language.
 std::string Localise(std::string text, int lang) {
   struct TWord {
@@ -383,11 +360,15 @@ int main(int argc, char** argv) {
           std::string file = folder + spec.Name[lang] + "." + ProfileExtension(format);
           std::remove(file.c_str());  // exact files, never merged with an old one
           DefaultProfile(format);
-          // French sets a blank before the colon.
-          *DescriptionOf(format) = std::string(spec.Kind[lang]) + (lang == 1 ? " : " : ": ") +
-                                   Localise(spec.Tech, lang);
           spec.Tweak();
           SaveProfile(format, file);
+          // The description replaces the default one in place, whatever the
+          // record; French sets a blank before the colon.
+          TIniFile ini(file);
+          ini.WriteString(kProfileSection, "Description",
+                          std::string(spec.Kind[lang]) + (lang == 1 ? " : " : ": ") +
+                              Localise(spec.Tech, lang));
+          ini.UpdateFile();
         }
       }
     }

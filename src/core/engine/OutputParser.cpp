@@ -56,7 +56,23 @@ bool EndsUsefulPart(const std::string& before, const std::string& line) {
          line.find("last") != std::string::npos;
 }
 
-void ParseLine(const std::string& line, const TParseContext& ctx) {
+// The -t/-ss window of the command line: the length and start it asks for.
+struct TTimeWindow {
+  bool Present = false;
+  int64_t Length = 0, Start = 0;
+};
+
+TTimeWindow TimeWindowOf(std::string_view commandLine) {
+  TTimeWindow w;
+  w.Present = commandLine.find(" -t ") != std::string_view::npos;
+  if (w.Present) {
+    w.Length = TimeTextToMs(TextBetween(commandLine, " -t ", " -ss "));
+    w.Start = TimeTextToMs(TextBetween(commandLine, " -ss ", " "));
+  }
+  return w;
+}
+
+void ParseLine(const std::string& line, const TParseContext& ctx, const TTimeWindow& window) {
   TGlobalVars& g = GlobalVars;
   TProgressView& view = *ctx.View;
 
@@ -78,11 +94,8 @@ void ParseLine(const std::string& line, const TParseContext& ctx) {
     if (value != "N/A") g.DurationMs = static_cast<int32_t>(TimeTextToMs(value));
   }
   // A time window on the command line shortens what the encoder will write.
-  if (ctx.CommandLine.find(" -t ") != std::string_view::npos) {
-    int64_t t = TimeTextToMs(TextBetween(ctx.CommandLine, " -t ", " -ss "));
-    int64_t s = TimeTextToMs(TextBetween(ctx.CommandLine, " -ss ", " "));
-    if (t + s < g.DurationMs) g.DurationMs = static_cast<int32_t>(t);
-  }
+  if (window.Present && window.Length + window.Start < g.DurationMs)
+    g.DurationMs = static_cast<int32_t>(window.Length);
   if (line.find(" time=") != std::string::npos) {
     std::string value = TextBetween(line, " time=", " ");
     int64_t ms = 0;
@@ -192,6 +205,7 @@ void ParseEncoderOutput(const char* buffer, int32_t size, const TParseContext& c
 
   if (ctx.Host != nullptr) ctx.Host->SetFileState(g.CurrentInputFile, TFileState::Converting);
 
+  const TTimeWindow window = TimeWindowOf(ctx.CommandLine);
   std::string before;
   size_t pos = 0;
   while (pos < text.size()) {
@@ -199,7 +213,7 @@ void ParseEncoderOutput(const char* buffer, int32_t size, const TParseContext& c
     std::string line = text.substr(pos, eol == std::string::npos ? std::string::npos : eol - pos);
     pos = eol == std::string::npos ? text.size() : eol + 2;
     if (!TrimBlanks(line).empty() && ctx.View != nullptr) {
-      ParseLine(line, ctx);
+      ParseLine(line, ctx, window);
       if (IsFailureLine(line)) {
         g.FileFailed = true;
         MessageBoxText(line, ResStr(MSG_Error), MB_ICONINFORMATION);

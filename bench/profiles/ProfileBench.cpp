@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "engine/GlobalVars.h"
+#include "app/GlobalVars.h"
 #include "profiles/ProfileSettings.h"
 
 namespace {

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "engine/GlobalVars.h"
+#include "app/GlobalVars.h"
 
 namespace {
 std::vector<const TCliCommand*>& Registry() {

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "Cli.h"
-#include "engine/GlobalVars.h"
+#include "app/GlobalVars.h"
 #include "profiles/EncoderOptions.h"
 
 namespace {

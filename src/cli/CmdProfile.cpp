@@ -3,7 +3,7 @@
 #include <string>
 
 #include "Cli.h"
-#include "app/Error.h"
+#include "base/Error.h"
 #include "profiles/ProfileSettings.h"
 
 namespace {

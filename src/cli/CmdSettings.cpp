@@ -5,12 +5,12 @@
 
 #include "Cli.h"
 #include "app/BuildConstants.h"
-#include "app/FileNames.h"
-#include "app/IniFile.h"
+#include "base/FileNames.h"
+#include "base/IniFile.h"
 #include "app/ProgramFolder.h"
 #include "app/Settings.h"
 #include "app/TypeFile.h"
-#include "engine/GlobalVars.h"
+#include "app/GlobalVars.h"
 
 namespace {
 

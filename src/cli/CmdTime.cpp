@@ -5,7 +5,7 @@
 #include <string>
 
 #include "Cli.h"
-#include "app/TimeText.h"
+#include "base/TimeText.h"
 
 namespace {
 

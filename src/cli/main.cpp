@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "Cli.h"
-#include "app/Error.h"
+#include "base/Error.h"
 #include "app/ProgramFolder.h"
 
 namespace {

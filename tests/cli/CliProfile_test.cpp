@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "app/IniFile.h"
+#include "base/IniFile.h"
 #include "support/RunProgram.h"
 
 namespace {

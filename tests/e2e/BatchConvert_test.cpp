@@ -8,8 +8,8 @@
 #include <sstream>
 
 #include "E2eSupport.h"
-#include "app/IniFile.h"
-#include "engine/GlobalVars.h"
+#include "base/IniFile.h"
+#include "app/GlobalVars.h"
 #include "store/DevicePresets.h"
 
 namespace fs = std::filesystem;

@@ -11,7 +11,7 @@
 
 #include "app/Dialogs.h"
 #include "engine/BatchView.h"
-#include "engine/GlobalVars.h"
+#include "app/GlobalVars.h"
 #include "engine/OutputParser.h"
 
 namespace {

@@ -14,9 +14,9 @@
 #include <string>
 #include <vector>
 
-#include "app/Error.h"
-#include "app/IniFile.h"
-#include "engine/GlobalVars.h"
+#include "base/Error.h"
+#include "base/IniFile.h"
+#include "app/GlobalVars.h"
 #include "profiles/ProfileSettings.h"
 
 namespace {

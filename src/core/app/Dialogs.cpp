@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "app/UtilFuncs.h"
-#include "engine/GlobalVars.h"
+#include "app/GlobalVars.h"
 
 namespace {
 

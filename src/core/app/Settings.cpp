@@ -6,12 +6,12 @@
 
 #include <cstdlib>
 
-#include "app/AtomicFile.h"
+#include "base/AtomicFile.h"
 #include "app/BuildConstants.h"
-#include "app/FileNames.h"
-#include "app/IniFile.h"
+#include "base/FileNames.h"
+#include "base/IniFile.h"
 #include "app/ProgramFolder.h"
-#include "engine/GlobalVars.h"
+#include "app/GlobalVars.h"
 
 namespace {
 

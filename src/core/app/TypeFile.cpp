@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/TypeFile.h"
 
-#include "app/FileNames.h"
-#include "app/IniFile.h"
+#include "base/FileNames.h"
+#include "base/IniFile.h"
 #include "app/ProgramFolder.h"
 #include "app/UtilFuncs.h"
-#include "engine/GlobalVars.h"
+#include "app/GlobalVars.h"
 #include "lang/ResStr.h"
 
 std::string TypeFilePath() {

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "app/IniFile.h"
+#include "base/IniFile.h"
 #include "app/Settings.h"
 
 namespace {

@@ -15,16 +15,16 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "app/AtomicFile.h"
+#include "base/AtomicFile.h"
 #include "app/Dialogs.h"
-#include "app/Error.h"
-#include "app/FileNames.h"
-#include "app/FormatText.h"
-#include "app/IniFile.h"
+#include "base/Error.h"
+#include "base/FileNames.h"
+#include "base/FormatText.h"
+#include "base/IniFile.h"
 #include "app/ProgramFolder.h"
 #include "app/UtilFuncs.h"
 #include "engine/CommandLine.h"
-#include "engine/GlobalVars.h"
+#include "app/GlobalVars.h"
 #include "engine/MainThread.h"
 #include "engine/OutputParser.h"
 #include "engine/PowerActions.h"

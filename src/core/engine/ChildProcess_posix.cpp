@@ -10,7 +10,7 @@
 #include <csignal>
 #include <cstdlib>
 
-#include "app/Error.h"
+#include "base/Error.h"
 #include "engine/ChildProcess.h"
 
 extern char** environ;

@@ -8,12 +8,12 @@
 #include <cstring>
 
 #include "app/Dialogs.h"
-#include "app/FileNames.h"
-#include "app/FormatText.h"
-#include "app/TimeText.h"
+#include "base/FileNames.h"
+#include "base/FormatText.h"
+#include "base/TimeText.h"
 #include "app/UtilFuncs.h"
 #include "engine/BatchView.h"
-#include "engine/GlobalVars.h"
+#include "app/GlobalVars.h"
 #include "lang/ResStr.h"
 
 namespace {

@@ -3,7 +3,7 @@
 
 #include <cctype>
 
-#include "app/Error.h"
+#include "base/Error.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <system_error>
 #include <thread>
 
-#include "app/Error.h"
+#include "base/Error.h"
 #include "engine/ChildProcess.h"
 #include "engine/CommandLine.h"
 #include "engine/Redirector.h"

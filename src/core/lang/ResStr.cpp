@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <filesystem>
 
-#include "app/IniFile.h"
+#include "base/IniFile.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include <span>
 #include <string_view>
 
-#include "engine/GlobalVars.h"
+#include "app/GlobalVars.h"
 #include "profiles/ProfileSettings.h"
 
 namespace {

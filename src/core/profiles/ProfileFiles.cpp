@@ -5,8 +5,8 @@
 #include <unordered_map>
 #include <variant>
 
-#include "app/IniFile.h"
-#include "engine/GlobalVars.h"
+#include "base/IniFile.h"
+#include "app/GlobalVars.h"
 #include "lang/ResStr.h"
 #include "profiles/ProfileSettings.h"
 

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <strings.h>
 
-#include "app/IniFile.h"
+#include "base/IniFile.h"
 
 namespace fs = std::filesystem;
 

@@ -2,8 +2,8 @@
 #include "store/FileList.h"
 
 #include "app/Dialogs.h"
-#include "app/FileNames.h"
-#include "app/FormatText.h"
+#include "base/FileNames.h"
+#include "base/FormatText.h"
 #include "app/TypeFile.h"
 #include "lang/ResStr.h"
 

@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "app/ProgramFolder.h"
-#include "engine/GlobalVars.h"
+#include "app/GlobalVars.h"
 
 void SetProfileFolders() {
   TGlobalVars& g = GlobalVars;

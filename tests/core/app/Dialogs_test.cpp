@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/GlobalVars.h"
+#include "app/GlobalVars.h"
 
 namespace {
 

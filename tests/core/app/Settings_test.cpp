@@ -8,10 +8,10 @@
 #include <optional>
 
 #include "app/BuildConstants.h"
-#include "app/Error.h"
-#include "app/IniFile.h"
+#include "base/Error.h"
+#include "base/IniFile.h"
 #include "app/ProgramFolder.h"
-#include "engine/GlobalVars.h"
+#include "app/GlobalVars.h"
 #include "support/RunProgram.h"
 
 namespace {

@@ -5,10 +5,10 @@
 
 #include <filesystem>
 
-#include "app/IniFile.h"
+#include "base/IniFile.h"
 #include "app/ProgramFolder.h"
 #include "app/UtilFuncs.h"
-#include "engine/GlobalVars.h"
+#include "app/GlobalVars.h"
 #include "lang/ResStr.h"
 #include "support/RunProgram.h"
 

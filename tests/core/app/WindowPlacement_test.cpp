@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/IniFile.h"
+#include "base/IniFile.h"
 #include "app/ProgramFolder.h"
 #include "support/RunProgram.h"
 

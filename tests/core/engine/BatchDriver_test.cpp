@@ -8,11 +8,11 @@
 #include <filesystem>
 
 #include "app/Dialogs.h"
-#include "app/Error.h"
-#include "app/IniFile.h"
+#include "base/Error.h"
+#include "base/IniFile.h"
 #include "app/ProgramFolder.h"
 #include "engine/EventLoop.h"
-#include "engine/GlobalVars.h"
+#include "app/GlobalVars.h"
 #include "engine/PowerActions.h"
 #include "engine/Redirector.h"
 #include "lang/ResStr.h"

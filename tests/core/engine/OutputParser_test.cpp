@@ -5,7 +5,7 @@
 
 #include "app/Dialogs.h"
 #include "engine/BatchView.h"
-#include "engine/GlobalVars.h"
+#include "app/GlobalVars.h"
 #include "lang/ResStr.h"
 
 namespace {

@@ -24,7 +24,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/Error.h"
+#include "base/Error.h"
 #include "engine/CommandLine.h"
 #include "engine/EventLoop.h"
 #include "support/RunProgram.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/IniFile.h"
+#include "base/IniFile.h"
 #include "support/RunProgram.h"
 
 namespace {

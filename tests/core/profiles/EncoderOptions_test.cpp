@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/IniFile.h"
-#include "engine/GlobalVars.h"
+#include "base/IniFile.h"
+#include "app/GlobalVars.h"
 #include "profiles/ProfileSettings.h"
 #include "support/RunProgram.h"
 

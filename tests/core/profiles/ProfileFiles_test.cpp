@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include "app/Error.h"
-#include "app/IniFile.h"
-#include "engine/GlobalVars.h"
+#include "base/Error.h"
+#include "base/IniFile.h"
+#include "app/GlobalVars.h"
 #include "profiles/ProfileSettings.h"
 #include "support/RunProgram.h"
 

@@ -3,7 +3,7 @@
 
 #include <filesystem>
 
-#include "engine/GlobalVars.h"
+#include "app/GlobalVars.h"
 #include "profiles/EncoderOptions.h"
 #include "profiles/ProfileSettings.h"
 

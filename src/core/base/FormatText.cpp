@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/FormatText.h"
+#include "base/FormatText.h"
 
 std::string FormatText(const std::string& format, std::initializer_list<std::string> args) {
   std::string out;

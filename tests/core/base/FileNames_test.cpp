@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/FileNames.h"
+#include "base/FileNames.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/IniFile.h"
+#include "base/IniFile.h"
 
-#include "app/AtomicFile.h"
-#include "app/Error.h"
+#include "base/AtomicFile.h"
+#include "base/Error.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/IniFile.h"
+#include "base/IniFile.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -8,7 +8,7 @@
 #include <csignal>
 #include <filesystem>
 
-#include "app/Error.h"
+#include "base/Error.h"
 #include "support/RunProgram.h"
 
 namespace {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/FileNames.h"
+#include "base/FileNames.h"
 
 #include <dirent.h>
 #include <sys/stat.h>
@@ -7,7 +7,7 @@
 
 #include <memory>
 
-#include "app/UtilFuncs.h"
+#include "base/TextUtil.h"
 
 std::string IncludeBackslash(const std::string& path) {
   if (path.empty() || path.back() == '/') return path;

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/TimeText.h"
+#include "base/TimeText.h"
 
 #include <cmath>
 #include <cstdio>
 #include <limits>
 #include <vector>
 
-#include "app/UtilFuncs.h"
+#include "base/TextUtil.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "engine/GlobalVars.h"
+#include "app/GlobalVars.h"
 
 #include "app/UtilFuncs.h"
 

@@ -38,6 +38,13 @@ TIniFile::TIniFile(std::string fileName) : FileName_(std::move(fileName)) {
   Parse(text);
 }
 
+TIniFile TIniFile::FromText(std::string fileName, std::string_view text) {
+  TIniFile ini;
+  ini.FileName_ = std::move(fileName);
+  ini.Parse(text);
+  return ini;
+}
+
 void TIniFile::Parse(std::string_view text) {
   Sections_.clear();
   SectionIndex_.clear();

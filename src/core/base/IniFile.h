@@ -25,6 +25,8 @@ class TIniFile final {
  public:
   // Reads the file if it exists and is readable; otherwise starts empty.
   explicit TIniFile(std::string fileName);
+  // Parses text as if it had been read from fileName (nothing is read).
+  static TIniFile FromText(std::string fileName, std::string_view text);
 
   const std::string& FileName() const { return FileName_; }
   bool Modified() const { return Modified_; }
@@ -74,6 +76,7 @@ class TIniFile final {
     std::unordered_map<std::string, size_t> Index;  // lower-cased key -> first line
   };
 
+  TIniFile() = default;
   const TSection* FindSection(std::string_view section) const;
   TSection* FindSection(std::string_view section);
   const TLine* FindLine(std::string_view section, std::string_view key) const;

@@ -2,6 +2,7 @@
 #include "app/Dialogs.h"
 
 #include <cstdio>
+#include <utility>
 
 #include "app/UtilFuncs.h"
 #include "app/GlobalVars.h"
@@ -112,6 +113,12 @@ bool TConsoleDialogProvider::BrowseForFolder(const TBrowseRequest&, std::string&
   return false;
 }
 
+bool TConsoleDialogProvider::OpenFiles(const TFileDialogRequest&, std::vector<std::string>&) {
+  return false;
+}
+
+bool TConsoleDialogProvider::SaveFile(const TFileDialogRequest&, std::string&) { return false; }
+
 void TConsoleDialogProvider::ShellOpen(const std::string&) {}
 
 void TConsoleDialogProvider::SetWaitCursor(bool) {}
@@ -150,6 +157,35 @@ bool BrowseForFolder(std::string& path, const std::string& title, int flags,
   if (!Provider->BrowseForFolder(request, chosen)) return false;
   path = chosen;
   return true;
+}
+
+bool OpenFilesDialog(const TFileDialogRequest& request, std::vector<std::string>& files) {
+  std::vector<std::string> chosen;
+  if (!Provider->OpenFiles(request, chosen) || chosen.empty()) return false;
+  files = std::move(chosen);
+  return true;
+}
+
+bool SaveFileDialog(const TFileDialogRequest& request, std::string& file) {
+  std::string chosen;
+  if (!Provider->SaveFile(request, chosen) || chosen.empty()) return false;
+  file = std::move(chosen);
+  return true;
+}
+
+std::vector<TFileFilter> ParseFileFilter(const std::string& classic) {
+  std::vector<TFileFilter> filters;
+  std::vector<std::string> pieces = SplitText(classic, '|');
+  for (size_t i = 0; i + 1 < pieces.size(); i += 2) {
+    TFileFilter f;
+    f.Description = std::string(TrimBlanks(pieces[i]));
+    for (const std::string& p : SplitText(pieces[i + 1], ';')) {
+      std::string_view pattern = TrimBlanks(p);
+      if (!pattern.empty()) f.Patterns.emplace_back(pattern);
+    }
+    if (!f.Description.empty() && !f.Patterns.empty()) filters.push_back(std::move(f));
+  }
+  return filters;
 }
 
 void ShellOpen(const std::string& target) {

@@ -117,6 +117,24 @@ struct TBrowseRequest {
   std::string Path;  // selected on opening
 };
 
+// The classic filter text "Description|*.a;*.b|…|All Files|*.*" as pairs of
+// description and patterns; a description without patterns is dropped.
+struct TFileFilter {
+  std::string Description;
+  std::vector<std::string> Patterns;  // "*.a", "*.b"
+};
+std::vector<TFileFilter> ParseFileFilter(const std::string& classic);
+
+struct TFileDialogRequest {
+  std::string Title;
+  std::string Folder;     // where the dialog opens
+  std::string FileName;   // proposed name (save)
+  std::string Filter;     // classic filter text, see ParseFileFilter
+  std::string DefaultExt; // added to a saved name without extension ("txt")
+  bool MultiSelect = false;
+  bool ConfirmOverwrite = false;  // save: ask before replacing a file
+};
+
 class TDialogProvider {
  public:
   virtual ~TDialogProvider() = default;
@@ -125,6 +143,10 @@ class TDialogProvider {
   virtual TModalResult MessageDialog(const TMessageDialogRequest& request) = 0;
   // True and the chosen folder in path on OK; false and path untouched otherwise.
   virtual bool BrowseForFolder(const TBrowseRequest& request, std::string& path) = 0;
+  // True and the chosen files in dialog order on OK.
+  virtual bool OpenFiles(const TFileDialogRequest& request, std::vector<std::string>& files) = 0;
+  // True and the chosen file on OK (overwrite already confirmed when asked).
+  virtual bool SaveFile(const TFileDialogRequest& request, std::string& file) = 0;
   // Opens a document, address or "mailto:" target with the desktop's handler.
   virtual void ShellOpen(const std::string& target) = 0;
   virtual void SetWaitCursor(bool busy) = 0;
@@ -138,6 +160,8 @@ class TConsoleDialogProvider : public TDialogProvider {
   int MessageBox(const std::string& text, const std::string& caption, int flags) override;
   TModalResult MessageDialog(const TMessageDialogRequest& request) override;
   bool BrowseForFolder(const TBrowseRequest& request, std::string& path) override;
+  bool OpenFiles(const TFileDialogRequest& request, std::vector<std::string>& files) override;
+  bool SaveFile(const TFileDialogRequest& request, std::string& file) override;
   void ShellOpen(const std::string& target) override;
   void SetWaitCursor(bool busy) override;
 };
@@ -166,6 +190,8 @@ TModalResult MessageDialog(const std::string& text, const std::string& caption, 
                            TMsgDlgButtons buttons);
 bool BrowseForFolder(std::string& path, const std::string& title, int flags,
                      const std::string& root);
+bool OpenFilesDialog(const TFileDialogRequest& request, std::vector<std::string>& files);
+bool SaveFileDialog(const TFileDialogRequest& request, std::string& file);
 // Nothing for a blank target; the wait cursor shows during the call.
 void ShellOpen(const std::string& target);
 

@@ -23,6 +23,8 @@ class TRecordingDialogs : public TDialogProvider {
     if (!Chosen.empty()) path = Chosen;
     return !Chosen.empty();
   }
+  bool OpenFiles(const TFileDialogRequest&, std::vector<std::string>&) override { return false; }
+  bool SaveFile(const TFileDialogRequest&, std::string&) override { return false; }
   void ShellOpen(const std::string& target) override {
     Opened.push_back(target);
     DepthWhileOpening = WaitCursorDepth();
@@ -162,4 +164,15 @@ TEST(Dialogs, ShellOpenAndWaitCursor) {
   EndWaitCursor();  // at depth 0: nothing
   EXPECT_EQ(WaitCursorDepth(), 0);
   EXPECT_EQ(dialogs.CursorCalls, (std::vector<bool>{true, true, false}));
+}
+
+TEST(Dialogs, ClassicFilterText) {
+  std::vector<TFileFilter> f =
+      ParseFileFilter("Video Files|*.avi;*.mp4 ; *.mkv|Broken||Audio|*.mp3|All Files|*.*");
+  ASSERT_EQ(f.size(), 3u);
+  EXPECT_EQ(f[0].Description, "Video Files");
+  EXPECT_EQ(f[0].Patterns, (std::vector<std::string>{"*.avi", "*.mp4", "*.mkv"}));
+  EXPECT_EQ(f[1].Description, "Audio");
+  EXPECT_EQ(f[2].Patterns, (std::vector<std::string>{"*.*"}));
+  EXPECT_TRUE(ParseFileFilter("").empty());
 }

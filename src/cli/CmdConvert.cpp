@@ -2,8 +2,11 @@
 // kinovert-cli convert: a real batch through the batch driver, with a
 // progress line on a terminal and plain lines otherwise.
 #include <signal.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstring>
 #include <atomic>
 #include <cstdio>
 #include <filesystem>
@@ -33,12 +36,48 @@ std::atomic<bool> Interrupted{false};
 
 void OnInterrupt(int) { Interrupted = true; }
 
-// The progress of one batch on stderr.
+// Columns of the terminal on stderr; 80 when it cannot be told.
+int TerminalWidth() {
+  struct winsize ws {};
+  if (::ioctl(2, TIOCGWINSZ, &ws) == 0 && ws.ws_col > 0) return ws.ws_col;
+  return 80;
+}
+
+// The name cut in the middle to at most `width` characters (UTF-8 kept whole).
+std::string FitName(const std::string& name, size_t width) {
+  auto chars = [](const std::string& s) {
+    size_t n = 0;
+    for (unsigned char c : s) n += (c & 0xC0) != 0x80;
+    return n;
+  };
+  if (chars(name) <= width) return name;
+  if (width < 4) return name.substr(0, width);
+  // Byte positions of the first `keep` characters and of the last `tail` ones.
+  size_t keep = (width - 1) / 2, tail = width - 1 - keep;
+  size_t head = 0;
+  for (size_t n = 0; head < name.size(); ++head)
+    if ((static_cast<unsigned char>(name[head]) & 0xC0) != 0x80 && n++ == keep) break;
+  size_t from = name.size();
+  for (size_t n = 0; from > 0;) {
+    --from;
+    if ((static_cast<unsigned char>(name[from]) & 0xC0) != 0x80 && ++n == tail) break;
+  }
+  return name.substr(0, head) + "\u2026" + name.substr(from);
+}
+
+class TCliHost;
+
+// The progress of one batch on stderr: a line redrawn in place on a
+// terminal, one line per event otherwise.
 class TCliView final : public TProgressView {
  public:
-  TCliView(TEventLoop& loop, bool terminal, std::function<void()> stopNow)
-      : Loop_(loop), Terminal_(terminal), StopNow_(std::move(stopNow)) {}
-  ~TCliView() override { EndLine(); }
+  TCliView(TEventLoop& loop, bool terminal, std::function<void()> stopNow, TCliView** owner)
+      : Loop_(loop), Terminal_(terminal), StopNow_(std::move(stopNow)), Owner_(owner) {}
+  ~TCliView() override {
+    EndLine();
+    // The host must not keep a pointer to a view that is gone.
+    if (*Owner_ == this) *Owner_ = nullptr;
+  }
 
   void SetCaption(const std::string&) override {}
   void SetStopLabel(const std::string&) override {}
@@ -46,13 +85,16 @@ class TCliView final : public TProgressView {
   void ShowBatchElapsed(const std::string& c) override { Elapsed_ = c; }
   void ShowFileStatus(const std::string&, int p) override {
     FilePercent_ = p;
-    Draw();
+    PercentKnown_ = true;
   }
   void ShowFileRemaining(const std::string&) override {}
-  void ShowBatchStatus(const std::string&, int p) override { BatchPercent_ = p; }
+  void ShowBatchStatus(const std::string&, int p) override {
+    BatchPercent_ = p;
+    Draw();
+  }
   void ShowBatchEstimated(const std::string&) override {}
   void ShowBatchRemaining(const std::string& c) override { Remaining_ = c; }
-  void ShowWorking(const std::string&) override {}
+  void ShowWorking(const std::string&) override { Draw(); }
   void ShowOutput(const std::string&) override {}
   bool AnimationRunning() const override { return true; }
   void StartAnimation(const std::string&) override {}
@@ -70,18 +112,29 @@ class TCliView final : public TProgressView {
   }
   void Close(int r) override { Result_ = r; }
 
-  void NewFile(const std::string& input, const std::string& output) {
+  // The file at `index` (1-based) of the batch has started.
+  void NewFile(int index, const std::string& input, const std::string& output) {
     EndLine();
+    Index_ = index;
     FilePercent_ = 0;
+    PercentKnown_ = false;
     Name_ = FileNamePart(input);
-    if (!Terminal_) std::fprintf(stderr, "[%d/%d] %s -> %s\n", Index(), GlobalVars.TotalCount,
-                                 input.c_str(), output.c_str());
+    if (!Terminal_)
+      std::fprintf(stderr, "[%d/%d] %s -> %s\n", Index_, GlobalVars.TotalCount, input.c_str(),
+                   output.c_str());
     Draw();
   }
   void Booked(bool ok) {
+    if (Index_ == 0) return;
+    if (Terminal_ && ok) {
+      FilePercent_ = 100;
+      PercentKnown_ = true;
+      Draw();
+    }
     EndLine();
-    if (!Terminal_) std::fprintf(stderr, "[%d/%d] %s\n", Index(), GlobalVars.TotalCount,
-                                 ok ? "done" : "failed");
+    if (!Terminal_ || !ok)
+      std::fprintf(stderr, "[%d/%d] %s\n", Index_, GlobalVars.TotalCount, ok ? "done" : "failed");
+    Index_ = 0;
   }
   void EndLine() {
     if (Drawn_) std::fputc('\n', stderr);
@@ -89,20 +142,43 @@ class TCliView final : public TProgressView {
   }
 
  private:
-  int Index() const { return GlobalVars.DoneCount + GlobalVars.FailedCount + 1; }
   void Draw() {
-    if (!Terminal_) return;
-    std::fprintf(stderr, "\r\033[K[%d/%d] %s  file %3d%%  batch %3d%%  elapsed %s  remaining %s",
-                 Index(), GlobalVars.TotalCount, Name_.c_str(), FilePercent_, BatchPercent_,
-                 Elapsed_.c_str(), Remaining_.c_str());
+    if (!Terminal_ || Index_ == 0) return;
+    char file[8] = " --";
+    if (PercentKnown_) std::snprintf(file, sizeof file, "%3d%%", FilePercent_);
+    char head[32];
+    std::snprintf(head, sizeof head, "[%d/%d] ", Index_, GlobalVars.TotalCount);
+    // One character short of the width: a full line wraps on some terminals.
+    // On a narrow terminal the times go first, then the name is shortened.
+    const long width = static_cast<long>(TerminalWidth()) - 1;
+    const long minName = std::min<long>(12, static_cast<long>(Name_.size()));
+    char rest[160] = "";
+    long room = 0;
+    for (int variant = 0; variant < 3; ++variant) {
+      if (variant == 0)
+        std::snprintf(rest, sizeof rest, "  file %s  batch %3d%%  elapsed %7s  remaining %7s", file,
+                      BatchPercent_, Elapsed_.c_str(), Remaining_.c_str());
+      else if (variant == 1)
+        std::snprintf(rest, sizeof rest, "  file %s  batch %3d%%  remaining %7s", file, BatchPercent_,
+                      Remaining_.c_str());
+      else
+        std::snprintf(rest, sizeof rest, " %s %3d%%", file, BatchPercent_);
+      room = width - static_cast<long>(std::strlen(head)) - static_cast<long>(std::strlen(rest));
+      if (room >= minName) break;
+    }
+    std::string name = FitName(Name_, static_cast<size_t>(std::max(room, 0L)));
+    std::fprintf(stderr, "\r\033[K%s%s%s", head, name.c_str(), rest);
     Drawn_ = true;
   }
 
   TEventLoop& Loop_;
   bool Terminal_;
   std::function<void()> StopNow_;
+  TCliView** Owner_;
   int Result_ = 0;
+  int Index_ = 0;
   int FilePercent_ = 0, BatchPercent_ = 0;
+  bool PercentKnown_ = false;
   std::string Name_, Elapsed_ = "0:00:00", Remaining_ = "-";
   bool Drawn_ = false;
 };
@@ -114,18 +190,21 @@ class TCliHost final : public TBatchHost {
   TCliView* View = nullptr;
   bool Terminal = ::isatty(2) != 0;
   int StartErrors = 0;
+  int SourcesKept = 0;
 
   void SetFileState(const std::string& path, TFileState state) override {
     if (View == nullptr || (state == LastState_ && path == LastPath_)) return;
     LastState_ = state;
     LastPath_ = path;
-    if (state == TFileState::Converting) View->NewFile(path, GlobalVars.CurrentOutputFile);
+    if (state == TFileState::Converting)
+      View->NewFile(GlobalVars.DoneCount + GlobalVars.FailedCount + 1, path,
+                    GlobalVars.CurrentOutputFile);
     if (state == TFileState::Done || state == TFileState::Failed) View->Booked(state == TFileState::Done);
   }
   void SetTrayHint(const std::string&) override {}
   void ShowBalloon(const std::string&, const std::string&) override {}
   std::unique_ptr<TProgressView> CreateProgressView() override {
-    auto view = std::make_unique<TCliView>(Loop, Terminal, [this] { Driver->StopNow(); });
+    auto view = std::make_unique<TCliView>(Loop, Terminal, [this] { Driver->StopNow(); }, &View);
     View = view.get();
     return view;
   }
@@ -137,6 +216,12 @@ class TCliHost final : public TBatchHost {
     if (View) View->EndLine();
     std::fprintf(stderr, "kinovert-cli: %s\n", message.c_str());
     Driver->StopNow();
+  }
+  void ReportSourceKept(const std::string& path, const std::string& reason) override {
+    ++SourcesKept;
+    if (View) View->EndLine();
+    std::fprintf(stderr, "kinovert-cli: %s: converted, but the source was kept: %s\n", path.c_str(),
+                 reason.c_str());
   }
   TMainThread& MainThread() override { return Loop; }
 
@@ -240,15 +325,18 @@ int RunConvert(TCliArgs& args) {
   }
   if (items.empty()) {
     std::fprintf(stderr, "kinovert-cli: nothing to convert\n");
-    return kExitFailed;
+    return kExitUsage;
   }
   std::vector<TBatchInput> inputs;
   for (const TFileItem& i : items) inputs.push_back({i.Caption(), i.Media[msFileSize]});
 
+  // A closed terminal or a dropped login stops like Ctrl-C: the encoder is
+  // killed and nothing half-written stays behind. Writing to a reader that
+  // went away must not kill us before that is done.
   struct sigaction sa {};
   sa.sa_handler = OnInterrupt;
-  ::sigaction(SIGINT, &sa, nullptr);
-  ::sigaction(SIGTERM, &sa, nullptr);
+  for (int sig : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) ::sigaction(sig, &sa, nullptr);
+  ::signal(SIGPIPE, SIG_IGN);
 
   TRedirector runner(host.Loop);
   std::unique_ptr<TPowerControl> power = CreateSystemPowerControl();
@@ -261,7 +349,8 @@ int RunConvert(TCliArgs& args) {
   std::fprintf(stderr, "Converted %d of %zu files: %d failed, %d skipped%s.\n", done,
                inputs.size() + static_cast<size_t>(skipped), failed, skipped + notRun,
                Interrupted ? " (stopped)" : "");
-  return done == static_cast<int>(inputs.size()) && skipped == 0 ? kExitOk : kExitFailed;
+  bool allDone = done == static_cast<int>(inputs.size()) && skipped == 0 && host.SourcesKept == 0;
+  return allDone ? kExitOk : kExitFailed;
 }
 
 const TCliCommand Command(

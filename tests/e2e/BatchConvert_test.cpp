@@ -148,8 +148,9 @@ TEST(BatchConvert, UsageErrors) {
   }
 }
 
-// Ctrl-C stops at once: the encoder goes, and so does its partial output.
-TEST(BatchConvert, InterruptStopsNow) {
+// Ctrl-C, a closed terminal or a dropped login stop at once: the encoder
+// goes, and so do its partial output and the batch's temporary files.
+TEST(BatchConvert, InterruptAndHangUpStopNow) {
   TTempDir dir;
   std::string clip = dir / "long.avi";
   ASSERT_EQ(RunProgram("/usr/bin/ffmpeg", {"-v", "error", "-f", "lavfi", "-i",
@@ -157,18 +158,158 @@ TEST(BatchConvert, InterruptStopsNow) {
                                            "mpeg4", clip})
                 .ExitCode,
             0);
-  std::string out = dir / "out";
+  for (const char* sig : {"INT", "HUP", "QUIT", "TERM"}) {
+    SCOPED_TRACE(sig);
+    TTempDir runtime;  // where the batch keeps its private folder
+    std::string out = dir / (std::string("out-") + sig);
+    std::string script =
+        "\"$0\" convert --target avi --profile Standard --output \"$1\" -- \"$2\" 2>\"$1.log\" &\n"
+        "pid=$!\n"
+        "i=0; while [ ! -s \"$1/long.avi\" ] && [ $i -lt 600 ]; do sleep 0.1; i=$((i+1)); done\n"
+        "kill -$3 $pid; wait $pid; echo $?\n";
+    TRunResult r = RunProgram("/bin/sh", {"-c", script, Cli, out, clip, sig},
+                              {"XDG_RUNTIME_DIR=" + runtime.Path()});
+    std::string log = ReadFileText(out + ".log");
+    EXPECT_EQ(r.Out, "1\n") << log;
+    EXPECT_NE(log.find("stopping now"), std::string::npos) << log;
+    EXPECT_NE(log.find("Converted 0 of 1 files"), std::string::npos) << log;
+    EXPECT_FALSE(FileExists(out + "/long.avi"));
+    EXPECT_TRUE(fs::is_empty(runtime.Path()));
+    TRunResult ps = RunProgram("/usr/bin/pgrep", {"-f", out});
+    EXPECT_EQ(ps.Out, "");
+  }
+}
+
+// Each batch has temporary files of its own: two at once never run each
+// other's commands, and neither writes into the program folder.
+TEST(BatchConvert, TwoDeviceBatchesAtOnce) {
+  TTempDir dir;
+  std::string preset = (Tree / "default_setting").string();
+  TDevicePresets presets;
+  LoadDevicePresets(preset, presets);
+  ASSERT_FALSE(presets.IPod.empty());
   std::string script =
-      "\"$0\" convert --target avi --profile Standard --output \"$1\" -- \"$2\" 2>\"$1.log\" &\n"
-      "pid=$!\n"
-      "i=0; while [ ! -s \"$1/long.avi\" ] && [ $i -lt 600 ]; do sleep 0.1; i=$((i+1)); done\n"
-      "kill -INT $pid; wait $pid; echo $?\n";
-  TRunResult r = RunProgram("/bin/sh", {"-c", script, Cli, out, clip});
-  EXPECT_EQ(r.Out, "1\n") << ReadFileText(out + ".log");
-  std::string log = ReadFileText(out + ".log");
-  EXPECT_NE(log.find("stopping now"), std::string::npos) << log;
-  EXPECT_NE(log.find("Converted 0 of 1 files"), std::string::npos) << log;
-  EXPECT_FALSE(FileExists(out + "/long.avi"));
-  TRunResult ps = RunProgram("/usr/bin/pgrep", {"-f", out});
-  EXPECT_EQ(ps.Out, "");
+      "for n in 1 2; do \"$0\" convert --target mp4 --device \"$1\" --item Item1 --output \"$2$n\" "
+      "-- \"$3\" 2>\"$2$n.log\" & done\n"
+      "s=0; for p in $(jobs -p); do wait $p || s=1; done; echo $s\n";
+  TRunResult r = RunProgram("/bin/sh", {"-c", script, Cli, presets.IPod[0].FileName, dir / "out",
+                                        ClipPath(TClip::Video43)});
+  EXPECT_EQ(r.Out, "0\n") << ReadFileText(dir / "out1.log") << ReadFileText(dir / "out2.log");
+  for (const char* n : {"1", "2"}) {
+    std::vector<fs::path> outputs;
+    for (auto& e : fs::directory_iterator(dir / (std::string("out") + n))) outputs.push_back(e.path());
+    ASSERT_EQ(outputs.size(), 1u) << n;
+    EXPECT_EQ(DecodeErrors(outputs[0].string()), "") << n;
+  }
+  EXPECT_FALSE(FileExists(KINOVERT_PROGRAM_DIR "/~ConvertCore.sh"));
+  EXPECT_FALSE(FileExists(KINOVERT_PROGRAM_DIR "/DirectShow.avs"));
+}
+
+// A program folder given relative to where the user stands still works once
+// the encoder runs in a folder of its own.
+TEST(BatchConvert, RelativeHomeWithADevicePreset) {
+  TTempDir dir;
+  fs::path program = fs::path(KINOVERT_PROGRAM_DIR).lexically_normal();
+  if (program.filename().empty()) program = program.parent_path();
+  std::string script =
+      "cd \"$1\" && \"$0\" --home \"$2\" convert --target 3gp --device 3gpp_h263_amr.ini --item Item1 "
+      "--output \"$3\" -- \"$4\"";
+  TRunResult r = RunProgram("/bin/sh", {"-c", script, Cli, program.parent_path().string(),
+                                        program.filename().string(), dir / "out", ClipPath(TClip::Video43)});
+  EXPECT_EQ(r.ExitCode, 0) << r.Err;
+  std::vector<fs::path> outputs;
+  for (auto& e : fs::directory_iterator(dir / "out")) outputs.push_back(e.path());
+  ASSERT_EQ(outputs.size(), 1u);
+  EXPECT_EQ(DecodeErrors(outputs[0].string()), "");
+}
+
+namespace {
+
+// A program folder whose encoder only pretends: it fails for inputs whose
+// name holds "fail" and writes a small output for the rest.
+struct TFakeProgram {
+  TTempDir Home;
+  TFakeProgram() {
+    fs::copy(KINOVERT_PROGRAM_DIR "/skin", Home / "skin", fs::copy_options::recursive);
+    fs::copy(KINOVERT_PROGRAM_DIR "/profile_en", Home / "profile_en", fs::copy_options::recursive);
+    fs::copy_file(KINOVERT_PROGRAM_DIR "/kinovert-cli", Home / "kinovert-cli");
+    WriteFileText(Home / "avcore",
+                  "#!/bin/sh\nin=\"$4\"; for a; do out=\"$a\"; done\n"
+                  "echo \"Input #0, avi, from '$in':\" >&2\n"
+                  "echo \"  Duration: 00:00:04.00, start: 0.000000, bitrate: 100 kb/s\" >&2\n"
+                  "case \"$in\" in *fail*) echo \"Error: cannot convert '$in'\" >&2; exit 1;; esac\n"
+                  "for t in 1.00 2.00 4.00; do echo \"size=       1kB time=$t bitrate=   8.0kbits/s\" >&2; "
+                  "sleep 0.05; done\n"
+                  "printf data > \"$out\"\n");
+    fs::permissions(Home / "avcore", fs::perms::owner_all);
+  }
+  std::string Cli() const { return Home / "kinovert-cli"; }
+};
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::string line;
+  for (char c : text) {
+    if (c == '\n' || c == '\r') {
+      if (!line.empty()) lines.push_back(line);
+      line.clear();
+    } else {
+      line += c;
+    }
+  }
+  if (!line.empty()) lines.push_back(line);
+  return lines;
+}
+
+}  // namespace
+
+TEST(BatchConvert, PlainLinesNameEachFileOnce) {
+  TFakeProgram program;
+  TTempDir dir;
+  for (const char* n : {"a.avi", "b fail.avi", "c.avi"}) fs::copy_file(ClipPath(TClip::Video43), dir / n);
+  TRunResult r = RunProgram(program.Cli(), {"convert", "--target", "avi", "--profile", "Standard",
+                                            "--output", dir / "out", "--", dir / "a.avi",
+                                            dir / "b fail.avi", dir / "c.avi"});
+  EXPECT_EQ(r.ExitCode, 1) << r.Err;
+  const std::vector<std::string> expected = {
+      "[1/3] " + dir / "a.avi" + " -> " + dir / "out/a.avi",
+      "[1/3] done",
+      "[2/3] " + dir / "b fail.avi" + " -> " + dir / "out/b fail.avi",
+      "Error: cannot convert '" + dir / "b fail.avi" + "'",
+      "[2/3] failed",
+      "[3/3] " + dir / "c.avi" + " -> " + dir / "out/c.avi",
+      "[3/3] done",
+      "Converted 2 of 3 files: 1 failed, 0 skipped.",
+  };
+  EXPECT_EQ(Lines(r.Err), expected) << r.Err;
+}
+
+TEST(BatchConvert, TerminalLineFitsTheWidthAndShowsTheLatestFigures) {
+  TFakeProgram program;
+  TTempDir dir;
+  std::string name = "a clip with a very long name that would never fit a narrow terminal.avi";
+  fs::copy_file(ClipPath(TClip::Video43), dir / name);
+  WriteFileText(dir / "run.sh",
+                "stty cols 70; exec \"$CLI\" convert --target avi --profile Standard --output "
+                "\"$OUT\" -- \"$IN\"\n");
+  // script(1) gives the program a terminal of its own.
+  TRunResult r = RunProgram("/usr/bin/script", {"-q", "-e", "-c", "sh " + dir / "run.sh", "/dev/null"},
+                            {"CLI=" + program.Cli(), "OUT=" + dir / "out", "IN=" + dir / name});
+  EXPECT_EQ(r.ExitCode, 0) << r.Out;
+  std::string last;
+  for (std::string line : Lines(r.Out)) {
+    if (line.rfind("\033[K", 0) == 0) line.erase(0, 3);
+    size_t chars = 0;
+    for (unsigned char c : line) chars += (c & 0xC0) != 0x80;
+    EXPECT_LE(chars, 69u) << line;
+    if (line.rfind("[1/1]", 0) == 0) last = line;
+    // One file: the batch figure is the file figure on every redraw, never
+    // the one of the update before.
+    size_t f = line.find("file "), b = line.find("batch ");
+    if (f != std::string::npos && b != std::string::npos && line.compare(f + 5, 3, " --") != 0)
+      EXPECT_EQ(std::stoi(line.substr(f + 5)), std::stoi(line.substr(b + 6))) << line;
+  }
+  // The last redraw shows the finished file and batch, not an older figure.
+  EXPECT_NE(last.find("file 100%  batch 100%  remaining"), std::string::npos) << r.Out;
+  EXPECT_NE(last.find("\u2026"), std::string::npos) << last;
 }

@@ -13,8 +13,12 @@ TConsoleDialogProvider ConsoleProvider;
 TDialogProvider* Provider = &ConsoleProvider;
 int WaitDepth = 0;
 
+// A text that already says what it is ("Error: ...") is not labelled twice.
 void PrintMessage(const std::string& caption, const std::string& text) {
-  std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+  if (caption.empty() || text.rfind(caption, 0) == 0)
+    std::fprintf(stderr, "%s\n", text.c_str());
+  else
+    std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <climits>
 #include <cstdlib>
+#include <filesystem>
 
 #include "app/UtilFuncs.h"
 
@@ -15,6 +16,12 @@ std::string Override;
 std::string WithSlash(std::string folder) {
   if (folder.empty() || folder.back() != '/') folder += '/';
   return folder;
+}
+
+std::string AbsoluteFolder(const std::string& folder) {
+  std::error_code ec;
+  std::filesystem::path p = std::filesystem::absolute(folder, ec);
+  return WithSlash(ec ? folder : p.lexically_normal().string());
 }
 
 std::string ExecutableFolder() {
@@ -30,13 +37,20 @@ std::string ExecutableFolder() {
 
 std::string ProgramFolder() {
   if (!Override.empty()) return Override;
-  if (const char* home = std::getenv("KINOVERT_HOME"); home != nullptr && *home != '\0')
-    return WithSlash(home);
+  if (const char* home = std::getenv("KINOVERT_HOME"); home != nullptr && *home != '\0') {
+    // Resolved once per value: later changes of our working folder do not move it.
+    static std::string resolvedFrom, resolved;
+    if (resolvedFrom != home) {
+      resolvedFrom = home;
+      resolved = AbsoluteFolder(home);
+    }
+    return resolved;
+  }
   return ExecutableFolder();
 }
 
 void SetProgramFolder(const std::string& folder) {
-  Override = folder.empty() ? std::string() : WithSlash(folder);
+  Override = folder.empty() ? std::string() : AbsoluteFolder(folder);
 }
 
 std::string LanguageFolder() {
@@ -64,10 +78,3 @@ std::string DeviceDirectShowTemplatePath() {
   return ProgramFolder() + "cores/DirectShow.avs";
 }
 
-std::string TemporaryScriptPath() {
-  return ProgramFolder() + "DirectShow.avs";
-}
-
-std::string TemporaryBatchPath() {
-  return ProgramFolder() + "~ConvertCore.sh";
-}

@@ -5,7 +5,9 @@
 
 // The program folder holds the executables and every data file. It is the
 // folder of the running executable, unless KINOVERT_HOME names another one or
-// the caller chose one (kinovert-cli --home, tests). Always ends with "/".
+// the caller chose one (kinovert-cli --home, tests). Always absolute (a
+// relative name is resolved once, against the folder the program started in,
+// since children run elsewhere) and ends with "/".
 std::string ProgramFolder();
 
 // Overrides the program folder for the rest of the run; "" returns to the default.
@@ -27,6 +29,3 @@ std::string ProfileFolderName(const std::string& languageFile);
 // English tree) and of the device batch route.
 std::string DirectShowTemplatePath();
 std::string DeviceDirectShowTemplatePath();
-// Temporary files of a running conversion.
-std::string TemporaryScriptPath();  // "DirectShow.avs"
-std::string TemporaryBatchPath();   // "~ConvertCore.sh"

@@ -7,12 +7,19 @@
 //    source; a source is deleted only after a good, non-empty output;
 //  - every value put into the device batch file is shell-quoted, and the
 //    paths of the direct command are quoted so that any file name survives;
-//  - the two textual fixes of the options act on the options alone, never on
-//    a file name that happens to hold the same text;
+//  - the two textual fixes of the options, and the parser's look for a time
+//    window, act on the options alone, never on a file name that happens to
+//    hold the same text;
+//  - the temporary script and batch file live in a private folder per batch,
+//    so batches never run each other's commands;
+//  - every file starts with no duration or position of the file before it;
 //  - a next file is started only while the batch window is open.
 #include "engine/BatchDriver.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 
 #include "base/AtomicFile.h"
@@ -21,6 +28,7 @@
 #include "base/FileNames.h"
 #include "base/FormatText.h"
 #include "base/IniFile.h"
+#include "base/PrivateFolder.h"
 #include "app/ProgramFolder.h"
 #include "app/UtilFuncs.h"
 #include "engine/CommandLine.h"
@@ -54,6 +62,19 @@ int64_t SizeOf(const std::string& text) {
     value = value * 10 + (c - '0');
   }
   return value;
+}
+
+// Sizes add up without wrapping, however large the files claim to be.
+int64_t AddSizes(int64_t a, int64_t b) {
+  int64_t sum = 0;
+  return __builtin_add_overflow(a, b, &sum) ? INT64_MAX : sum;
+}
+
+// 100 * part / whole, truncated, without overflow for any sizes.
+int32_t TruncatedPercent(int64_t part, int64_t whole) {
+  __extension__ using TWide = __int128;
+  if (whole <= 0 || part <= 0) return 0;
+  return static_cast<int32_t>(std::min<TWide>(100, static_cast<TWide>(part) * 100 / whole));
 }
 
 // Replaces the first `from` with `to`.
@@ -138,7 +159,16 @@ TBatchDriver::~TBatchDriver() {
   Runner_.OnTerminated = nullptr;
 }
 
-void TBatchDriver::CleanTempFiles() {
+std::string TBatchDriver::TemporaryScriptPath() const {
+  return Temp_ ? Temp_->Path() + "DirectShow.avs" : std::string();
+}
+
+std::string TBatchDriver::TemporaryBatchPath() const {
+  return Temp_ ? Temp_->Path() + "~ConvertCore.sh" : std::string();
+}
+
+void TBatchDriver::CleanTempFiles() const {
+  if (!Temp_) return;
   std::remove(TemporaryBatchPath().c_str());
   std::remove(TemporaryScriptPath().c_str());
 }
@@ -200,7 +230,7 @@ int TBatchDriver::StartBatch(const std::vector<TBatchInput>& files, const TBatch
   g.TotalCount = static_cast<int32_t>(Files_.size());
   g.DoneCount = g.FailedCount = 0;
   g.TotalBytes = 0;
-  for (const TBatchInput& f : Files_) g.TotalBytes += SizeOf(f.FileSize);
+  for (const TBatchInput& f : Files_) g.TotalBytes = AddSizes(g.TotalBytes, SizeOf(f.FileSize));
   g.CurrentFileBytes = g.DoneBytes = g.ProgressBytes = 0;
   g.BatchPercent = 0;
   g.BatchStartTime = DayClock();
@@ -209,20 +239,21 @@ int TBatchDriver::StartBatch(const std::vector<TBatchInput>& files, const TBatch
   std::unique_ptr<TPowerControl::TInhibitor> inhibitor = Power_.InhibitSleep("Converting files");
   int result = mrCancel;
   try {
+    Temp_ = std::make_unique<TPrivateFolder>("kinovert");
     StartNextFile();
     result = View_->RunModal();
   } catch (...) {
     View_.reset();
     if (Runner_.Active()) Runner_.Terminate(0);
-    CleanTempFiles();
+    Temp_.reset();
     throw;
   }
   if (Runner_.Active()) {
     Runner_.Terminate(0);
-    CleanTempFiles();
     DeletePartialOutput();
   }
   View_.reset();
+  Temp_.reset();
   inhibitor.reset();
 
   if (!g.BatchHadErrors) {
@@ -283,6 +314,10 @@ bool TBatchDriver::StartNextFile() {
   g.FileFailed = false;
   g.FileStartTime = DayClock();
   g.FilePercent = 0;
+  // Measured against the last file's duration, the first lines of this one
+  // would show a percentage that means nothing.
+  g.DurationMs = 0;
+  g.PositionMs = 0;
   g.PendingOutput.clear();
   g.CurrentInputFile = Files_[index].FileName;
   g.CurrentFileBytes = SizeOf(Files_[index].FileSize);
@@ -305,6 +340,7 @@ bool TBatchDriver::StartNextFile() {
     std::string input =
         script ? WriteScript(DeviceDirectShowTemplatePath(), g.CurrentInputFile) : g.CurrentInputFile;
     WriteDeviceBatch(input);
+    LastOptions_.clear();
     LastCommandLine_ = QuoteArgument(TemporaryBatchPath());
   } else {
     std::string input =
@@ -317,6 +353,7 @@ bool TBatchDriver::StartNextFile() {
     if (encoder.find_first_of(" \t\"") != std::string::npos) encoder = QuoteArgument(encoder);
     LastCommandLine_ = encoder + " -p 5310746 -i " + QuoteArgument(input) + " " + options + " " +
                        QuoteArgument(g.CurrentOutputFile);
+    LastOptions_ = options;
   }
   Runner_.SetCommandline(LastCommandLine_);
   Runner_.Start();
@@ -335,8 +372,7 @@ void TBatchDriver::StartNextFilePosted() {
 void TBatchDriver::OnOutput(const char* buffer, int32_t size) {
   TParseContext ctx;
   ctx.ProcessEnded = Runner_.ProcessEnded();
-  std::string commandLine = Runner_.FullCommandLine();
-  ctx.CommandLine = commandLine;
+  ctx.Options = LastOptions_;
   ctx.View = View_.get();
   ctx.Host = &Host_;
   ctx.Now = DayClock();
@@ -349,13 +385,25 @@ void TBatchDriver::DeletePartialOutput() const {
     std::remove(g.CurrentOutputFile.c_str());
 }
 
+void TBatchDriver::DeleteSource() const {
+  const TGlobalVars& g = GlobalVars;
+  // A source that is (or became) the output itself is never deleted.
+  std::error_code ec;
+  if (std::filesystem::equivalent(g.CurrentInputFile, g.CurrentOutputFile, ec)) {
+    Host_.ReportSourceKept(g.CurrentInputFile, "it is the output file itself");
+    return;
+  }
+  if (std::remove(g.CurrentInputFile.c_str()) != 0)
+    Host_.ReportSourceKept(g.CurrentInputFile, std::strerror(errno));
+}
+
 void TBatchDriver::HandleProcessEnd() {
   if (!View_) return;
   TGlobalVars& g = GlobalVars;
   CleanTempFiles();
   bool failed = g.FileFailed || Runner_.ExitCode() != 0 || FileSize64(g.CurrentOutputFile) <= 0;
   if (!failed) {
-    if (g.DeleteFileAfterProcessing) std::remove(g.CurrentInputFile.c_str());
+    if (g.DeleteFileAfterProcessing) DeleteSource();
     Host_.SetFileState(g.CurrentInputFile, TFileState::Done);
     ++g.DoneCount;
     if (g.DoneCount == g.TotalCount) {
@@ -375,10 +423,10 @@ void TBatchDriver::HandleProcessEnd() {
     Host_.SetTrayHint(ResStr(MSG_TRAY_ENCODING_DONE));
     return;
   }
-  g.DoneBytes += g.CurrentFileBytes;
+  g.DoneBytes = AddSizes(g.DoneBytes, g.CurrentFileBytes);
   g.ProgressBytes = g.DoneBytes;
   if (g.TotalBytes != 0) {
-    g.BatchPercent = static_cast<int32_t>(100 * g.ProgressBytes / g.TotalBytes);
+    g.BatchPercent = TruncatedPercent(g.ProgressBytes, g.TotalBytes);
     View_->ShowBatchStatus(ResStr(MSG_ID_BATCH) + std::to_string(g.BatchPercent) + "%",
                            g.BatchPercent);
     if (g.ProgressBytes > 0) {

@@ -9,6 +9,7 @@
 
 class TRedirector;
 class TPowerControl;
+class TPrivateFolder;
 
 // One row of the file list as the batch reads it.
 struct TBatchInput {
@@ -51,9 +52,14 @@ class TBatchDriver final {
 
   bool Running() const { return View_ != nullptr; }
   const std::string& LastCommandLine() const { return LastCommandLine_; }
+  // The profile options of the current file ("" on the device route).
+  const std::string& LastOptions() const { return LastOptions_; }
 
-  // Deletes the temporary script and batch file of the program folder.
-  static void CleanTempFiles();
+  // Deletes the batch's temporary script and batch file. They live in a
+  // private folder of their own per batch, removed when the batch ends.
+  void CleanTempFiles() const;
+  std::string TemporaryScriptPath() const;  // "DirectShow.avs"
+  std::string TemporaryBatchPath() const;   // "~ConvertCore.sh"
   // ".avi", ".mpg", … by OutputFormat; MP4 and 3GP take the device section's EXT.
   std::string OutputExtension() const;
   // The options of the selected profile of the current target.
@@ -67,6 +73,7 @@ class TBatchDriver final {
   std::string WriteScript(const std::string& templatePath, const std::string& input) const;
   void WriteDeviceBatch(const std::string& input) const;
   void DeletePartialOutput() const;
+  void DeleteSource() const;
 
   TBatchHost& Host_;
   TRedirector& Runner_;
@@ -75,6 +82,8 @@ class TBatchDriver final {
   TBatchChoice Choice_;
   std::unique_ptr<TProgressView> View_;
   std::string LastCommandLine_;
+  std::string LastOptions_;
+  std::unique_ptr<TPrivateFolder> Temp_;
   bool ChildStarted_ = false;
   // Posted calls check this before touching a driver that may be gone.
   std::shared_ptr<bool> Alive_ = std::make_shared<bool>(true);

@@ -54,5 +54,9 @@ class TBatchHost {
   // shows the message and leaves the batch window open for the user to stop;
   // a program without a user stops the batch.
   virtual void ShowStartError(const std::string& message) = 0;
+  // The file converted, but its source could not be deleted as asked; the
+  // source stays, the user is told why, and the requested work counts as not
+  // fully done.
+  virtual void ReportSourceKept(const std::string& path, const std::string& reason) = 0;
   virtual TMainThread& MainThread() = 0;
 };

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <charconv>
 #include <chrono>
+#include <climits>
 #include <cmath>
 #include <cstring>
 
@@ -56,20 +57,30 @@ bool EndsUsefulPart(const std::string& before, const std::string& line) {
          line.find("last") != std::string::npos;
 }
 
-// The -t/-ss window of the command line: the length and start it asks for.
+// The -t/-ss window of the options: the length and start it asks for. A
+// window without a positive length converts to the end, so it is no window.
 struct TTimeWindow {
   bool Present = false;
   int64_t Length = 0, Start = 0;
 };
 
-TTimeWindow TimeWindowOf(std::string_view commandLine) {
+TTimeWindow TimeWindowOf(std::string_view options) {
   TTimeWindow w;
-  w.Present = commandLine.find(" -t ") != std::string_view::npos;
-  if (w.Present) {
-    w.Length = TimeTextToMs(TextBetween(commandLine, " -t ", " -ss "));
-    w.Start = TimeTextToMs(TextBetween(commandLine, " -ss ", " "));
-  }
+  if (options.find(" -t ") == std::string_view::npos) return w;
+  w.Length = TimeTextToMs(TextBetween(options, " -t ", " -ss "));
+  w.Start = std::max<int64_t>(0, TimeTextToMs(TextBetween(options, " -ss ", " ")));
+  w.Present = w.Length > 0;
   return w;
+}
+
+// A value as the 32-bit fields hold it, saturating instead of wrapping.
+int32_t Saturate32(int64_t v) {
+  return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX));
+}
+
+int32_t Percent(double ratio) {
+  if (!(ratio > 0)) return 0;
+  return static_cast<int32_t>(std::min<int64_t>(100, RoundHalfEven(std::min(ratio, 1.0) * 100)));
 }
 
 void ParseLine(const std::string& line, const TParseContext& ctx, const TTimeWindow& window) {
@@ -91,45 +102,46 @@ void ParseLine(const std::string& line, const TParseContext& ctx, const TTimeWin
     std::string value(
         TrimBlanks(comma == std::string::npos || comma < 12 ? std::string_view{}
                                                             : std::string_view(line).substr(12, comma - 12)));
-    if (value != "N/A") g.DurationMs = static_cast<int32_t>(TimeTextToMs(value));
+    if (value != "N/A") g.DurationMs = Saturate32(TimeTextToMs(value));
   }
   // A time window on the command line shortens what the encoder will write.
   if (window.Present && window.Length + window.Start < g.DurationMs)
-    g.DurationMs = static_cast<int32_t>(window.Length);
+    g.DurationMs = Saturate32(window.Length);
   if (line.find(" time=") != std::string::npos) {
     std::string value = TextBetween(line, " time=", " ");
     int64_t ms = 0;
     if (value == "10000000000.0")
       g.PositionMs = 0;
     else if (value != "N/A" && SecondsTextToMs(value, ms))
-      g.PositionMs = static_cast<int32_t>(ms);
+      g.PositionMs = Saturate32(ms);
   }
   if (line.find(" bitrate=") != std::string::npos) {
     std::string value = TextBetween(line, " bitrate=", "kbits/s");
     int64_t v = 0;
-    if (value != "N/A" && NearestInteger(value, v)) g.BitrateKbps = static_cast<int32_t>(v);
+    if (value != "N/A" && NearestInteger(value, v)) g.BitrateKbps = Saturate32(v);
   }
   if (line.find("size=") != std::string::npos) {
     std::string value = TextBetween(line, "size=", "kB ");
     int64_t v = 0;
-    if (value != "N/A" && NearestInteger(value, v)) g.OutputSizeKB = static_cast<int32_t>(v);
+    if (value != "N/A" && NearestInteger(value, v)) g.OutputSizeKB = Saturate32(v);
   }
 
   double batchElapsed = ctx.Now - g.BatchStartTime;
   view.ShowBatchElapsed(FormatClock(batchElapsed));
 
-  if (g.DurationMs != 0 && g.PositionMs != 0) {
-    double ratio = static_cast<double>(g.PositionMs) / g.DurationMs;
-    g.FilePercent = static_cast<int32_t>(std::min<int64_t>(100, RoundHalfEven(ratio * 100)));
+  if (g.DurationMs > 0 && g.PositionMs > 0) {
+    g.FilePercent = Percent(static_cast<double>(g.PositionMs) / g.DurationMs);
     view.ShowFileStatus(ResStr(MSG_ID_STATUS) + std::to_string(g.FilePercent) + "%", g.FilePercent);
     double fileElapsed = ctx.Now - g.FileStartTime;
     double fileEstimate = static_cast<double>(g.DurationMs) * fileElapsed / g.PositionMs;
     view.ShowFileRemaining(FormatClock(fileEstimate - fileElapsed));
 
-    g.ProgressBytes = g.DoneBytes + g.CurrentFileBytes * g.FilePercent / 100;
-    if (g.ProgressBytes != 0 && g.TotalBytes != 0) {
-      double batchRatio = static_cast<double>(g.ProgressBytes) / static_cast<double>(g.TotalBytes);
-      g.BatchPercent = static_cast<int32_t>(std::min<int64_t>(100, RoundHalfEven(batchRatio * 100)));
+    // The batch never goes back: a file whose encoder starts over (a device
+    // batch of several commands) keeps the share it had reached.
+    g.ProgressBytes = std::max(g.ProgressBytes, g.DoneBytes + g.CurrentFileBytes / 100 * g.FilePercent +
+                                                    g.CurrentFileBytes % 100 * g.FilePercent / 100);
+    if (g.ProgressBytes > 0 && g.TotalBytes > 0) {
+      g.BatchPercent = Percent(static_cast<double>(g.ProgressBytes) / static_cast<double>(g.TotalBytes));
       view.ShowBatchStatus(ResStr(MSG_ID_BATCH) + std::to_string(g.BatchPercent) + "%",
                            g.BatchPercent);
       double batchEstimate =
@@ -205,7 +217,7 @@ void ParseEncoderOutput(const char* buffer, int32_t size, const TParseContext& c
 
   if (ctx.Host != nullptr) ctx.Host->SetFileState(g.CurrentInputFile, TFileState::Converting);
 
-  const TTimeWindow window = TimeWindowOf(ctx.CommandLine);
+  const TTimeWindow window = TimeWindowOf(ctx.Options);
   std::string before;
   size_t pos = 0;
   while (pos < text.size()) {

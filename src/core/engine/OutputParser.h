@@ -11,7 +11,9 @@ class TBatchHost;
 // What the parser needs to know besides the chunk.
 struct TParseContext {
   bool ProcessEnded = false;     // the child has exited: hold nothing back
-  std::string_view CommandLine;  // the runner's full command line (-t/-ss)
+  // The profile options of the file (its -t/-ss time window), never the
+  // whole command line: a file name may hold " -t " too.
+  std::string_view Options;
   TProgressView* View = nullptr;  // nullptr once the batch window has closed
   TBatchHost* Host = nullptr;
   double Now = 0;  // days, as DayClock() counts them

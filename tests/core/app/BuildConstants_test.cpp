@@ -2,6 +2,9 @@
 #include "app/BuildConstants.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
 
 #include "app/ProgramFolder.h"
 
@@ -44,10 +47,23 @@ TEST(ProgramFolder, Layout) {
   EXPECT_EQ(SkinFilePath(), "/opt/kinovert/skin/kvo/skin/skin.ini");
   EXPECT_EQ(DirectShowTemplatePath(), "/opt/kinovert/profile_en/DirectShow.avs");
   EXPECT_EQ(DeviceDirectShowTemplatePath(), "/opt/kinovert/cores/DirectShow.avs");
-  EXPECT_EQ(TemporaryScriptPath(), "/opt/kinovert/DirectShow.avs");
-  EXPECT_EQ(TemporaryBatchPath(), "/opt/kinovert/~ConvertCore.sh");
   EXPECT_EQ(HelpTopicPath(kHelpQuickStartTopic), "/opt/kinovert/skin/kvo/lang/" +
                                                      HelpFolderName(BuildLanguage()) +
                                                      "/The user interface (Overview).html");
   SetProgramFolder("");
+}
+
+TEST(ProgramFolder, RelativeNamesAreMadeAbsoluteOnce) {
+  char cwd[4096];
+  ASSERT_NE(::getcwd(cwd, sizeof cwd), nullptr);
+  SetProgramFolder("some/home/../home");
+  EXPECT_EQ(ProgramFolder(), std::string(cwd) + "/some/home/");
+  SetProgramFolder("");
+  ::setenv("KINOVERT_HOME", "rel", 1);
+  std::string first = ProgramFolder();
+  ASSERT_EQ(::chdir("/"), 0);
+  EXPECT_EQ(ProgramFolder(), first);  // a later change of folder does not move it
+  EXPECT_EQ(first, std::string(cwd) + "/rel/");
+  ASSERT_EQ(::chdir(cwd), 0);
+  ::unsetenv("KINOVERT_HOME");
 }

@@ -30,13 +30,17 @@ const char* const FakeEncoder = R"(#!/bin/sh
 in="$4"; for a; do out="$a"; done
 echo $$ > "$(dirname "$0")/encoder.pid"
 echo "Input #0, avi, from '$in':" >&2
-echo "  Duration: 00:00:02.00, start: 0.000000, bitrate: 100 kb/s" >&2
 case "$in" in *.avs) cat "$in" > "$out"; exit 0;; esac
 read mode < "$in"
+[ "$mode" = unknown ] || echo "  Duration: 00:00:02.00, start: 0.000000, bitrate: 100 kb/s" >&2
 case "$mode" in
   fail) echo "Error while opening encoder for output stream #0:0" >&2; printf partial > "$out";;
   nooutput) ;;
   exit3) printf data > "$out"; exit 3;;
+  vanish) rm -f "$in"; printf data > "$out";;
+  unknown) echo "  Duration: N/A, start: 0.000000, bitrate: N/A" >&2
+     for t in 1.00 3.00; do echo "size=       1kB time=$t bitrate=   8.0kbits/s" >&2; done
+     printf data > "$out";;
   empty) : > "$out";;
   sleep) printf partial > "$out"; echo "size=       1kB time=0.50 bitrate=  8.0kbits/s" >&2; exec sleep 30;;
   *) echo "size=       1kB time=2.00 bitrate=   8.0kbits/s" >&2; printf data > "$out";;
@@ -45,17 +49,23 @@ esac
 
 class TTestView final : public TProgressView {
  public:
-  TTestView(TEventLoop& loop, std::function<void()> onOutput) : Loop_(loop), OnOutput_(onOutput) {}
+  TTestView(TEventLoop& loop, std::function<void()> onOutput, class TTestHost* host)
+      : Loop_(loop), OnOutput_(onOutput), Host_(host) {}
+  ~TTestView() override;
   std::string Caption;
   int BatchPercent = -1;
+  std::vector<int> FilePercents, BatchPercents;
   bool Finished = false;
   void SetCaption(const std::string& t) override { Caption = t; }
   void SetStopLabel(const std::string&) override {}
   void ResetLabels() override {}
   void ShowBatchElapsed(const std::string&) override {}
-  void ShowFileStatus(const std::string&, int) override {}
+  void ShowFileStatus(const std::string&, int p) override { FilePercents.push_back(p); }
   void ShowFileRemaining(const std::string&) override {}
-  void ShowBatchStatus(const std::string&, int p) override { BatchPercent = p; }
+  void ShowBatchStatus(const std::string&, int p) override {
+    BatchPercent = p;
+    BatchPercents.push_back(p);
+  }
   void ShowBatchEstimated(const std::string&) override {}
   void ShowBatchRemaining(const std::string&) override {}
   void ShowWorking(const std::string&) override {
@@ -74,6 +84,7 @@ class TTestView final : public TProgressView {
  private:
   TEventLoop& Loop_;
   std::function<void()> OnOutput_;
+  class TTestHost* Host_;
   int Result_ = 0;
 };
 
@@ -81,11 +92,12 @@ class TTestHost final : public TBatchHost {
  public:
   TEventLoop Loop;
   std::vector<std::pair<std::string, TFileState>> States;
-  std::vector<std::string> Balloons, StartErrors;
+  std::vector<std::string> Balloons, StartErrors, SourcesKept;
   bool CountdownAnswer = true;
   int Countdowns = 0, Quits = 0;
   std::function<void()> OnFirstOutput;
   TTestView* View = nullptr;
+  std::vector<int> FilePercents, BatchPercents;  // of the last batch
   void SetFileState(const std::string& p, TFileState s) override {
     if (States.empty() || States.back() != std::make_pair(p, s)) States.emplace_back(p, s);
   }
@@ -94,7 +106,7 @@ class TTestHost final : public TBatchHost {
     Balloons.push_back(title + "|" + text);
   }
   std::unique_ptr<TProgressView> CreateProgressView() override {
-    auto v = std::make_unique<TTestView>(Loop, OnFirstOutput);
+    auto v = std::make_unique<TTestView>(Loop, OnFirstOutput, this);
     View = v.get();
     return v;
   }
@@ -104,8 +116,17 @@ class TTestHost final : public TBatchHost {
   }
   void QuitProgram() override { ++Quits; }
   void ShowStartError(const std::string& m) override { StartErrors.push_back(m); }
+  void ReportSourceKept(const std::string& path, const std::string& reason) override {
+    SourcesKept.push_back(path + ": " + reason);
+  }
   TMainThread& MainThread() override { return Loop; }
 };
+
+TTestView::~TTestView() {
+  Host_->FilePercents = FilePercents;
+  Host_->BatchPercents = BatchPercents;
+  if (Host_->View == this) Host_->View = nullptr;
+}
 
 class TTestPower final : public TPowerControl {
  public:
@@ -321,8 +342,12 @@ TEST_F(BatchDriver, DeviceBatchFileQuotesEveryValue) {
   EXPECT_EQ(ReadFileText(Out / "log.txt"), "one\nthree\none\nthree\n");
   EXPECT_FALSE(FileExists(Home / "pwned"));
   EXPECT_FALSE(FileExists(In / "pwned"));
-  EXPECT_FALSE(FileExists(Home / "~ConvertCore.sh"));
-  EXPECT_EQ(CommandLine, "\"" + Home / "~ConvertCore.sh\"");
+  // The batch file lived in a private folder of this batch, gone with it.
+  ASSERT_GT(CommandLine.size(), 2u);
+  std::string batchFile = CommandLine.substr(1, CommandLine.size() - 2);
+  EXPECT_EQ(fs::path(batchFile).filename(), "~ConvertCore.sh");
+  EXPECT_NE(batchFile.rfind(Home.Path(), 0), 0u);
+  EXPECT_FALSE(FileExists(fs::path(batchFile).parent_path()));
 }
 
 TEST_F(BatchDriver, StartErrorsReachTheHost) {
@@ -367,4 +392,40 @@ TEST(BatchDriverRules, PriorityAndQuoting) {
     EXPECT_EQ(RunnerPriority(static_cast<uint8_t>(stored)), runner) << stored;
   EXPECT_EQ(ShellQuote("plain"), "'plain'");
   EXPECT_EQ(ShellQuote("it's $HOME `x`"), "'it'\\''s $HOME `x`'");
+}
+
+TEST_F(BatchDriver, EveryFileStartsWithoutTheLastOnesDurationOrPosition) {
+  // The second file never says how long it is: it must not be measured
+  // against the first one's two seconds (which would read 100 % at once).
+  auto a = Input("a.avi", "ok", "100"), b = Input("b.avi", "unknown", "100");
+  EXPECT_EQ(Run({a, b}), mrOk);
+  EXPECT_EQ(GlobalVars.DoneCount, 2);
+  EXPECT_EQ(Host.FilePercents, (std::vector<int>{100, 100}));  // file 1, then the end of file 2
+  EXPECT_EQ(GlobalVars.DurationMs, 0);
+  // The batch figure never goes back by more than the rounding step.
+  int best = 0;
+  for (int p : Host.BatchPercents) {
+    EXPECT_GE(p, best - 1);
+    best = std::max(best, p);
+  }
+}
+
+TEST_F(BatchDriver, TimeWindowIsReadFromTheOptionsOnly) {
+  // Folder and file names holding " -t " and " -ss " must not turn progress off.
+  Choice.OutputFolder = Out / "out -t x -ss y";
+  fs::create_directories(Choice.OutputFolder);
+  auto a = Input("in -t 0:00:00.001 -ss 9.avi", "ok");
+  EXPECT_EQ(Run({a}), mrOk);
+  EXPECT_EQ(GlobalVars.DurationMs, 2000);
+  EXPECT_EQ(Host.FilePercents.front(), 100);
+}
+
+TEST_F(BatchDriver, ASourceThatCannotBeDeletedIsReported) {
+  GlobalVars.DeleteFileAfterProcessing = true;
+  auto gone = Input("gone.avi", "vanish"), ok = Input("ok.avi", "ok");
+  EXPECT_EQ(Run({gone, ok}), mrOk);
+  EXPECT_EQ(GlobalVars.DoneCount, 2);
+  ASSERT_EQ(Host.SourcesKept.size(), 1u);
+  EXPECT_EQ(Host.SourcesKept[0], gone.FileName + ": No such file or directory");
+  EXPECT_FALSE(FileExists(ok.FileName));
 }

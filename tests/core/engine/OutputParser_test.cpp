@@ -58,10 +58,10 @@ class OutputParser : public ::testing::Test {
   }
   void TearDown() override { ResetGlobalVars(); }
 
-  void Feed(const std::string& chunk, bool ended = false, std::string_view commandLine = "") {
+  void Feed(const std::string& chunk, bool ended = false, std::string_view options = "") {
     TParseContext ctx;
     ctx.ProcessEnded = ended;
-    ctx.CommandLine = commandLine;
+    ctx.Options = options;
     ctx.View = WithView ? &View : nullptr;
     ctx.Now = Now;
     ParseEncoderOutput(chunk.data(), static_cast<int32_t>(chunk.size()), ctx);
@@ -117,21 +117,65 @@ TEST_F(OutputParser, UnknownDurationShowsNoPercent) {
   EXPECT_EQ(GlobalVars.DurationMs, 5000);
 }
 
-TEST_F(OutputParser, TimeWindowOfTheCommandLineCutsTheDuration) {
+TEST_F(OutputParser, TimeWindowOfTheOptionsCutsTheDuration) {
   struct TCase {
-    const char* CommandLine;
+    const char* Options;
     int32_t Expected;
   };
   const TCase cases[] = {
-      {"avcore -p 5310746 -i \"a\" -y -f mp3  -t 0:00:30.000 -ss 0:01:00.000 -vn  \"o\"", 30000},
-      {"avcore -p 5310746 -i \"a\" -y -f mp3  -t 0:00:30.000 -ss 0:09:50.000 -vn  \"o\"", 600000},
-      {"avcore -p 5310746 -i \"a\" -y -f mp3 -vn  \"o\"", 600000},
+      {"-y -f mp3  -t 0:00:30.000 -ss 0:01:00.000 -vn ", 30000},
+      {"-y -f mp3  -t 0:00:30.000 -ss 0:09:50.000 -vn ", 600000},
+      {"-y -f mp3 -vn ", 600000},
+      // A window without a positive length converts to the end.
+      {"-y -f mp3  -t 0:00:00.000 -ss 0:00:10.000 -vn ", 600000},
+      {"-y -f mp3  -t -1:00:05.000 -ss 0:00:10.000 -vn ", 600000},
+      {"-y -f mp3  -t 0:00:30.000 -ss -1:05:00.000 -vn ", 30000},
+      {"-y -f mp3  -t 99999999:00:00.000 -ss 0:00:00.000 -vn ", 600000},
   };
   for (const TCase& c : cases) {
     GlobalVars.DurationMs = 0;
-    Feed("  Duration: 00:10:00.00, start: 0.000000, bitrate: 128 kb/s\n", false, c.CommandLine);
-    EXPECT_EQ(GlobalVars.DurationMs, c.Expected) << c.CommandLine;
+    Feed("  Duration: 00:10:00.00, start: 0.000000, bitrate: 128 kb/s\n", false, c.Options);
+    EXPECT_EQ(GlobalVars.DurationMs, c.Expected) << c.Options;
   }
+}
+
+TEST_F(OutputParser, PercentagesStayWithinBounds) {
+  struct TCase {
+    const char* Lines;
+    int32_t File, Batch;
+  };
+  const TCase cases[] = {
+      // Past the end of the file: 100, never more.
+      {"  Duration: 00:00:10.00, start: 0.0\nsize=1kB time=25.00 bitrate=1.0kbits/s\n", 100, 100},
+      // A negative position or duration shows nothing.
+      {"  Duration: 00:00:10.00, start: 0.0\nsize=1kB time=-5.00 bitrate=1.0kbits/s\n", 0, 0},
+      {"  Duration: -1:00:10.00, start: 0.0\nsize=1kB time=5.00 bitrate=1.0kbits/s\n", 0, 0},
+      // Durations beyond the 32-bit field saturate instead of wrapping negative.
+      {"  Duration: 999999:00:00.00, start: 0.0\nsize=1kB time=99999999999.00 bitrate=1.0kbits/s\n",
+       100, 100},
+  };
+  for (const TCase& c : cases) {
+    ResetGlobalVars();
+    GlobalVars.TotalCount = 1;
+    GlobalVars.TotalBytes = INT64_MAX;
+    GlobalVars.CurrentFileBytes = INT64_MAX;
+    Feed(c.Lines);
+    EXPECT_EQ(GlobalVars.FilePercent, c.File) << c.Lines;
+    EXPECT_EQ(GlobalVars.BatchPercent, c.Batch) << c.Lines;
+    EXPECT_GE(GlobalVars.ProgressBytes, 0) << c.Lines;
+  }
+}
+
+TEST_F(OutputParser, BatchShareNeverGoesBack) {
+  // A device batch of two commands starts its progress over: the batch keeps
+  // what the file had reached.
+  GlobalVars.TotalBytes = 1000;
+  GlobalVars.CurrentFileBytes = 1000;
+  Feed("  Duration: 00:00:10.00, start: 0.0\nsize=1kB time=8.00 bitrate=1.0kbits/s\n");
+  EXPECT_EQ(GlobalVars.BatchPercent, 80);
+  Feed("  Duration: 00:00:10.00, start: 0.0\nsize=1kB time=1.00 bitrate=1.0kbits/s\n");
+  EXPECT_EQ(GlobalVars.FilePercent, 10);
+  EXPECT_EQ(GlobalVars.BatchPercent, 80);
 }
 
 TEST_F(OutputParser, ValuesTable) {

@@ -306,8 +306,9 @@ TEST(BatchConvert, TerminalLineFitsTheWidthAndShowsTheLatestFigures) {
     // One file: the batch figure is the file figure on every redraw, never
     // the one of the update before.
     size_t f = line.find("file "), b = line.find("batch ");
-    if (f != std::string::npos && b != std::string::npos && line.compare(f + 5, 3, " --") != 0)
+    if (f != std::string::npos && b != std::string::npos && line.compare(f + 5, 3, " --") != 0) {
       EXPECT_EQ(std::stoi(line.substr(f + 5)), std::stoi(line.substr(b + 6))) << line;
+    }
   }
   // The last redraw shows the finished file and batch, not an older figure.
   EXPECT_NE(last.find("file 100%  batch 100%  remaining"), std::string::npos) << r.Out;

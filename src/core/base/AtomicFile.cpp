@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstring>
 #include <cstdlib>
 #include <vector>
 
@@ -57,28 +58,42 @@ bool WriteFileAtomically(const std::string& fileName, std::string_view contents)
   return ok;
 }
 
-bool ReadWholeFile(const std::string& fileName, std::string& contents) {
+bool ReadWholeFile(const std::string& fileName, std::string& contents, std::string* problem,
+                   long long maxBytes) {
   contents.clear();
-  int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return false;
-  struct stat st {};
-  if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
-    ::close(fd);
+  auto refuse = [&](const std::string& why) {
+    contents.clear();
+    if (problem != nullptr) *problem = why.empty() ? why : "\"" + fileName + "\" " + why;
     return false;
+  };
+  int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+  if (fd < 0) return refuse(errno == ENOENT ? "" : std::string("cannot be read: ") + std::strerror(errno));
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    ::close(fd);
+    return refuse(S_ISDIR(st.st_mode) ? "is a folder, not a file" : "is not a regular file");
   }
+  auto tooLarge = [&] {
+    ::close(fd);
+    return refuse("is larger than " + std::to_string(maxBytes >> 20) + " MB, too large for a data file");
+  };
+  if (st.st_size > maxBytes) return tooLarge();
   if (st.st_size > 0) contents.reserve(static_cast<size_t>(st.st_size));
   char buf[65536];
   for (;;) {
     ssize_t n = ::read(fd, buf, sizeof buf);
     if (n < 0) {
-      if (errno == EINTR) continue;
+      if (errno == EINTR || errno == EAGAIN) continue;
+      int err = errno;
       ::close(fd);
-      contents.clear();
-      return false;
+      return refuse(std::string("cannot be read: ") + std::strerror(err));
     }
     if (n == 0) break;
     contents.append(buf, static_cast<size_t>(n));
+    // A file that grows while it is read is held to the same limit.
+    if (static_cast<long long>(contents.size()) > maxBytes) return tooLarge();
   }
   ::close(fd);
+  if (problem != nullptr) problem->clear();
   return true;
 }

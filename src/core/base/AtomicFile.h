@@ -12,5 +12,13 @@
 // permissions (0666 less the umask), an existing file keeps its own.
 bool WriteFileAtomically(const std::string& fileName, std::string_view contents);
 
-// Reads a whole file; false when it cannot be opened or read.
-bool ReadWholeFile(const std::string& fileName, std::string& contents);
+// Data files (profiles, settings, language, type and preset files) are small;
+// anything larger is refused rather than read into memory.
+inline constexpr long long kMaxDataFileBytes = 16LL << 20;
+
+// Reads a whole regular file of at most maxBytes; false when it cannot. Then
+// `problem` (if given) says why in words for the user, or is left empty when
+// the file simply does not exist. Folders, devices, FIFOs and sockets are
+// refused without reading (a FIFO would block, /dev/zero never ends).
+bool ReadWholeFile(const std::string& fileName, std::string& contents, std::string* problem = nullptr,
+                   long long maxBytes = kMaxDataFileBytes);

@@ -33,8 +33,9 @@ std::string TIniFile::Lower(std::string_view s) {
 }
 
 TIniFile::TIniFile(std::string fileName) : FileName_(std::move(fileName)) {
-  std::string text;
-  Exists_ = ReadWholeFile(FileName_, text);
+  std::string text, problem;
+  Exists_ = ReadWholeFile(FileName_, text, &problem);
+  if (!problem.empty()) throw EKinovertError(problem);
   Parse(text);
 }
 
@@ -57,7 +58,9 @@ void TIniFile::Parse(std::string_view text) {
     size_t nl = text.find('\n');
     std::string_view line = text.substr(0, nl);
     text = nl == std::string_view::npos ? std::string_view{} : text.substr(nl + 1);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    // Every CR before the LF goes: a file converted to CR LF twice ends its
+    // lines in CR CR LF, and a CR left in a value spoils every number.
+    while (!line.empty() && line.back() == '\r') line.remove_suffix(1);
 
     std::string_view t = Trim(line);
     if (!t.empty() && t.front() == '[') {
@@ -127,11 +130,13 @@ bool TIniFile::ParseInteger(std::string_view text, int32_t& value) {
     negative = text.front() == '-';
     text.remove_prefix(1);
   }
-  if (text.empty() || text.size() > 10) return false;
+  if (text.empty()) return false;
+  // Read by value: leading zeros ("00000000128") are no reason to refuse.
   int64_t v = 0;
   for (char c : text) {
     if (c < '0' || c > '9') return false;
     v = v * 10 + (c - '0');
+    if (v > int64_t{INT32_MAX} + 1) return false;
   }
   if (negative) v = -v;
   if (v < INT32_MIN || v > INT32_MAX) return false;

@@ -17,13 +17,16 @@
 //  - a write replaces the first line of that key in place, appends a missing
 //    key after the last entry of its section and a missing section at the end,
 //    and leaves every other line (comments included) byte for byte;
-//  - CR LF and LF files are read alike, a UTF-8 BOM is skipped, and the file
-//    keeps its line-end style when written.
+//  - CR LF and LF files are read alike (any number of CRs before the LF), a
+//    UTF-8 BOM is skipped, and the file keeps its line-end style when written.
 // Save() is atomic: a temporary file in the same folder is renamed over the
 // old one, so a failed write never leaves a half-written file behind.
 class TIniFile final {
  public:
-  // Reads the file if it exists and is readable; otherwise starts empty.
+  // Reads the file if it exists; a missing file starts empty. A file that is
+  // there but cannot be used (unreadable, not a regular file, larger than a
+  // data file can be) throws EKinovertError saying so, so that nothing is
+  // silently taken for defaults and later written over it.
   explicit TIniFile(std::string fileName);
   // Parses text as if it had been read from fileName (nothing is read).
   static TIniFile FromText(std::string fileName, std::string_view text);

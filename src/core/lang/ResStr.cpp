@@ -6,7 +6,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 
+#include "base/Error.h"
 #include "base/IniFile.h"
 
 namespace {
@@ -517,7 +519,13 @@ std::string NormaliseText(std::string_view text) {
 }
 
 bool LoadLanguage(const std::string& path) {
-  TIniFile ini(ResolveIgnoringCase(path));
+  std::optional<TIniFile> read;
+  try {
+    read.emplace(ResolveIgnoringCase(path));
+  } catch (const EKinovertError&) {
+    return false;  // no data file (a folder, a FIFO, a huge file): the texts stay
+  }
+  const TIniFile& ini = *read;
   if (!ini.SectionExists(kSection)) return false;
   TTexts& texts = Texts();
   for (const TMsgEntry& e : kEntries) {

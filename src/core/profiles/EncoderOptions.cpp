@@ -7,12 +7,17 @@
 //    group, instead of leaving the container's default to chance;
 //  - the MPEG preset path begins with "-y " like every other path, so an
 //    existing output never stops the encoder at a question nobody can answer.
+// Profiles are files users download and share, so no text of one reaches the
+// encoder as it stands: the time window is written by us from the times its
+// texts stand for (a text that is no time leaves the window out, as a
+// disabled one), and every other piece comes from a number or a fixed list.
 #include "profiles/EncoderOptions.h"
 
 #include <span>
 #include <string_view>
 
 #include "app/GlobalVars.h"
+#include "base/TimeText.h"
 #include "profiles/ProfileSettings.h"
 
 namespace {
@@ -89,7 +94,10 @@ class TOptions {
     if (index < list.size()) Add(option, list[index]);
   }
   void TimeClause(bool enabled, const std::string& duration, const std::string& start) {
-    if (enabled) Text_ += " -t " + duration + " -ss " + start + " ";
+    if (!enabled) return;
+    int64_t d = ParseTimeText(duration), s = ParseTimeText(start);
+    if (d < 0 || s < 0) return;
+    Text_ += " -t " + FormatTimeText(d) + " -ss " + FormatTimeText(s) + " ";
   }
   std::string Take() { return std::move(Text_); }
 
@@ -486,6 +494,10 @@ std::string BuildEncoderOptions(const std::string& profileFileName) {
   int format = GlobalVars.OutputFormat;
   if (format >= kOutputFormatCount) return {};
   LoadProfile(format, profileFileName);
+  return OptionsOfRecord(format);
+}
+
+std::string OptionsOfRecord(int format) {
   switch (format) {
     case ofAVI: return Avi(AVISettings);
     case ofMP4: return Mp4(MP4Settings);

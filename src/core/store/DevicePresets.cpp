@@ -3,8 +3,10 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <strings.h>
 
+#include "base/Error.h"
 #include "base/IniFile.h"
 
 namespace fs = std::filesystem;
@@ -32,7 +34,13 @@ bool LoadDevicePresets(const std::string& folder, TDevicePresets& presets) {
     return strcasecmp(a.filename().c_str(), b.filename().c_str()) < 0;
   });
   for (const fs::path& p : files) {
-    TIniFile ini(p.string());
+    std::optional<TIniFile> read;
+    try {
+      read.emplace(p.string());
+    } catch (const EKinovertError&) {
+      continue;  // no data file (a FIFO, a huge file): not a preset to offer
+    }
+    const TIniFile& ini = *read;
     TProfileItem item{ini.ReadString("Info", "TitleE", ""), p.string(),
                       ini.ReadString("Info", "DescriptionE", "")};
     switch (PresetGroupOf(item.Title)) {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -162,4 +163,56 @@ TEST(IniFile, KeepsPermissionsAndWritesThroughLinks) {
   EXPECT_TRUE(std::filesystem::is_symlink(link));
   EXPECT_EQ(ReadFileText(real), "[S]\nk=2\n");
   EXPECT_EQ(std::filesystem::status(real).permissions(), std::filesystem::perms(0640));
+}
+
+TEST(IniFile, NumbersAreReadByValue) {
+  const std::pair<const char*, int32_t> cases[] = {
+      {"00000000128", 128},   {"-00000000000000042", -42}, {"+0002147483647", 2147483647},
+      {"-2147483648", INT32_MIN}, {"2147483648", 5},       {"000000000099999999999", 5},
+      {"1 2", 5},             {"", 5},                     {"-", 5},
+  };
+  for (auto [text, expected] : cases) {
+    TIniFile ini = TIniFile::FromText("t.ini", std::string("[a]\nk=") + text + "\n");
+    EXPECT_EQ(ini.ReadInteger("a", "k", 5), expected) << text;
+  }
+}
+
+TEST(IniFile, EveryCarriageReturnBeforeTheLineEndGoes) {
+  // A file converted to CR LF twice: CR CR LF.
+  TTempDir dir;
+  WriteFileText(dir / "t.ini", "[General]\r\r\nVideoBitrate=1080\r\r\nName=Std\r\r\r\n");
+  TIniFile ini(dir / "t.ini");
+  EXPECT_EQ(ini.ReadInteger("General", "VideoBitrate", 0), 1080);
+  EXPECT_EQ(ini.ReadString("General", "Name", ""), "Std");
+  ini.WriteInteger("General", "VideoBitrate", 2000);
+  ini.UpdateFile();
+  EXPECT_EQ(ReadFileText(dir / "t.ini"), "[General]\r\nVideoBitrate=2000\r\nName=Std\r\n");
+}
+
+TEST(IniFile, FilesThatAreNoDataFilesAreRefusedQuickly) {
+  TTempDir dir;
+  ASSERT_EQ(::mkfifo((dir / "fifo.ini").c_str(), 0600), 0);
+  {  // larger than any data file: sparse, so the test writes nothing
+    std::filesystem::path big = dir / "big.ini";
+    WriteFileText(big, "[a]\n");
+    std::filesystem::resize_file(big, 17u << 20);
+  }
+  const std::pair<std::string, const char*> cases[] = {
+      {dir / "fifo.ini", "is not a regular file"},
+      {"/dev/zero", "is not a regular file"},
+      {dir.Path(), "is a folder, not a file"},
+      {dir / "big.ini", "too large for a data file"},
+  };
+  for (const auto& [path, why] : cases) {
+    try {
+      TIniFile ini(path);
+      ADD_FAILURE() << path << " was read";
+    } catch (const EKinovertError& e) {
+      EXPECT_NE(std::string(e.what()).find(why), std::string::npos) << e.what();
+      EXPECT_NE(std::string(e.what()).find(path), std::string::npos) << e.what();
+    }
+  }
+  // A missing file is no problem: it starts empty.
+  TIniFile missing(dir / "none.ini");
+  EXPECT_EQ(missing.ReadString("a", "b", "d"), "d");
 }

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <map>
+
 #include "base/IniFile.h"
 #include "app/GlobalVars.h"
 #include "profiles/ProfileSettings.h"
@@ -193,5 +196,224 @@ TEST(EncoderOptionsTarget, AboveFifteenIsEmpty) {
   EXPECT_EQ(BuildEncoderOptions("/nonexistent.ini"), "");
   GlobalVars.OutputFormat = 255;
   EXPECT_EQ(BuildEncoderOptions("/nonexistent.ini"), "");
+  ResetGlobalVars();
+}
+
+namespace {
+
+// Builds the options of a format from its defaults with the given keys set.
+std::string OptionsWith(int format, const std::vector<std::pair<std::string, std::string>>& keys) {
+  TTempDir dir;
+  std::string file = dir / "p.ini";
+  DefaultProfile(format);
+  SaveProfile(format, file);
+  {
+    TIniFile ini(file);
+    for (auto& [key, value] : keys) ini.WriteString("General", key, value);
+    ini.UpdateFile();
+  }
+  GlobalVars.OutputFormat = static_cast<uint8_t>(format);
+  return BuildEncoderOptions(file);
+}
+
+}  // namespace
+
+// Profiles travel between users: a time text is a time or nothing at all.
+TEST(EncoderOptionsTimeClause, OnlyTimesReachTheOptions) {
+  struct TCase {
+    const char* Duration;
+    const char* Start;
+    const char* Clause;  // the expected clause, "" when none
+  };
+  const TCase cases[] = {
+      {"0:01:00.000", "0:00:10.000", " -t 0:01:00.000 -ss 0:00:10.000 "},
+      {"1:2", "0:00:01.5", " -t 0:01:02.000 -ss 0:00:01.005 "},  // written by us, in full
+      {"0:00:01.000 -vstats_file /home/u/notes.txt", "0:00:00.000", ""},
+      {"0:00:01.000", "0 -i other.wav", ""},
+      {"0:00:01.000\" \"-y", "0:00:00.000", ""},
+      {"0:00:01.000'", "0:00:00.000", ""},
+      {"0:00:01.000\t-an", "0:00:00.000", ""},
+      {"", "0:00:00.000", ""},
+      {"abc", "0:00:00.000", ""},
+      {"99999:00:00.000", "0:00:00.000", ""},  // beyond what a profile can hold
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Duration + std::string(" | ") + c.Start);
+    ResetAllProfileSettings();
+    std::string o = OptionsWith(ofAVI, {{"EnableTimeControl", "1"}, {"Duration", c.Duration},
+                                        {"StartTime", c.Start}});
+    std::string tail = "-vcodec msmpeg4 -b 1080k -r 25 -acodec mp3 -ac 2 -ab 96 -ar 22050 ";
+    EXPECT_EQ(o, std::string("-y -f avi ") + c.Clause + tail);
+  }
+  // A line break in a profile value cannot even be stored: the INI file keeps
+  // one line per key.
+  ResetAllProfileSettings();
+  DefaultAVISettings();
+  AVISettings.EnableTimeControl = true;
+  AVISettings.Duration = "0:00:01.000\n-i x";
+  AVISettings.StartTime = "0:00:00.000";
+  GlobalVars.OutputFormat = ofAVI;
+  EXPECT_EQ(OptionsOfRecord(ofAVI).find("-i x"), std::string::npos);
+  ResetAllProfileSettings();
+  ResetGlobalVars();
+}
+
+// Every codec choice of every container, from defaults whose blocks each hold
+// a bitrate of their own: the options must name the right codec and read the
+// right block.
+TEST(EncoderOptionsChoices, EveryChoiceReadsItsOwnBlock) {
+  struct TCase {
+    int Format;
+    std::vector<std::pair<std::string, std::string>> Select;
+    const char* Codec;   // "-vcodec x " or "-acodec x "
+    const char* Block;   // suffix of the block that must be read
+  };
+  using K = std::vector<std::pair<std::string, std::string>>;
+  const TCase cases[] = {
+      {ofAVI, K{{"VideoCodec", "0"}}, "-vcodec msmpeg4 ", "DivX"},
+      {ofAVI, K{{"VideoCodec", "1"}}, "-vcodec xvid ", "XviD"},
+      {ofAVI, K{{"VideoCodec", "2"}}, "-vcodec msmpeg4 ", "MsMpeg4"},
+      {ofAVI, K{{"VideoCodec", "3"}}, "-vcodec msmpeg4v2 ", "MsMpeg4v2"},
+      {ofAVI, K{{"VideoCodec", "4"}}, "-vcodec h263 ", "H263"},
+      {ofAVI, K{{"VideoCodec", "5"}}, "-vcodec h263p ", "H263P"},
+      {ofAVI, K{{"VideoCodec", "6"}}, "-vcodec h264 ", "H264"},
+      {ofAVI, K{{"VideoCodec", "7"}}, "-vcodec ffvhuff ", "huffYUV"},
+      {ofAVI, K{{"VideoCodec", "8"}}, "-vcodec mjpeg ", "Mjpeg"},
+      {ofAVI, K{{"VideoCodec", "9"}}, "-vcodec svq1 ", "Svq1"},
+      {ofAVI, K{{"VideoCodec", "10"}}, "-vcodec flv ", "Flv"},
+      {ofAVI, K{{"AudioCodec", "0"}}, "-acodec mp2 ", "Mp2"},
+      {ofAVI, K{{"AudioCodec", "1"}}, "-acodec mp3 ", "Mp3"},
+      {ofAVI, K{{"AudioCodec", "2"}}, "-acodec pcm_s16le ", "Pcm16le"},
+      {ofAVI, K{{"AudioCodec", "3"}}, "-acodec pcm_u8 ", "Pcmu8"},
+      {ofAVI, K{{"AudioCodec", "4"}}, "-acodec ac3 ", "AC3"},
+      {ofMP4, K{{"VideoCodec", "0"}}, "-vcodec h264 ", "H264"},
+      {ofMP4, K{{"Format", "3"}}, "-acodec aac ", "AACMp4"},
+      {ofMP4, K{{"Format", "0"}}, "-acodec aac ", "AACMp4"},
+      {ofMP4, K{{"Format", "1"}}, "-acodec aac ", "AACPsp"},
+      {of3GP, K{{"TgpFormat", "0"}, {"VideoCodecNokia", "0"}}, "-vcodec h263 ", "H263"},
+      {of3GP, K{{"TgpFormat", "0"}, {"VideoCodecNokia", "1"}}, "-vcodec msmpeg4 ", "DivX"},
+      {of3GP, K{{"TgpFormat", "1"}, {"VideoCodecSony", "0"}}, "-vcodec msmpeg4 ", "DivX"},
+      {of3GP, K{{"TgpFormat", "2"}, {"VideoCodecSony", "1"}}, "-vcodec xvid ", "XviD"},
+      {of3GP, K{{"TgpFormat", "0"}, {"AudioCodecNokia", "0"}}, "-acodec amr_nb ", "Armnb"},
+      {of3GP, K{{"TgpFormat", "0"}, {"AudioCodecNokia", "1"}}, "-acodec amr_wb ", "Armwb"},
+      {of3GP, K{{"TgpFormat", "0"}, {"AudioCodecNokia", "2"}}, "-acodec aac ", "AACMp4"},
+      {of3GP, K{{"TgpFormat", "1"}, {"AudioCodecSony", "0"}}, "-acodec aac ", "AACMp4"},
+      {ofMPEG, K{{"VideoCodec", "0"}}, "-vcodec mpeg1video ", "Mpeg1"},
+      {ofMPEG, K{{"VideoCodec", "1"}}, "-vcodec mpeg2video ", "Mpeg2"},
+      {ofMPEG, K{{"VideoCodec", "0"}, {"AudioCodecMpeg1", "0"}, {"AudioCodecMpeg2", "2"}}, "-acodec mp2 ", "Mp2"},
+      {ofMPEG, K{{"VideoCodec", "0"}, {"AudioCodecMpeg1", "1"}, {"AudioCodecMpeg2", "0"}}, "-acodec mp3 ", "Mp3"},
+      {ofMPEG, K{{"VideoCodec", "1"}, {"AudioCodecMpeg2", "0"}, {"AudioCodecMpeg1", "1"}}, "-acodec ac3 ", "AC3"},
+      {ofMPEG, K{{"VideoCodec", "1"}, {"AudioCodecMpeg2", "1"}, {"AudioCodecMpeg1", "1"}}, "-acodec mp2 ", "Mp2"},
+      {ofMPEG, K{{"VideoCodec", "1"}, {"AudioCodecMpeg2", "2"}, {"AudioCodecMpeg1", "0"}}, "-acodec mp3 ", "Mp3"},
+      {ofMOV, K{{"VideoCodec", "0"}}, "-vcodec svq1 ", "Svq1"},
+      {ofMOV, K{{"VideoCodec", "1"}}, "-vcodec msmpeg4 ", "DivX"},
+      {ofMOV, K{{"VideoCodec", "2"}}, "-vcodec xvid ", "XviD"},
+      {ofMOV, K{{"VideoCodec", "3"}}, "-vcodec h263 ", "H263"},
+      {ofMOV, K{{"VideoCodec", "4"}}, "-vcodec h264 ", "H264"},
+      {ofMOV, K{{"AudioCodec", "0"}}, "-acodec aac ", "AACMp4"},
+      {ofMOV, K{{"AudioCodec", "1"}}, "-acodec pcm_alaw ", "Alaw"},
+      {ofMOV, K{{"AudioCodec", "2"}}, "-acodec amr_nb ", "Armnb"},
+      {ofMOV, K{{"AudioCodec", "3"}}, "-acodec pcm_s16le ", "Pcm16le"},
+      {ofMOV, K{{"AudioCodec", "4"}}, "-acodec pcm_s16be ", "Pcm16be"},
+      {ofWMV, K{{"VideoCodec", "0"}}, "-vcodec msmpeg4 ", "MsMpeg4"},
+      {ofWMV, K{{"VideoCodec", "1"}}, "-vcodec msmpeg4v2 ", "MsMpeg4v2"},
+      {ofWMV, K{{"VideoCodec", "2"}}, "-vcodec wmv1 ", "Wmv7"},
+      {ofWMV, K{{"VideoCodec", "3"}}, "-vcodec wmv2 ", "Wmv8"},
+      {ofWMV, K{{"AudioCodec", "0"}}, "-acodec mp3 ", "Mp3"},
+      {ofRM, K{{"VideoCodec", "0"}}, "-vcodec rv10 ", "Rm10"},
+      {ofRM, K{{"AudioCodec", "0"}}, "-acodec ac3 ", "AC3"},
+      {ofSWF, K{{"VideoCodec", "0"}}, "-vcodec flv ", "Flv"},
+      {ofSWF, K{{"AudioCodec", "0"}}, "-acodec mp3 ", "Mp3"},
+      {ofVOB, K{{"VideoCodec", "0"}}, "-vcodec mpeg2video ", "Mpeg2"},
+      {ofVOB, K{{"AudioCodec", "0"}}, "-acodec mp2 ", "Mp2"},
+      {ofVOB, K{{"AudioCodec", "1"}}, "-acodec ac3 ", "AC3"},
+      {ofASF, K{{"VideoCodec", "0"}}, "-vcodec msmpeg4 ", "MsMpeg4"},
+      {ofASF, K{{"VideoCodec", "1"}}, "-vcodec msmpeg4v2 ", "MsMpeg4v2"},
+      {ofASF, K{{"AudioCodec", "0"}}, "-acodec mp3 ", "Mp3"},
+      {ofAAC, K{{"AudioCodec", "0"}}, "-acodec aac ", "AACMp4"},
+      {ofAC3, K{{"AudioCodec", "0"}}, "-acodec ac3 ", "AC3"},
+      {ofMP2, K{{"AudioCodec", "0"}}, "-acodec mp2 ", "Mp2"},
+      {ofMP3, K{{"AudioCodec", "0"}}, "-acodec mp3 ", "Mp3"},
+      {ofAMR, K{{"AudioCodec", "0"}}, "-acodec amr_nb ", "Armnb"},
+      {ofAMR, K{{"AudioCodec", "1"}}, "-acodec amr_wb ", "Armwb"},
+      {ofWAV, K{{"AudioCodec", "0"}}, "-acodec pcm_s16le ", "Pcm16le"},
+      {ofWAV, K{{"AudioCodec", "1"}}, "-acodec pcm_u8 ", "Pcmu8"},
+  };
+  // The sample rates short blocks are marked with, by their place in the record.
+  const char* const shortRates[] = {"12000", "16000", "24000", "32000"};
+  for (const TCase& c : cases) {
+    std::string name(OutputFormatNames[static_cast<size_t>(c.Format)]);
+    SCOPED_TRACE(name + " " + c.Codec + c.Block);
+    ResetAllProfileSettings();
+    // Mark every block with a value no other block of the record holds.
+    K keys;
+    std::map<std::string, std::string> mark;  // block suffix -> what it emits
+    int video = 0, audio = 0, shortBlocks = 0;
+    for (std::string_view key : ProfileKeys(c.Format)) {
+      std::string k(key);
+      auto after = [&](const char* role) { return k.rfind(role, 0) == 0 ? k.substr(std::strlen(role)) : ""; };
+      if (std::string s = after("VideoBitRatePreset"); !s.empty()) {
+        std::string v = std::to_string(1001 + video++);
+        keys.push_back({k, v});
+        keys.push_back({"VideoBitRateUsePresert" + s, "1"});
+        mark[s] = "-b " + v + "k ";
+      } else if (std::string a = after("AudioBitRatePreset"); !a.empty()) {
+        std::string v = std::to_string(301 + audio++);
+        keys.push_back({k, v});
+        keys.push_back({"AudioBitRateUseAutoSet" + a, "0"});
+        mark[a] = "-ab " + v + " ";
+      } else if (std::string r = after("AudioSampleRate"); !r.empty() && !mark.count(r) &&
+                 (r == "Pcm16le" || r == "Pcmu8" || r == "Pcm16be" || r == "Alaw")) {
+        keys.push_back({k, std::to_string(shortBlocks + 1 + (shortBlocks > 1))});
+        mark[r] = std::string("-ar ") + shortRates[shortBlocks++] + " ";
+      }
+    }
+    keys.insert(keys.end(), c.Select.begin(), c.Select.end());
+    std::string o = OptionsWith(c.Format, keys);
+    EXPECT_NE(o.find(c.Codec), std::string::npos) << o;
+    ASSERT_TRUE(mark.count(c.Block)) << c.Block;
+    EXPECT_NE(o.find(mark[c.Block]), std::string::npos) << o;
+    // No other block of the same kind shows up.
+    const bool videoRow = std::string_view(c.Codec).rfind("-vcodec", 0) == 0;
+    for (const auto& [block, piece] : mark) {
+      const bool videoMark = piece.rfind("-b ", 0) == 0;
+      if (block != c.Block && videoMark == videoRow) {
+        EXPECT_EQ(o.find(piece), std::string::npos) << block << ": " << o;
+      }
+    }
+  }
+  ResetAllProfileSettings();
+  ResetGlobalVars();
+}
+
+// The channel and rate rules of the audio groups that a block number alone
+// cannot show.
+TEST(EncoderOptionsChoices, ChannelAndRateRules) {
+  struct TCase {
+    int Format;
+    std::vector<std::pair<std::string, std::string>> Keys;
+    const char* Present;
+    const char* Absent;
+  };
+  using K = std::vector<std::pair<std::string, std::string>>;
+  const TCase cases[] = {
+      {ofAC3, K{{"AudioChannelsAC3", "0"}, {"AudioSampleRateAC3", "1"}}, "-ac 1 -ar 24000 ", "-ac 2"},
+      {ofAC3, K{{"AudioChannelsAC3", "1"}, {"AudioSampleRateAC3", "2"}}, "-ac 2 -ar 44100 ", "-ac 1"},
+      {ofAC3, K{{"AudioChannelsAC3", "2"}, {"AudioSampleRateAC3", "0"}}, "-ac 5:1 -ar 48000 ", "22050"},
+      {ofMP4, K{{"Format", "1"}, {"AudioSampleRateAACPsp", "0"}}, "-ar 48000 ", "-f mp4"},
+      {ofMP4, K{{"Format", "1"}, {"AudioSampleRateAACPsp", "1"}}, "-f psp ", "-ar"},
+      {ofMP4, K{{"Format", "0"}, {"AudioSampleRateAACMp4", "2"}}, "-ar 16000 ", "-f psp"},
+      {ofSWF, K{{"AudioSampleRateMp3", "2"}}, "-ar 44100 ", "-ar 22050"},
+      {ofAMR, K{{"AudioChannelsArmnb", "1"}, {"AudioSampleRateArmnb", "1"}}, "-acodec amr_nb ", "-ar"},
+      {ofAMR, K{{"AudioChannelsArmnb", "1"}}, "-ar 8000 ", "-ac 1"},
+      {ofVOB, K{{"VideoKeepFrameRateMpeg2", "0"}, {"VideoFrameRateMpeg2", "0"}}, "-r 19.98 ", "-r 10 "},
+  };
+  for (const TCase& c : cases) {
+    ResetAllProfileSettings();
+    std::string o = OptionsWith(c.Format, c.Keys);
+    EXPECT_NE(o.find(c.Present), std::string::npos) << o;
+    EXPECT_EQ(o.find(c.Absent), std::string::npos) << o;
+  }
+  ResetAllProfileSettings();
   ResetGlobalVars();
 }

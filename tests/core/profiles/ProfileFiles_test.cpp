@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <map>
+#include <sstream>
+
 #include "base/Error.h"
 #include "base/IniFile.h"
 #include "app/GlobalVars.h"
@@ -127,44 +131,122 @@ TEST_F(ProfileFiles, EveryRecordWritesItsKeysInOrder) {
   }
 }
 
-// Spot checks of one key per row of the default tables.
-TEST_F(ProfileFiles, DefaultsMatchTheTables) {
-  struct TCase {
-    int Format;
-    const char* Key;
-    const char* Value;
+namespace {
+
+// The defaults of a new profile, written out from the rules independently of
+// the program's tables: header and selection keys, then video blocks and
+// audio blocks that share their values.
+struct TVideoDefaults {
+  const char* Blocks;  // suffixes, blank-separated
+  int Bitrate, UseSource /* -1: the block has no such key */, Width, Height, FrameRate;
+};
+struct TAudioDefaults {
+  const char* Blocks;
+  int Auto /* -1: a short block without bitrate */, Preset, Rate, Channels;
+};
+struct TRecordDefaults {
+  int Format;
+  std::vector<std::pair<std::string, std::string>> Keys;
+  std::vector<TVideoDefaults> Video;
+  std::vector<TAudioDefaults> Audio;
+};
+
+std::map<std::string, std::string> ExpectedDefaults(const TRecordDefaults& r) {
+  std::map<std::string, std::string> keys = {{"Description", "No Description"},
+                                             {"EnableTimeControl", "0"},
+                                             {"Duration", "0:00:00.000"},
+                                             {"StartTime", "0:00:00.000"}};
+  for (const auto& [k, v] : r.Keys) keys[k] = v;
+  auto each = [](const char* blocks, auto fn) {
+    std::istringstream in(blocks);
+    for (std::string b; in >> b;) fn(b);
   };
-  const TCase cases[] = {
-      {ofAVI, "AudioCodec", "1"}, {ofAVI, "VideoSizeUseSourceMjpeg", "1"},
-      {ofAVI, "VideoWidthH263", "352"}, {ofAVI, "VideoFrameRateFlv", "7"},
-      {ofAVI, "AudioBitRatePresetAC3", "96"}, {ofAVI, "AudioSampleRatePcmu8", "3"},
-      {ofMP4, "Format", "3"}, {ofMP4, "VideoBitRateSpecifyXviD", "1200"},
-      {ofMP4, "VideoSizeUseSourceH264", "0"}, {ofMP4, "AudioSampleRateAACMp4", "3"},
-      {ofMP4, "AudioSampleRateAACPsp", "0"}, {of3GP, "VideoBitRatePresetXviD", "96"},
-      {of3GP, "VideoFrameRateH263", "1"}, {of3GP, "AudioBitRatePresetAACMp4", "56"},
-      {of3GP, "AudioChannelsArmwb", "0"}, {ofMPEG, "VideoCodec", "1"},
-      {ofMPEG, "VideoFrameRateMpeg2", "8"}, {ofMPEG, "VideoBitRatePresetMpeg1", "1152"},
-      {ofMPEG, "AudioBitRatePresetAC3", "256"}, {ofMPEG, "AudioSampleRateMp3", "2"},
-      {ofMPEG, "DVDVideoAspect", "1"}, {ofMPEG, "DVDAudioBitRatePreset", "384"},
-      {ofMPEG, "DVDVideoKeepAspect", "1"}, {ofMOV, "VideoCodec", "4"},
-      {ofMOV, "VideoHeightH263", "288"}, {ofMOV, "AudioBitRatePresetArmnb", "8"},
-      {ofMOV, "AudioSampleRateAlaw", "3"}, {ofWMV, "VideoCodec", "3"},
-      {ofWMV, "AudioBitRateUseAutoSetMp3", "1"}, {ofRM, "VideoWidthRm10", "320"},
-      {ofRM, "AudioBitRatePresetAC3", "256"}, {ofSWF, "AudioSampleRateMp3", "1"},
-      {ofSWF, "VideoBitRatePresetFlv", "768"}, {ofASF, "AudioBitRateUseAutoSetMp3", "0"},
-      {ofVOB, "VideoSizeUseSourceMpeg2", "0"}, {ofVOB, "VideoFrameRateMpeg2", "3"},
-      {ofVOB, "AudioBitRatePresetMp2", "320"}, {ofVOB, "AudioCodec", "1"},
-      {ofAAC, "AudioSampleRateAACMp4", "6"}, {ofAC3, "AudioBitRatePresetAC3", "384"},
-      {ofMP2, "AudioBitRatePresetMp2", "160"}, {ofMP3, "AudioChannelsMp3", "1"},
-      {ofAMR, "AudioBitRatePresetArmwb", "13"}, {ofWAV, "AudioSampleRatePcm16le", "6"},
-      {ofAVI, "VideoBitRateUsePresertDV", "1"}, {ofAVI, "VideoKeepFrameRateSvq1", "1"},
+  for (const TVideoDefaults& v : r.Video)
+    each(v.Blocks, [&](const std::string& b) {
+      keys["VideoBitRateUsePresert" + b] = "1";
+      keys["VideoBitRatePreset" + b] = keys["VideoBitRateSpecify" + b] = std::to_string(v.Bitrate);
+      if (v.UseSource >= 0) keys["VideoSizeUseSource" + b] = std::to_string(v.UseSource);
+      keys["VideoWidth" + b] = std::to_string(v.Width);
+      keys["VideoHeight" + b] = std::to_string(v.Height);
+      keys["VideoKeepFrameRate" + b] = "1";
+      keys["VideoFrameRate" + b] = std::to_string(v.FrameRate);
+      keys["VideoAspect" + b] = "0";
+    });
+  for (const TAudioDefaults& a : r.Audio)
+    each(a.Blocks, [&](const std::string& b) {
+      if (a.Auto >= 0) {
+        keys["AudioBitRateUseAutoSet" + b] = std::to_string(a.Auto);
+        keys["AudioBitRatePreset" + b] = std::to_string(a.Preset);
+      }
+      keys["AudioSampleRate" + b] = std::to_string(a.Rate);
+      keys["AudioChannels" + b] = std::to_string(a.Channels);
+    });
+  return keys;
+}
+
+}  // namespace
+
+// Every key of every record's defaults, not a sample.
+TEST_F(ProfileFiles, DefaultsSetEveryKey) {
+  using K = std::vector<std::pair<std::string, std::string>>;
+  const K video = {{"VideoSameQuality", "0"}, {"AudioDisableAudio", "0"}};
+  auto with = [&](K extra) {
+    extra.insert(extra.end(), video.begin(), video.end());
+    return extra;
   };
-  for (const TCase& c : cases) {
+  const TRecordDefaults records[] = {
+      {ofAVI, with({{"VideoCodec", "0"}, {"AudioCodec", "1"}}),
+       {{"DivX XviD MsMpeg4 MsMpeg4v2 H263P H264 DV huffYUV Mjpeg Mpeg1 Mpeg2 Svq1 Flv", 1080, 1, 640, 480, 7},
+        {"H263", 1080, -1, 352, 288, 7}},
+       {{"AC3 Mp2 Mp3", 0, 96, 0, 1}, {"Pcm16le Pcmu8", -1, 0, 3, 1}}},
+      {ofMP4, with({{"Format", "3"}, {"VideoCodec", "0"}, {"AudioCodec", "0"}}),
+       {{"DivX XviD H264", 1200, 0, 320, 240, 7}},
+       {{"AACMp4", 0, 64, 3, 1}, {"AACPsp", 0, 64, 0, 1}}},
+      {of3GP,
+       with({{"TgpFormat", "0"}, {"VideoCodecNokia", "0"}, {"VideoCodecSony", "0"},
+             {"AudioCodecNokia", "0"}, {"AudioCodecSony", "0"}}),
+       {{"DivX", 144, 0, 176, 144, 7}, {"XviD", 96, 0, 176, 144, 7}, {"H263", 144, -1, 176, 144, 1}},
+       {{"AACMp4", 0, 56, 3, 1}, {"Armnb Armwb", 0, 13, 0, 0}}},
+      {ofMPEG,
+       with({{"UsePresetFormats", "0"}, {"TargetFormat", "0"}, {"PresetType", "0"}, {"VideoCodec", "1"},
+             {"AudioCodecMpeg1", "0"}, {"AudioCodecMpeg2", "0"}, {"DVDVideoBitRateUsePresert", "1"},
+             {"DVDVideoBitRatePreset", "6000"}, {"DVDVideoBitRateSpecify", "6000"},
+             {"DVDVideoKeepAspect", "1"}, {"DVDVideoAspect", "1"}, {"DVDAudioBitRateUseAutoSet", "0"},
+             {"DVDAudioBitRatePreset", "384"}}),
+       {{"Mpeg1", 1152, 1, 640, 480, 7}, {"Mpeg2", 2496, 1, 640, 480, 8}},
+       {{"AC3", 0, 256, 3, 1}, {"Mp2 Mp3", 0, 160, 2, 1}}},
+      {ofMOV, with({{"VideoCodec", "4"}, {"AudioCodec", "0"}}),
+       {{"DivX XviD H264 Svq1", 1200, 1, 640, 480, 7}, {"H263", 1200, -1, 352, 288, 7}},
+       {{"AACMp4", 0, 64, 3, 1}, {"Alaw Pcm16le Pcm16be", -1, 0, 3, 1}, {"Armnb", 0, 8, 0, 0}}},
+      {ofWMV, with({{"VideoCodec", "3"}, {"AudioCodec", "0"}}),
+       {{"MsMpeg4 MsMpeg4v2 Wmv7 Wmv8", 768, 1, 640, 480, 7}},
+       {{"Mp3", 1, 64, 0, 1}}},
+      {ofRM, with({{"VideoCodec", "0"}, {"AudioCodec", "0"}}), {{"Rm10", 768, 1, 320, 240, 7}},
+       {{"AC3", 0, 256, 3, 1}}},
+      {ofSWF, with({{"VideoCodec", "0"}, {"AudioCodec", "0"}}), {{"Flv", 768, 1, 640, 480, 7}},
+       {{"Mp3", 1, 64, 1, 1}}},
+      {ofVOB, with({{"VideoCodec", "0"}, {"AudioCodec", "1"}}), {{"Mpeg2", 6000, 0, 720, 576, 3}},
+       {{"AC3", 0, 384, 3, 1}, {"Mp2", 0, 320, 3, 1}}},
+      {ofASF, with({{"VideoCodec", "0"}, {"AudioCodec", "0"}}),
+       {{"MsMpeg4 MsMpeg4v2", 768, 1, 640, 480, 7}},
+       {{"Mp3", 0, 64, 0, 1}}},
+      {ofAAC, {{"AudioCodec", "0"}}, {}, {{"AACMp4", 0, 128, 6, 1}}},
+      {ofAC3, {{"AudioCodec", "0"}}, {}, {{"AC3", 0, 384, 3, 1}}},
+      {ofMP2, {{"AudioCodec", "0"}}, {}, {{"Mp2", 0, 160, 2, 1}}},
+      {ofMP3, {{"AudioCodec", "0"}}, {}, {{"Mp3", 0, 128, 2, 1}}},
+      {ofAMR, {{"AudioCodec", "0"}}, {}, {{"Armnb Armwb", 0, 13, 0, 0}}},
+      {ofWAV, {{"AudioCodec", "0"}}, {}, {{"Pcm16le Pcmu8", -1, 0, 6, 1}}},
+  };
+  ASSERT_EQ(std::size(records), static_cast<size_t>(kOutputFormatCount));
+  for (const TRecordDefaults& r : records) {
+    SCOPED_TRACE(OutputFormatNames[static_cast<size_t>(r.Format)]);
     std::string file = Dir / "d.ini";
-    DefaultProfile(c.Format);
-    SaveProfile(c.Format, file);
-    EXPECT_EQ(TIniFile(file).ReadString("General", c.Key, "<missing>"), c.Value)
-        << OutputFormatNames[static_cast<size_t>(c.Format)] << " " << c.Key;
+    std::remove(file.c_str());
+    DefaultProfile(r.Format);
+    SaveProfile(r.Format, file);
+    std::map<std::string, std::string> written;
+    for (auto& [k, v] : TIniFile(file).ReadSectionValues("General")) written[k] = v;
+    EXPECT_EQ(written, ExpectedDefaults(r));
   }
 }
 

@@ -2,6 +2,7 @@
 #include "store/DevicePresets.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "support/RunProgram.h"
 
@@ -86,4 +87,14 @@ TEST(DevicePresets, ShippedInEveryTree) {
       }
     }
   }
+}
+
+TEST(DevicePresets, AFileThatIsNoDataFileIsNotOffered) {
+  TTempDir dir;
+  WriteFileText(dir / "a.ini", "[Info]\nTitleE=Phone 3GPP\n");
+  ASSERT_EQ(::mkfifo((dir / "b.ini").c_str(), 0600), 0);  // would block a plain read
+  TDevicePresets presets;
+  ASSERT_TRUE(LoadDevicePresets(dir.Path(), presets));
+  ASSERT_EQ(presets.Tgp.size(), 1u);
+  EXPECT_EQ(presets.Tgp[0].Title, "Phone 3GPP");
 }

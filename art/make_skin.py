@@ -36,7 +36,7 @@ Q = "{%s}" % SVG_NS
 # hover and press (used on the title band and in the toolbar row).
 FACES = {
     "main": dict(radius=5, top="#FBFDFE", bottom="#E4EDF3", border="#B3C7D6", ring="#4F8BC0"),
-    "accent": dict(radius=5, top="#D4600F", bottom="#BA4C07", border="#A04105", ring="#FFFFFF"),
+    "accent": dict(radius=5, top="#C85A10", bottom="#B04806", border="#963B04", ring="#FFFFFF"),
     "tool": dict(radius=6, top=None, hover="#FFFFFF", press="#DCE6EE", ring="#8DB1CC"),
     "system": dict(radius=4, top=None, hover="#FFFFFF26", press="#0000002E", ring="#FFFFFF33"),
     "close": dict(radius=4, top=None, hover="#D64545", press="#B93636", ring="#FFFFFF33"),

@@ -33,13 +33,15 @@ SHIFTS = {"ListView": 80, "EditOutputFile": 80, "Label3": 80, "Label4": 80,
 HIDDEN = {"MAINBUTTON7", "MAINBUTTON8"} | {f"TOOLBAR{n}" for n in range(1, 12)}
 
 # Where the program draws captions on the pictures (see README.md).
-CAPTION_LEFT = 28  # main buttons with an icon: from here to width - 6
+CAPTION_LEFT = {"MAINBUTTON9": 34}  # main buttons with an icon: from here (else 28)
+CAPTION_RIGHT = 6  # ... to the width less this
 TOOLBAR_CAPTION_TOP = 40  # toolbar buttons: from here to height - 2
 
 TEXT = "#16222E"
 MUTED = "#4A5B6B"
 ON_BAND = "#FFFFFF"
 VERSION_ON_BAND = "#B7CCE0"
+LINK = "#1E66B8"
 FACE = "#C3F7FF"  # the light scheme's face of lists, edits and combo boxes
 FONT = "DejaVu Sans"
 
@@ -192,7 +194,7 @@ def main():
         for n, key, box in PANEL:
             x, y = lab.getint(f"Label{n}Left"), lab.getint(f"Label{n}Top")
             heading = box == 0 and n != 26
-            colour = "#2B7BD6" if n == 26 else TEXT
+            colour = LINK if n == 26 else TEXT
             pic.text(px + x, py + y, msg[key], colour, bold=heading)
             if box:
                 bx = skin.getint("EDITBOX", f"EditBox{box}Left")
@@ -210,7 +212,8 @@ def main():
             pic.image(skin[section][f"Button{n}Normal"], x, y, w, h)
             if name in CAPTIONS:
                 convert = name == "MAINBUTTON9"
-                pic.text((x + CAPTION_LEFT + x + w - 6) / 2, y + (h - args.font_px) / 2 - 1,
+                left = x + CAPTION_LEFT.get(name, 28)
+                pic.text((left + x + w - CAPTION_RIGHT) / 2, y + (h - args.font_px) / 2 - 1,
                          msg[CAPTIONS[name]], "#FFFFFF" if convert else TEXT, bold=convert,
                          anchor="middle")
             if section == "TOOLBAR":

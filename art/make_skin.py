@@ -200,24 +200,25 @@ def paint(element, colour):
 
 def face_elements(kind, state, width, height, defs):
     face = FACES[kind]
-    r = face["radius"]
-    shapes = []
 
     def rect(inset, **attrs):
         e = ET.Element(Q + "rect", x=str(inset), y=str(inset), width=str(width - 2 * inset),
-                       height=str(height - 2 * inset), rx=str(max(r - inset + 0.5, 0)))
+                       height=str(height - 2 * inset),
+                       rx=str(max(face["radius"] - inset + 0.5, 0)))
         for key, value in attrs.items():
             e.set(key.replace("_", "-"), str(value))
-        shapes.append(e)
         return e
 
     if face["top"] is None:
         tint = {"hover": face["hover"], "pressed": face["press"]}.get(state)
-        if tint:
-            paint(rect(0), tint)
-            if state == "hover":
-                rgb, alpha = parse_colour(face["ring"])
-                rect(0.5, fill="none", stroke="#%02X%02X%02X" % tuple(rgb), stroke_opacity=alpha)
+        if not tint:
+            return []
+        shapes = [rect(0)]
+        paint(shapes[0], tint)
+        if state == "hover":
+            rgb, alpha = parse_colour(face["ring"])
+            shapes.append(rect(0.5, fill="none", stroke="#%02X%02X%02X" % tuple(rgb),
+                               stroke_opacity=alpha))
         return shapes
 
     top, bottom, border = face["top"], face["bottom"], face["border"]
@@ -229,18 +230,16 @@ def face_elements(kind, state, width, height, defs):
                              y2="1")
     ET.SubElement(gradient, Q + "stop", offset="0", attrib={"stop-color": top})
     ET.SubElement(gradient, Q + "stop", offset="1", attrib={"stop-color": bottom})
-    rect(0.5, fill="url(#face)", stroke=border)
+    shapes = [rect(0.5, fill="url(#face)", stroke=border)]
     if state == "hover":
-        rect(1.5, fill="none", stroke=face["ring"], stroke_opacity="0.55")
+        shapes.append(rect(1.5, fill="none", stroke=face["ring"], stroke_opacity="0.55"))
     elif state == "normal":
-        # A one-pixel light edge along the top gives the face its slight lift.
-        ET.SubElement(defs, Q + "clipPath", id="inside").append(
-            copy.deepcopy(rect(1, fill="none")))
-        shapes.pop()
-        edge = ET.Element(Q + "rect", x="1", y="1", width=str(width - 2), height="1",
-                          fill="#FFFFFF", attrib={"fill-opacity": "0.55",
-                                                  "clip-path": "url(#inside)"})
-        shapes.append(edge)
+        # A one-pixel light edge along the top gives the face its slight lift;
+        # pressed and hover go without it, which reads as sinking in.
+        ET.SubElement(defs, Q + "clipPath", id="inside").append(rect(1))
+        shapes.append(ET.Element(Q + "rect", x="1", y="1", width=str(width - 2), height="1",
+                                 fill="#FFFFFF", attrib={"fill-opacity": "0.55",
+                                                         "clip-path": "url(#inside)"}))
     return shapes
 
 

@@ -30,26 +30,47 @@ using TWords = std::array<const char*, kLanguages>;
 
 struct TProfileSpec {
   TWords Name;
-  TWords Kind;       // the first words of the description
-  const char* Tech;  // what it encodes, the same in every language
+  TWords Kind;  // the first words of the description
+  TWords Tech;  // what it encodes, in each language's own technical style
   std::function<void()> Tweak;
 };
 
+// Names sort as a profile box lists them (by name, letter case aside), and
+// the box shows its first entry after every start: the everyday choice of
+// each target sorts first in every language.
 const TWords Standard = {"Standard", "Standard", "Standard", "Standard", "Standard"};
+const TWords Top = {"Top quality", "Très haute qualité", "Studioqualität", "Ultra qualità",
+                    "Top quality"};
 const TWords StandardKind = {"Standard quality", "Qualité standard", "Standardqualität",
                              "Qualità standard", "Standard quality"};
 const TWords High = {"High quality", "Haute qualité", "Hohe Qualität", "Alta qualità",
                      "High quality"};
 
+// The technical text written out in English, French, German and Italian,
+// each in its own style (decimal commas, word order, units); the generic
+// tree speaks English.
+TWords T(const char* en, const char* fr, const char* de, const char* it) {
+  return {en, fr, de, it, en};
+}
+
 std::vector<TProfileSpec> SpecsFor(int format) {
   switch (format) {
     case ofAVI:
-      return {{Standard, StandardKind, "MPEG-4 video 1080 kbit/s, MP3 128 kbit/s 44.1 kHz stereo",
+      return {{Standard, StandardKind,
+               T("MPEG-4 video 1080 kbit/s, MP3 128 kbit/s 44.1 kHz stereo",
+                 "vidéo MPEG-4 1080 kbit/s, MP3 128 kbit/s 44,1 kHz stéréo",
+                 "MPEG-4-Video 1080 kbit/s, MP3 128 kbit/s 44,1 kHz Stereo",
+                 "video MPEG-4 1080 kbit/s, MP3 128 kbit/s 44,1 kHz stereo"),
                [] {
                  AVISettings.AudioBitRatePresetMp3 = 128;
                  AVISettings.AudioSampleRateMp3 = 2;
                }},
-              {High, High, "XviD video 2496 kbit/s, MP3 192 kbit/s 44.1 kHz stereo", [] {
+              {Top, High,
+               T("XviD video 2496 kbit/s, MP3 192 kbit/s 44.1 kHz stereo",
+                 "vidéo XviD 2496 kbit/s, MP3 192 kbit/s 44,1 kHz stéréo",
+                 "XviD-Video 2496 kbit/s, MP3 192 kbit/s 44,1 kHz Stereo",
+                 "video XviD 2496 kbit/s, MP3 192 kbit/s 44,1 kHz stereo"),
+               [] {
                  AVISettings.VideoCodec = 1;
                  AVISettings.VideoBitRatePresetXviD = 2496;
                  AVISettings.VideoBitRateSpecifyXviD = 2496;
@@ -57,12 +78,21 @@ std::vector<TProfileSpec> SpecsFor(int format) {
                  AVISettings.AudioSampleRateMp3 = 2;
                }}};
     case ofMP4:
-      return {{Standard, StandardKind, "H.264 320x240 1200 kbit/s, AAC 96 kbit/s 44.1 kHz stereo",
+      return {{Standard, StandardKind,
+               T("H.264 320x240 1200 kbit/s, AAC 96 kbit/s 44.1 kHz stereo",
+                 "H.264 320x240 1200 kbit/s, AAC 96 kbit/s 44,1 kHz stéréo",
+                 "H.264 320x240 1200 kbit/s, AAC 96 kbit/s 44,1 kHz Stereo",
+                 "H.264 320x240 1200 kbit/s, AAC 96 kbit/s 44,1 kHz stereo"),
                [] {
                  MP4Settings.AudioBitRatePresetAACMp4 = 96;
                  MP4Settings.AudioSampleRateAACMp4 = 6;
                }},
-              {High, High, "H.264 640x480 2496 kbit/s, AAC 128 kbit/s 44.1 kHz stereo", [] {
+              {Top, High,
+               T("H.264 640x480 2496 kbit/s, AAC 128 kbit/s 44.1 kHz stereo",
+                 "H.264 640x480 2496 kbit/s, AAC 128 kbit/s 44,1 kHz stéréo",
+                 "H.264 640x480 2496 kbit/s, AAC 128 kbit/s 44,1 kHz Stereo",
+                 "H.264 640x480 2496 kbit/s, AAC 128 kbit/s 44,1 kHz stereo"),
+               [] {
                  MP4Settings.VideoWidthH264 = 640;
                  MP4Settings.VideoHeightH264 = 480;
                  MP4Settings.VideoBitRatePresetH264 = 2496;
@@ -71,46 +101,86 @@ std::vector<TProfileSpec> SpecsFor(int format) {
                  MP4Settings.AudioSampleRateAACMp4 = 6;
                }}};
     case of3GP:
-      return {{Standard, StandardKind, "H.263 176x144 144 kbit/s, AMR-NB 12.2 kbit/s", [] {}},
-              {High, High, "MPEG-4 320x240 512 kbit/s, AAC 96 kbit/s 44.1 kHz stereo", [] {
+      return {{Standard, StandardKind,
+               T("H.263 176x144 144 kbit/s, AMR-NB 12.2 kbit/s",
+                 "H.263 176x144 144 kbit/s, AMR-NB 12,2 kbit/s",
+                 "H.263 176x144 144 kbit/s, AMR-NB 12,2 kbit/s",
+                 "H.263 176x144 144 kbit/s, AMR-NB 12,2 kbit/s"),
+               [] {}},
+              {Top, High,
+               T("MPEG-4 320x240 (4:3) 512 kbit/s, AAC 96 kbit/s 44.1 kHz stereo",
+                 "MPEG-4 320x240 (4:3) 512 kbit/s, AAC 96 kbit/s 44,1 kHz stéréo",
+                 "MPEG-4 320x240 (4:3) 512 kbit/s, AAC 96 kbit/s 44,1 kHz Stereo",
+                 "MPEG-4 320x240 (4:3) 512 kbit/s, AAC 96 kbit/s 44,1 kHz stereo"),
+               [] {
                  TGPSettings.TgpFormat = 1;
                  TGPSettings.VideoWidthDivX = 320;
                  TGPSettings.VideoHeightDivX = 240;
+                 TGPSettings.VideoAspectDivX = 1;  // 4:3, the shape of 320 x 240, not 11:9
                  TGPSettings.VideoBitRatePresetDivX = 512;
                  TGPSettings.VideoBitRateSpecifyDivX = 512;
                  TGPSettings.AudioBitRatePresetAACMp4 = 96;
                  TGPSettings.AudioSampleRateAACMp4 = 6;
                }}};
     case ofMPEG:
-      return {{Standard, StandardKind, "MPEG-1 1152 kbit/s, MP2 160 kbit/s 44.1 kHz stereo",
+      return {{Standard, StandardKind,
+               T("MPEG-1 1152 kbit/s, MP2 160 kbit/s 44.1 kHz stereo",
+                 "MPEG-1 1152 kbit/s, MP2 160 kbit/s 44,1 kHz stéréo",
+                 "MPEG-1 1152 kbit/s, MP2 160 kbit/s 44,1 kHz Stereo",
+                 "MPEG-1 1152 kbit/s, MP2 160 kbit/s 44,1 kHz stereo"),
                [] { MPEGSettings.VideoCodec = 0; }},
-              {High, High, "MPEG-2 4600 kbit/s, AC-3 256 kbit/s 48 kHz stereo", [] {
+              {Top, High,
+               T("MPEG-2 4600 kbit/s, AC-3 256 kbit/s 48 kHz stereo",
+                 "MPEG-2 4600 kbit/s, AC-3 256 kbit/s 48 kHz stéréo",
+                 "MPEG-2 4600 kbit/s, AC-3 256 kbit/s 48 kHz Stereo",
+                 "MPEG-2 4600 kbit/s, AC-3 256 kbit/s 48 kHz stereo"),
+               [] {
                  MPEGSettings.VideoBitRatePresetMpeg2 = 4600;
                  MPEGSettings.VideoBitRateSpecifyMpeg2 = 4600;
                }},
-              {{"DVD (PAL)", "DVD (PAL)", "DVD (PAL)", "DVD (PAL)", "DVD (PAL)"},
-               {"DVD video", "DVD vidéo", "DVD-Video", "DVD video", "DVD video"},
-               "PAL DVD, MPEG-2 6000 kbit/s, 4:3", [] {
+              {{"Video DVD (PAL)", "Vidéo DVD (PAL)", "Video-DVD (PAL)", "Video DVD (PAL)",
+                "Video DVD (PAL)"},
+               {"DVD video", "DVD-Vidéo", "Video-DVD", "DVD video", "DVD video"},
+               T("PAL DVD, MPEG-2 6000 kbit/s, 4:3", "DVD PAL, MPEG-2 6000 kbit/s, 4:3",
+                 "PAL-DVD, MPEG-2 6000 kbit/s, 4:3", "DVD PAL, MPEG-2 6000 kbit/s, 4:3"),
+               [] {
                  MPEGSettings.UsePresetFormats = true;
                  MPEGSettings.PresetType = 2;
                  MPEGSettings.TargetFormat = 2;
                  MPEGSettings.DVDVideoKeepAspect = false;
                }}};
     case ofMOV:
-      return {{Standard, StandardKind, "H.264 1200 kbit/s, AAC 96 kbit/s 44.1 kHz stereo", [] {
+      return {{Standard, StandardKind,
+               T("H.264 1200 kbit/s, AAC 96 kbit/s 44.1 kHz stereo",
+                 "H.264 1200 kbit/s, AAC 96 kbit/s 44,1 kHz stéréo",
+                 "H.264 1200 kbit/s, AAC 96 kbit/s 44,1 kHz Stereo",
+                 "H.264 1200 kbit/s, AAC 96 kbit/s 44,1 kHz stereo"),
+               [] {
                  MovSettings.AudioBitRatePresetAACMp4 = 96;
                  MovSettings.AudioSampleRateAACMp4 = 6;
                }},
-              {High, High, "H.264 2496 kbit/s, AAC 128 kbit/s 48 kHz stereo", [] {
+              {Top, High,
+               T("H.264 2496 kbit/s, AAC 128 kbit/s 48 kHz stereo",
+                 "H.264 2496 kbit/s, AAC 128 kbit/s 48 kHz stéréo",
+                 "H.264 2496 kbit/s, AAC 128 kbit/s 48 kHz Stereo",
+                 "H.264 2496 kbit/s, AAC 128 kbit/s 48 kHz stereo"),
+               [] {
                  MovSettings.VideoBitRatePresetH264 = 2496;
                  MovSettings.VideoBitRateSpecifyH264 = 2496;
                  MovSettings.AudioBitRatePresetAACMp4 = 128;
                  MovSettings.AudioSampleRateAACMp4 = 7;
                }}};
     case ofWMV:
-      return {{Standard, StandardKind, "WMV8 768 kbit/s, MP3 44.1 kHz stereo",
+      return {{Standard, StandardKind,
+               T("WMV8 768 kbit/s, MP3 44.1 kHz stereo", "WMV8 768 kbit/s, MP3 44,1 kHz stéréo",
+                 "WMV8 768 kbit/s, MP3 44,1 kHz Stereo", "WMV8 768 kbit/s, MP3 44,1 kHz stereo"),
                [] { WmvSettings.AudioSampleRateMp3 = 2; }},
-              {High, High, "WMV8 1500 kbit/s, MP3 128 kbit/s 44.1 kHz stereo", [] {
+              {Top, High,
+               T("WMV8 1500 kbit/s, MP3 128 kbit/s 44.1 kHz stereo",
+                 "WMV8 1500 kbit/s, MP3 128 kbit/s 44,1 kHz stéréo",
+                 "WMV8 1500 kbit/s, MP3 128 kbit/s 44,1 kHz Stereo",
+                 "WMV8 1500 kbit/s, MP3 128 kbit/s 44,1 kHz stereo"),
+               [] {
                  WmvSettings.VideoBitRatePresetWmv8 = 1500;
                  WmvSettings.VideoBitRateSpecifyWmv8 = 1500;
                  WmvSettings.AudioBitRateUseAutoSetMp3 = false;
@@ -118,16 +188,35 @@ std::vector<TProfileSpec> SpecsFor(int format) {
                  WmvSettings.AudioSampleRateMp3 = 2;
                }}};
     case ofRM:
-      return {{Standard, StandardKind, "RealVideo 768 kbit/s, AC-3 256 kbit/s 48 kHz stereo",
+      return {{Standard, StandardKind,
+               T("RealVideo 768 kbit/s, AC-3 256 kbit/s 48 kHz stereo",
+                 "RealVideo 768 kbit/s, AC-3 256 kbit/s 48 kHz stéréo",
+                 "RealVideo 768 kbit/s, AC-3 256 kbit/s 48 kHz Stereo",
+                 "RealVideo 768 kbit/s, AC-3 256 kbit/s 48 kHz stereo"),
                [] {}},
-              {High, High, "RealVideo 1500 kbit/s, AC-3 384 kbit/s 48 kHz stereo", [] {
+              {Top, High,
+               T("RealVideo 1500 kbit/s, AC-3 384 kbit/s 48 kHz stereo",
+                 "RealVideo 1500 kbit/s, AC-3 384 kbit/s 48 kHz stéréo",
+                 "RealVideo 1500 kbit/s, AC-3 384 kbit/s 48 kHz Stereo",
+                 "RealVideo 1500 kbit/s, AC-3 384 kbit/s 48 kHz stereo"),
+               [] {
                  RmSettings.VideoBitRatePresetRm10 = 1500;
                  RmSettings.VideoBitRateSpecifyRm10 = 1500;
                  RmSettings.AudioBitRatePresetAC3 = 384;
                }}};
     case ofSWF:
-      return {{Standard, StandardKind, "Flash video 768 kbit/s, MP3 22 kHz stereo", [] {}},
-              {High, High, "Flash video 1500 kbit/s, MP3 128 kbit/s 44.1 kHz stereo", [] {
+      return {{Standard, StandardKind,
+               T("Flash video 768 kbit/s, MP3 22.05 kHz stereo",
+                 "vidéo Flash 768 kbit/s, MP3 22,05 kHz stéréo",
+                 "Flash-Video 768 kbit/s, MP3 22,05 kHz Stereo",
+                 "video Flash 768 kbit/s, MP3 22,05 kHz stereo"),
+               [] {}},
+              {Top, High,
+               T("Flash video 1500 kbit/s, MP3 128 kbit/s 44.1 kHz stereo",
+                 "vidéo Flash 1500 kbit/s, MP3 128 kbit/s 44,1 kHz stéréo",
+                 "Flash-Video 1500 kbit/s, MP3 128 kbit/s 44,1 kHz Stereo",
+                 "video Flash 1500 kbit/s, MP3 128 kbit/s 44,1 kHz stereo"),
+               [] {
                  SwfSettings.VideoBitRatePresetFlv = 1500;
                  SwfSettings.VideoBitRateSpecifyFlv = 1500;
                  SwfSettings.AudioBitRateUseAutoSetMp3 = false;
@@ -135,60 +224,123 @@ std::vector<TProfileSpec> SpecsFor(int format) {
                  SwfSettings.AudioSampleRateMp3 = 2;
                }}};
     case ofVOB:
-      return {{{"PAL", "PAL", "PAL", "PAL", "PAL"}, StandardKind,
-               "MPEG-2 720x576 25 fps 6000 kbit/s, AC-3 384 kbit/s", [] {}},
-              {{"NTSC", "NTSC", "NTSC", "NTSC", "NTSC"}, StandardKind,
-               "MPEG-2 720x480 29.97 fps 6000 kbit/s, 4:3, AC-3 384 kbit/s", [] {
+      return {{{"Standard (PAL)", "Standard (PAL)", "Standard (PAL)", "Standard (PAL)",
+                "Standard (PAL)"},
+               StandardKind,
+               T("MPEG-2 720x576 (4:3) 25 fps 6000 kbit/s, AC-3 384 kbit/s",
+                 "MPEG-2 720x576 (4:3) 25 i/s 6000 kbit/s, AC-3 384 kbit/s",
+                 "MPEG-2 720x576 (4:3) 25 B/s 6000 kbit/s, AC-3 384 kbit/s",
+                 "MPEG-2 720x576 (4:3) 25 fps 6000 kbit/s, AC-3 384 kbit/s"),
+               // A PAL frame is shown 4:3; left at "Auto" it would be marked 5:4.
+               [] { VobSettings.VideoAspectMpeg2 = 1; }},
+              {{"USA and Japan (NTSC)", "USA et Japon (NTSC)", "USA und Japan (NTSC)",
+                "USA e Giappone (NTSC)", "USA and Japan (NTSC)"},
+               StandardKind,
+               T("MPEG-2 720x480 (4:3) 29.97 fps 6000 kbit/s, AC-3 384 kbit/s",
+                 "MPEG-2 720x480 (4:3) 29,97 i/s 6000 kbit/s, AC-3 384 kbit/s",
+                 "MPEG-2 720x480 (4:3) 29,97 B/s 6000 kbit/s, AC-3 384 kbit/s",
+                 "MPEG-2 720x480 (4:3) 29,97 fps 6000 kbit/s, AC-3 384 kbit/s"),
+               [] {
                  VobSettings.VideoHeightMpeg2 = 480;
                  VobSettings.VideoKeepFrameRateMpeg2 = false;
                  VobSettings.VideoFrameRateMpeg2 = 4;
                  VobSettings.VideoAspectMpeg2 = 1;
                }}};
     case ofASF:
-      return {{Standard, StandardKind, "MPEG-4 768 kbit/s, MP3 64 kbit/s 22 kHz stereo", [] {}},
-              {High, High, "MPEG-4 1500 kbit/s, MP3 128 kbit/s 44.1 kHz stereo", [] {
+      return {{Standard, StandardKind,
+               T("MPEG-4 768 kbit/s, MP3 64 kbit/s 22.05 kHz stereo",
+                 "MPEG-4 768 kbit/s, MP3 64 kbit/s 22,05 kHz stéréo",
+                 "MPEG-4 768 kbit/s, MP3 64 kbit/s 22,05 kHz Stereo",
+                 "MPEG-4 768 kbit/s, MP3 64 kbit/s 22,05 kHz stereo"),
+               [] {}},
+              {Top, High,
+               T("MPEG-4 1500 kbit/s, MP3 128 kbit/s 44.1 kHz stereo",
+                 "MPEG-4 1500 kbit/s, MP3 128 kbit/s 44,1 kHz stéréo",
+                 "MPEG-4 1500 kbit/s, MP3 128 kbit/s 44,1 kHz Stereo",
+                 "MPEG-4 1500 kbit/s, MP3 128 kbit/s 44,1 kHz stereo"),
+               [] {
                  AsfSettings.VideoBitRatePresetMsMpeg4 = 1500;
                  AsfSettings.VideoBitRateSpecifyMsMpeg4 = 1500;
                  AsfSettings.AudioBitRatePresetMp3 = 128;
                  AsfSettings.AudioSampleRateMp3 = 2;
                }}};
     case ofAAC:
-      return {{Standard, StandardKind, "AAC 128 kbit/s 44.1 kHz stereo", [] {}},
-              {High, High, "AAC 256 kbit/s 48 kHz stereo", [] {
+      return {{Standard, StandardKind,
+               T("AAC 128 kbit/s 44.1 kHz stereo", "AAC 128 kbit/s 44,1 kHz stéréo",
+                 "AAC 128 kbit/s 44,1 kHz Stereo", "AAC 128 kbit/s 44,1 kHz stereo"),
+               [] {}},
+              {Top, High,
+               T("AAC 256 kbit/s 48 kHz stereo", "AAC 256 kbit/s 48 kHz stéréo",
+                 "AAC 256 kbit/s 48 kHz Stereo", "AAC 256 kbit/s 48 kHz stereo"),
+               [] {
                  AacSettings.AudioBitRatePresetAACMp4 = 256;
                  AacSettings.AudioSampleRateAACMp4 = 7;
                }}};
     case ofAC3:
-      return {{Standard, StandardKind, "AC-3 384 kbit/s 48 kHz stereo", [] {}},
-              {{"5.1 surround", "Son surround 5.1", "5.1-Surround", "Surround 5.1",
-                "5.1 surround"},
-               High, "AC-3 448 kbit/s 48 kHz, 6 channels", [] {
+      return {{Standard, StandardKind,
+               T("AC-3 384 kbit/s 48 kHz stereo", "AC-3 384 kbit/s 48 kHz stéréo",
+                 "AC-3 384 kbit/s 48 kHz Stereo", "AC-3 384 kbit/s 48 kHz stereo"),
+               [] {}},
+              {{"Surround 5.1", "Surround 5.1", "Surround 5.1", "Surround 5.1", "Surround 5.1"},
+               High,
+               T("AC-3 448 kbit/s 48 kHz, 6 channels", "AC-3 448 kbit/s 48 kHz, 6 canaux",
+                 "AC-3 448 kbit/s 48 kHz, 6 Kanäle", "AC-3 448 kbit/s 48 kHz, 6 canali"),
+               [] {
                  Ac3Settings.AudioChannelsAC3 = 2;
                  Ac3Settings.AudioBitRatePresetAC3 = 448;
                }}};
     case ofMP2:
-      return {{Standard, StandardKind, "MPEG-1 Layer II 160 kbit/s 44.1 kHz stereo", [] {}},
-              {High, High, "MPEG-1 Layer II 256 kbit/s 48 kHz stereo", [] {
+      return {{Standard, StandardKind,
+               T("MPEG-1 Layer II 160 kbit/s 44.1 kHz stereo",
+                 "MPEG-1 Layer II 160 kbit/s 44,1 kHz stéréo",
+                 "MPEG-1 Layer II 160 kbit/s 44,1 kHz Stereo",
+                 "MPEG-1 Layer II 160 kbit/s 44,1 kHz stereo"),
+               [] {}},
+              {Top, High,
+               T("MPEG-1 Layer II 256 kbit/s 48 kHz stereo",
+                 "MPEG-1 Layer II 256 kbit/s 48 kHz stéréo",
+                 "MPEG-1 Layer II 256 kbit/s 48 kHz Stereo",
+                 "MPEG-1 Layer II 256 kbit/s 48 kHz stereo"),
+               [] {
                  Mp2Settings.AudioBitRatePresetMp2 = 256;
                  Mp2Settings.AudioSampleRateMp2 = 3;
                }}};
     case ofMP3:
-      return {{Standard, StandardKind, "MP3 128 kbit/s 44.1 kHz stereo", [] {}},
-              {High, High, "MP3 320 kbit/s 44.1 kHz stereo",
+      return {{Standard, StandardKind,
+               T("MP3 128 kbit/s 44.1 kHz stereo", "MP3 128 kbit/s 44,1 kHz stéréo",
+                 "MP3 128 kbit/s 44,1 kHz Stereo", "MP3 128 kbit/s 44,1 kHz stereo"),
+               [] {}},
+              {Top, High,
+               T("MP3 320 kbit/s 44.1 kHz stereo", "MP3 320 kbit/s 44,1 kHz stéréo",
+                 "MP3 320 kbit/s 44,1 kHz Stereo", "MP3 320 kbit/s 44,1 kHz stereo"),
                [] { Mp3Settings.AudioBitRatePresetMp3 = 320; }}};
     case ofAMR:
-      return {{{"Narrow-band", "Bande étroite", "Schmalband", "Banda stretta", "Narrow-band"},
-               StandardKind, "AMR-NB 12.2 kbit/s 8 kHz mono", [] {}},
-              {{"Wide-band", "Bande large", "Breitband", "Banda larga", "Wide-band"}, High,
-               "AMR-WB 23.85 kbit/s 16 kHz mono", [] {
+      return {{{"AMR-NB narrow-band", "AMR-NB bande étroite", "AMR-NB Schmalband",
+                "AMR-NB banda stretta", "AMR-NB narrow-band"},
+               StandardKind,
+               T("AMR-NB 12.2 kbit/s 8 kHz mono", "AMR-NB 12,2 kbit/s 8 kHz mono",
+                 "AMR-NB 12,2 kbit/s 8 kHz Mono", "AMR-NB 12,2 kbit/s 8 kHz mono"),
+               [] {}},
+              {{"AMR-WB wide-band", "AMR-WB bande élargie", "AMR-WB Breitband",
+                "AMR-WB banda larga", "AMR-WB wide-band"},
+               High,
+               T("AMR-WB 23.85 kbit/s 16 kHz mono", "AMR-WB 23,85 kbit/s 16 kHz mono",
+                 "AMR-WB 23,85 kbit/s 16 kHz Mono", "AMR-WB 23,85 kbit/s 16 kHz mono"),
+               [] {
                  AmrSettings.AudioCodec = 1;
                  AmrSettings.AudioBitRatePresetArmwb = 24;
                }}};
     case ofWAV:
-      return {{Standard, StandardKind, "PCM 16 bit 44.1 kHz stereo", [] {}},
-              {{"8-bit voice", "Voix 8 bits", "Sprache 8 Bit", "Voce 8 bit", "8-bit voice"},
+      return {{Standard, StandardKind,
+               T("PCM 16 bit 44.1 kHz stereo", "PCM 16 bits 44,1 kHz stéréo",
+                 "PCM 16 Bit 44,1 kHz Stereo", "PCM 16 bit 44,1 kHz stereo"),
+               [] {}},
+              {{"Voice (8-bit)", "Voix (8 bits)", "Wortaufnahme (8 Bit)", "Voce (8 bit)",
+                "Voice (8-bit)"},
                {"Small files", "Fichiers légers", "Kleine Dateien", "File leggeri", "Small files"},
-               "PCM unsigned 8 bit 22 kHz mono", [] {
+               T("PCM unsigned 8 bit 22.05 kHz mono", "PCM 8 bits non signé 22,05 kHz mono",
+                 "PCM 8 Bit vorzeichenlos 22,05 kHz Mono", "PCM 8 bit senza segno 22,05 kHz mono"),
+               [] {
                  WavSettings.AudioCodec = 1;
                  WavSettings.AudioSampleRatePcmu8 = 3;
                  WavSettings.AudioChannelsPcmu8 = 0;
@@ -196,27 +348,6 @@ std::vector<TProfileSpec> SpecsFor(int format) {
     default:
       return {};
   }
-}
-
-// The technical words of a description, in the tree's language.
-std::string Localise(std::string text, int lang) {
-  struct TWord {
-    const char* English;
-    TWords Local;
-  };
-  static const TWord words[] = {
-      {"video", {"video", "vidéo", "Video", "video", "video"}},
-      {"stereo", {"stereo", "stéréo", "Stereo", "stereo", "stereo"}},
-      {"channels", {"channels", "canaux", "Kanäle", "canali", "channels"}},
-      {"unsigned", {"unsigned", "non signé", "vorzeichenlos", "senza segno", "unsigned"}},
-  };
-  for (const TWord& w : words) {
-    std::string from = w.English;
-    for (size_t at = text.find(from); at != std::string::npos;
-         at = text.find(from, at + std::string(w.Local[lang]).size()))
-      text.replace(at, from.size(), w.Local[lang]);
-  }
-  return text;
 }
 
 // Device presets: command templates that call the encoder directly. Values
@@ -363,11 +494,12 @@ int main(int argc, char** argv) {
           spec.Tweak();
           SaveProfile(format, file);
           // The description replaces the default one in place, whatever the
-          // record; French sets a blank before the colon.
+          // record; French sets a no-break space before the colon, so a
+          // wrapped line never starts with it.
           TIniFile ini(file);
           ini.WriteString(kProfileSection, "Description",
-                          std::string(spec.Kind[lang]) + (lang == 1 ? " : " : ": ") +
-                              Localise(spec.Tech, lang));
+                          std::string(spec.Kind[lang]) + (lang == 1 ? "\u00a0: " : ": ") +
+                              spec.Tech[lang]);
           ini.UpdateFile();
         }
       }

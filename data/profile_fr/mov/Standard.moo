@@ -1,5 +1,5 @@
 [General]
-Description=Qualité standard : H.264 1200 kbit/s, AAC 96 kbit/s 44.1 kHz stéréo
+Description=Qualité standard : H.264 1200 kbit/s, AAC 96 kbit/s 44,1 kHz stéréo
 EnableTimeControl=0
 Duration=0:00:00.000
 StartTime=0:00:00.000

@@ -1,5 +1,5 @@
 [General]
-Description=Qualità standard: H.264 1200 kbit/s, AAC 96 kbit/s 44.1 kHz stereo
+Description=Qualità standard: H.264 1200 kbit/s, AAC 96 kbit/s 44,1 kHz stereo
 EnableTimeControl=0
 Duration=0:00:00.000
 StartTime=0:00:00.000

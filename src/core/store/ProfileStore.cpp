@@ -34,13 +34,9 @@ bool TProfileStore::Start() {
     MessageBoxText(ResStr(MSG_CREATE_DIR_ERROR), ResStr(MSG_Error), MB_OK | MB_ICONEXCLAMATION);
     return false;
   }
-  Fill(BuildEdition());
-  return true;
-}
-
-void TProfileStore::Fill(int edition) {
   for (int f = 0; f < kOutputFormatCount; ++f) FillProfileList(f);
-  Devices_.Load(GlobalVars.DefaultSettingDir, edition);
+  Devices_.Load(GlobalVars.DefaultSettingDir, BuildEdition());
+  return true;
 }
 
 void TProfileStore::FillProfileList(int outputFormat, const std::optional<std::string>& name) {

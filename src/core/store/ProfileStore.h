@@ -27,18 +27,22 @@ class TProfileStoreListener {
 //
 // How the main window uses it:
 //   creation     if (!Store.Start()) quit;  (Start has shown the message)
-//                for each format f: box f shows Profiles(f), selects ProfileIndex(f);
+//                for each format f: box Targets[f].FormatBoxName (store/TargetTable.h)
+//                shows Profiles(f) by Name and selects ProfileIndex(f);
 //                for each Devices().Entries()[n]: a radio item in menu Group at
 //                Position, and row n of the device-format list
 //   RestoreTarget  after SelectTarget: Store.Devices().RestoreDeviceChoice(OutputFormat),
-//                then show the device box, the checked entries and the selected row
+//                then show the device box (kDeviceProfileBoxName: Devices().Items() by
+//                Title, ItemIndex()), the checked entries and the selected row
 //   user picks   box f, index i        -> SelectProfile(f, i)
 //                device box, index i   -> Devices().SelectItem(i)
-//                menu entry or row n   -> SelectTarget(Devices().SelectDevicePreset(n)),
-//                then show the device side again
+//                menu entry or row n   -> target = Devices().SelectDevicePreset(n);
+//                if target >= 0: SelectTarget(target), show the device side again
 //   actions      AddProfile / EditProfile / RenameProfile / DeleteProfile(OutputFormat, ...)
-//   Convert      TBatchChoice choice{Store.CurrentChoice(OutputFormat)};
-//                choice.OutputFolder = the output folder box
+//                with a TWindowProfileUi (ui/main) as the ui; refresh box OutputFormat
+//   Convert      TBatchChoice choice{Store.CurrentChoice(OutputFormat), <output folder box>};
+//                (an empty choice means nothing to convert with: no profile listed,
+//                or a remembered device preset whose file is gone)
 // Each change of a profile box is reported to the listener.
 class TProfileStore final {
  public:
@@ -49,8 +53,6 @@ class TProfileStore final {
   // sixteen boxes with their first entry selected, loads the device presets
   // of DefaultSettingDir and builds the entries of the build's edition.
   bool Start();
-  // Start without the folders: for callers that made them (tests, kinovert-cli).
-  void Fill(int edition);
 
   // Refills a format's box from its folder and selects the entry named
   // exactly name, or the first entry when no name is given.

@@ -263,9 +263,15 @@ TEST_F(ProfileStoreTest, EditLoadsTheSelectedFileAndSavesOnlyOnOk) {
 }
 
 TEST_F(ProfileStoreTest, EditOfAnEmptyBoxOffersAdd) {
+  struct TListener final : TProfileStoreListener {
+    std::vector<int> Changed;
+    void ProfileBoxChanged(int f) override { Changed.push_back(f); }
+  } listener;
+  Store.SetListener(&listener);
   ASSERT_TRUE(Store.Profiles(ofMP3).empty());
   Ui.Typed = {"First"};
   Store.EditProfile(ofMP3, Ui);
+  EXPECT_EQ(listener.Changed, (std::vector<int>{ofMP3}));
   EXPECT_EQ(Ui.Log, (std::vector<std::string>{"editor, record says No Description",
                                               "name dialog with ''"}));
   EXPECT_EQ(Names(ofMP3), (std::vector<std::string>{"First"}));

@@ -27,6 +27,8 @@
 #include "store/DevicePresets.h"
 #include "store/FileList.h"
 #include "store/ProfileFolders.h"
+#include "store/ProfileList.h"
+#include "store/TargetTable.h"
 
 namespace fs = std::filesystem;
 
@@ -240,6 +242,17 @@ class TCliDialogs final : public TConsoleDialogProvider {
   }
 };
 
+// A preset of the profile tree by its file name, as the device menus list
+// them; the name in the tree's preset folder when none is called so.
+std::string ListedPreset(const std::string& name) {
+  TDevicePresets presets;
+  LoadDevicePresets(GlobalVars.DefaultSettingDir, presets);
+  for (const auto* group : {&presets.Tgp, &presets.IPod, &presets.Psp, &presets.Other})
+    for (const TProfileItem& p : *group)
+      if (FileNamePart(p.FileName) == name) return p.FileName;
+  return GlobalVars.DefaultSettingDir + name;
+}
+
 std::string Absolute(const std::string& path) {
   std::error_code ec;
   fs::path p = fs::absolute(path, ec);
@@ -273,12 +286,10 @@ int RunConvert(TCliArgs& args) {
   }
 
   TBatchChoice choice;
-  bool deviceTarget = format == ofMP4 || format == of3GP;
-  if (deviceTarget) {
+  if (UsesDevicePresets(format)) {
     if (device.empty() || item.empty())
       throw TUsageError{"MP4 and 3GP take a device preset: --device PRESET.ini --item SECTION"};
-    if (!PathExists(device) && PathExists(g.DefaultSettingDir + device))
-      device = g.DefaultSettingDir + device;
+    if (!PathExists(device)) device = ListedPreset(device);
     if (!PathExists(device)) throw TUsageError{"no device preset '" + device + "'"};
     bool found = false;
     for (const TProfileDetailItem& i : PresetItems(device)) found = found || i.Section == item;
@@ -287,9 +298,12 @@ int RunConvert(TCliArgs& args) {
     choice.DeviceSection = item;
   } else {
     if (profile.empty()) throw TUsageError{"missing --profile NAME"};
-    std::string path = ProfileFilePath(format, profile);
-    if (!PathExists(path)) throw TUsageError{"no profile '" + profile + "' (looked for " + path + ")"};
-    choice.ProfileName = profile;
+    std::vector<TProfileEntry> listed = ListProfiles(format);
+    int found = FindProfile(listed, profile);
+    if (found < 0)
+      throw TUsageError{"no profile '" + profile + "' in " +
+                        g.ProfileDirs[static_cast<size_t>(ProfileDirIndex(format))]};
+    choice.ProfileFile = listed[static_cast<size_t>(found)].FileName;
   }
 
   std::error_code ec;

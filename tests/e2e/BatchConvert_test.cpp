@@ -314,3 +314,27 @@ TEST(BatchConvert, TerminalLineFitsTheWidthAndShowsTheLatestFigures) {
   EXPECT_NE(last.find("file 100%  batch 100%  remaining"), std::string::npos) << r.Out;
   EXPECT_NE(last.find("\u2026"), std::string::npos) << last;
 }
+
+// The profile is found as the profile box lists it: by its exact name, with
+// the extension in any letter case.
+TEST(BatchConvert, ProfileByItsListedName) {
+  TTempDir home;
+  fs::path program(KINOVERT_PROGRAM_DIR);
+  fs::create_symlink(program / "avcore", home / "avcore");
+  fs::create_directory_symlink(program / "skin", home / "skin");
+  fs::create_directories(home / "profile_en/mp3");
+  fs::copy_file(Tree / "mp3/Standard.mpo", home / "profile_en/mp3/Quiet.MPO");
+  struct TCase {
+    const char* Profile;
+    int ExitCode;
+  } cases[] = {{"Quiet", 0}, {"quiet", 2}, {"Quiet.MPO", 2}};
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Profile);
+    TRunResult r = RunProgram(Cli, {"--home", home.Path(), "convert", "--target", "mp3", "--profile",
+                                    c.Profile, "--output", home / "out", "--",
+                                    ClipPath(TClip::AudioOnly)});
+    EXPECT_EQ(r.ExitCode, c.ExitCode) << r.Err;
+  }
+  std::string stem = fs::path(ClipPath(TClip::AudioOnly)).stem().string();
+  EXPECT_TRUE(fs::is_regular_file(home / "out/" + stem + ".mp3"));
+}

@@ -590,6 +590,12 @@ ROWS = [
     ("MSG_HOMEPAGE",) + same(HOMEPAGE),
     ("MSG_SUPPORT_MAIL",) + same(SUPPORT),
     ("MSG_COPYRIGHT_WARNING", NOTICE_EN, NOTICE_FR, NOTICE_DE, NOTICE_IT),
+
+    # Our own keys
+    ("MSG_DELETE_PROFILE_FAILED", "The profile file \"%s\" could not be deleted.",
+     "Le fichier de profil « %s » n'a pas pu être supprimé.",
+     "Die Profildatei „%s“ konnte nicht gelöscht werden.",
+     "Impossibile eliminare il file di profilo \"%s\"."),
 ]
 
 LANGUAGES = [("english", 1), ("french", 2), ("deutsch", 3), ("italian", 4)]

@@ -23,6 +23,15 @@ TWindowPlacement ClampWindowPlacement(TWindowPlacement p, int screenWidth, int s
   return p;
 }
 
+TWindowPlacement CentredOver(const TWindowPlacement& owner, int width, int height) {
+  TWindowPlacement p;
+  p.Left = owner.Left + (owner.Width - width) / 2;
+  p.Top = owner.Top + (owner.Height - height) / 2;
+  p.Width = width;
+  p.Height = height;
+  return p;
+}
+
 TWindowPlacement ReadWindowPlacement(const std::string& section, const TWindowPlacement& current,
                                      int screenWidth, int screenHeight,
                                      const std::string& iniPath) {

@@ -20,6 +20,12 @@ struct TWindowPlacement {
 TWindowPlacement ClampWindowPlacement(TWindowPlacement placement, int screenWidth,
                                       int screenHeight);
 
+// Where a dialog of the given size sits when it is centred over its owner:
+// half of each difference of size added to the owner's edge, the halves
+// truncated toward zero (a dialog wider than its owner sticks out one pixel
+// more on the left).
+TWindowPlacement CentredOver(const TWindowPlacement& owner, int width, int height);
+
 // The window side of placement, implemented by each toolkit window (and by
 // tests with a plain object).
 class TPlacementWindow {

@@ -2,6 +2,9 @@
 #include "base/FileNames.h"
 
 #include <dirent.h>
+#include <errno.h>
+#include <fcntl.h>
+#include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -96,6 +99,22 @@ bool DeleteIfEmpty(const std::string& path) {
   if (path.empty() || ::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size != 0)
     return false;
   return ::unlink(path.c_str()) == 0;
+}
+
+bool RenameFileNoReplace(const std::string& from, const std::string& to) {
+  if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return true;
+  if (errno != EINVAL && errno != ENOSYS) return false;
+  // File systems without the flag: a hard link fails on an existing name just
+  // the same, and the old name goes once the new one is there.
+  struct stat st {};
+  if (::lstat(from.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return false;
+  if (::link(from.c_str(), to.c_str()) != 0) return false;
+  return ::unlink(from.c_str()) == 0;
+}
+
+bool DeleteFile(const std::string& path) {
+  if (path.empty()) return false;
+  return ::unlink(path.c_str()) == 0 || errno == ENOENT;
 }
 
 std::string FindFileIgnoringCase(const std::string& folder, const std::string& name) {

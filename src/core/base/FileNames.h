@@ -41,6 +41,15 @@ int64_t FileSize64(const std::string& path);
 // Deletes the file when it exists and is empty; true when it was deleted.
 bool DeleteIfEmpty(const std::string& path);
 
+// Gives a file a new name, never over another: false when something is
+// called `to` already (and on any other failure), and then both stay as they
+// were. A plain rename would replace an existing `to` without a word.
+bool RenameFileNoReplace(const std::string& from, const std::string& to);
+
+// Removes a file (never a folder); true when it is gone, also when it was
+// gone before.
+bool DeleteFile(const std::string& path);
+
 // True when something (file, folder, link) has this name.
 bool PathExists(const std::string& path);
 bool FolderExists(const std::string& path);

@@ -40,14 +40,14 @@
 #include "lang/ResStr.h"
 #include "profiles/EncoderOptions.h"
 #include "store/DevicePresets.h"
-#include "store/ProfileFolders.h"
+#include "store/TargetTable.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
 bool IsDeviceTarget() {
-  return GlobalVars.OutputFormat == ofMP4 || GlobalVars.OutputFormat == of3GP;
+  return UsesDevicePresets(GlobalVars.OutputFormat);
 }
 
 std::string EncoderFullPath() {
@@ -187,7 +187,7 @@ std::string TBatchDriver::OutputExtension() const {
 }
 
 std::string TBatchDriver::BuildOptions() const {
-  return BuildEncoderOptions(ProfileFilePath(GlobalVars.OutputFormat, Choice_.ProfileName));
+  return BuildEncoderOptions(Choice_.ProfileFile);
 }
 
 bool TBatchDriver::ActionConvertExecute(const std::vector<TBatchInput>& files,

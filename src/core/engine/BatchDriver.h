@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/BatchView.h"
+#include "store/ProfileChoice.h"
 
 class TRedirector;
 class TPowerControl;
@@ -17,13 +18,10 @@ struct TBatchInput {
   std::string FileSize;  // the media string "FileSize": bytes in decimal
 };
 
-// What the main window has chosen for the batch.
-struct TBatchChoice {
+// What the main window has chosen for the batch: the profile store's choice
+// for the current target (TProfileStore::CurrentChoice) and the output folder.
+struct TBatchChoice : TProfileChoice {
   std::string OutputFolder;  // the output folder box, as typed
-  std::string ProfileName;   // the current format's profile box
-  // MP4 and 3GP: the device preset file and its chosen "Item" section.
-  std::string DevicePresetFile;
-  std::string DeviceSection;
 };
 
 // Converts a file list one file after another: the pre-checks, the batch, the

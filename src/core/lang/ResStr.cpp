@@ -312,6 +312,7 @@ constexpr std::array<TMsgEntry, kMsgKeyCount> kEntries{{
     K(MSG_HOMEPAGE, "https://kinovert.example.org/3gp-converter/"),
     K(MSG_SUPPORT_MAIL, "3gp-support@kinovert.example.org"),
     K(MSG_COPYRIGHT_WARNING, "This program is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License, version 3 or later. It comes with ABSOLUTELY NO WARRANTY."),
+    K(MSG_DELETE_PROFILE_FAILED, "The profile file \"%s\" could not be deleted."),
 }};
 
 #undef K

@@ -294,6 +294,8 @@ enum TMsgKey : int {
   MSG_HOMEPAGE,
   MSG_SUPPORT_MAIL,
   MSG_COPYRIGHT_WARNING,
+  // Our own keys, read after the classic ones.
+  MSG_DELETE_PROFILE_FAILED,
   kMsgKeyCount
 };
 

@@ -70,3 +70,21 @@ TEST(WindowPlacement, SaveAndRestore) {
   EXPECT_EQ(window.Current, (TWindowPlacement{0, 60, 1280, 300, false}));
   SetProgramFolder("");
 }
+
+TEST(WindowPlacement, CentredOverTheOwner) {
+  struct TCase {
+    TWindowPlacement Owner;
+    int Width, Height;
+    int Left, Top;
+  };
+  const TCase cases[] = {
+      {{100, 50, 640, 480, false}, 300, 121, 270, 229},
+      {{0, 0, 100, 100, false}, 301, 100, -100, 0},   // -201 / 2 truncates to -100
+      {{-20, 10, 101, 50, false}, 100, 51, -20, 10},  // 1 / 2 and -1 / 2 both give 0
+  };
+  for (const TCase& c : cases) {
+    TWindowPlacement p = CentredOver(c.Owner, c.Width, c.Height);
+    EXPECT_EQ(p, (TWindowPlacement{c.Left, c.Top, c.Width, c.Height, false}))
+        << c.Owner.Left << "," << c.Owner.Top << " " << c.Width << "x" << c.Height;
+  }
+}

@@ -98,3 +98,38 @@ TEST(FileNames, FindFileIgnoringCase) {
   EXPECT_EQ(FindFileIgnoringCase(dir.Path(), "Type_Klingon.dat"), dir / "Type_Klingon.dat");
   EXPECT_EQ(FindFileIgnoringCase(dir / "nofolder", "x"), dir / "nofolder/x");
 }
+
+TEST(FileNames, RenameNeverReplaces) {
+  TTempDir dir;
+  WriteFileText(dir / "a", "first");
+  WriteFileText(dir / "b", "second");
+  std::filesystem::create_directory(dir / "folder");
+  struct TCase {
+    const char* From;
+    const char* To;
+    bool Renamed;
+  } cases[] = {
+      {"a", "b", false},       // taken by a file
+      {"a", "folder", false},  // taken by a folder
+      {"missing", "c", false},
+      {"a", "c", true},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(std::string(c.From) + " -> " + c.To);
+    EXPECT_EQ(RenameFileNoReplace(dir / c.From, dir / c.To), c.Renamed);
+  }
+  EXPECT_FALSE(FileExists(dir / "a"));
+  EXPECT_EQ(ReadFileText(dir / "c"), "first");
+  EXPECT_EQ(ReadFileText(dir / "b"), "second");
+}
+
+TEST(FileNames, DeleteFile) {
+  TTempDir dir;
+  WriteFileText(dir / "a", "x");
+  std::filesystem::create_directory(dir / "folder");
+  EXPECT_TRUE(DeleteFile(dir / "a"));
+  EXPECT_FALSE(FileExists(dir / "a"));
+  EXPECT_TRUE(DeleteFile(dir / "a"));  // gone already
+  EXPECT_FALSE(DeleteFile(dir / "folder"));
+  EXPECT_TRUE(std::filesystem::is_directory(dir / "folder"));
+}

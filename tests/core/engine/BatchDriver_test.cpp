@@ -175,7 +175,7 @@ class BatchDriver : public ::testing::Test {
     DefaultAVISettings();
     SaveAVISettings(ProfileFilePath(ofAVI, "Test"));
     Choice.OutputFolder = Out.Path();
-    Choice.ProfileName = "Test";
+    Choice.ProfileFile = ProfileFilePath(ofAVI, "Test");
   }
   void TearDown() override {
     SetProgramFolder("");

@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "store/TargetTable.h"
+
+static_assert(
+    [] {
+      for (size_t i = 0; i < Targets.size(); ++i)
+        if (Targets[i].Format != static_cast<TOutputFormat>(i)) return false;
+      return true;
+    }(),
+    "the target table must follow OutputFormat");
+
+const TTargetInfo* TargetOf(int outputFormat) {
+  if (outputFormat < 0 || outputFormat >= kOutputFormatCount) return nullptr;
+  return &Targets[static_cast<size_t>(outputFormat)];
+}
+
+std::string_view ToolbarActionName(int outputFormat) {
+  const TTargetInfo* t = TargetOf(outputFormat);
+  if (t == nullptr) return {};
+  return t->InOthersMenu ? kOthersActionName : t->ActionName;
+}
+
+bool UsesDevicePresets(int outputFormat) {
+  const TTargetInfo* t = TargetOf(outputFormat);
+  return t != nullptr && t->FrontBoxName == kDeviceProfileBoxName;
+}

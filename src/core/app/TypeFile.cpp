@@ -18,7 +18,13 @@ bool LoadTypeFile() {
   GlobalVars.AVSExt.clear();
   GlobalVars.InputFileTypes.clear();
   if (FileSize64(path) < 0) return false;
-  TIniFile ini(path);
+  LoadTypeFileFrom(TIniFile(path));
+  return true;
+}
+
+void LoadTypeFileFrom(const TIniFile& ini) {
+  GlobalVars.AVSExt.clear();
+  GlobalVars.InputFileTypes.clear();
   for (int n = 1;; ++n) {
     std::string ext = ini.ReadString("AVSExt", std::to_string(n), "<none>");
     if (ext == "<none>") break;
@@ -26,7 +32,6 @@ bool LoadTypeFile() {
   }
   for (const auto& [description, patterns] : ini.ReadSectionValues("InputFileTypes"))
     GlobalVars.InputFileTypes.push_back(description + "=" + patterns);
-  return true;
 }
 
 std::vector<std::pair<std::string, std::string>> InputFileTypeEntries() {
@@ -52,8 +57,15 @@ bool IsKnownInputType(const std::string& extension) {
   // A lone dot is what a name ending in "." has: no extension at all, yet it
   // would match every pattern.
   if (extension.empty() || extension == ".") return false;
-  std::string ext = LowerCaseAscii(extension);
-  for (const auto& entry : InputFileTypeEntries())
-    if (LowerCaseAscii(entry.second).find(ext) != std::string::npos) return true;
-  return false;
+  // The patterns are prepared once per type file, not on every call: a list
+  // of a thousand files asks a thousand times. Joined with NUL, which no
+  // extension holds, a match can never span two lines.
+  static std::vector<std::string> preparedFrom;
+  static std::string patterns;
+  if (preparedFrom != GlobalVars.InputFileTypes) {
+    preparedFrom = GlobalVars.InputFileTypes;
+    patterns.clear();
+    for (const auto& entry : InputFileTypeEntries()) (patterns += LowerCaseAscii(entry.second)) += '\0';
+  }
+  return patterns.find(LowerCaseAscii(extension)) != std::string::npos;
 }

@@ -19,6 +19,8 @@ std::string TypeFilePath();
 // GlobalVars.InputFileTypes (every description=patterns line in file order).
 // False, with both lists empty, when the type file does not exist.
 bool LoadTypeFile();
+// The same from a type file already in memory.
+void LoadTypeFileFrom(const class TIniFile& ini);
 
 // The open-dialog filter: description|patterns| for every line, then
 // MSG_ALLFILES|*.*.

@@ -83,29 +83,6 @@ void ReplaceFirst(std::string& text, const std::string& from, const std::string&
   if (at != std::string::npos) text.replace(at, from.size(), to);
 }
 
-// Replaces placeholders in one pass over the template, so text a value brings
-// in is never taken for a placeholder itself.
-std::string FillTemplate(std::string_view line,
-                         const std::vector<std::pair<std::string_view, std::string>>& values) {
-  std::string out;
-  size_t i = 0;
-  while (i < line.size()) {
-    bool replaced = false;
-    if (line.compare(i, 2, "<%") == 0) {
-      for (const auto& [name, value] : values) {
-        if (SameTextIgnoringCase(line.substr(i, name.size()), name)) {
-          out += value;
-          i += name.size();
-          replaced = true;
-          break;
-        }
-      }
-    }
-    if (!replaced) out += line[i++];
-  }
-  return out;
-}
-
 bool InAvsExt(const std::string& input) {
   std::string ext = FileExtension(input);
   for (const std::string& e : GlobalVars.AVSExt)
@@ -114,17 +91,6 @@ bool InAvsExt(const std::string& input) {
 }
 
 }  // namespace
-
-std::string ShellQuote(const std::string& value) {
-  std::string out = "'";
-  for (char c : value) {
-    if (c == '\'')
-      out += "'\\''";
-    else
-      out += c;
-  }
-  return out + "'";
-}
 
 uint8_t RunnerPriority(uint8_t storedPriority) {
   return storedPriority <= 3 ? static_cast<uint8_t>(storedPriority + 1) : 1;

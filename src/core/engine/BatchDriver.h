@@ -96,5 +96,3 @@ bool CheckOutputFolder(const std::string& folderText);
 // (0..3) give 1..4, anything else 1.
 uint8_t RunnerPriority(uint8_t storedPriority);
 
-// Quotes a value for /bin/sh, so no character of it can act as syntax.
-std::string ShellQuote(const std::string& value);

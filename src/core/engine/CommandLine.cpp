@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/CommandLine.h"
 
+#include "base/TextUtil.h"
+
 #include <cctype>
 
 namespace {
@@ -134,4 +136,37 @@ TLaunchPlan PlanLaunch(const std::string& applicationName, const std::string& co
   }
   plan.Argv.insert(plan.Argv.end(), args.begin(), args.end());
   return plan;
+}
+
+std::string ShellQuote(const std::string& value) {
+  std::string out = "'";
+  for (char c : value) {
+    if (c == '\'')
+      out += "'\\''";
+    else
+      out += c;
+  }
+  return out + "'";
+}
+
+// Replaces placeholders in one pass over the template, so text a value brings
+// in is never taken for a placeholder itself.
+std::string FillTemplate(std::string_view line, const TTemplateValues& values) {
+  std::string out;
+  size_t i = 0;
+  while (i < line.size()) {
+    bool replaced = false;
+    if (line.compare(i, 2, "<%") == 0) {
+      for (const auto& [name, value] : values) {
+        if (SameTextIgnoringCase(line.substr(i, name.size()), name)) {
+          out += value;
+          i += name.size();
+          replaced = true;
+          break;
+        }
+      }
+    }
+    if (!replaced) out += line[i++];
+  }
+  return out;
 }

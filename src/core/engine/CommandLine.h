@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // A child's command line is one string (as the profiles and device templates
@@ -37,6 +38,16 @@ struct TLaunchPlan {
 // starting with a dash is never read as an option.
 TLaunchPlan PlanLaunch(const std::string& applicationName, const std::string& commandLine,
                        const std::string& searchPath, const std::string& currentDir);
+
+// Quotes a value for /bin/sh, so no character of it can act as syntax.
+std::string ShellQuote(const std::string& value);
+
+// Placeholders ("<%Name%>", matched without regard to case) and what each
+// stands for, tried in this order.
+using TTemplateValues = std::vector<std::pair<std::string_view, std::string>>;
+// Replaces placeholders in one pass over the template, so text a value
+// brings in is never taken for a placeholder itself.
+std::string FillTemplate(std::string_view line, const TTemplateValues& values);
 
 // True when the text holds nothing but blanks and control characters.
 bool IsBlankText(std::string_view text);

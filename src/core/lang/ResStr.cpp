@@ -526,7 +526,10 @@ bool LoadLanguage(const std::string& path) {
   } catch (const EKinovertError&) {
     return false;  // no data file (a folder, a FIFO, a huge file): the texts stay
   }
-  const TIniFile& ini = *read;
+  return LoadLanguageFrom(*read);
+}
+
+bool LoadLanguageFrom(const TIniFile& ini) {
   if (!ini.SectionExists(kSection)) return false;
   TTexts& texts = Texts();
   for (const TMsgEntry& e : kEntries) {

@@ -323,6 +323,8 @@ std::optional<TMsgKey> FindMsgKey(std::string_view name);
 // differs only in ASCII case is read: a menu caption "DEUTSCH" stands for
 // "Deutsch.ini" on a case-sensitive file system too.
 bool LoadLanguage(const std::string& path);
+// The same from a language file already in memory.
+bool LoadLanguageFrom(const class TIniFile& ini);
 
 // The language-file conventions: leading and trailing blanks dropped, every
 // run of blanks (spaces, tabs) reduced to one space, then each "#13" replaced

@@ -208,9 +208,8 @@ void DefaultRecord(T& record) {
 // A missing key, or a non-number where a number belongs, leaves the field as
 // it was: a record carries over whatever was last loaded, edited or defaulted.
 template <class T>
-void LoadRecord(T& record, const std::string& fileName) {
+void LoadRecordFrom(T& record, const TIniFile& ini) {
   const TRecordInfo<T>& info = Info(static_cast<const T*>(nullptr));
-  TIniFile ini(fileName);
   for (const TFieldDesc<T>& f : info.Fields) {
     std::visit(
         [&](auto member) {
@@ -227,6 +226,11 @@ void LoadRecord(T& record, const std::string& fileName) {
         },
         f.Member);
   }
+}
+
+template <class T>
+void LoadRecord(T& record, const std::string& fileName) {
+  LoadRecordFrom(record, TIniFile(fileName));
 }
 
 template <class T>
@@ -260,12 +264,15 @@ std::vector<std::string_view> KeysOf() {
 struct TFormatRoutines {
   void (*Default)();
   void (*Load)(const std::string&);
+  void (*LoadFrom)(const TIniFile&);
   void (*Save)(const std::string&);
   std::vector<std::string_view> (*Keys)();
 };
 
-#define KV_ROUTINES(X) \
-  TFormatRoutines{Default##X##Settings, Load##X##Settings, Save##X##Settings, KeysOf<T##X##Settings>}
+#define KV_ROUTINES(X)                                                                   \
+  TFormatRoutines{Default##X##Settings, Load##X##Settings,                               \
+                  [](const TIniFile& ini) { LoadRecordFrom(X##Settings, ini); },          \
+                  Save##X##Settings, KeysOf<T##X##Settings>}
 
 // In OutputFormat order (VOB before ASF).
 const std::array<TFormatRoutines, kOutputFormatCount> FormatRoutines = {
@@ -295,6 +302,10 @@ void DefaultProfile(int outputFormat) {
 
 void LoadProfile(int outputFormat, const std::string& fileName) {
   if (const TFormatRoutines* r = RoutinesOf(outputFormat)) r->Load(fileName);
+}
+
+void LoadProfileFrom(int outputFormat, const TIniFile& ini) {
+  if (const TFormatRoutines* r = RoutinesOf(outputFormat)) r->LoadFrom(ini);
 }
 
 void SaveProfile(int outputFormat, const std::string& fileName) {

@@ -91,6 +91,8 @@ KV_ALL_RECORDS(KV_EXTERN_RECORD)
 // index rather than a type. An index above 15 does nothing.
 void DefaultProfile(int outputFormat);
 void LoadProfile(int outputFormat, const std::string& fileName);
+// Load from an INI file already in memory (the same rules, no file read).
+void LoadProfileFrom(int outputFormat, const class TIniFile& ini);
 void SaveProfile(int outputFormat, const std::string& fileName);
 
 // Profile keys of a target in the order a new file has them; empty above 15.

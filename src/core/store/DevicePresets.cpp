@@ -61,8 +61,12 @@ std::vector<TProfileItem> Mp4MenuPresets(const TDevicePresets& presets, int edit
 }
 
 std::vector<TProfileDetailItem> PresetItems(const std::string& presetFile) {
+  return PresetItemsOf(TIniFile(presetFile));
+}
+
+std::vector<TProfileDetailItem> PresetItemsOf(const TIniFile& ini) {
+  const std::string& presetFile = ini.FileName();
   std::vector<TProfileDetailItem> out;
-  TIniFile ini(presetFile);
   for (const std::string& section : ini.ReadSections())
     if (section.compare(0, 4, "Item") == 0)
       out.push_back({presetFile, section, ini.ReadString(section, "TitleE", "")});
@@ -74,8 +78,12 @@ std::string PresetExtension(const std::string& presetFile, const std::string& se
 }
 
 std::vector<std::string> PresetCommands(const std::string& presetFile, const std::string& section) {
+  return PresetCommandsOf(TIniFile(presetFile), section);
+}
+
+std::vector<std::string> PresetCommandsOf(const TIniFile& ini, const std::string& section) {
   std::vector<std::string> out;
-  for (auto& [key, value] : TIniFile(presetFile).ReadSectionValues(section))
+  for (auto& [key, value] : ini.ReadSectionValues(section))
     if (key.compare(0, 7, "Command") == 0) out.push_back(value);
   return out;
 }

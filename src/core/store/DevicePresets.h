@@ -45,3 +45,6 @@ std::vector<TProfileDetailItem> PresetItems(const std::string& presetFile);
 // order) of one Item section.
 std::string PresetExtension(const std::string& presetFile, const std::string& section);
 std::vector<std::string> PresetCommands(const std::string& presetFile, const std::string& section);
+// The same of a preset file already in memory (its FileName names it).
+std::vector<TProfileDetailItem> PresetItemsOf(const class TIniFile& ini);
+std::vector<std::string> PresetCommandsOf(const class TIniFile& ini, const std::string& section);

@@ -11,6 +11,7 @@
 #include "base/Error.h"
 #include "base/IniFile.h"
 #include "app/ProgramFolder.h"
+#include "engine/CommandLine.h"
 #include "engine/EventLoop.h"
 #include "app/GlobalVars.h"
 #include "engine/PowerActions.h"

@@ -596,6 +596,13 @@ ROWS = [
      "Le fichier de profil « %s » n'a pas pu être supprimé.",
      "Die Profildatei „%s“ konnte nicht gelöscht werden.",
      "Impossibile eliminare il file di profilo \"%s\"."),
+    ("MSG_CONVERT_TO", "Convert to", "Convertir en", "Umwandeln in", "Converti in"),
+    ("MSG_MOVE_UP", "Move up", "Monter", "Nach oben", "Sposta su"),
+    ("MSG_MOVE_DOWN", "Move down", "Descendre", "Nach unten", "Sposta giù"),
+    ("MSG_MINIMIZE", "Minimize", "Réduire", "Minimieren", "Riduci a icona"),
+    ("MSG_HELP", "Help", "Aide", "Hilfe", "Guida"),
+    ("MSG_PROFILE_MENU", "Profile actions", "Actions sur le profil", "Profilaktionen", "Azioni sul profilo"),
+    ("MSG_NO_HELP", "The help page \"%s\" could not be found.", "La page d'aide « %s » est introuvable.", "Die Hilfeseite „%s“ wurde nicht gefunden.", "Impossibile trovare la pagina della guida \"%s\"."),
 ]
 
 LANGUAGES = [("english", 1), ("french", 2), ("deutsch", 3), ("italian", 4)]

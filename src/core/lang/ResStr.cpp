@@ -313,6 +313,13 @@ constexpr std::array<TMsgEntry, kMsgKeyCount> kEntries{{
     K(MSG_SUPPORT_MAIL, "3gp-support@kinovert.example.org"),
     K(MSG_COPYRIGHT_WARNING, "This program is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License, version 3 or later. It comes with ABSOLUTELY NO WARRANTY."),
     K(MSG_DELETE_PROFILE_FAILED, "The profile file \"%s\" could not be deleted."),
+    K(MSG_CONVERT_TO, "Convert to"),
+    K(MSG_MOVE_UP, "Move up"),
+    K(MSG_MOVE_DOWN, "Move down"),
+    K(MSG_MINIMIZE, "Minimize"),
+    K(MSG_HELP, "Help"),
+    K(MSG_PROFILE_MENU, "Profile actions"),
+    K(MSG_NO_HELP, "The help page \"%s\" could not be found."),
 }};
 
 #undef K

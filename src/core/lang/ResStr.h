@@ -296,6 +296,13 @@ enum TMsgKey : int {
   MSG_COPYRIGHT_WARNING,
   // Our own keys, read after the classic ones.
   MSG_DELETE_PROFILE_FAILED,
+  MSG_CONVERT_TO,
+  MSG_MOVE_UP,
+  MSG_MOVE_DOWN,
+  MSG_MINIMIZE,
+  MSG_HELP,
+  MSG_PROFILE_MENU,
+  MSG_NO_HELP,
   kMsgKeyCount
 };
 

@@ -52,3 +52,8 @@ std::string MediaInfoReport(const std::string& fileName) {
   if (!info.Open(fileName) || !info.Recognised()) return {};
   return info.StandardInform();
 }
+
+const std::array<TMediaPanelPlace, kMediaStringCount> MediaPanelPlaces = {{
+    {8, 1}, {10, 3}, {12, 5}, {9, 2}, {11, 4}, {13, 6}, {15, 7}, {17, 9},
+    {19, 11}, {16, 8}, {18, 10}, {20, 12}, {22, 13}, {24, 15}, {23, 14}, {25, 16},
+}};

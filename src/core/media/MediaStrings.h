@@ -45,6 +45,15 @@ struct TMediaQuery {
 // for under different spellings, "Bitrate" for video and "BitRate" for audio.
 extern const std::array<TMediaQuery, kMediaStringCount> MediaQueries;
 
+// Where each string stands in the media panel: the number of its label
+// (Label8 … Label25) and of its value box (EditBox1 … EditBox16), in the
+// order of TMediaStringIndex.
+struct TMediaPanelPlace {
+  int Label;
+  int Box;
+};
+extern const std::array<TMediaPanelPlace, kMediaStringCount> MediaPanelPlaces;
+
 // The sixteen strings of a file, none empty: an empty answer is the
 // placeholder of NonEmptyOr. A file the library cannot open or does not
 // recognise gives sixteen placeholders.

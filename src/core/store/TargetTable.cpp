@@ -24,3 +24,23 @@ bool UsesDevicePresets(int outputFormat) {
   const TTargetInfo* t = TargetOf(outputFormat);
   return t != nullptr && t->FrontBoxName == kDeviceProfileBoxName;
 }
+
+std::vector<TActionState> TargetActionStates(int outputFormat) {
+  std::vector<TActionState> states;
+  std::string_view inert = ToolbarActionName(outputFormat);
+  for (const TTargetInfo& t : Targets)
+    if (!t.InOthersMenu) states.push_back({t.ActionName, t.ActionName != inert, false});
+  states.push_back({kOthersActionName, inert != kOthersActionName, false});
+  for (const TTargetInfo& t : Targets)
+    if (t.InOthersMenu) states.push_back({t.ActionName, true, t.Format == outputFormat});
+  const TTargetInfo* current = TargetOf(outputFormat);
+  bool profileActions = current != nullptr && current->ProfileActionsEnabled;
+  states.push_back({"ActionEditProfile", profileActions, false});
+  states.push_back({"ActionProfileMore", profileActions, false});
+  return states;
+}
+
+bool OpensMenu(std::string_view toolbarActionName) {
+  return toolbarActionName == "ActionToMP4" || toolbarActionName == "ActionTo3GP" ||
+         toolbarActionName == kOthersActionName;
+}

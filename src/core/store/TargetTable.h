@@ -3,6 +3,7 @@
 
 #include <array>
 #include <string_view>
+#include <vector>
 
 #include "app/GlobalVars.h"
 #include "lang/ResStr.h"
@@ -58,3 +59,19 @@ std::string_view ToolbarActionName(int outputFormat);
 
 // MP4 and 3GP convert with a device preset instead of a profile.
 bool UsesDevicePresets(int outputFormat);
+
+// What SelectTarget makes of the actions: the nine toolbar target actions
+// enabled but for the current target's (To Others for the formats of its
+// menu), the eight To Others entries checked only for the current one, Edit
+// Profile and the profile menu enabled except for MP4 and 3GP.
+struct TActionState {
+  std::string_view Name;
+  bool Enabled = true;
+  bool Checked = false;
+};
+std::vector<TActionState> TargetActionStates(int outputFormat);
+
+// The toolbar actions that open a menu instead of choosing a target. When
+// one is the current (disabled) target its button is inert, so a press on
+// the window strictly inside its rectangle opens the menu instead.
+bool OpensMenu(std::string_view toolbarActionName);

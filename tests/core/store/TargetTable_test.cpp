@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
+#include <string>
 #include <set>
 
 TEST(TargetTable, BoxesMenusAndToolbarActions) {
@@ -44,4 +46,30 @@ TEST(TargetTable, BoxesMenusAndToolbarActions) {
   }
   EXPECT_EQ(TargetOf(16), nullptr);
   EXPECT_EQ(TargetOf(ofMP3)->Caption, MSG_TOMP3);
+}
+
+TEST(TargetTable, SelectTargetEnablesAndChecksForEveryTarget) {
+  const char* const toolbar[] = {"ActionToAVI", "ActionToMP4", "ActionTo3GP", "ActionToMPEG",
+                                 "ActionToMOV", "ActionToWMV", "ActionToRM",  "ActionToSWF"};
+  for (int f = 0; f < kOutputFormatCount; ++f) {
+    SCOPED_TRACE(f);
+    std::map<std::string, TActionState> states;
+    for (const TActionState& s : TargetActionStates(f)) states[std::string(s.Name)] = s;
+    ASSERT_EQ(states.size(), 19u);
+    bool other = f >= ofVOB;  // VOB, ASF and the audio formats live in To Others
+    for (const char* name : toolbar)
+      EXPECT_EQ(states[name].Enabled, other || name != Targets[static_cast<size_t>(f)].ActionName) << name;
+    EXPECT_EQ(states["ActionToOthers"].Enabled, !other);
+    for (const TTargetInfo& t : Targets) {
+      if (t.InOthersMenu) {
+        EXPECT_EQ(states[std::string(t.ActionName)].Checked, t.Format == f) << t.ActionName;
+      }
+    }
+    bool device = f == ofMP4 || f == of3GP;
+    EXPECT_EQ(states["ActionEditProfile"].Enabled, !device);
+    EXPECT_EQ(states["ActionProfileMore"].Enabled, !device);
+  }
+  EXPECT_TRUE(OpensMenu("ActionToOthers"));
+  EXPECT_TRUE(OpensMenu("ActionTo3GP"));
+  EXPECT_FALSE(OpensMenu("ActionToAVI"));
 }

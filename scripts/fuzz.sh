@@ -28,5 +28,5 @@ fi
 target=$1
 seconds=${2:-600}
 mkdir -p "$build/corpus/$target"
-exec "$build/fuzz/${target}_fuzz" -max_total_time="$seconds" -jobs=1 -print_final_stats=1 \
+exec "$build/fuzz/${target}_fuzz" -max_total_time="$seconds" -print_final_stats=1 \
   "$build/corpus/$target" "$root/fuzz/corpus/$target"

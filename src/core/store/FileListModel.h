@@ -1,0 +1,90 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "store/FileList.h"
+
+// The state picture of a row for a file state as the batch reports it
+// (0 idle, 1 failed, 2 done, 3 converting); other states show idle.
+int FileStatePicture(int state);
+
+// One row of the file list: its file and the index of its state picture.
+struct TFileRow {
+  TFileItem Item;
+  int Picture = 0;
+};
+
+// What a view of the list is told after each change.
+class TFileListListener {
+ public:
+  virtual ~TFileListListener() = default;
+  virtual void RowsInserted(int /*first*/, int /*count*/) {}
+  virtual void RowsRemoved(int /*first*/, int /*count*/) {}
+  virtual void RowChanged(int /*row*/) {}
+  virtual void SelectionChanged() {}
+};
+
+// The main window's file list without a window: the rows in order, which of
+// them are selected and which has the focus mark, and every rule of adding,
+// removing and ordering. Views show it and hand it the user's actions.
+class TFileListModel final {
+ public:
+  void SetListener(TFileListListener* listener) { Listener_ = listener; }
+
+  int Count() const { return static_cast<int>(Rows_.size()); }
+  const TFileRow& Row(int index) const { return Rows_[static_cast<size_t>(index)]; }
+  const std::vector<TFileRow>& Rows() const { return Rows_; }
+
+  // The checks an added path goes through before media information is
+  // asked: a missing path (or a folder), a type the type file does not list,
+  // and a path already listed exactly (letter case counts) are skipped.
+  TAddResult Check(const std::string& path) const;
+  // Appends a file whose media strings are known: rejected, with the
+  // "damaged or not supported" message, when they give no complete name or
+  // no size; skipped when the path was listed meanwhile.
+  TAddResult Append(const std::string& path, const TMediaStrings& media);
+  // Check, media information, Append, in one go.
+  TAddResult Add(const std::string& path);
+
+  // Selection and focus.
+  bool IsSelected(int row) const;
+  void SetSelected(int row, bool selected);
+  void SetSelection(const std::vector<int>& rows, int focus);
+  std::vector<int> SelectedRows() const;
+  int FirstSelected() const;  // -1 when none
+  int Focus() const { return Focus_; }
+  // Deselects everything, then selects and focuses the row, or the last row
+  // when the index lies beyond it; nothing on an empty list.
+  void SelectFileRow(int index);
+  void SelectAll();
+
+  // Removes the selected rows (last first) and selects the row that took the
+  // lowest one's place, or the last row. False when nothing was selected.
+  bool DeleteSelected();
+  void Clear();
+  // The first selected row one up or down; false (and nothing changes) with
+  // no selection, for the first row up or the last row down.
+  bool MoveUp();
+  bool MoveDown();
+  // The focused row dropped on `target` (-1: below the last row) goes before
+  // the target row, or to the end. False when nothing moved.
+  bool DropFocusedRow(int target);
+
+  // The picture of the first row whose caption is exactly the path; false
+  // when no row has it.
+  bool SetFileState(const std::string& path, int state);
+
+  // "Summary: No files", "Summary: One file", "Summary: 5 files".
+  std::string SummaryText() const;
+
+ private:
+  bool MoveRow(int from, int insertAt);
+  void Changed() const;
+
+  std::vector<TFileRow> Rows_;
+  std::vector<bool> Selected_;
+  int Focus_ = -1;
+  TFileListListener* Listener_ = nullptr;
+};

@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-#include "base/IniFile.h"
 #include "app/Settings.h"
+#include "base/IniFile.h"
 
 namespace {
 std::string IniPathOr(const std::string& iniPath) {
@@ -20,6 +20,15 @@ TWindowPlacement ClampWindowPlacement(TWindowPlacement p, int screenWidth, int s
   if (int64_t{p.Top} + p.Height > screenHeight) p.Top = screenHeight - p.Height;
   if (p.Left < 0) p.Left = 0;
   if (p.Top < 0) p.Top = 0;
+  return p;
+}
+
+TWindowPlacement CentredOver(const TWindowPlacement& owner, int width, int height) {
+  TWindowPlacement p;
+  p.Width = width;
+  p.Height = height;
+  p.Left = owner.Left + (owner.Width - width) / 2;
+  p.Top = owner.Top + (owner.Height - height) / 2;
   return p;
 }
 

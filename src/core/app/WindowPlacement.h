@@ -20,6 +20,11 @@ struct TWindowPlacement {
 TWindowPlacement ClampWindowPlacement(TWindowPlacement placement, int screenWidth,
                                       int screenHeight);
 
+// Where a dialog of the given size sits centred over its owner: left = owner
+// left + (owner width - width) / 2, top likewise, the halves truncated toward
+// zero as every dialog opened from the main window is placed.
+TWindowPlacement CentredOver(const TWindowPlacement& owner, int width, int height);
+
 // The window side of placement, implemented by each toolkit window (and by
 // tests with a plain object).
 class TPlacementWindow {

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "base/IniFile.h"
 #include "app/ProgramFolder.h"
+#include "base/IniFile.h"
 #include "support/RunProgram.h"
 
 namespace {
@@ -69,4 +69,24 @@ TEST(WindowPlacement, SaveAndRestore) {
   RestoreWindowPlacement("Dlg", window, dir / "other.ini");
   EXPECT_EQ(window.Current, (TWindowPlacement{0, 60, 1280, 300, false}));
   SetProgramFolder("");
+}
+
+TEST(WindowPlacement, DialogsSitCentredOverTheirOwnerHalvesTruncated) {
+  struct {
+    TWindowPlacement Owner;
+    int Width, Height;
+    int WantLeft, WantTop;
+  } cases[] = {
+      {{100, 50, 800, 600}, 400, 300, 300, 200},
+      {{100, 50, 801, 601}, 400, 300, 300, 200},
+      // A dialog larger than its owner: the negative half truncates toward zero.
+      {{10, 20, 300, 200}, 401, 303, -40, -31},
+  };
+  for (const auto& c : cases) {
+    TWindowPlacement p = CentredOver(c.Owner, c.Width, c.Height);
+    EXPECT_EQ(p.Left, c.WantLeft);
+    EXPECT_EQ(p.Top, c.WantTop);
+    EXPECT_EQ(p.Width, c.Width);
+    EXPECT_EQ(p.Height, c.Height);
+  }
 }

@@ -53,10 +53,21 @@ void TVideoBlockState::Save(const TRecordFields& record) const {
 }
 
 void TVideoBlockState::ChooseSize(int listIndex) {
+  SizeListIndex = listIndex;
   if (std::optional<std::pair<int, int>> size = SizeOfItem(Desc_->Sizes, listIndex)) {
     SetWidth(size->first);
     SetHeight(size->second);
   }
+}
+
+void TVideoBlockState::SetWidth(int width) {
+  Width = ClampToSizeEdit(width);
+  SizeListIndex = SyncSizeCombo(Desc_->Sizes, Width, Height);
+}
+
+void TVideoBlockState::SetHeight(int height) {
+  Height = ClampToSizeEdit(height);
+  SizeListIndex = SyncSizeCombo(Desc_->Sizes, Width, Height);
 }
 
 void TVideoBlockState::LeaveWidth() {

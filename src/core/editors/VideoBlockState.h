@@ -20,15 +20,17 @@ class TVideoBlockState {
 
   TBitrateChoice Bitrate;
 
-  // Free size. The edits hold what the spin edits can (2..1600).
+  // Free size. The edits hold what the spin edits can (2..1600); the size
+  // list follows every change of them, while picking "..." in the list
+  // changes nothing but the list.
   bool KeepSize = true;
   int Width = kSizeEditMin;
   int Height = kSizeEditMin;
+  int SizeListIndex = -1;
   bool SizeEnabled() const { return !KeepSize; }
-  int SizeListIndex() const { return SyncSizeCombo(Desc_->Sizes, Width, Height); }
   void ChooseSize(int listIndex);
-  void SetWidth(int width) { Width = ClampToSizeEdit(width); }
-  void SetHeight(int height) { Height = ClampToSizeEdit(height); }
+  void SetWidth(int width);
+  void SetHeight(int height);
   void LeaveWidth();
   void LeaveHeight();
 

@@ -15,7 +15,11 @@ void CentreOverOwner(QWidget& dialog, const QWidget* owner) {
     area = screen->availableGeometry();
   else
     return;
-  const TWindowPlacement p = CentredOver({area.x(), area.y(), area.width(), area.height()},
-                                         dialog.width(), dialog.height());
+  // With its native window made, the dialog knows its frame where the
+  // platform tells it before mapping; positions and sizes are the frame's.
+  dialog.winId();
+  const QSize size = dialog.frameGeometry().size();
+  const TWindowPlacement p =
+      CentredOver({area.x(), area.y(), area.width(), area.height()}, size.width(), size.height());
   dialog.move(p.Left, p.Top);
 }

@@ -129,7 +129,7 @@ void TVideoSizeGroup::Sync() {
   CheckOne({Keep_, Change_}, Block_.KeepSize ? 0 : 1);
   ShowValue(Width_, Block_.Width);
   ShowValue(Height_, Block_.Height);
-  SelectQuietly(Sizes_, Block_.SizeListIndex());
+  SelectQuietly(Sizes_, Block_.SizeListIndex);
   SetAllEnabled({Dimensions_, Sizes_, WidthLabel_, HeightLabel_, X_, Width_, Height_},
                 Block_.SizeEnabled());
 }

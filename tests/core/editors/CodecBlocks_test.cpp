@@ -76,15 +76,16 @@ TEST(SizeList, TypedSizesSelectTheirItemAndItemsSetTheirSize) {
     TVideoBlockState block(VideoBlock(c.Format, c.Block));
     block.SetWidth(c.Width);
     block.SetHeight(c.Height);
-    const int item = block.SizeListIndex();
+    const int item = block.SizeListIndex;
     EXPECT_EQ(SizeItemText(block.Desc().Sizes[static_cast<size_t>(item)]), c.WantItem);
-    // Choosing the item gives the size back; "..." changes nothing.
+    // Choosing the item gives the size back; "..." changes nothing but the list.
     block.SetWidth(100);
     block.SetHeight(100);
     block.ChooseSize(item);
     const bool other = std::string_view(c.WantItem) == "...";
     EXPECT_EQ(block.Width, other ? 100 : c.Width);
     EXPECT_EQ(block.Height, other ? 100 : c.Height);
+    EXPECT_EQ(block.SizeListIndex, item);
   }
 }
 

@@ -3,71 +3,30 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
-
 #include "app/GlobalVars.h"
 #include "profiles/ProfileSettings.h"
+#include "support/ProfileSnapshot.h"
 #include "support/RecordingDialogs.h"
 
 namespace {
 
-using TValues = std::map<std::string, std::string>;
-
-// Every field of a record as text, by key.
-TValues Snapshot(int format) {
-  TValues values;
-  for (std::string_view key : ProfileKeys(format)) {
-    TProfileFieldRef field = ProfileField(format, key);
-    std::string text;
-    if (auto* s = std::get_if<std::string*>(&field)) text = **s;
-    if (auto* b = std::get_if<bool*>(&field)) text = std::to_string(**b ? 1 : 0);
-    if (auto* i = std::get_if<uint8_t*>(&field)) text = std::to_string(**i);
-    if (auto* n = std::get_if<int32_t*>(&field)) text = std::to_string(**n);
-    values[std::string(key)] = text;
-  }
-  return values;
-}
-
-// Every field changed, so a field the editor leaves out shows.
-void Scramble(int format) {
-  for (std::string_view key : ProfileKeys(format)) {
-    TProfileFieldRef field = ProfileField(format, key);
-    if (auto* s = std::get_if<std::string*>(&field)) (*s)->assign(3, '?');
-    if (auto* b = std::get_if<bool*>(&field)) **b = !**b;
-    if (auto* i = std::get_if<uint8_t*>(&field)) **i = 201;
-    if (auto* n = std::get_if<int32_t*>(&field)) **n = 12345;
-  }
-}
-
 // Default, then LoadControls, show, SaveControls over a scrambled record.
-TValues DefaultThroughEditor(int format) {
+TProfileValues DefaultThroughEditor(int format) {
   DefaultProfile(format);
   TEditorState state(*FindEditorDesc(format));
   state.Load();
   state.Show();
-  Scramble(format);
+  ScrambleProfile(format);
   state.Save();
-  return Snapshot(format);
+  return ProfileSnapshot(format);
 }
-
-// The defaults an editor cannot show: preset bitrates on no ladder entry
-// load at the ladder's default position and are saved as its value.
-const std::map<int, TValues> kChangedByEditor = {
-    {of3GP,
-     {{"VideoBitRatePresetDivX", "128"},
-      {"VideoBitRatePresetXviD", "128"},
-      {"VideoBitRatePresetH263", "128"}}},
-};
 
 class DefaultRoundTrip : public testing::TestWithParam<int> {};
 
 TEST_P(DefaultRoundTrip, GivesBackTheDefaults) {
   const int format = GetParam();
   ResetAllProfileSettings();
-  DefaultProfile(format);
-  TValues want = Snapshot(format);
-  if (auto it = kChangedByEditor.find(format); it != kChangedByEditor.end())
-    for (const auto& [key, value] : it->second) want[key] = value;
+  const TProfileValues want = DefaultsAsAnEditorSavesThem(format);
   EXPECT_EQ(DefaultThroughEditor(format), want);
 }
 

@@ -46,5 +46,9 @@ inline TProfileValues DefaultsAsAnEditorSavesThem(int format) {
     values["VideoBitRatePresetXviD"] = "128";  // 96
     values["VideoBitRatePresetH263"] = "128";  // 144
   }
+  if (format == ofMPEG) {
+    values["DVDVideoBitRatePreset"] = "4600";  // 6000, beyond the DVD track bar
+    values["DVDAudioBitRatePreset"] = "160";   // 384, on no entry
+  }
   return values;
 }

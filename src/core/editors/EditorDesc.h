@@ -101,6 +101,7 @@ struct TEditorDesc {
   std::vector<TListDesc> Lists;  // in the order the General tab shows them
   std::vector<TVideoBlockDesc> VideoBlocks;
   std::vector<TAudioBlockDesc> AudioBlocks;
+  bool MpegPresets = false;  // the preset formats and the DVD page
 };
 
 // The editor of a target format; nullptr above 15.

@@ -154,7 +154,8 @@ TEditorDesc Mpeg() {
             {{MSG_AC3, "AC3"}, {MSG_MP2, "Mp2"}, {MSG_MP3, "Mp3"}},
             TShownWhen{"VideoCodec", {1}}}},
           {FreeVideo(k, "Mpeg1", MSG_MPEG1), FreeVideo(k, "Mpeg2", MSG_MPEG2)},
-          {Ac3Audio(), Mp2Audio(), Mp3Audio()}};
+          {Ac3Audio(), Mp2Audio(), Mp3Audio()},
+          true};
 }
 
 TEditorDesc Mov() {

@@ -27,6 +27,7 @@ TEditorState::TEditorState(const TEditorDesc& desc) : Desc_(&desc) {
   for (std::string_view key : kFlagKeys)
     if (record.Has(key)) Flags_[std::string(key)] = false;
   for (const TListDesc& list : desc.Lists) Lists_[std::string(list.Key)] = TListChoice{};
+  if (desc.MpegPresets) Mpeg.emplace();
   // Before any list decides, the first list of each role is in front.
   for (size_t i = desc.Lists.size(); i-- > 0;)
     Front_[static_cast<size_t>(desc.Lists[i].Role)] = static_cast<int>(i);
@@ -41,6 +42,7 @@ void TEditorState::Load() {
     Lists_.find(list.Key)->second.Load(record.Int(list.Key), static_cast<int>(list.Items.size()));
   for (TVideoBlockState& block : VideoBlocks) block.Load(record);
   for (TAudioBlockState& block : AudioBlocks) block.Load(record);
+  if (Mpeg) Mpeg->Load(record);
 }
 
 void TEditorState::Save() const {
@@ -52,6 +54,7 @@ void TEditorState::Save() const {
   for (const auto& [key, choice] : Lists_) record.SetInt(key, choice.Saved());
   for (const TVideoBlockState& block : VideoBlocks) block.Save(record);
   for (const TAudioBlockState& block : AudioBlocks) block.Save(record);
+  if (Mpeg) Mpeg->Save(record);
 }
 
 void TEditorState::Show() {
@@ -138,4 +141,8 @@ bool TEditorState::VideoTabVisible() const {
 
 bool TEditorState::AudioTabVisible() const {
   return !AudioBlocks.empty() && !Flag("AudioDisableAudio") && !Flag("UsePresetFormats");
+}
+
+bool TEditorState::DvdTabVisible() const {
+  return Mpeg && TMpegPresets::DvdTabVisible(Flag("UsePresetFormats"), Mpeg->PresetType.Index);
 }

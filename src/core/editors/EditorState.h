@@ -3,6 +3,7 @@
 
 #include <array>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "editors/AudioBlockState.h"
 #include "editors/EditorDesc.h"
 #include "editors/ListChoice.h"
+#include "editors/MpegPresets.h"
 #include "editors/TimeFields.h"
 #include "editors/VideoBlockState.h"
 
@@ -35,6 +37,7 @@ class TEditorState {
   TTimeFields Time;
   std::vector<TVideoBlockState> VideoBlocks;
   std::vector<TAudioBlockState> AudioBlocks;
+  std::optional<TMpegPresets> Mpeg;  // the MPEG editor's presets and DVD page
 
   // The check boxes of the General tab by record key (EnableTimeControl,
   // VideoSameQuality, AudioDisableAudio, UsePresetFormats where the record
@@ -61,8 +64,12 @@ class TEditorState {
 
   bool TimeControlsEnabled() const { return Flag("EnableTimeControl"); }
   bool AudioListsEnabled() const { return !Flag("AudioDisableAudio"); }
+  // Preset formats replace the codec lists and their tabs.
+  bool CodecChoicesVisible() const { return !Flag("UsePresetFormats"); }
+  bool PresetChoicesEnabled() const { return Flag("UsePresetFormats"); }
   bool VideoTabVisible() const;
   bool AudioTabVisible() const;
+  bool DvdTabVisible() const;
 
  private:
   bool Holds(const TShownWhen& when) const;

@@ -61,22 +61,28 @@ TGeneralTab::TGeneralTab(TEditorState& state, QWidget* parent) : QWidget(parent)
   if (QWidget* type = NewListSide(TListRole::Type)) Layout_->addWidget(type);
   const bool video = state.HasFlag("VideoSameQuality");
   auto* videoRow = new QHBoxLayout;
-  if (QWidget* lists = NewListSide(TListRole::Video)) videoRow->addWidget(lists, 1);
-  if (video)
-    videoRow->addWidget(
-        NewFlagGroup("VideoSameQuality", QStringLiteral("GroupBoxSameQuality"),
-                     QStringLiteral("CheckBoxSameQuality"), MSG_SAME_Q, MSG_SAME_Q_DETAIL),
-        1);
+  if (QWidget* lists = NewListSide(TListRole::Video)) {
+    CodecChoices_.push_back(lists);
+    videoRow->addWidget(lists, 1);
+  }
+  if (video) {
+    CodecChoices_.push_back(NewFlagGroup("VideoSameQuality", QStringLiteral("GroupBoxSameQuality"),
+                                         QStringLiteral("CheckBoxSameQuality"), MSG_SAME_Q,
+                                         MSG_SAME_Q_DETAIL));
+    videoRow->addWidget(CodecChoices_.back(), 1);
+  }
   Layout_->addLayout(videoRow);
   auto* audioRow = new QHBoxLayout;
-  audioRow->addWidget(NewListSide(TListRole::Audio), 1);
-  if (state.HasFlag("AudioDisableAudio"))
-    audioRow->addWidget(NewFlagGroup("AudioDisableAudio", QStringLiteral("GroupBoxDisableAudio"),
-                                     QStringLiteral("CheckBoxDisableAudio"), MSG_DISABLE_AUDIO,
-                                     MSG_DISABLE_AUDIO_DETAIL),
-                        1);
-  else
+  CodecChoices_.push_back(NewListSide(TListRole::Audio));
+  audioRow->addWidget(CodecChoices_.back(), 1);
+  if (state.HasFlag("AudioDisableAudio")) {
+    CodecChoices_.push_back(NewFlagGroup(
+        "AudioDisableAudio", QStringLiteral("GroupBoxDisableAudio"),
+        QStringLiteral("CheckBoxDisableAudio"), MSG_DISABLE_AUDIO, MSG_DISABLE_AUDIO_DETAIL));
+    audioRow->addWidget(CodecChoices_.back(), 1);
+  } else {
     audioRow->addStretch(1);
+  }
   Layout_->addLayout(audioRow);
 
   Time_ = new TTimeGroup(state, this);
@@ -93,6 +99,7 @@ QWidget* TGeneralTab::NewListSide(TListRole role) {
     if (list.Role != role) continue;
     QGroupBox* group = NewGroup(LangText(GroupTitle(role)), Name(list.GroupName), this);
     QComboBox* combo = NewCombo(Name(list.ComboName), group);
+    combo->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     for (const TListItem& item : list.Items) combo->addItem(LangText(item.Text));
     (new QVBoxLayout(group))->addWidget(combo);
     Combos_[i] = combo;
@@ -153,6 +160,7 @@ void TGeneralTab::Sync() {
     const QSignalBlocker block(box);
     box->setChecked(State_.Flag(key));
   }
+  for (QWidget* choice : CodecChoices_) choice->setVisible(State_.CodecChoicesVisible());
   Time_->Sync();
 }
 

@@ -46,5 +46,6 @@ class TGeneralTab final : public QWidget {
   std::vector<QGroupBox*> Groups_;
   std::map<int, QStackedWidget*> Stacks_;  // by role, where lists lie on top of each other
   std::map<std::string_view, QCheckBox*> Flags_;
+  std::vector<QWidget*> CodecChoices_;  // hidden while preset formats replace them
   TTimeGroup* Time_;
 };

@@ -8,12 +8,14 @@
 
 #include "app/GlobalVars.h"
 #include "editors/CentreDialog.h"
+#include "editors/MpegProfile.h"
 #include "editors/ProfileEditor.h"
 #include "editors/TgpProfile.h"
 #include "profiles/ProfileSettings.h"
 
 std::unique_ptr<TProfileEditor> CreateProfileEditor(QWidget* owner, int outputFormat) {
   if (outputFormat == of3GP) return std::make_unique<TfrmTGPProfile>(owner);
+  if (outputFormat == ofMPEG) return std::make_unique<TfrmMPEGProfile>(owner);
   const TEditorDesc* desc = FindEditorDesc(outputFormat);
   if (desc == nullptr) return nullptr;
   return std::make_unique<TProfileEditor>(*desc, owner);

@@ -30,9 +30,7 @@ TEST_P(DefaultRoundTrip, GivesBackTheDefaults) {
   EXPECT_EQ(DefaultThroughEditor(format), want);
 }
 
-INSTANTIATE_TEST_SUITE_P(AllButMpeg, DefaultRoundTrip,
-                         testing::Values(ofAVI, ofMP4, of3GP, ofMOV, ofWMV, ofRM, ofSWF, ofVOB,
-                                         ofASF, ofAAC, ofAC3, ofMP2, ofMP3, ofAMR, ofWAV),
+INSTANTIATE_TEST_SUITE_P(EveryEditor, DefaultRoundTrip, testing::Range(0, kOutputFormatCount),
                          [](const auto& p) {
                            return std::string(OutputFormatNames[static_cast<size_t>(p.param)]);
                          });
@@ -209,6 +207,89 @@ TEST(Mp4Editor, ThePspTypeShowsThePspAacBlock) {
   for (int type = 0; type < 4; ++type) {
     state.PickListItem("Format", type);
     EXPECT_EQ(state.Desc().AudioBlocks[static_cast<size_t>(state.AudioPage())].Suffix, want[type]);
+  }
+}
+
+// ---------------------------------------------------------------- MPEG
+
+struct TMpegTabsCase {
+  bool Presets;
+  int Type;
+  bool DisableAudio;
+  bool WantVideo, WantAudio, WantDvd, WantCodecChoices;
+};
+
+TEST(MpegEditor, TabsFollowThePresetsTheTypeAndDisableAudio) {
+  const TMpegTabsCase cases[] = {
+      {false, 2, false, true, true, false, true},   {false, 0, true, true, false, false, true},
+      {true, 0, false, false, false, false, false}, {true, 1, false, false, false, false, false},
+      {true, 2, false, false, false, true, false},  {true, 2, true, false, false, true, false},
+  };
+  for (const TMpegTabsCase& c : cases) {
+    ResetAllProfileSettings();
+    DefaultMPEGSettings();
+    MPEGSettings.UsePresetFormats = c.Presets;
+    MPEGSettings.PresetType = static_cast<uint8_t>(c.Type);
+    MPEGSettings.AudioDisableAudio = c.DisableAudio;
+    TEditorState state(*FindEditorDesc(ofMPEG));
+    state.Load();
+    state.Show();
+    SCOPED_TRACE(testing::Message() << c.Presets << c.Type << c.DisableAudio);
+    EXPECT_EQ(state.VideoTabVisible(), c.WantVideo);
+    EXPECT_EQ(state.AudioTabVisible(), c.WantAudio);
+    EXPECT_EQ(state.DvdTabVisible(), c.WantDvd);
+    EXPECT_EQ(state.CodecChoicesVisible(), c.WantCodecChoices);
+    EXPECT_EQ(state.PresetChoicesEnabled(), c.Presets);
+    EXPECT_EQ(state.AudioListsEnabled(), !c.DisableAudio);
+  }
+}
+
+TEST(MpegEditor, EachVideoCodecKeepsItsOwnAudioChoice) {
+  ResetAllProfileSettings();
+  DefaultMPEGSettings();
+  MPEGSettings.VideoCodec = 0;
+  MPEGSettings.AudioCodecMpeg1 = 1;  // Mp3
+  MPEGSettings.AudioCodecMpeg2 = 0;  // AC3
+  TEditorState state(*FindEditorDesc(ofMPEG));
+  state.Load();
+  state.Show();
+  auto audioPage = [&] { return state.Desc().AudioBlocks[size_t(state.AudioPage())].Suffix; };
+  EXPECT_EQ(audioPage(), "Mp3");
+  state.PickListItem("VideoCodec", 1);
+  EXPECT_EQ(audioPage(), "AC3");
+  EXPECT_EQ(state.Desc().Lists[size_t(state.FrontList(TListRole::Audio))].Key, "AudioCodecMpeg2");
+  state.PickListItem("AudioCodecMpeg2", 1);
+  EXPECT_EQ(audioPage(), "Mp2");
+  state.PickListItem("VideoCodec", 0);
+  EXPECT_EQ(audioPage(), "Mp3");
+  state.Save();
+  EXPECT_EQ(MPEGSettings.AudioCodecMpeg1, 1);
+  EXPECT_EQ(MPEGSettings.AudioCodecMpeg2, 1);
+}
+
+TEST(MpegEditor, DvdLaddersLoadAndSave) {
+  struct {
+    int32_t Video, Audio;
+    int WantVideoPosition, WantAudioPosition;
+    int32_t WantVideo, WantAudio;
+  } cases[] = {
+      {6000, 128, 11, 5, 4600, 128}, {64, 320, 1, 10, 64, 320}, {144, 384, 6, 6, 1080, 160}};
+  for (const auto& c : cases) {
+    ResetAllProfileSettings();
+    DefaultMPEGSettings();
+    MPEGSettings.DVDVideoBitRatePreset = c.Video;
+    MPEGSettings.DVDAudioBitRatePreset = c.Audio;
+    MPEGSettings.DVDVideoBitRateSpecify = 9600;
+    TEditorState state(*FindEditorDesc(ofMPEG));
+    state.Load();
+    state.Show();
+    EXPECT_EQ(state.Mpeg->Video.Bar.Position(), c.WantVideoPosition);
+    EXPECT_EQ(state.Mpeg->Audio.Position(), c.WantAudioPosition);
+    EXPECT_EQ(state.Mpeg->Video.ConfigureMax(), 9600);
+    state.Save();
+    EXPECT_EQ(MPEGSettings.DVDVideoBitRatePreset, c.WantVideo);
+    EXPECT_EQ(MPEGSettings.DVDAudioBitRatePreset, c.WantAudio);
+    EXPECT_EQ(MPEGSettings.DVDVideoBitRateSpecify, 9600);
   }
 }
 

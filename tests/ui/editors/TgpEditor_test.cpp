@@ -76,7 +76,7 @@ TEST_F(TgpEditorTest, DisableAudioHidesTheAudioTabAndKeepsTheAudioSettings) {
   TGPSettings.AudioBitRatePresetArmnb = 10;
   std::unique_ptr<TProfileEditor> editor = OpenEditor(of3GP);
   EXPECT_TRUE(TabShown(*editor, "TabSheetAudio"));
-  QTest::mouseClick(Child<QCheckBox>(editor.get(), "CheckBoxDisableAudio"), Qt::LeftButton);
+  Child<QCheckBox>(editor.get(), "CheckBoxDisableAudio")->click();
   EXPECT_FALSE(TabShown(*editor, "TabSheetAudio"));
   EXPECT_TRUE(TabShown(*editor, "TabSheetVideo"));
   EXPECT_FALSE(Child<QComboBox>(editor.get(), "ComboBoxAudioCodeNokia")->isEnabled());

@@ -2,12 +2,16 @@
 // editor_shots FORMAT LANGUAGE OUTDIR [KEY=VALUE...]
 // Opens FORMAT's editor on its defaults (changed by the KEY=VALUE pairs) in
 // LANGUAGE (a file of data/skin/kvo/lang without ".ini") and writes one PNG
-// per visible tab: OUTDIR/<format>-<language>-<n>-<tab>.png.
+// per visible tab, OUTDIR/<format>-<language>-<n>-<tab>.png, and all of them
+// side by side in OUTDIR/<format>-<language>.png.
 #include <QApplication>
+#include <QPainter>
+#include <QPixmap>
 #include <QTabWidget>
 #include <charconv>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "app/GlobalVars.h"
 #include "editors/ProfileEditor.h"
@@ -44,6 +48,7 @@ int main(int argc, char** argv) {
   editor->adjustSize();
   editor->show();
   auto* tabs = editor->findChild<QTabWidget*>(QStringLiteral("PageControlOptions"));
+  std::vector<QPixmap> shots;
   for (int t = 0; t < tabs->count(); ++t) {
     if (!tabs->isTabVisible(t)) continue;
     tabs->setCurrentIndex(t);
@@ -53,8 +58,18 @@ int main(int argc, char** argv) {
             .arg(out, QString::fromLatin1(argv[1]).toLower(), QString::fromStdString(language))
             .arg(t)
             .arg(tabs->widget(t)->objectName());
-    if (!editor->grab().save(name)) return 1;
+    shots.push_back(editor->grab());
+    if (!shots.back().save(name)) return 1;
     std::printf("%s %dx%d\n", qPrintable(name), editor->width(), editor->height());
   }
-  return 0;
+  QPixmap sheet(static_cast<int>(shots.size()) * (editor->width() + 8), editor->height());
+  sheet.fill(Qt::darkGray);
+  QPainter painter(&sheet);
+  for (size_t i = 0; i < shots.size(); ++i)
+    painter.drawPixmap(static_cast<int>(i) * (editor->width() + 8), 0, shots[i]);
+  painter.end();
+  const QString sheetName =
+      QStringLiteral("%1/%2-%3.png")
+          .arg(out, QString::fromLatin1(argv[1]).toLower(), QString::fromStdString(language));
+  return sheet.save(sheetName) ? 0 : 1;
 }

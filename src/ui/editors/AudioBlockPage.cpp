@@ -42,6 +42,8 @@ TAudioBlockPage::TAudioBlockPage(TAudioBlockState& block, QWidget* parent)
     (new QVBoxLayout(six))->addWidget(NewLabel(QStringLiteral("48000"), "lab48000kHz" + a, six));
     SixChannelGroup_ = six;
     RateGroups_ = new QStackedWidget(this);
+    // A stack would take the page's spare height; the groups keep theirs.
+    RateGroups_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     RateGroups_->addWidget(rate);
     RateGroups_->addWidget(six);
     rateSide = RateGroups_;

@@ -22,7 +22,6 @@ QRadioButton* NewRadio(const QString& text, const QString& name, QWidget* parent
 QComboBox* NewCombo(const QString& name, QWidget* parent) {
   auto* combo = new QComboBox(parent);
   combo->setObjectName(name);
-  combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   return combo;
 }
 

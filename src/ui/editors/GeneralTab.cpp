@@ -114,6 +114,7 @@ QWidget* TGeneralTab::NewListSide(TListRole role) {
   }
   if (groups.size() <= 1) return groups.empty() ? nullptr : groups.front();
   auto* stack = new QStackedWidget(this);
+  stack->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
   for (QGroupBox* group : groups) stack->addWidget(group);
   Stacks_[static_cast<int>(role)] = stack;
   return stack;
@@ -160,7 +161,9 @@ void TGeneralTab::Sync() {
     const QSignalBlocker block(box);
     box->setChecked(State_.Flag(key));
   }
-  for (QWidget* choice : CodecChoices_) choice->setVisible(State_.CodecChoicesVisible());
+  for (QWidget* choice : CodecChoices_)
+    if (choice->isHidden() == State_.CodecChoicesVisible())
+      choice->setVisible(State_.CodecChoicesVisible());
   Time_->Sync();
 }
 

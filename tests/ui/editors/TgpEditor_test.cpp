@@ -43,6 +43,8 @@ TEST_F(TgpEditorTest, IsTheTgpForm) {
 TEST_F(TgpEditorTest, SizeListFollowsTheEditsAndOtherKeepsThem) {
   TGPSettings.VideoCodecNokia = 1;
   std::unique_ptr<TProfileEditor> editor = OpenEditor(of3GP);
+  Child<QTabWidget>(editor.get(), "PageControlOptions")
+      ->setCurrentWidget(Child<QWidget>(editor.get(), "TabSheetVideo"));
   auto* sizes = Child<QComboBox>(editor.get(), "ComboBoxVideoSizeDivX");
   auto* width = Child<QSpinBox>(editor.get(), "EditVideoWidthDivX");
   auto* height = Child<QSpinBox>(editor.get(), "EditVideoHeightDivX");
@@ -59,7 +61,8 @@ TEST_F(TgpEditorTest, SizeListFollowsTheEditsAndOtherKeepsThem) {
   EXPECT_EQ(sizes->currentText(), "352x288");
 
   Retype(width, "301");
-  height->setFocus();  // leaving the width makes it even
+  QTest::keyClick(width, Qt::Key_Tab);  // leaving the width makes it even
+  EXPECT_TRUE(height->hasFocus());
   EXPECT_EQ(width->value(), 302);
   EXPECT_EQ(sizes->currentText(), "...");
 

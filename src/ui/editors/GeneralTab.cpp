@@ -59,36 +59,31 @@ TGeneralTab::TGeneralTab(TEditorState& state, QWidget* parent) : QWidget(parent)
   }
   ListsAt_ = Layout_->count();
   if (QWidget* type = NewListSide(TListRole::Type)) Layout_->addWidget(type);
-  const bool video = state.HasFlag("VideoSameQuality");
-  auto* videoRow = new QHBoxLayout;
-  if (QWidget* lists = NewListSide(TListRole::Video)) {
-    CodecChoices_.push_back(lists);
-    videoRow->addWidget(lists, 1);
-  }
-  if (video) {
-    CodecChoices_.push_back(NewFlagGroup("VideoSameQuality", QStringLiteral("GroupBoxSameQuality"),
-                                         QStringLiteral("CheckBoxSameQuality"), MSG_SAME_Q,
-                                         MSG_SAME_Q_DETAIL));
-    videoRow->addWidget(CodecChoices_.back(), 1);
-  }
-  Layout_->addLayout(videoRow);
-  auto* audioRow = new QHBoxLayout;
-  CodecChoices_.push_back(NewListSide(TListRole::Audio));
-  audioRow->addWidget(CodecChoices_.back(), 1);
-  if (state.HasFlag("AudioDisableAudio")) {
-    CodecChoices_.push_back(NewFlagGroup(
-        "AudioDisableAudio", QStringLiteral("GroupBoxDisableAudio"),
-        QStringLiteral("CheckBoxDisableAudio"), MSG_DISABLE_AUDIO, MSG_DISABLE_AUDIO_DETAIL));
-    audioRow->addWidget(CodecChoices_.back(), 1);
-  } else {
-    audioRow->addStretch(1);
-  }
-  Layout_->addLayout(audioRow);
+  AddCodecRow(TListRole::Video, "VideoSameQuality", QStringLiteral("GroupBoxSameQuality"),
+              QStringLiteral("CheckBoxSameQuality"), MSG_SAME_Q, MSG_SAME_Q_DETAIL);
+  AddCodecRow(TListRole::Audio, "AudioDisableAudio", QStringLiteral("GroupBoxDisableAudio"),
+              QStringLiteral("CheckBoxDisableAudio"), MSG_DISABLE_AUDIO, MSG_DISABLE_AUDIO_DETAIL);
 
   Time_ = new TTimeGroup(state, this);
   connect(Time_, &TTimeGroup::Edited, this, &TGeneralTab::Edited);
   Layout_->addWidget(Time_);
   Layout_->addStretch();
+}
+
+void TGeneralTab::AddCodecRow(TListRole role, std::string_view flag, const QString& groupName,
+                              const QString& boxName, TMsgKey title, TMsgKey detail) {
+  auto* row = new QHBoxLayout;
+  if (QWidget* lists = NewListSide(role)) {
+    CodecChoices_.push_back(lists);
+    row->addWidget(lists, 1);
+  }
+  if (State_.HasFlag(flag)) {
+    CodecChoices_.push_back(NewFlagGroup(flag, groupName, boxName, title, detail));
+    row->addWidget(CodecChoices_.back(), 1);
+  } else {
+    row->addStretch(1);  // audio-only editors: the list keeps half the width
+  }
+  Layout_->addLayout(row);
 }
 
 QWidget* TGeneralTab::NewListSide(TListRole role) {

@@ -33,6 +33,9 @@ class TGeneralTab final : public QWidget {
   void Edited();
 
  private:
+  // The lists of a role beside the check box group of flag (when the editor has it).
+  void AddCodecRow(TListRole role, std::string_view flag, const QString& groupName,
+                   const QString& boxName, TMsgKey title, TMsgKey detail);
   QWidget* NewListSide(TListRole role);
   QWidget* NewFlagGroup(std::string_view key, const QString& groupName, const QString& boxName,
                         TMsgKey title, TMsgKey detail);

@@ -29,8 +29,10 @@ class TAudioBlockState {
   // The sample rate rule, run when the user picks a rate.
   void SampleRateChanged();
   // The channel rule (six AC3 channels fix the range and cover the rate
-  // list), run when the user picks channels and when the dialog is shown.
+  // list, otherwise the rate decides), run when the user picks channels.
   void ChannelsChanged();
+  // On showing, the channel rule alone: narrowing first by a rate that six
+  // channels hide would lower a six-channel bitrate for nothing.
   void ApplyRangeRule() { ChannelsChanged(); }
 
   // Whether the fixed "48000" group covers the sample rate list.

@@ -43,7 +43,6 @@ TProfileEditor::TProfileEditor(const TEditorDesc& desc, QWidget* owner)
   btnSave_->setDefault(true);
   btnClose_ = new QPushButton(LangText(MSG_CLOSE), this);
   btnClose_->setObjectName(QStringLiteral("btnClose"));
-  btnClose_->setAutoDefault(false);
   connect(btnSave_, &QPushButton::clicked, this, [this] { Guarded([this] { btnSaveClick(); }); });
   connect(btnClose_, &QPushButton::clicked, this, &QDialog::reject);
 

@@ -62,7 +62,6 @@ TVideoBitrateGroup::TVideoBitrateGroup(TBitrateChoice& choice, const TVideoBitra
   Kbps_ = NewLabel(QStringLiteral("kbps"), n.Kbps, this);
   Configure_ = new QPushButton(LangText(MSG_CONFIGURE), this);
   Configure_->setObjectName(n.Configure);
-  Configure_->setAutoDefault(false);
 
   auto* current = new QHBoxLayout;
   current->addWidget(Current_);

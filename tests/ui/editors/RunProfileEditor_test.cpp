@@ -46,6 +46,17 @@ TEST(RunProfileEditor, EscLeavesTheRecordAndSaveWritesIt) {
   EXPECT_EQ(TGPSettings.Description, "changed");
 }
 
+TEST(RunProfileEditor, EnterOnTheFocusedCloseButtonCloses) {
+  ResetAllProfileSettings();
+  DefaultTGPSettings();
+  WhenModal([](QWidget* editor) {
+    auto* close = Child<QPushButton>(editor, "btnClose");
+    close->setFocus();
+    QTest::keyClick(close, Qt::Key_Return);
+  });
+  EXPECT_FALSE(RunProfileEditor(nullptr, of3GP));
+}
+
 TEST(RunProfileEditor, SitsCentredOverItsOwner) {
   // Also over an owner smaller than the dialog: the halves go negative and
   // truncate toward zero, nothing pulls the dialog back onto the screen.

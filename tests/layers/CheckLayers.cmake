@@ -2,7 +2,7 @@
 # Fails when a core module includes a module above it, or anything of Qt.
 # Run as: cmake -DCORE_DIR=src/core -P CheckLayers.cmake
 # Bottom to top; a module may include its own layer and the ones below.
-set(layers base lang app media profiles store engine)
+set(layers base lang app media profiles editors store engine)
 get_filename_component(CORE_DIR "${CORE_DIR}" ABSOLUTE)
 file(GLOB_RECURSE sources RELATIVE ${CORE_DIR} ${CORE_DIR}/*.h ${CORE_DIR}/*.cpp)
 set(problems "")

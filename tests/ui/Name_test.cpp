@@ -94,7 +94,7 @@ TEST(TfrmName, AskOpensCentredWithTheNameSelected) {
       selected = dialog->EditFileName->selectedText();
       title = dialog->windowTitle();
       shownAt = dialog->pos();
-      size = dialog->size();
+      size = dialog->frameGeometry().size();
       dialog->EditFileName->setText(c.Typed);
       (c.Ok ? dialog->btnOK : dialog->btnCancel)->click();
     });

@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-#include "base/IniFile.h"
 #include "app/Settings.h"
+#include "base/IniFile.h"
 
 namespace {
 std::string IniPathOr(const std::string& iniPath) {

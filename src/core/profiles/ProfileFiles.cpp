@@ -255,6 +255,18 @@ void SaveRecord(const T& record, const std::string& fileName) {
 }
 
 template <class T>
+TProfileFieldRef FieldOf(T& record, std::string_view key) {
+  for (const TFieldDesc<T>& f : Info(static_cast<const T*>(nullptr)).Fields) {
+    if (f.Key != key) continue;
+    if (auto* m = std::get_if<std::string T::*>(&f.Member)) return &(record.**m);
+    if (auto* m = std::get_if<bool T::*>(&f.Member)) return &(record.**m);
+    if (auto* m = std::get_if<uint8_t T::*>(&f.Member)) return &(record.**m);
+    if (auto* m = std::get_if<int32_t T::*>(&f.Member)) return &(record.**m);
+  }
+  return {};
+}
+
+template <class T>
 std::vector<std::string_view> KeysOf() {
   std::vector<std::string_view> keys;
   for (const auto& f : Info(static_cast<const T*>(nullptr)).Fields) keys.push_back(f.Key);
@@ -267,12 +279,14 @@ struct TFormatRoutines {
   void (*LoadFrom)(const TIniFile&);
   void (*Save)(const std::string&);
   std::vector<std::string_view> (*Keys)();
+  TProfileFieldRef (*Field)(std::string_view);
 };
 
 #define KV_ROUTINES(X)                                                                   \
   TFormatRoutines{Default##X##Settings, Load##X##Settings,                               \
                   [](const TIniFile& ini) { LoadRecordFrom(X##Settings, ini); },          \
-                  Save##X##Settings, KeysOf<T##X##Settings>}
+                  Save##X##Settings, KeysOf<T##X##Settings>,                             \
+                  [](std::string_view key) { return FieldOf(X##Settings, key); }}
 
 // In OutputFormat order (VOB before ASF).
 const std::array<TFormatRoutines, kOutputFormatCount> FormatRoutines = {
@@ -315,6 +329,11 @@ void SaveProfile(int outputFormat, const std::string& fileName) {
 std::vector<std::string_view> ProfileKeys(int outputFormat) {
   const TFormatRoutines* r = RoutinesOf(outputFormat);
   return r == nullptr ? std::vector<std::string_view>{} : r->Keys();
+}
+
+TProfileFieldRef ProfileField(int outputFormat, std::string_view key) {
+  const TFormatRoutines* r = RoutinesOf(outputFormat);
+  return r == nullptr ? TProfileFieldRef{} : r->Field(key);
 }
 
 void ResetAllProfileSettings() {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 #include "profiles/ProfileFieldLists.h"
@@ -27,6 +28,10 @@ inline constexpr std::array<std::string_view, 4> BasicSampleRates = {"22050", "2
 inline constexpr std::array<std::string_view, 8> ExtendedSampleRates = {
     "11025", "12000", "16000", "22050", "24000", "32000", "44100", "48000"};
 inline constexpr std::array<std::string_view, 3> SwfSampleRates = {"11025", "22050", "44100"};
+// Blocks with a single rate: AAC for the PSP device type, AMR narrow- and wide-band.
+inline constexpr std::array<std::string_view, 1> PspSampleRates = {"48000"};
+inline constexpr std::array<std::string_view, 1> AmrNbSampleRates = {"8000"};
+inline constexpr std::array<std::string_view, 1> AmrWbSampleRates = {"16000"};
 
 // ------------------------------------------------------------------ preset ladders
 // Position p (1-based) of an editor's preset slider selects entry p - 1.
@@ -97,6 +102,12 @@ void SaveProfile(int outputFormat, const std::string& fileName);
 
 // Profile keys of a target in the order a new file has them; empty above 15.
 std::vector<std::string_view> ProfileKeys(int outputFormat);
+
+// A field of a target's global record by its exact key, so code that serves
+// every record from tables (one editor block for every codec block) reaches
+// the field it shows. Empty (monostate) for an unknown key or a target above 15.
+using TProfileFieldRef = std::variant<std::monostate, std::string*, bool*, uint8_t*, int32_t*>;
+TProfileFieldRef ProfileField(int outputFormat, std::string_view key);
 
 // Every record back to the zeroed state of program start.
 void ResetAllProfileSettings();

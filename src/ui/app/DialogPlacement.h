@@ -3,7 +3,7 @@
 
 class QWidget;
 
-// Sizes the dialog from its layout and moves it so that it sits centred over
-// its owner's window frame (CentredOver). The dialog's own frame is not known
-// before it is shown, so its inner size counts. Nothing moves without an owner.
+// Sizes the dialog from its layout and moves it so that its frame sits
+// centred over its owner's window frame (CentredOver), or over the screen
+// without an owner.
 void CentreOverOwner(QWidget* dialog, const QWidget* owner);

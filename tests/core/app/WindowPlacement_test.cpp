@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "base/IniFile.h"
 #include "app/ProgramFolder.h"
+#include "base/IniFile.h"
 #include "support/RunProgram.h"
 
 namespace {

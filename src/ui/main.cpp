@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // kinovert: the desktop program.
 #include <QApplication>
+#include <QFileInfo>
 #include <QIcon>
+#include <string>
+#include <vector>
 
 #include "app/ProgramFolder.h"
 #include "app/QtDialogProvider.h"
@@ -16,5 +19,18 @@ int main(int argc, char** argv) {
   TfrmMain main;
   if (!main.Start()) return 1;
   main.show();
+  // Files named on the command line are added as if they had been dropped.
+  std::vector<std::string> files;
+  QStringList args = QApplication::arguments();
+  bool options = true;
+  for (qsizetype i = 1; i < args.size(); ++i) {
+    if (options && args[i] == QLatin1String("--")) {
+      options = false;
+      continue;
+    }
+    if (options && args[i].startsWith(QLatin1Char('-'))) continue;
+    files.push_back(QFileInfo(args[i]).absoluteFilePath().toUtf8().toStdString());
+  }
+  if (!files.empty()) main.AddInputFiles(files);
   return QApplication::exec();
 }

@@ -11,6 +11,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "base/Error.h"
+
 namespace {
 
 bool WriteAll(int fd, std::string_view data) {
@@ -96,4 +98,20 @@ bool ReadWholeFile(const std::string& fileName, std::string& contents, std::stri
   ::close(fd);
   if (problem != nullptr) problem->clear();
   return true;
+}
+
+void WriteCrLfText(const std::string& fileName, std::string_view text) {
+  std::string out;
+  out.reserve(text.size() + text.size() / 32 + 2);
+  for (size_t i = 0; i < text.size(); ++i) {
+    char c = text[i];
+    if (c == '\r' || c == '\n') {
+      out += "\r\n";
+      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    } else {
+      out += c;
+    }
+  }
+  if (!out.empty() && (out.size() < 2 || out.compare(out.size() - 2, 2, "\r\n") != 0)) out += "\r\n";
+  if (!WriteFileAtomically(fileName, out)) throw EKinovertError("Unable to write to " + fileName);
 }

@@ -22,3 +22,7 @@ inline constexpr long long kMaxDataFileBytes = 16LL << 20;
 // refused without reading (a FIFO would block, /dev/zero never ends).
 bool ReadWholeFile(const std::string& fileName, std::string& contents, std::string* problem = nullptr,
                    long long maxBytes = kMaxDataFileBytes);
+
+// Writes text with every line ending in CR LF (whatever it had), atomically.
+// Throws EKinovertError("Unable to write to <file>") when it cannot.
+void WriteCrLfText(const std::string& fileName, std::string_view text);

@@ -49,8 +49,19 @@ int TDeviceMenus::SelectDevicePreset(int entry) {
 
 void TDeviceMenus::RestoreDeviceChoice(int outputFormat) {
   TGlobalVars& g = GlobalVars;
-  if ((outputFormat != ofMP4 && outputFormat != of3GP) || g.TgpiPodPSPProfileFileName.empty())
+  if (outputFormat != ofMP4 && outputFormat != of3GP) return;
+  if (g.TgpiPodPSPProfileFileName.empty()) {
+    // Nothing chosen yet (a new user): the first device of the menu, so
+    // that Convert has something to convert with.
+    TDeviceGroup group = outputFormat == ofMP4 ? dgMP4 : dg3GP;
+    for (size_t i = 0; i < Entries_.size(); ++i) {
+      if (Entries_[i].Group == group) {
+        SelectDevicePreset(static_cast<int>(i));
+        return;
+      }
+    }
     return;
+  }
   const std::string& file = g.TgpiPodPSPProfileFileName;
   ApplyDevicePreset(file);
   TDeviceGroup group = outputFormat == ofMP4 ? dgMP4 : dg3GP;

@@ -62,7 +62,8 @@ class TDeviceMenus final {
   // that entry is another preset (the folder changed since), the entry of the
   // remembered file is taken and its position remembered instead; when the
   // menu has no entry of that file, nothing is checked or selected, but the
-  // items are shown all the same.
+  // items are shown all the same. With no preset remembered at all (a new
+  // user), the first entry of the target's menu is chosen.
   void RestoreDeviceChoice(int outputFormat);
 
  private:

@@ -35,8 +35,11 @@ std::vector<TActionState> TargetActionStates(int outputFormat) {
     if (t.InOthersMenu) states.push_back({t.ActionName, true, t.Format == outputFormat});
   const TTargetInfo* current = TargetOf(outputFormat);
   bool profileActions = current != nullptr && current->ProfileActionsEnabled;
-  states.push_back({"ActionEditProfile", profileActions, false});
-  states.push_back({"ActionProfileMore", profileActions, false});
+  // The profile menu's entries go with the menu: MP4 and 3GP convert with
+  // device presets, so their profile folders are not the user's business.
+  for (const char* name : {"ActionEditProfile", "ActionProfileMore", "ActionAddNewProfile",
+                           "ActionRenameProfile", "ActionDeleteProfile"})
+    states.push_back({name, profileActions, false});
   return states;
 }
 

@@ -63,7 +63,7 @@ bool UsesDevicePresets(int outputFormat);
 // What SelectTarget makes of the actions: the nine toolbar target actions
 // enabled but for the current target's (To Others for the formats of its
 // menu), the eight To Others entries checked only for the current one, Edit
-// Profile and the profile menu enabled except for MP4 and 3GP.
+// Profile, the profile menu and its entries enabled except for MP4 and 3GP.
 struct TActionState {
   std::string_view Name;
   bool Enabled = true;

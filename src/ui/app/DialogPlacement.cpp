@@ -7,12 +7,12 @@
 
 #include "app/WindowPlacement.h"
 
-void CentreOverOwner(QWidget* dialog, const QWidget* owner) {
+void CentreOverOwner(QWidget* dialog, const QWidget* owner, bool fitToContents) {
   if (dialog == nullptr) return;
   // The size is needed before the dialog is shown.
   dialog->ensurePolished();
   if (QLayout* layout = dialog->layout()) layout->activate();
-  dialog->adjustSize();
+  if (fitToContents) dialog->adjustSize();
   QRect area;
   if (owner != nullptr)
     area = owner->window()->frameGeometry();

@@ -3,13 +3,16 @@
 
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/SkinLayout.h"
 #include "app/Startup.h"
 #include "app/WindowPlacement.h"
+#include "store/FileListModel.h"
 #include "store/ProfileStore.h"
 
 class QAction;
@@ -21,6 +24,9 @@ class QLineEdit;
 class QMenu;
 class QTreeView;
 class QTreeWidget;
+class TFileAdder;
+class TFileListQtModel;
+class TFileListView;
 class TImageButton;
 class TMediaPanel;
 class TQtMainThread;
@@ -32,7 +38,10 @@ class TRedirector;
 // file, the action and target tables); this class shows and wires them.
 // Split by feature: MainWindow.cpp (controls, skin, start-up, moving,
 // closing), MainActions.cpp (actions, menus, targets, languages, help).
-class TfrmMain final : public QWidget, public TStartupWindow, public TPlacementWindow {
+class TfrmMain final : public QWidget,
+                       public TStartupWindow,
+                       public TPlacementWindow,
+                       public TProfileStoreListener {
   Q_OBJECT
  public:
   explicit TfrmMain(QWidget* parent = nullptr);
@@ -57,8 +66,22 @@ class TfrmMain final : public QWidget, public TStartupWindow, public TPlacementW
   void SelectTarget(int outputFormat);
   void UpdateSummary() override;
 
+  // The file list (MainFiles.cpp). Paths are added in order, off the main
+  // thread's back; edits of the list wait until they are in.
+  void AddInputFiles(const std::vector<std::string>& paths, std::function<void()> done = nullptr);
+  void SelectFileRow(int index);
+  void SetFileState(const std::string& path, int state);
+  const TFileListModel& FileList() const { return List_; }
+  bool AddingFiles() const;
+
+  // The profile side (MainProfiles.cpp).
+  TProfileStore& Store() { return Store_; }
+  void ProfileBoxChanged(int outputFormat) override;
+
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void changeEvent(QEvent* event) override;
 
@@ -97,9 +120,29 @@ class TfrmMain final : public QWidget, public TStartupWindow, public TPlacementW
   void ShowAbout();
   void CloseProgram();
 
+  // MainProfiles.cpp
+  void ConnectProfileBoxes();
+  void BuildDeviceMenus();
+  void ChooseDeviceEntry(int index);
+  void ShowDeviceChoice();
+  void RunProfileAction(void (TProfileStore::*action)(int, TProfileUi&));
+
   // MainFiles.cpp
+  void CreateFileList();
+  void SetStatePicturesFromSkin();
   void AddFilesByDialog();
   int FileRowCount() const;
+  void DeleteSelectedFiles();
+  void ClearList();
+  void MoveFile(bool up);
+  void PlaySource();
+  void OpenDestinationFolder();
+  void OutputBrowse();
+  void ShowMoreInformation();
+  void ListContextMenu(const QPoint& globalPos);
+  void PushSelectionToView();
+  void TakeSelectionFromView();
+  void ListChanged();
 
   TSkinLayout Skin_;
   bool Shifted_ = false;
@@ -109,7 +152,11 @@ class TfrmMain final : public QWidget, public TStartupWindow, public TPlacementW
 
   QLabel* ImageMain_ = nullptr;
   std::array<QLabel*, 7> Labels_{};  // Label1 … Label6, Label27
-  QTreeView* ListViewFiles_ = nullptr;
+  TFileListModel List_;
+  TFileListView* ListViewFiles_ = nullptr;
+  TFileListQtModel* ListModel_ = nullptr;
+  std::unique_ptr<TFileAdder> Adder_;
+  bool SyncingSelection_ = false;
   QTreeWidget* ListViewFormats_ = nullptr;
   QLineEdit* EditOutputFileName_ = nullptr;
   std::map<std::string, QComboBox*, std::less<>> ProfileBoxes_;  // by object name
@@ -125,7 +172,9 @@ class TfrmMain final : public QWidget, public TStartupWindow, public TPlacementW
   QActionGroup* LanguageGroup_ = nullptr;
   QActionGroup* ConvertToGroup_ = nullptr;
   std::array<QAction*, 16> ConvertToEntries_{};
-  std::array<QMenu*, 2> ConvertToMenus_{};
+  std::array<QActionGroup*, 2> DeviceGroups_{};
+  std::vector<QAction*> DeviceEntries_;  // in the order of the store's entries
+  bool FillingDevices_ = false;
 
   // Moving the borderless window by hand where the desktop cannot.
   QPoint DragOffset_;

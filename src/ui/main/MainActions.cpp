@@ -23,6 +23,7 @@
 #include "lang/ResStr.h"
 #include "main/AboutBox.h"
 #include "main/Main.h"
+#include "main/FileListView.h"
 #include "main/MediaPanel.h"
 #include "store/TargetTable.h"
 #include "toolkit/ImageButton.h"
@@ -64,7 +65,19 @@ void TfrmMain::CreateActions() {
       {"ActionCapture", [this] { OpenSiblingTool("zemcap"); }},
       {"ActionInputBrowse", [this] { AddFilesByDialog(); }},
       {"ActionAdd", [this] { AddFilesByDialog(); }},
+      {"ActionDel", [this] { DeleteSelectedFiles(); }},
+      {"ActionClearList", [this] { ClearList(); }},
+      {"ActionSelectAll", [this] { List_.SelectAll(); }},
+      {"ActionMoveUp", [this] { MoveFile(true); }},
+      {"ActionMoveDown", [this] { MoveFile(false); }},
+      {"ActionOutputBrowse", [this] { OutputBrowse(); }},
+      {"ActionPlaySource", [this] { PlaySource(); }},
+      {"ActionOpenDestinationFolder", [this] { OpenDestinationFolder(); }},
       {"ActionProfileMore", [this] { PopupAtPointer("PopupMenuProfile"); }},
+      {"ActionEditProfile", [this] { RunProfileAction(&TProfileStore::EditProfile); }},
+      {"ActionAddNewProfile", [this] { RunProfileAction(&TProfileStore::AddProfile); }},
+      {"ActionRenameProfile", [this] { RunProfileAction(&TProfileStore::RenameProfile); }},
+      {"ActionDeleteProfile", [this] { Store_.DeleteProfile(GlobalVars.OutputFormat); }},
       {"ActionMin", [this] { showMinimized(); }},
       {"ActionHelp", [this] { PopupAtPointer("PopupMenuHelp"); }},
       {"ActionClose", [this] { close(); }},
@@ -264,11 +277,7 @@ void TfrmMain::SwitchLanguage(QAction* entry) {
 // -------------------------------------------------------------------- summary
 
 void TfrmMain::UpdateSummary() {
-  int rows = FileRowCount();
-  std::string text = rows == 0   ? ResStr(MSG_STATUS_NOFILES)
-                     : rows == 1 ? ResStr(MSG_STATUS_ONEFILE)
-                                 : FormatText(ResStr(MSG_STATUS_FILES), {std::to_string(rows)});
-  Labels_[5]->setText(Q(text));
+  Labels_[5]->setText(Q(List_.SummaryText()));
   Labels_[5]->adjustSize();
 }
 

@@ -17,8 +17,10 @@
 #include "app/ProgramFolder.h"
 #include "app/QtMainThread.h"
 #include "app/Settings.h"
+#include "engine/FileAdder.h"
 #include "engine/Redirector.h"
 #include "main/Main.h"
+#include "main/FileListView.h"
 #include "main/MediaPanel.h"
 #include "store/TargetTable.h"
 #include "toolkit/ColorScheme.h"
@@ -53,9 +55,11 @@ TfrmMain::TfrmMain(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frameless
   CreateActions();
   CreateMenus();
   BindButtons();
+  ConnectProfileBoxes();
 }
 
-TfrmMain::~TfrmMain() = default;
+// The adder goes first: its worker must not outlive the list it fills.
+TfrmMain::~TfrmMain() { Adder_.reset(); }
 
 bool TfrmMain::Start() {
   bool ok = false;
@@ -68,11 +72,7 @@ void TfrmMain::CreateControls() {
   ImageMain_->setObjectName("ImageMain");
   ImageMain_->installEventFilter(this);
 
-  ListViewFiles_ = new QTreeView(this);
-  ListViewFiles_->setObjectName("ListViewFiles");
-  ListViewFiles_->setHeaderHidden(true);
-  ListViewFiles_->setRootIsDecorated(false);
-  ListViewFiles_->setFrameShape(QFrame::NoFrame);
+  CreateFileList();
 
   ListViewFormats_ = new QTreeWidget(this);
   ListViewFormats_->setObjectName("ListViewFormats");
@@ -139,6 +139,13 @@ void TfrmMain::CreateControls() {
   }
   ScrollBox_ = new TMediaPanel(this);
   ScrollBox_->hide();
+  connect(ScrollBox_, &TMediaPanel::MoreInformation, this, [this] { Guarded([this] { ShowMoreInformation(); }); });
+  // The device list shares the file list's mouse: its menus, and a
+  // double-click plays the file selected in the file list.
+  ListViewFormats_->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(ListViewFormats_, &QWidget::customContextMenuRequested, this,
+          [this](const QPoint& p) { ListContextMenu(ListViewFormats_->viewport()->mapToGlobal(p)); });
+  connect(ListViewFormats_, &QTreeWidget::itemDoubleClicked, this, [this] { Guarded([this] { PlaySource(); }); });
 }
 
 // -------------------------------------------------------------------- skin
@@ -182,6 +189,7 @@ void TfrmMain::ApplySkin() {
   }
   for (size_t i = 0; i < 6; ++i) Labels_[i]->move(Skin_.Labels[i].Left, Skin_.Labels[i].Top);
   ScrollBox_->ApplySkin(Skin_);
+  SetStatePicturesFromSkin();
 
   // The window takes the size of its background.
   const QRect back = Rect(Skin_.ImageMain.Bounds);
@@ -221,13 +229,6 @@ void TfrmMain::CentreOnScreen() {
   if (s == nullptr) return;
   QRect area = s->availableGeometry();
   move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
-}
-
-bool TfrmMain::StartProfileStore() { return Store_.Start(); }
-
-void TfrmMain::RestoreTarget() {
-  SelectTarget(GlobalVars.OutputFormat);
-  EditOutputFileName_->setText(QString::fromStdString(GlobalVars.LastOutputOpenDir));
 }
 
 void TfrmMain::AcceptDroppedFiles() { setAcceptDrops(true); }

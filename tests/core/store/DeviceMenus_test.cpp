@@ -118,7 +118,7 @@ TEST_F(DeviceMenusTest, StartUpRestore) {
       {"file deleted", of3GP, Dir / "gone.ini", 0, -1, 0, 0},
       {"not offered in this menu", of3GP, Dir / "c.ini", 0, -1, 0, 2},
       {"MP4 of edition 1 has no entries", ofMP4, Dir / "c.ini", 0, -1, 0, 2},
-      {"no preset remembered", of3GP, "", 0, -1, 0, 0},
+      {"no preset remembered: the first device", of3GP, "", 0, 0, 0, 2},
       {"not a device target", ofAVI, Dir / "e.ini", 1, -1, 1, 0},
   };
   for (const TCase& c : cases) {

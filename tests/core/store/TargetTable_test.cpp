@@ -55,7 +55,7 @@ TEST(TargetTable, SelectTargetEnablesAndChecksForEveryTarget) {
     SCOPED_TRACE(f);
     std::map<std::string, TActionState> states;
     for (const TActionState& s : TargetActionStates(f)) states[std::string(s.Name)] = s;
-    ASSERT_EQ(states.size(), 19u);
+    ASSERT_EQ(states.size(), 22u);
     bool other = f >= ofVOB;  // VOB, ASF and the audio formats live in To Others
     for (const char* name : toolbar)
       EXPECT_EQ(states[name].Enabled, other || name != Targets[static_cast<size_t>(f)].ActionName) << name;
@@ -68,6 +68,8 @@ TEST(TargetTable, SelectTargetEnablesAndChecksForEveryTarget) {
     bool device = f == ofMP4 || f == of3GP;
     EXPECT_EQ(states["ActionEditProfile"].Enabled, !device);
     EXPECT_EQ(states["ActionProfileMore"].Enabled, !device);
+    EXPECT_EQ(states["ActionAddNewProfile"].Enabled, !device);
+    EXPECT_EQ(states["ActionDeleteProfile"].Enabled, !device);
   }
   EXPECT_TRUE(OpensMenu("ActionToOthers"));
   EXPECT_TRUE(OpensMenu("ActionTo3GP"));

@@ -9,6 +9,9 @@ template <class... F>
 struct TOverload : F... {
   using F::operator()...;
 };
+// Spelled out for compilers that do not deduce it from the aggregate.
+template <class... F>
+TOverload(F...) -> TOverload<F...>;
 
 }  // namespace
 

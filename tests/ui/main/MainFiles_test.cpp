@@ -1,0 +1,195 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window's file list, media panel, file-information window and
+// output folder.
+#include <QDropEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QUrl>
+
+#include "../../core/media/MediaClips.h"
+#include "MainTesting.h"
+#include "main/FileInfo.h"
+#include "main/FileListView.h"
+#include "main/MediaPanel.h"
+
+namespace {
+
+// Three playable clips (video, audio) made once for the whole suite.
+struct TClips {
+  TTempDir Dir;
+  std::string Video, Audio;
+  TClips() {
+    Video = Dir / "clip.avi";
+    Audio = Dir / "voice.wav";
+    media_clips::MakeVideoWithAudio(Video);
+    media_clips::MakeAudioOnly(Audio);
+  }
+};
+
+const TClips& Clips() {
+  static TClips clips;
+  return clips;
+}
+
+void Drop(QWidget* target, const std::vector<std::string>& paths) {
+  auto* mime = new QMimeData;
+  QList<QUrl> urls;
+  for (const std::string& p : paths) urls << QUrl::fromLocalFile(Q(p));
+  mime->setUrls(urls);
+  // As a drag from a file manager arrives: entering first, then the drop.
+  QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(target, &enter);
+  EXPECT_TRUE(enter.isAccepted());
+  QDropEvent drop(QPointF(10, 10), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(target, &drop);
+  delete mime;
+}
+
+}  // namespace
+
+TEST_F(MainWindowTest, AddingSkipsMissingAndUnknownFilesAndRejectsDamagedOnes) {
+  TfrmMain& w = Open();
+  WriteFileText(Home / "notes.txt", "text");
+  WriteFileText(Home / "broken.avi", std::string(4096, 'x'));
+  AddAndWait({Clips().Video, Home / "missing.avi", Home / "notes.txt", Home / "broken.avi", Clips().Audio,
+              Clips().Video});
+  const TFileListModel& list = w.FileList();
+  ASSERT_EQ(list.Count(), 2);
+  EXPECT_EQ(list.Row(0).Item.Caption(), Clips().Video);
+  EXPECT_EQ(list.Row(1).Item.Caption(), Clips().Audio);
+  ASSERT_EQ(Dialogs.Messages.size(), 1u);
+  EXPECT_NE(Dialogs.Messages[0].Text.find("broken.avi"), std::string::npos);
+  // The last row is selected and the panel shows it.
+  EXPECT_EQ(list.FirstSelected(), 1);
+  auto* panel = Child<TMediaPanel>("ScrollBox");
+  EXPECT_TRUE(panel->isVisible());
+  EXPECT_EQ(Child<QLineEdit>("EditBox1")->text(), Q(Clips().Audio));
+  EXPECT_EQ(Child<QLineEdit>("EditBox7")->text(), "...");  // no video in an audio file
+  EXPECT_EQ(Child<QLabel>("Label6")->text(), "Summary: 2 files");
+  w.Action("ActionClearList")->trigger();
+  EXPECT_EQ(list.Count(), 0);
+  EXPECT_FALSE(panel->isVisible());
+  EXPECT_EQ(Child<QLabel>("Label6")->text(), "Summary: No files");
+}
+
+TEST_F(MainWindowTest, DroppedFoldersAreSkippedAndLongPathsKeptWhole) {
+  TfrmMain& w = Open();
+  // A path of 300 characters: folders of 60 characters nested.
+  std::string deep = Home.Path();
+  while (deep.size() < 240) deep += std::string(59, 'd') + "/";
+  std::filesystem::create_directories(deep);
+  std::string longPath = deep + std::string(300 - deep.size() - 4, 'v') + ".avi";
+  ASSERT_EQ(longPath.size(), 300u);
+  std::filesystem::copy_file(Clips().Video, longPath);
+  Drop(&w, {Home / "skin", longPath});
+  EXPECT_TRUE(QTest::qWaitFor([&] { return w.FileList().Count() == 1 && !w.AddingFiles(); }, 30000));
+  EXPECT_EQ(w.FileList().Row(0).Item.Caption(), longPath);
+  EXPECT_TRUE(Dialogs.Messages.empty());
+}
+
+TEST_F(MainWindowTest, DeleteDuringAnAddWaitsForIt) {
+  TfrmMain& w = Open();
+  std::vector<std::string> paths;
+  for (int i = 0; i < 30; ++i) {
+    paths.push_back(Home / ("c" + std::to_string(i) + ".avi"));
+    std::filesystem::copy_file(Clips().Video, paths.back());
+  }
+  w.AddInputFiles(paths);
+  ASSERT_TRUE(w.AddingFiles());
+  // Delete now: it must act on the whole list once the add is done, not on
+  // a half-filled one (the last row is selected when the add ends).
+  w.Action("ActionDel")->trigger();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !w.AddingFiles(); }, 30000));
+  QTest::qWait(10);
+  EXPECT_EQ(w.FileList().Count(), 29);
+  EXPECT_EQ(w.FileList().Row(28).Item.FileName, "c28.avi");
+}
+
+TEST_F(MainWindowTest, PanelFollowsTheSelection) {
+  Open();
+  AddAndWait({Clips().Video, Clips().Audio});
+  auto* view = Child<TFileListView>("ListViewFiles");
+  view->selectionModel()->select(view->model()->index(0, 0),
+                                 QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  EXPECT_EQ(Child<QLineEdit>("EditBox1")->text(), Q(Clips().Video));
+  EXPECT_NE(Child<QLineEdit>("EditBox7")->text(), "...");
+  view->clearSelection();
+  EXPECT_EQ(Child<QLineEdit>("EditBox1")->text(), "...");
+  EXPECT_TRUE(Child<TMediaPanel>("ScrollBox")->isVisible());
+}
+
+TEST_F(MainWindowTest, EmptyOutputFolderBlocksOpenDestination) {
+  TfrmMain& w = Open();
+  Child<QLineEdit>("editOutputFileName")->setText("   ");
+  w.Action("ActionOpenDestinationFolder")->trigger();
+  ASSERT_EQ(Dialogs.Messages.size(), 1u);
+  EXPECT_EQ(Dialogs.Messages[0].Caption, "Empty Dir");
+  EXPECT_EQ(Dialogs.Messages[0].Text, ResStr(MSG_EMPTY_DIR));
+  EXPECT_TRUE(Dialogs.Opened.empty());
+  // A folder that exists opens.
+  Child<QLineEdit>("editOutputFileName")->setText(Q(Home.Path()));
+  w.Action("ActionOpenDestinationFolder")->trigger();
+  EXPECT_EQ(Dialogs.Opened, std::vector<std::string>{Home.Path()});
+}
+
+TEST_F(MainWindowTest, OutputBrowseWritesTheFolderAtOnce) {
+  TfrmMain& w = Open();
+  Dialogs.Folder = "/chosen/out";
+  w.Action("ActionOutputBrowse")->trigger();
+  EXPECT_EQ(Child<QLineEdit>("editOutputFileName")->text(), "/chosen/out");
+  EXPECT_EQ(GlobalVars.LastOutputOpenDir, "/chosen/out");
+  EXPECT_NE(ReadFileText(Home / "info.ini").find("LastOutputOpenDir=/chosen/out"), std::string::npos);
+}
+
+TEST_F(MainWindowTest, AddingByDialogUsesTheTypeFilterAndRemembersTheFolder) {
+  TfrmMain& w = Open();
+  Dialogs.FilesToOpen = {Clips().Audio};
+  w.Action("ActionInputBrowse")->trigger();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !w.AddingFiles() && w.FileList().Count() == 1; }, 30000));
+  ASSERT_EQ(Dialogs.Opens.size(), 1u);
+  EXPECT_TRUE(Dialogs.Opens[0].MultiSelect);
+  EXPECT_NE(Dialogs.Opens[0].Filter.find("All Files|*.*"), std::string::npos);
+  EXPECT_EQ(GlobalVars.LastInputOpenDir, Clips().Dir.Path().substr(0, Clips().Dir.Path().size() - 1));
+  EXPECT_NE(ReadFileText(Home / "info.ini").find("LastInputOpenDir="), std::string::npos);
+}
+
+TEST_F(MainWindowTest, FileInformationWindow) {
+  Open();
+  TfrmFileInfo info(Window.get());
+  info.ShowFile(Clips().Video);
+  EXPECT_EQ(info.windowTitle(), "File Information - clip.avi");
+  EXPECT_FALSE(info.MemoInfo->toPlainText().isEmpty());
+  info.show();
+  for (QSize size : {QSize(400, 250), QSize(900, 600), QSize(513, 333)}) {
+    info.resize(size);
+    QApplication::processEvents();
+    int w = info.PanelBottom->width();
+    int left = info.btnOK->geometry().left(), right = info.btnSave->geometry().right() + 1;
+    EXPECT_LE(std::abs((left + right) - w), 2) << size.width();  // the pair stays centred
+    EXPECT_EQ(info.btnSave->geometry().left(), info.btnOK->geometry().right() + 1 + 8);
+  }
+  EXPECT_GE(info.minimumWidth(), 400);
+  Dialogs.FileToSave = Home / "report.txt";
+  info.btnSave->click();
+  std::string saved = ReadFileText(Home / "report.txt");
+  EXPECT_NE(saved.find("\r\n"), std::string::npos);
+  // Every line ends in CR LF, and no CR stands alone.
+  for (size_t at = saved.find('\n'); at != std::string::npos; at = saved.find('\n', at + 1))
+    EXPECT_EQ(saved[at - 1], '\r');
+  for (size_t at = saved.find('\r'); at != std::string::npos; at = saved.find('\r', at + 1))
+    EXPECT_EQ(saved[at + 1], '\n');
+  EXPECT_TRUE(info.isVisible());  // saving leaves the window open
+  ASSERT_EQ(Dialogs.Saves.size(), 1u);
+  EXPECT_EQ(Dialogs.Saves[0].FileName, "File Info");
+  EXPECT_EQ(Dialogs.Saves[0].DefaultExt, "txt");
+  EXPECT_TRUE(Dialogs.Saves[0].ConfirmOverwrite);
+  // A place that cannot be written is a message, not a crash.
+  Dialogs.FileToSave = Home / "no/such/folder/report.txt";
+  info.btnSave->click();
+  ASSERT_FALSE(Dialogs.Messages.empty());
+  EXPECT_NE(Dialogs.Messages.back().Text.find("Unable to write"), std::string::npos);
+}

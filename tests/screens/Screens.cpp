@@ -1,19 +1,65 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writes a picture of a window in a language, as a user would see it, e.g.
-// xvfb-run -a -s "-screen 0 1280x1024x24" build/tests/kinovert_screens name french.ini fr.png
+//   xvfb-run -a -s "-screen 0 1280x1024x24" build/tests/kinovert_screens main french.ini fr.png FILE...
+// WINDOW is one of: name, main, about, buttons, menu:<menu name> (a menu
+// opened over the main window; the picture is then of the whole screen).
+// The main window runs over a copy of the program folder, so nothing of the
+// build's own folder changes.
+#include <QAction>
 #include <QApplication>
+#include <QEnterEvent>
+#include <QHBoxLayout>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPixmap>
+#include <QScreen>
 #include <QTimer>
+#include <unistd.h>
+
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
+#include <vector>
 
+#include "app/Dialogs.h"
+#include "app/ProgramFolder.h"
+#include "app/QtDialogProvider.h"
 #include "lang/ResStr.h"
+#include "main/AboutBox.h"
+#include "main/Main.h"
 #include "main/Name.h"
+#include "toolkit/ImageButton.h"
+
+namespace fs = std::filesystem;
 
 namespace {
+
+std::string Language;
+std::vector<std::string> Files;
+
+// A program folder of its own, with the language chosen and a device picked.
+std::string CopyProgramFolder() {
+  fs::path home = fs::temp_directory_path() / ("kinovert-screens-" + std::to_string(::getpid()));
+  fs::remove_all(home);
+  fs::copy(KINOVERT_PROGRAM_DIR, home, fs::copy_options::recursive);
+  fs::remove(home / "info.ini");
+  std::ofstream(home / "info.ini") << "[System]\nLanguageFile=" << Language << "\nLastOutputOpenDir=/home/anna/Videos/converted\n";
+  return home.string() + "/";
+}
+
+TfrmMain* OpenMain() {
+  SetProgramFolder(CopyProgramFolder());
+  auto* main = new TfrmMain;
+  if (!main->Start()) std::exit(1);
+  main->move(40, 40);
+  main->show();
+  if (!Files.empty()) main->AddInputFiles(Files, [main] { main->SelectFileRow(0); });
+  return main;
+}
 
 // Each window opened with typical content, shown, and handed back for the picture.
 const std::map<std::string, std::function<QWidget*()>> Windows = {
@@ -24,30 +70,86 @@ const std::map<std::string, std::function<QWidget*()>> Windows = {
        dialog->EditFileName->selectAll();
        return dialog;
      }},
+    {"main", [] { return OpenMain(); }},
+    {"about",
+     [] {
+       TfrmMain* main = OpenMain();
+       return new TAboutBox(main);
+     }},
+    {"buttons",
+     [] {
+       // Browse, Convert and a toolbar button in their four states:
+       // normal, pointer over it, pressed, disabled.
+       TfrmMain* main = OpenMain();
+       auto* sheet = new QWidget;
+       auto* rows = new QVBoxLayout(sheet);
+       for (const char* name : {"MainButton1", "MainButton9", "ToolbarButton4", "SystemButton3"}) {
+         auto* source = main->findChild<TImageButton*>(name);
+         auto* row = new QHBoxLayout;
+         for (int state = 0; state < 4; ++state) {
+           auto* b = new TImageButton(sheet);
+           b->SetAction(new QAction(source->Action()->text(), b));
+           b->SetCaptionArea(source->CaptionArea());
+           b->SetPictures(source->Pictures());
+           b->setFixedSize(source->size());
+           if (state == 1) {
+             QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+             QApplication::sendEvent(b, &enter);
+           }
+           if (state == 2) b->setDown(true);
+           if (state == 3) b->Action()->setEnabled(false);
+           row->addWidget(b);
+         }
+         rows->addLayout(row);
+       }
+       sheet->setStyleSheet("background: #F3F8FB;");
+       return sheet;
+     }},
 };
 
 }  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  if (argc != 4 || Windows.count(argv[1]) == 0) {
-    std::fprintf(stderr, "usage: kinovert_screens WINDOW LANGUAGE_FILE OUT.png (WINDOW: name)\n");
+  if (argc < 4) {
+    std::fprintf(stderr, "usage: kinovert_screens WINDOW LANGUAGE_FILE OUT.png [FILE...]\n");
     return 2;
   }
-  std::string language = std::string(KINOVERT_PROGRAM_DIR "/skin/kvo/lang/") + argv[2];
+  std::string window = argv[1];
+  Language = argv[2];
+  for (int i = 4; i < argc; ++i) Files.push_back(fs::absolute(argv[i]).string());
+  std::string language = std::string(KINOVERT_PROGRAM_DIR "/skin/kvo/lang/") + Language;
   if (!LoadLanguage(language)) {
     std::fprintf(stderr, "cannot read %s\n", language.c_str());
     return 2;
   }
-  QWidget* window = Windows.at(argv[1])();
-  window->show();
+  TQtDialogProvider dialogs;
+  TScopedDialogProvider use(dialogs);
+  const bool isMenu = window.rfind("menu:", 0) == 0;
+  QWidget* shown = nullptr;
+  if (isMenu) {
+    TfrmMain* main = OpenMain();
+    QMenu* menu = main->Menu(window.substr(5));
+    if (menu == nullptr) {
+      std::fprintf(stderr, "no menu %s\n", window.c_str() + 5);
+      return 2;
+    }
+    QTimer::singleShot(700, [main, menu] { menu->popup(main->mapToGlobal(QPoint(160, 60))); });
+    shown = main;
+  } else if (Windows.count(window) != 0) {
+    shown = Windows.at(window)();
+    shown->show();
+  } else {
+    std::fprintf(stderr, "no window %s\n", window.c_str());
+    return 2;
+  }
   QString out = QString::fromLocal8Bit(argv[3]);
   int result = 1;
-  QTimer::singleShot(300, [&] {
-    result = window->grab().save(out) ? 0 : 1;
+  QTimer::singleShot(isMenu ? 1500 : 1200, [&] {
+    QPixmap picture = isMenu ? shown->screen()->grabWindow(0) : shown->grab();
+    result = picture.save(out) ? 0 : 1;
     app.quit();
   });
   app.exec();
-  delete window;
   return result;
 }

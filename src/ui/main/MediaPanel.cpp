@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <algorithm>
 #include <functional>
 
 #include "app/SkinLayout.h"
@@ -87,9 +88,30 @@ void TMediaPanel::ApplySkin(const TSkinLayout& skin) {
   }
   for (size_t i = 0; i < Boxes_.size(); ++i) {
     const TSkinPoint& p = skin.EditBoxes[i];
-    // Boxes in the right column are narrower; each runs to the panel's edge at most.
-    int width = i % 2 == 0 ? 240 : 200;
-    Boxes_[i]->setGeometry(p.Left, p.Top - 2, width, Boxes_[i]->sizeHint().height());
+    SkinLefts_[i] = p.Left;
+    Boxes_[i]->move(p.Left, p.Top - 2);
+  }
+  FitBoxes();
+}
+
+// A value box starts where the skin puts it, or right after its label when
+// the label's text (in a longer language) reaches further; it ends before the
+// next column's label and never runs past the panel.
+void TMediaPanel::FitBoxes() {
+  auto labelOfBox = [](int box) -> int {
+    for (const TMediaPanelPlace& p : MediaPanelPlaces)
+      if (p.Box == box) return p.Label;
+    return 0;
+  };
+  for (int box = 1; box <= 16; ++box) {
+    QLabel* label = Label(labelOfBox(box));
+    QLineEdit* edit = Boxes_[static_cast<size_t>(box - 1)];
+    const bool left = box % 2 == 1;
+    const int x = std::max(SkinLefts_[static_cast<size_t>(box - 1)], label->geometry().right() + 1 + 6);
+    int end = width() - 8;
+    if (left) end = std::min(end, Label(labelOfBox(box + 1))->x() - 8);
+    const int w = std::min(left ? 240 : 200, end - x);
+    edit->setGeometry(x, edit->y(), std::max(w, 40), edit->sizeHint().height());
   }
 }
 
@@ -101,6 +123,7 @@ void TMediaPanel::ApplyLanguage() {
   for (size_t i = 0; i < kMediaStringCount; ++i)
     Label(MediaPanelPlaces[i].Label)->setText(Q(ResStr(MediaQueries[i].Caption)));
   for (QLabel* l : Labels_) l->adjustSize();
+  FitBoxes();
 }
 
 void TMediaPanel::ShowMediaStrings(const TMediaStrings* strings) {

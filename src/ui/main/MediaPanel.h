@@ -29,6 +29,9 @@ class TMediaPanel final : public QFrame {
   void MoreInformation();
 
  private:
+  void FitBoxes();
+
   std::array<QLabel*, 20> Labels_{};     // Label7 … Label26
+  std::array<int, 16> SkinLefts_{};      // where the skin puts each box
   std::array<QLineEdit*, 16> Boxes_{};   // EditBox1 … EditBox16
 };

@@ -26,6 +26,8 @@ class TImageButton final : public QAbstractButton {
   void SetAction(QAction* action);
   QAction* Action() const { return Action_; }
   void SetCaptionArea(TCaptionArea area);
+  TCaptionArea CaptionArea() const { return Area_; }
+  const std::array<QPixmap, 4>& Pictures() const { return Pictures_; }
   // The caption as drawn, after fitting (for tests of the fit).
   QString DrawnCaption() const;
   bool CaptionFits() const;

@@ -159,3 +159,27 @@ TEST_F(MainWindowTest, ActionsHaveTheirCaptionsAndShortcuts) {
   w.Action("ActionConvert")->setEnabled(false);
   EXPECT_FALSE(convert->isEnabled());
 }
+
+TEST_F(MainWindowTest, ExitEndsWithoutSavingAnything) {
+  TfrmMain& w = Open();
+  std::string before = ReadFileText(Home / "info.ini");
+  GlobalVars.Priority = 0;
+  w.move(5, 5);
+  w.Action("ActionExit")->trigger();
+  w.close();
+  EXPECT_EQ(ReadFileText(Home / "info.ini"), before);
+}
+
+TEST_F(MainWindowTest, TheSkinChoosesTheColourScheme) {
+  {
+    TfrmMain& w = Open();
+    EXPECT_EQ(w.property("colorScheme").toString(), "kvoskin (internal)");
+    Window.reset();
+  }
+  WriteFileText(Home / "skin/kvo/skin/skin.ini", "[MAINFORM]\nDefaultSkin=0\n");
+  TfrmMain& w = Open();
+  EXPECT_EQ(w.property("colorScheme").toString(), "zqvskin (internal)");
+  // No pictures, the built-in places: the window still works.
+  EXPECT_EQ(w.size(), QSize(754, 571));
+  EXPECT_EQ(Child<QWidget>("ListViewFiles")->geometry().topLeft(), QPoint(120, 40));
+}

@@ -89,8 +89,8 @@ set(CPACK_PACKAGE_VERSION ${KINOVERT_PACKAGE_VERSION})
 set(CPACK_PACKAGE_VENDOR "The Kinovert developers")
 set(CPACK_PACKAGE_CONTACT "The Kinovert developers <packages@kinovert.example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "batch video and audio converter")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "batch video and audio converter
-Kinovert converts a list of video and audio files in one batch to AVI,
+# CPack puts the summary first; this is the long description after it.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Kinovert converts a list of video and audio files in one batch to AVI,
 MP4, 3GP, MPEG, MOV, WMV, RM, SWF, VOB, ASF, AAC, AC3, MP2, MP3, AMR or
 WAV, with named profiles of encoding settings or phone and player presets.
 .

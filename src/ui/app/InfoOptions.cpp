@@ -14,9 +14,10 @@ void PrintHelp() {
   std::printf(
       "Usage: kinovert [OPTIONS]\n"
       "\n"
-      "%s: converts video and audio files in batches to AVI, MP4, 3GP, MPEG, MOV,\n"
-      "WMV, RM, SWF, VOB, ASF, AAC, AC3, MP2, MP3, AMR or WAV with named profiles\n"
-      "of encoding settings.\n"
+      "%s\n"
+      "Converts video and audio files in batches to AVI, MP4, 3GP, MPEG, MOV, WMV,\n"
+      "RM, SWF, VOB, ASF, AAC, AC3, MP2, MP3, AMR or WAV with named profiles of\n"
+      "encoding settings.\n"
       "\n"
       "Options:\n"
       "  --help      show this help and exit\n"

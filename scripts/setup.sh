@@ -10,6 +10,7 @@ KINOVERT_PACKAGES=(
   qt6-base-dev libmediainfo-dev
   ffmpeg libavcodec-extra mediainfo
   xvfb xauth
+  shared-mime-info desktop-file-utils appstream
 )
 
 kinovert_missing_packages() {

@@ -274,7 +274,7 @@ int RunConvert(TCliArgs& args) {
   ApplySettingDefaults();
   ReadSettings();
   LoadTypeFile();
-  SetProfileFolders();
+  PrepareProfileFolders();
   TGlobalVars& g = GlobalVars;
   g.OutputFormat = static_cast<uint8_t>(format);
   g.DeleteFileAfterProcessing = deleteSource;

@@ -11,6 +11,7 @@
 #include "app/Settings.h"
 #include "app/TypeFile.h"
 #include "app/GlobalVars.h"
+#include "store/ProfileFolders.h"
 
 namespace {
 
@@ -59,7 +60,8 @@ int RunSettings(TCliArgs& args) {
   Print("OutputFormat", g.OutputFormat);
   Print("Target", std::string(OutputFormatNames[g.OutputFormat % kOutputFormatCount]));
   Print("EncoderPath", g.EncoderPath);
-  Print("ProfileRoot", ProgramFolder() + ProfileFolderName(g.LanguageFile) + "/");
+  SetProfileFolders();
+  Print("ProfileRoot", g.ProfileRoot);
   Print("LanguageFolder", LanguageFolder());
   std::string typeFile = TypeFilePath();
   Print("TypeFile", typeFile);

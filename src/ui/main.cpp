@@ -6,11 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "app/InfoOptions.h"
 #include "app/ProgramFolder.h"
 #include "app/QtDialogProvider.h"
 #include "main/Main.h"
 
 int main(int argc, char** argv) {
+  if (int code = AnswerInfoOptions(argc, argv); code >= 0) return code;
   QApplication app(argc, argv);
   QApplication::setApplicationName("Kinovert");
   QApplication::setWindowIcon(QIcon(QString::fromStdString(ProgramFolder() + "skin/kvo/skin/kinovert.svg")));

@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Settings.h"
 
-#include <pwd.h>
-#include <unistd.h>
-
 #include <cstdlib>
 
 #include "base/AtomicFile.h"
@@ -12,6 +9,7 @@
 #include "base/IniFile.h"
 #include "app/ProgramFolder.h"
 #include "app/GlobalVars.h"
+#include "app/UserFolders.h"
 
 namespace {
 
@@ -22,22 +20,11 @@ std::string EnvOrEmpty(const char* name) {
   return v == nullptr ? std::string() : std::string(v);
 }
 
-std::string HomeFolder() {
-  std::string home = EnvOrEmpty("HOME");
-  if (home.empty()) {
-    if (const passwd* pw = ::getpwuid(::getuid()); pw != nullptr && pw->pw_dir != nullptr)
-      home = pw->pw_dir;
-  }
-  return ExcludeBackslash(home);
-}
-
 // The value of XDG_DOCUMENTS_DIR="..." in user-dirs.dirs, with $HOME expanded
 // and backslash escapes undone; "" when the file or the entry is missing.
 std::string UserDirsDocuments(const std::string& home) {
-  std::string config = EnvOrEmpty("XDG_CONFIG_HOME");
-  if (config.empty() || config.front() != '/') config = home + "/.config";
   std::string text;
-  if (!ReadWholeFile(IncludeBackslash(config) + "user-dirs.dirs", text)) return {};
+  if (!ReadWholeFile(XdgConfigHome() + "user-dirs.dirs", text)) return {};
   std::string_view rest(text);
   while (!rest.empty()) {
     size_t nl = rest.find('\n');
@@ -71,7 +58,7 @@ bool IsPlainFileName(const std::string& name) {
 }  // namespace
 
 std::string SettingsFilePath() {
-  return ProgramFolder() + "info.ini";
+  return UserConfigFolder() + "info.ini";
 }
 
 std::string DocumentsFolder() {
@@ -130,9 +117,18 @@ bool LoadSettings() {
   return false;
 }
 
+namespace {
+// A user's first write makes the XDG folder of an installed program; the
+// program folder itself is never made here.
+TIniFile OpenSettingsForWriting() {
+  if (ProgramFolderIsShared()) MakeFolder(UserConfigFolder());
+  return TIniFile(SettingsFilePath());
+}
+}  // namespace
+
 void SaveSettings() {
   const TGlobalVars& g = GlobalVars;
-  TIniFile ini(SettingsFilePath());
+  TIniFile ini = OpenSettingsForWriting();
   ini.WriteString(kSystem, "LanguageFile", g.LanguageFile);
   ini.WriteString(kSystem, "LastInputOpenDir", g.LastInputOpenDir);
   ini.WriteString(kSystem, "LastOutputOpenDir", g.LastOutputOpenDir);
@@ -147,14 +143,14 @@ void SaveSettings() {
 }
 
 void WriteSettingInteger(const std::string& section, const std::string& key, int64_t value) {
-  TIniFile ini(SettingsFilePath());
+  TIniFile ini = OpenSettingsForWriting();
   ini.WriteInteger(section, key, value);
   ini.UpdateFile();
 }
 
 void WriteSettingText(const std::string& section, const std::string& key,
                       const std::string& value) {
-  TIniFile ini(SettingsFilePath());
+  TIniFile ini = OpenSettingsForWriting();
   ini.WriteString(section, key, value);
   ini.UpdateFile();
 }

@@ -4,9 +4,10 @@
 #include <cstdint>
 #include <string>
 
-// The user's settings: "info.ini" in the program folder. Section "System"
-// holds the settings fields of GlobalVars, section "Form" the main window's
-// placement (WindowPlacement.h).
+// The user's settings: "info.ini" in the program folder, or in the user's
+// XDG config folder when the program is installed (UserFolders.h). Section
+// "System" holds the settings fields of GlobalVars, section "Form" the main
+// window's placement (WindowPlacement.h).
 
 std::string SettingsFilePath();
 

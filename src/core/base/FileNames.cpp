@@ -84,6 +84,23 @@ std::string UniqueFileName(const std::string& name, const std::string& folder) {
   return base + "(" + std::to_string(kMaxTries + 1) + ")" + ext;
 }
 
+std::string ReserveUniqueFileName(const std::string& name, const std::string& folder) {
+  std::string dir = IncludeBackslash(folder);
+  // Another program may take the name between the look and the creation;
+  // then the next free one is tried.
+  constexpr int kMaxRaces = 100;
+  for (int race = 0; race < kMaxRaces; ++race) {
+    std::string candidate = UniqueFileName(name, dir);
+    int fd = ::open((dir + candidate).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0) {
+      ::close(fd);
+      return candidate;
+    }
+    if (errno != EEXIST) return candidate;
+  }
+  return UniqueFileName(name, dir);
+}
+
 bool IsValidFileName(std::string_view text) {
   return !text.empty() && text.find_first_of("\\/:*?\"<>|") == std::string_view::npos;
 }

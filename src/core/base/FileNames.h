@@ -32,6 +32,13 @@ std::string ReplaceFileName(std::string_view path, std::string_view newBase);
 // folder part, and the characters of name are taken as they stand.
 std::string UniqueFileName(const std::string& name, const std::string& folder);
 
+// UniqueFileName, with the name taken at once by creating an empty file of
+// it: programs converting into one folder side by side (several batches, or
+// one per file) never pick the same name before their encoders write. When
+// the file cannot be created (a read-only folder) the name is returned all
+// the same, and the writer meets the problem itself.
+std::string ReserveUniqueFileName(const std::string& name, const std::string& folder);
+
 // False when text is empty or holds any of \ / : * ? " < > |.
 bool IsValidFileName(std::string_view text);
 

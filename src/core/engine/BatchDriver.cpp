@@ -12,6 +12,8 @@
 //    hold the same text;
 //  - the temporary script and batch file live in a private folder per batch,
 //    so batches never run each other's commands;
+//  - an output name is taken by creating the file before the encoder runs,
+//    so programs converting into one folder side by side never share one;
 //  - every file starts with no duration or position of the file before it;
 //  - a next file is started only while the batch window is open.
 #include "engine/BatchDriver.h"
@@ -290,8 +292,19 @@ bool TBatchDriver::StartNextFile() {
 
   std::string name = ChangeFileExtension(FileNamePart(g.CurrentInputFile), OutputExtension());
   std::string folder = IncludeBackslash(Choice_.OutputFolder);
-  g.CurrentOutputFile = folder + UniqueFileName(name, folder);
+  g.CurrentOutputFile = folder + ReserveUniqueFileName(name, folder);
+  try {
+    StartEncoder(folder);
+  } catch (...) {
+    // The file never started: its reserved, still empty output goes.
+    DeleteIfEmpty(g.CurrentOutputFile);
+    throw;
+  }
+  return true;
+}
 
+void TBatchDriver::StartEncoder(const std::string& folder) {
+  TGlobalVars& g = GlobalVars;
   g.AppPath = ExcludeBackslash(ProgramFolder());
   g.TimeStamp.clear();
   g.Title.clear();
@@ -323,7 +336,6 @@ bool TBatchDriver::StartNextFile() {
   }
   Runner_.SetCommandline(LastCommandLine_);
   Runner_.Start();
-  return true;
 }
 
 void TBatchDriver::StartNextFilePosted() {

@@ -65,6 +65,8 @@ class TBatchDriver final {
 
  private:
   bool StartNextFile();
+  // Everything after the output name: temporary files, command line, the child.
+  void StartEncoder(const std::string& folder);
   void StartNextFilePosted();
   void HandleProcessEnd();
   void OnOutput(const char* buffer, int32_t size);

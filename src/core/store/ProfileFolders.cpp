@@ -3,19 +3,32 @@
 
 #include <filesystem>
 
-#include "app/ProgramFolder.h"
 #include "app/GlobalVars.h"
+#include "app/ProgramFolder.h"
+#include "app/UserFolders.h"
+#include "store/ShippedProfiles.h"
 
 void SetProfileFolders() {
   TGlobalVars& g = GlobalVars;
-  g.ProfileRoot = ProgramFolder() + ProfileFolderName(g.LanguageFile) + "/";
+  g.ProfileRoot = UserDataFolder() + ProfileFolderName(g.LanguageFile) + "/";
   for (size_t i = 0; i < ProfileDirNames.size(); ++i)
     g.ProfileDirs[i] = g.ProfileRoot + std::string(ProfileDirNames[i]) + "/";
   g.DefaultSettingDir = g.ProfileRoot + "default_setting/";
 }
 
-bool CreateProfileFolders() {
+std::string ShippedProfilesManifest() {
+  return UserDataFolder() + "shipped.ini";
+}
+
+void PrepareProfileFolders() {
   SetProfileFolders();
+  if (!ProgramFolderIsShared()) return;
+  std::string tree = ProfileFolderName(GlobalVars.LanguageFile);
+  SeedProfileTree(ProgramFolder() + tree, GlobalVars.ProfileRoot, ShippedProfilesManifest(), tree);
+}
+
+bool CreateProfileFolders() {
+  PrepareProfileFolders();
   for (const std::string& dir : GlobalVars.ProfileDirs) {
     std::error_code ec;
     std::filesystem::create_directories(dir, ec);

@@ -12,33 +12,10 @@
 #include "base/IniFile.h"
 #include "app/ProgramFolder.h"
 #include "app/GlobalVars.h"
+#include "support/EnvVar.h"
 #include "support/RunProgram.h"
 
 namespace {
-
-// Sets an environment variable for one test and puts the old value back.
-class TEnvVar {
- public:
-  TEnvVar(const char* name, const char* value) : Name_(name) {
-    if (const char* old = std::getenv(name)) Old_ = old;
-    if (value != nullptr)
-      ::setenv(name, value, 1);
-    else
-      ::unsetenv(name);
-  }
-  ~TEnvVar() {
-    if (Old_)
-      ::setenv(Name_, Old_->c_str(), 1);
-    else
-      ::unsetenv(Name_);
-  }
-  TEnvVar(const TEnvVar&) = delete;
-  TEnvVar& operator=(const TEnvVar&) = delete;
-
- private:
-  const char* Name_;
-  std::optional<std::string> Old_;
-};
 
 // A program folder and a home folder of our own, with a documents folder.
 class SettingsTest : public ::testing::Test {

@@ -71,6 +71,20 @@ TEST(FileNames, UniqueFileName) {
   EXPECT_EQ(UniqueFileName("out.mp4", dir.Path()), "out(1).mp4");
 }
 
+// Two batches writing into one folder: the second never gets the name the
+// first took, even before the first has written a byte.
+TEST(FileNames, ReserveUniqueFileName) {
+  TTempDir dir;
+  WriteFileText(dir / "clip.mp3", "older");
+  EXPECT_EQ(ReserveUniqueFileName("clip.mp3", dir.Path()), "clip(1).mp3");
+  EXPECT_EQ(FileSize64(dir / "clip(1).mp3"), 0);
+  EXPECT_EQ(ReserveUniqueFileName("clip.mp3", dir.Path()), "clip(2).mp3");
+  EXPECT_EQ(ReadFileText(dir / "clip.mp3"), "older");
+  // A folder that cannot take the file still gives the name; nothing is made.
+  EXPECT_EQ(ReserveUniqueFileName("clip.mp3", dir / "missing"), "clip.mp3");
+  EXPECT_FALSE(FileExists(dir / "missing"));
+}
+
 TEST(FileNames, SizeAndDeleteIfEmpty) {
   TTempDir dir;
   WriteFileText(dir / "full", "12345");

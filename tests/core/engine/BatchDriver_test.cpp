@@ -356,6 +356,8 @@ TEST_F(BatchDriver, StartErrorsReachTheHost) {
   auto a = Input("a.avi", "ok");
   EXPECT_THROW(Run({a}), EKinovertError);
   EXPECT_EQ(Power.Released, Power.Inhibitors);
+  // The output name was taken for a file that never started: it is given back.
+  EXPECT_TRUE(fs::is_empty(Out.Path()));
 }
 
 TEST_F(BatchDriver, PreChecks) {

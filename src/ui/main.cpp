@@ -15,7 +15,11 @@ int main(int argc, char** argv) {
   if (int code = AnswerInfoOptions(argc, argv); code >= 0) return code;
   QApplication app(argc, argv);
   QApplication::setApplicationName("Kinovert");
-  QApplication::setWindowIcon(QIcon(QString::fromStdString(ProgramFolder() + "skin/kvo/skin/kinovert.svg")));
+  // The icon in every size that ships as a picture, so no image plug-in is needed.
+  QIcon icon;
+  for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+    icon.addFile(QString::fromStdString(ProgramFolder() + "skin/kvo/skin/kinovert-" + std::to_string(size) + ".png"));
+  QApplication::setWindowIcon(icon);
   TQtDialogProvider dialogs;
   TScopedDialogProvider use(dialogs);
   TfrmMain main;

@@ -12,12 +12,12 @@ namespace {
 
 void PrintHelp() {
   std::printf(
-      "Usage: kinovert [OPTIONS]\n"
+      "Usage: kinovert [OPTIONS] [--] [FILE...]\n"
       "\n"
       "%s\n"
       "Converts video and audio files in batches to AVI, MP4, 3GP, MPEG, MOV, WMV,\n"
       "RM, SWF, VOB, ASF, AAC, AC3, MP2, MP3, AMR or WAV with named profiles of\n"
-      "encoding settings.\n"
+      "encoding settings. Files named here are added to the file list.\n"
       "\n"
       "Options:\n"
       "  --help      show this help and exit\n"

@@ -25,7 +25,6 @@ std::string TrayTitle() { return FormatText(ResStr(MSG_TRAY_INFO), {ResStr(MSG_A
 
 void ShowAgain(QWidget* w) {
   w->show();
-  w->raise();
   w->activateWindow();
 }
 

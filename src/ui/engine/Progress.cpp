@@ -111,7 +111,6 @@ int TfrmProgress::RunModal() {
   if (!Closing_) {
     setWindowModality(parentWidget() != nullptr ? Qt::WindowModal : Qt::ApplicationModal);
     show();
-    raise();
     activateWindow();
     QEventLoop loop;
     Loop_ = &loop;

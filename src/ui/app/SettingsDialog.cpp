@@ -33,6 +33,15 @@ T* Make(QWidget* parent, const char* name) {
   return w;
 }
 
+// The narrowest width at which a wrapping label takes at most two lines.
+int TwoLineWidth(const QLabel* label) {
+  const int full = label->fontMetrics().horizontalAdvance(label->text()) + 2;
+  const int twoLines = 2 * label->fontMetrics().lineSpacing();
+  int width = full / 2;
+  while (width < full && label->heightForWidth(width) > twoLines) width += 4;
+  return std::min(width, full);
+}
+
 void Fill(QComboBox* box, const std::vector<std::string>& items) {
   box->clear();
   for (const std::string& item : items) box->addItem(Q(item));
@@ -69,8 +78,10 @@ TfrmSettings::TfrmSettings(QWidget* owner)
   LabelShutDown = Make<QLabel>(TabSheetGeneral, "LabelShutDown");
   LabelShutDown->setTextFormat(Qt::PlainText);
   LabelShutDown->setText(Text(MSG_SHUTDOWN_REAL_DOES));
-  // A long translation takes a second line rather than the list's room.
+  // A long translation takes a second line rather than the list's room, but
+  // never a third: the dialog grows instead.
   LabelShutDown->setWordWrap(true);
+  LabelShutDown->setMinimumWidth(TwoLineWidth(LabelShutDown));
   ComboBoxShutdownFlag = Make<QComboBox>(TabSheetGeneral, "ComboBoxShutdownFlag");
   ComboBoxShutdownFlag->setMinimumWidth(145);
   ComboBoxShutdownFlag->setSizeAdjustPolicy(QComboBox::AdjustToContents);

@@ -117,6 +117,9 @@ int TfrmProgress::RunModal() {
     loop.exec(QEventLoop::DialogExec);
     Loop_ = nullptr;
   }
+  // Event loops ended underneath (the program is quitting): the batch stops
+  // as with "Stop now", and no power action follows.
+  if (!Closing_) Finish(mrCancel);
   Animate_Convert->Stop();
   hide();
   return Result_;

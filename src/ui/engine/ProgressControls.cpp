@@ -157,7 +157,7 @@ void TfrmProgress::PlaceControls() {
   ButtonCancel->setGeometry(kRight - cancelWidth, buttonTop, cancelWidth, buttonHeight);
   const bool french = BuildLanguage() == 1;
   const int trayRight = std::min(french ? 160 + 225 : 270 + 110, kRight - cancelWidth - 8);
-  const int trayWidth = std::max(french ? 225 : 110, ButtonTray->sizeHint().width());
+  const int trayWidth = std::max(french ? 225 : 110, ButtonTray->sizeHint().width() + 8);
   const int trayLeft = std::max(kMargin, trayRight - trayWidth);
   ButtonTray->setGeometry(trayLeft, buttonTop, trayRight - trayLeft, buttonHeight);
 }

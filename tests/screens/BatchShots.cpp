@@ -78,7 +78,9 @@ class TNoPower final : public TPowerControl {
 // in whatever modal loop is running.
 class TScript {
  public:
-  void Then(std::function<bool()> when, std::function<void()> act) { Steps_.push_back({when, act}); }
+  void Then(std::function<bool()> when, std::function<void()> act) {
+    Steps_.push_back({when, act});
+  }
   void Start() {
     Timer_.setInterval(100);
     QObject::connect(&Timer_, &QTimer::timeout, [this] {
@@ -108,7 +110,9 @@ void Shot(const char* name) {
 }
 
 template <class T>
-T* Modal() { return qobject_cast<T*>(QApplication::activeModalWidget()); }
+T* Modal() {
+  return qobject_cast<T*>(QApplication::activeModalWidget());
+}
 
 void Press(QMessageBox* box, int index) {
   const auto buttons = box->buttons();
@@ -161,39 +165,47 @@ int main(int argc, char** argv) {
   TBatchInput holiday = input("Holiday in Provence (2019).avi", "hold");
   TBatchInput broken = input("broken clip.mov", "fail");
   TBatchInput concert = input("concert.mp4", "hold");
-  auto release = [](const TBatchInput& f, const char* step) { WriteFileText(f.FileName + step, ""); };
+  auto release = [](const TBatchInput& f, const char* step) {
+    WriteFileText(f.FileName + step, "");
+  };
 
   TScript script;
   TfrmProgress* progress = nullptr;
-  QObject::connect(&host, &TDesktopBatchHost::ProgressOpened, [&](TfrmProgress* p) { progress = p; });
+  QObject::connect(&host, &TDesktopBatchHost::ProgressOpened,
+                   [&](TfrmProgress* p) { progress = p; });
   auto shown = [&] { return progress != nullptr && progress->isVisible(); };
   script.Then(shown, [&] { release(holiday, ".go"); });
   script.Then([&] { return progress->ProgressBarStatus->value() > 0; }, [] {});
   // Let the clocks and the animation run a little.
   script.Then([&, t = std::make_shared<int>(0)] { return ++*t > 15; }, [] { Shot("1-progress"); });
   script.Then([] { return true; }, [&] { progress->ButtonCancel->click(); });
-  script.Then([] { return Modal<QMessageBox>() != nullptr; }, [] {
-    Shot("2-question");
-    Press(Modal<QMessageBox>(), 2);  // Cancel: go on
-  });
+  script.Then([] { return Modal<QMessageBox>() != nullptr; },
+              [] {
+                Shot("2-question");
+                Press(Modal<QMessageBox>(), 2);  // Cancel: go on
+              });
   script.Then([] { return Modal<QMessageBox>() == nullptr; }, [&] { release(holiday, ".end"); });
-  script.Then([] { return Modal<QMessageBox>() != nullptr; }, [] {
-    Shot("3-failure-message");
-    Press(Modal<QMessageBox>(), 0);
-  });
+  script.Then([] { return Modal<QMessageBox>() != nullptr; },
+              [] {
+                Shot("3-failure-message");
+                Press(Modal<QMessageBox>(), 0);
+              });
   script.Then([] { return Modal<QMessageBox>() == nullptr; }, [&] { release(concert, ".go"); });
-  script.Then([&] { return progress->LabelWorking->text().contains("concert"); }, [&] {
-    Shot("4-after-failure");
-    progress->ButtonTray->click();
-  });
-  script.Then([] { return Modal<QMessageBox>() != nullptr; }, [] {
-    Shot("5-no-tray");
-    Press(Modal<QMessageBox>(), 0);
-  });
-  script.Then([] { return Modal<QMessageBox>() == nullptr; }, [&] {
-    main.showNormal();
-    release(concert, ".end");
-  });
+  script.Then([&] { return progress->LabelWorking->text().contains("concert"); },
+              [&] {
+                Shot("4-after-failure");
+                progress->ButtonTray->click();
+              });
+  script.Then([] { return Modal<QMessageBox>() != nullptr; },
+              [] {
+                Shot("5-no-tray");
+                Press(Modal<QMessageBox>(), 0);
+              });
+  script.Then([] { return Modal<QMessageBox>() == nullptr; },
+              [&] {
+                main.showNormal();
+                release(concert, ".end");
+              });
   script.Start();
   driver.ActionConvertExecute({holiday, broken, concert}, choice);
   progress = nullptr;
@@ -203,20 +215,22 @@ int main(int argc, char** argv) {
   GlobalVars.ShutdownFlag = 1;
   TBatchInput short1 = input("short.avi", "ok");
   TScript countdown;
-  countdown.Then([] { return Modal<TfrmShutdown>() != nullptr && Modal<TfrmShutdown>()->SecondsLeft() <= 27; },
-                 [] {
-                   Shot("6-countdown");
-                   Modal<TfrmShutdown>()->ButtonCancel->click();
-                 });
+  countdown.Then(
+      [] { return Modal<TfrmShutdown>() != nullptr && Modal<TfrmShutdown>()->SecondsLeft() <= 27; },
+      [] {
+        Shot("6-countdown");
+        Modal<TfrmShutdown>()->ButtonCancel->click();
+      });
   countdown.Then([] { return Modal<QDialog>() == nullptr; }, [] {});
   countdown.Start();
   driver.ActionConvertExecute({short1}, choice);
 
   TScript settings;
-  settings.Then([] { return Modal<TfrmSettings>() != nullptr; }, [] {
-    Shot("7-settings");
-    Modal<TfrmSettings>()->reject();
-  });
+  settings.Then([] { return Modal<TfrmSettings>() != nullptr; },
+                [] {
+                  Shot("7-settings");
+                  Modal<TfrmSettings>()->reject();
+                });
   settings.Start();
   TfrmSettings::Run(&main);
   SetProgramFolder("");

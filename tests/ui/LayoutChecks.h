@@ -24,11 +24,13 @@ inline void ExpectNothingClipped(const QWidget* root, const std::set<std::string
     shown.push_back(w);
     const std::string name = w->objectName().toStdString();
     SCOPED_TRACE(name);
-    EXPECT_TRUE(root->rect().contains(w->geometry())) << "outside its parent " << root->objectName().toStdString();
+    EXPECT_TRUE(root->rect().contains(w->geometry()))
+        << "outside its parent " << root->objectName().toStdString();
     const auto* label = qobject_cast<const QLabel*>(w);
     if (label && !label->text().isEmpty() && !elided.count(name)) {
       if (label->wordWrap()) {
-        EXPECT_LE(label->heightForWidth(label->width()), label->height()) << label->text().toStdString();
+        EXPECT_LE(label->heightForWidth(label->width()), label->height())
+            << label->text().toStdString();
       } else {
         EXPECT_LE(label->sizeHint().width(), label->width()) << label->text().toStdString();
       }
@@ -47,11 +49,13 @@ inline void ExpectNothingClipped(const QWidget* root, const std::set<std::string
   for (size_t i = 0; i < shown.size(); ++i)
     for (size_t j = i + 1; j < shown.size(); ++j)
       EXPECT_FALSE(shown[i]->geometry().intersects(shown[j]->geometry()))
-          << shown[i]->objectName().toStdString() << " overlaps " << shown[j]->objectName().toStdString();
+          << shown[i]->objectName().toStdString() << " overlaps "
+          << shown[j]->objectName().toStdString();
 }
 
 // The four shipped languages, as language files of the program folder.
-inline const char* const kShippedLanguages[] = {"english.ini", "french.ini", "deutsch.ini", "italian.ini"};
+inline const char* const kShippedLanguages[] = {"english.ini", "french.ini", "deutsch.ini",
+                                                "italian.ini"};
 inline std::string ShippedLanguagePath(const char* file) {
   return std::string(KINOVERT_PROGRAM_DIR "/skin/kvo/lang/") + file;
 }

@@ -16,7 +16,9 @@ std::vector<std::string> Texts(std::initializer_list<TMsgKey> keys) {
   return texts;
 }
 
-int Index(uint8_t stored, size_t count) { return stored < count ? stored : -1; }
+int Index(uint8_t stored, size_t count) {
+  return stored < count ? stored : -1;
+}
 
 void Store(int index, size_t count, uint8_t& field) {
   if (index >= 0 && static_cast<size_t>(index) < count) field = static_cast<uint8_t>(index);

@@ -23,8 +23,12 @@ constexpr int kWidth = 356;
 constexpr int kHeight = 249;
 constexpr int kButtonStrip = 39;
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-QString Text(TMsgKey key) { return Q(ResStr(key)); }
+QString Q(const std::string& s) {
+  return QString::fromStdString(s);
+}
+QString Text(TMsgKey key) {
+  return Q(ResStr(key));
+}
 
 template <class T>
 T* Make(QWidget* parent, const char* name) {

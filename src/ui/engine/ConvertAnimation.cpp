@@ -33,11 +33,17 @@ void TConvertAnimation::Load() {
   update();
 }
 
-void TConvertAnimation::Start() { Timer_->start(); }
+void TConvertAnimation::Start() {
+  Timer_->start();
+}
 
-void TConvertAnimation::Stop() { Timer_->stop(); }
+void TConvertAnimation::Stop() {
+  Timer_->stop();
+}
 
-bool TConvertAnimation::Running() const { return Timer_->isActive(); }
+bool TConvertAnimation::Running() const {
+  return Timer_->isActive();
+}
 
 void TConvertAnimation::paintEvent(QPaintEvent*) {
   if (static_cast<size_t>(Frame_) >= Frames_.size() || Frames_[Frame_].isNull()) return;

@@ -21,7 +21,9 @@
 
 namespace {
 
-std::string TrayTitle() { return FormatText(ResStr(MSG_TRAY_INFO), {ResStr(MSG_APPLICATION_TITLE)}); }
+std::string TrayTitle() {
+  return FormatText(ResStr(MSG_TRAY_INFO), {ResStr(MSG_APPLICATION_TITLE)});
+}
 
 void ShowAgain(QWidget* w) {
   w->show();
@@ -32,7 +34,8 @@ void ShowAgain(QWidget* w) {
 
 TDesktopBatchHost::TDesktopBatchHost(QWidget* mainWindow, TMainThread& mainThread,
                                      TPlacementWindow& placement)
-    : TDesktopBatchHost(mainWindow, mainThread, placement, QSystemTrayIcon::isSystemTrayAvailable()) {}
+    : TDesktopBatchHost(mainWindow, mainThread, placement,
+                        QSystemTrayIcon::isSystemTrayAvailable()) {}
 
 TDesktopBatchHost::TDesktopBatchHost(QWidget* mainWindow, TMainThread& mainThread,
                                      TPlacementWindow& placement, bool trayAvailable)
@@ -42,13 +45,16 @@ TDesktopBatchHost::TDesktopBatchHost(QWidget* mainWindow, TMainThread& mainThrea
       Placement_(placement),
       Tray_(new TTray(this, trayAvailable)) {
   Tray_->BatchRunning = [this] { return Running(); };
-  connect(Tray_, &TTray::ShowWindowRequested, this, [this] { Guarded([this] { RestoreFromTray(); }); });
+  connect(Tray_, &TTray::ShowWindowRequested, this,
+          [this] { Guarded([this] { RestoreFromTray(); }); });
   connect(Tray_, &TTray::ExitRequested, this, [this] { Guarded([this] { ExitFromTray(); }); });
 }
 
 TDesktopBatchHost::~TDesktopBatchHost() = default;
 
-TfrmProgress* TDesktopBatchHost::Progress() const { return Progress_; }
+TfrmProgress* TDesktopBatchHost::Progress() const {
+  return Progress_;
+}
 
 void TDesktopBatchHost::SendToTray() {
   if (!Tray_->Available()) {
@@ -91,7 +97,9 @@ void TDesktopBatchHost::SetFileState(const std::string& path, TFileState state) 
   if (FileStateChanged) FileStateChanged(path, state);
 }
 
-void TDesktopBatchHost::SetTrayHint(const std::string& text) { Tray_->SetHint(text); }
+void TDesktopBatchHost::SetTrayHint(const std::string& text) {
+  Tray_->SetHint(text);
+}
 
 void TDesktopBatchHost::ShowBalloon(const std::string& title, const std::string& text) {
   Tray_->ShowBalloon(title, text);

@@ -24,5 +24,7 @@ bool SendDesktopNotification(const QString& title, const QString& text) {
   return bus.send(call);
 }
 #else
-bool SendDesktopNotification(const QString&, const QString&) { return false; }
+bool SendDesktopNotification(const QString&, const QString&) {
+  return false;
+}
 #endif

@@ -17,7 +17,9 @@
 
 namespace {
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+QString Q(const std::string& s) {
+  return QString::fromStdString(s);
+}
 
 // Names can be longer than the window: the middle goes, so the start of the
 // path and the file's own name stay readable; the whole text is the tip.
@@ -42,7 +44,8 @@ TfrmProgress::TfrmProgress(QWidget* owner)
           [](bool on) { GlobalVars.DeleteFileAfterProcessing = on; });
   connect(CheckBoxShutdown, &QCheckBox::toggled, this,
           [](bool on) { GlobalVars.ShutdownWindowsWhenDone = on; });
-  connect(ButtonCancel, &QPushButton::clicked, this, [this] { Guarded([this] { RequestClose(); }); });
+  connect(ButtonCancel, &QPushButton::clicked, this,
+          [this] { Guarded([this] { RequestClose(); }); });
   connect(ButtonTray, &QPushButton::clicked, this, [this] {
     Guarded([this] {
       if (OnSendToTray) OnSendToTray();
@@ -54,7 +57,8 @@ TfrmProgress::~TfrmProgress() = default;
 
 void TfrmProgress::ResetProgress() {
   const QString zero = Q(FormatClock(0));
-  for (QLabel* clock : {LabelStatusRemaining, LabelBatchRemaining, LabelBatchElapsed, LabelBatchEstimated})
+  for (QLabel* clock :
+       {LabelStatusRemaining, LabelBatchRemaining, LabelBatchElapsed, LabelBatchEstimated})
     clock->setText(zero);
   LabelStatus->setText(Q(ResStr(MSG_ID_STATUS) + "0%"));
   LabelBatch->setText(Q(ResStr(MSG_ID_BATCH) + "0%"));
@@ -67,11 +71,17 @@ void TfrmProgress::ResetProgress() {
   Animate_Convert->hide();
 }
 
-void TfrmProgress::SetCaption(const std::string& text) { setWindowTitle(Q(text)); }
+void TfrmProgress::SetCaption(const std::string& text) {
+  setWindowTitle(Q(text));
+}
 
-void TfrmProgress::SetStopLabel(const std::string& text) { LabelStopWhenDone->setText(Q(text)); }
+void TfrmProgress::SetStopLabel(const std::string& text) {
+  LabelStopWhenDone->setText(Q(text));
+}
 
-void TfrmProgress::ShowBatchElapsed(const std::string& clock) { LabelBatchElapsed->setText(Q(clock)); }
+void TfrmProgress::ShowBatchElapsed(const std::string& clock) {
+  LabelBatchElapsed->setText(Q(clock));
+}
 
 void TfrmProgress::ShowFileStatus(const std::string& label, int percent) {
   LabelStatus->setText(Q(label));
@@ -95,11 +105,17 @@ void TfrmProgress::ShowBatchRemaining(const std::string& clock) {
   LabelBatchRemaining->setText(Q(clock));
 }
 
-void TfrmProgress::ShowWorking(const std::string& text) { SetElided(LabelWorking, text); }
+void TfrmProgress::ShowWorking(const std::string& text) {
+  SetElided(LabelWorking, text);
+}
 
-void TfrmProgress::ShowOutput(const std::string& text) { SetElided(LabelOutput, text); }
+void TfrmProgress::ShowOutput(const std::string& text) {
+  SetElided(LabelOutput, text);
+}
 
-bool TfrmProgress::AnimationRunning() const { return Animate_Convert->Running(); }
+bool TfrmProgress::AnimationRunning() const {
+  return Animate_Convert->Running();
+}
 
 void TfrmProgress::StartAnimation(const std::string& convertingText) {
   Animate_Convert->Start();
@@ -158,11 +174,15 @@ void TfrmProgress::RequestClose() {
   }
   if (!outcome.Close) return;
   // Closing on a finished batch keeps the driver's result.
-  if (outcome.ModalResult != mrNone) Finish(outcome.ModalResult);
-  else Finish(Result_ != 0 ? Result_ : mrOk);
+  if (outcome.ModalResult != mrNone)
+    Finish(outcome.ModalResult);
+  else
+    Finish(Result_ != 0 ? Result_ : mrOk);
 }
 
-void TfrmProgress::reject() { Guarded([this] { RequestClose(); }); }
+void TfrmProgress::reject() {
+  Guarded([this] { RequestClose(); });
+}
 
 void TfrmProgress::closeEvent(QCloseEvent* event) {
   event->ignore();

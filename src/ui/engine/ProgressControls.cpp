@@ -23,7 +23,9 @@ constexpr int kGap = 6;
 // The widest value a clock label shows.
 const QString kWidestClock = QStringLiteral("00:00:00");
 
-QString Text(TMsgKey key) { return QString::fromStdString(ResStr(key)); }
+QString Text(TMsgKey key) {
+  return QString::fromStdString(ResStr(key));
+}
 
 template <class T>
 T* Make(QWidget* parent, const char* name) {
@@ -43,7 +45,9 @@ int TextWidth(const QWidget* w, const QString& text) {
   return w->fontMetrics().horizontalAdvance(text) + 2;
 }
 
-int LineHeight(const QWidget* w) { return w->fontMetrics().height() + 2; }
+int LineHeight(const QWidget* w) {
+  return w->fontMetrics().height() + 2;
+}
 
 // A caption at left and its value right after it.
 int PlacePair(QLabel* caption, QLabel* value, int left, int top) {

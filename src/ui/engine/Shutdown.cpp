@@ -12,7 +12,9 @@
 
 namespace {
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+QString Q(const std::string& s) {
+  return QString::fromStdString(s);
+}
 
 }  // namespace
 
@@ -24,7 +26,8 @@ TfrmShutdown::TfrmShutdown(QWidget* owner, std::chrono::milliseconds tick)
 
   auto* icon = new QLabel(this);
   const int side = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
-  icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning, nullptr, this).pixmap(side, side));
+  icon->setPixmap(
+      style()->standardIcon(QStyle::SP_MessageBoxWarning, nullptr, this).pixmap(side, side));
   icon->setAlignment(Qt::AlignTop);
   LabelWarning = new QLabel(Q(ResStr(MSG_WARNING)), this);
   LabelWarning->setObjectName("LabelWarning");

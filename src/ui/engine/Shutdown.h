@@ -16,8 +16,7 @@ class QTimer;
 class TfrmShutdown final : public QDialog {
   Q_OBJECT
  public:
-  explicit TfrmShutdown(QWidget* owner,
-                        std::chrono::milliseconds tick = std::chrono::seconds(1));
+  explicit TfrmShutdown(QWidget* owner, std::chrono::milliseconds tick = std::chrono::seconds(1));
 
   int SecondsLeft() const { return Countdown_.SecondsLeft(); }
 

@@ -16,7 +16,9 @@ namespace {
 
 constexpr int kBalloonMs = 10000;
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+QString Q(const std::string& s) {
+  return QString::fromStdString(s);
+}
 
 // The dark picture suits a light panel, the light one a dark panel; the
 // panel's colour is not known, the desktop's palette is the best guess.
@@ -29,7 +31,7 @@ QIcon TrayIcon() {
       QPixmap p = LoadSkinFolderPixmap(base + std::to_string(size) + ".png", ratio);
       if (!p.isNull()) icon.addPixmap(p);
     }
-  return icon;
+  return icon.isNull() ? QGuiApplication::windowIcon() : icon;
 }
 
 }  // namespace
@@ -67,7 +69,9 @@ TTray::TTray(QObject* parent, bool available)
   connect(BalloonTimer_, &QTimer::timeout, this, [this] { UpdateIcon(); });
 }
 
-TTray::~TTray() { delete PopupMenuTray; }
+TTray::~TTray() {
+  delete PopupMenuTray;
+}
 
 void TTray::SetMenuTexts() {
   MenuItemTrayShowWindow->setText(Q(ResStr(MSG_SHOW_WINDOW)));
@@ -86,15 +90,21 @@ void TTray::Hide() {
   UpdateIcon();
 }
 
-bool TTray::IconVisible() const { return Icon_->isVisible(); }
+bool TTray::IconVisible() const {
+  return Icon_->isVisible();
+}
 
 void TTray::UpdateIcon() {
   Icon_->setVisible(Available_ && (Shown_ || BalloonTimer_->isActive()));
 }
 
-void TTray::SetHint(const std::string& text) { Icon_->setToolTip(Q(text)); }
+void TTray::SetHint(const std::string& text) {
+  Icon_->setToolTip(Q(text));
+}
 
-QString TTray::Hint() const { return Icon_->toolTip(); }
+QString TTray::Hint() const {
+  return Icon_->toolTip();
+}
 
 void TTray::ShowBalloon(const std::string& title, const std::string& text) {
   if (!Shown_ && Notify && Notify(Q(title), Q(text))) return;

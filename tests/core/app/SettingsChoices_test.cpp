@@ -23,14 +23,15 @@ TEST(SettingsChoices, ListsInStoredOrderFromTheTextTable) {
        {"Close Kinovert 3GP Converter", "Shutdown", "Log off", "Restart", "Hibernate", "Suspend"}},
       {"french.ini",
        {"Basse", "Normale", "Haute", "Temps réel"},
-       {"Fermer Kinovert 3GP Converter", "Arrêter", "Fermer la session", "Redémarrer", "Mettre en veille prolongée",
-        "Mettre en veille"}},
+       {"Fermer Kinovert 3GP Converter", "Arrêter", "Fermer la session", "Redémarrer",
+        "Mettre en veille prolongée", "Mettre en veille"}},
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.LanguageFile ? c.LanguageFile : "built-in");
     ResetLanguage();
     if (c.LanguageFile) {
-      ASSERT_TRUE(LoadLanguage(std::string(KINOVERT_PROGRAM_DIR "/skin/kvo/lang/") + c.LanguageFile));
+      ASSERT_TRUE(
+          LoadLanguage(std::string(KINOVERT_PROGRAM_DIR "/skin/kvo/lang/") + c.LanguageFile));
     }
     EXPECT_EQ(PriorityChoices(), c.Priorities);
     EXPECT_EQ(ShutdownChoices(), c.Shutdowns);
@@ -40,9 +41,9 @@ TEST(SettingsChoices, ListsInStoredOrderFromTheTextTable) {
 
 TEST(SettingsChoices, LoadAndStoreKeepValuesOutsideTheLists) {
   struct TCase {
-    uint8_t Priority, ShutdownFlag;     // stored before
-    TSettingsDialogValues Shown;        // what the dialog shows
-    TSettingsDialogValues Chosen;       // what the user leaves on OK
+    uint8_t Priority, ShutdownFlag;  // stored before
+    TSettingsDialogValues Shown;     // what the dialog shows
+    TSettingsDialogValues Chosen;    // what the user leaves on OK
     uint8_t NewPriority, NewShutdownFlag;
   } cases[] = {
       {1, 1, {1, 1, false}, {3, 0, true}, 3, 0},

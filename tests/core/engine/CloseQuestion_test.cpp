@@ -25,11 +25,14 @@ TEST(CloseQuestion, AnswersAndTheBatchEndingUnderneath) {
       {false, mrCancel, true, {true, mrCancel, std::nullopt}},
   };
   for (const TCase& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.FinishedBefore << " " << c.Answer << " " << c.FinishedWhileAsking);
+    SCOPED_TRACE(testing::Message()
+                 << c.FinishedBefore << " " << c.Answer << " " << c.FinishedWhileAsking);
     TRecordingDialogs dialogs;
     dialogs.DialogAnswers = {c.Answer};
     bool finished = c.FinishedBefore;
-    dialogs.OnDialog = [&](const TMessageDialogRequest&) { finished = finished || c.FinishedWhileAsking; };
+    dialogs.OnDialog = [&](const TMessageDialogRequest&) {
+      finished = finished || c.FinishedWhileAsking;
+    };
     EXPECT_EQ(AskToClose([&] { return finished; }), c.Expected);
     EXPECT_EQ(dialogs.Dialogs.size(), c.FinishedBefore ? 0u : 1u);
   }

@@ -48,7 +48,9 @@ class SettingsDialog : public ::testing::Test {
     });
     return TfrmSettings::Run(nullptr);
   }
-  std::string Stored(const char* key) { return TIniFile(SettingsFilePath()).ReadString("System", key, "-"); }
+  std::string Stored(const char* key) {
+    return TIniFile(SettingsFilePath()).ReadString("System", key, "-");
+  }
 
   TTempDir Home;
   TRecordingDialogs Dialogs;
@@ -62,11 +64,14 @@ TEST_F(SettingsDialog, ListsFromTheTextTableInEveryLanguage) {
     ASSERT_TRUE(LoadLanguage(ShippedLanguagePath(language)));
     TfrmSettings dialog(nullptr);
     EXPECT_EQ(Items(dialog.ComboBoxPriority),
-              (QStringList{QString::fromStdString(ResStr(MSG_IDLE)), QString::fromStdString(ResStr(MSG_NORMAL)),
-                           QString::fromStdString(ResStr(MSG_HIGH)), QString::fromStdString(ResStr(MSG_REALTIME))}));
+              (QStringList{QString::fromStdString(ResStr(MSG_IDLE)),
+                           QString::fromStdString(ResStr(MSG_NORMAL)),
+                           QString::fromStdString(ResStr(MSG_HIGH)),
+                           QString::fromStdString(ResStr(MSG_REALTIME))}));
     QStringList shutdown = Items(dialog.ComboBoxShutdownFlag);
     ASSERT_EQ(shutdown.size(), 6);
-    EXPECT_TRUE(shutdown[0].endsWith(" Kinovert 3GP Converter") || shutdown[0].startsWith("Kinovert 3GP Converter "))
+    EXPECT_TRUE(shutdown[0].endsWith(" Kinovert 3GP Converter") ||
+                shutdown[0].startsWith("Kinovert 3GP Converter "))
         << shutdown[0].toStdString();
     EXPECT_EQ(shutdown[5], QString::fromStdString(ResStr(MSG_SUSPEMD)));
     dialog.show();

@@ -143,16 +143,19 @@ class BatchWindows : public ::testing::Test {
     WriteFileText(In / name, mode + "\n");
     return {In / name, "100"};
   }
-  static void Release(const TBatchInput& file, const char* step) { WriteFileText(file.FileName + step, ""); }
+  static void Release(const TBatchInput& file, const char* step) {
+    WriteFileText(file.FileName + step, "");
+  }
 
   // Runs the batch; `user` acts on the progress window once it is open.
   int Run(const std::vector<TBatchInput>& files, std::function<void(TfrmProgress&)> user = {},
           bool convertAction = false) {
     TRedirector runner(Thread);
     TBatchDriver driver(*Host, runner, Power);
-    auto opened = QObject::connect(Host.get(), &TDesktopBatchHost::ProgressOpened, [&](TfrmProgress* p) {
-      if (user) QTimer::singleShot(0, p, [&user, p] { user(*p); });
-    });
+    auto opened =
+        QObject::connect(Host.get(), &TDesktopBatchHost::ProgressOpened, [&](TfrmProgress* p) {
+          if (user) QTimer::singleShot(0, p, [&user, p] { user(*p); });
+        });
     int result = -1;
     if (convertAction)
       result = driver.ActionConvertExecute(files, Choice) ? mrOk : -1;
@@ -165,7 +168,9 @@ class BatchWindows : public ::testing::Test {
   static void WaitFor(const std::function<bool()>& condition) {
     EXPECT_TRUE(QTest::qWaitFor(condition, 60000));
   }
-  static bool Working(TfrmProgress& p, const char* what) { return p.LabelWorking->text().contains(what); }
+  static bool Working(TfrmProgress& p, const char* what) {
+    return p.LabelWorking->text().contains(what);
+  }
 
   TTempDir Home, In, Out;
   TRecordingDialogs Dialogs;
@@ -188,6 +193,7 @@ TEST_F(BatchWindows, LabelsAndBarsFollowTheOutput) {
   EXPECT_EQ(Run({a, b},
                 [&](TfrmProgress& p) {
                   EXPECT_TRUE(p.isVisible());
+                  EXPECT_EQ(p.focusWidget(), p.ButtonCancel);
                   EXPECT_EQ(p.windowTitle(), "Encoding in progress");
                   EXPECT_EQ(p.LabelWorking->text(), "Please wait...");
                   EXPECT_TRUE(p.Animate_Convert->isHidden());
@@ -215,10 +221,11 @@ TEST_F(BatchWindows, LabelsAndBarsFollowTheOutput) {
             mrOk);
   EXPECT_EQ(GlobalVars.DoneCount, 2);
   EXPECT_TRUE(FileExists(Out / "a.avi") && FileExists(Out / "b.avi"));
-  EXPECT_EQ(States, (std::vector<std::pair<std::string, TFileState>>{{a.FileName, TFileState::Converting},
-                                                                      {a.FileName, TFileState::Done},
-                                                                      {b.FileName, TFileState::Converting},
-                                                                      {b.FileName, TFileState::Done}}));
+  EXPECT_EQ(States,
+            (std::vector<std::pair<std::string, TFileState>>{{a.FileName, TFileState::Converting},
+                                                             {a.FileName, TFileState::Done},
+                                                             {b.FileName, TFileState::Converting},
+                                                             {b.FileName, TFileState::Done}}));
   EXPECT_EQ(Notified, std::vector<std::string>{kDone});
   EXPECT_EQ(Host->Tray().Hint(), "Finished converting");
   EXPECT_FALSE(Host->Running());
@@ -233,7 +240,8 @@ TEST_F(BatchWindows, WhenDoneThenCancelConvertsEveryFile) {
                   WaitFor([&] { return Working(p, "file 1 of 3"); });
                   p.ButtonCancel->click();
                   EXPECT_FALSE(p.LabelStopWhenDone->isHidden());
-                  EXPECT_EQ(p.LabelStopWhenDone->text(), "Stopping encoding when done with current file...");
+                  EXPECT_EQ(p.LabelStopWhenDone->text(),
+                            "Stopping encoding when done with current file...");
                   EXPECT_TRUE(GlobalVars.StopWhenDone);
                   p.ButtonCancel->click();
                   EXPECT_TRUE(p.LabelStopWhenDone->isHidden());
@@ -408,7 +416,8 @@ TEST_F(BatchWindows, SettingsAreSavedBeforeThePowerAction) {
     Main.Closes = 0;
     std::filesystem::remove(Out / "a.avi");
     auto a = Input("a.avi", "hold");
-    EXPECT_EQ(Run({a},
+    EXPECT_EQ(Run(
+                  {a},
                   [&](TfrmProgress& p) {
                     p.CheckBoxShutdown->click();
                     Release(a, ".go");

@@ -110,7 +110,14 @@ TEST_F(ProgressWindow, CheckBoxesWriteStraightIntoTheSettings) {
 // How each way of closing ends: the driver's own closes never ask; the
 // user's ask, and a batch that ends during the question closes with mrCancel.
 TEST_F(ProgressWindow, CloseContract) {
-  enum TWay { DriverBeforeRun, DriverFinished, DriverStopNow, UserButton, UserEscape, UserCloseBox };
+  enum TWay {
+    DriverBeforeRun,
+    DriverFinished,
+    DriverStopNow,
+    UserButton,
+    UserEscape,
+    UserCloseBox
+  };
   struct TCase {
     TWay Way;
     TModalResult Answer;
@@ -143,20 +150,34 @@ TEST_F(ProgressWindow, CloseContract) {
       // Still open until the question is answered.
       EXPECT_FALSE(progress.Closing());
     };
-    if (c.Way == DriverBeforeRun) progress.Close(mrOk);
-    else QTimer::singleShot(0, &progress, [&] {
-      switch (c.Way) {
-        case DriverBeforeRun: break;
-        case DriverFinished: progress.SetFinished(); progress.Close(mrOk); break;
-        case DriverStopNow: progress.Close(mrCancel); break;
-        case UserButton: progress.ButtonCancel->click(); break;
-        case UserEscape: QTest::keyClick(&progress, Qt::Key_Escape); break;
-        case UserCloseBox: progress.close(); break;
-      }
-      EXPECT_EQ(!progress.LabelStopWhenDone->isHidden(), c.StopWhenDone);
-      EXPECT_EQ(GlobalVars.StopWhenDone, c.StopWhenDone);
-      if (!progress.Closing()) progress.Close(mrOk);  // the batch goes on to its end
-    });
+    if (c.Way == DriverBeforeRun)
+      progress.Close(mrOk);
+    else
+      QTimer::singleShot(0, &progress, [&] {
+        switch (c.Way) {
+          case DriverBeforeRun:
+            break;
+          case DriverFinished:
+            progress.SetFinished();
+            progress.Close(mrOk);
+            break;
+          case DriverStopNow:
+            progress.Close(mrCancel);
+            break;
+          case UserButton:
+            progress.ButtonCancel->click();
+            break;
+          case UserEscape:
+            QTest::keyClick(&progress, Qt::Key_Escape);
+            break;
+          case UserCloseBox:
+            progress.close();
+            break;
+        }
+        EXPECT_EQ(!progress.LabelStopWhenDone->isHidden(), c.StopWhenDone);
+        EXPECT_EQ(GlobalVars.StopWhenDone, c.StopWhenDone);
+        if (!progress.Closing()) progress.Close(mrOk);  // the batch goes on to its end
+      });
     EXPECT_EQ(progress.RunModal(), c.Result != 0 ? c.Result : mrOk);
     EXPECT_EQ(static_cast<int>(dialogs.Dialogs.size()), c.Questions);
     EXPECT_FALSE(progress.isVisible());

@@ -18,7 +18,8 @@ TEST(TfrmShutdown, CountsThirtyDownToZeroThenGoesAhead) {
   TfrmShutdown countdown(nullptr, 1ms);
   std::vector<QString> seen = {countdown.LabelTimeLeft->text()};
   QObject::connect(countdown.TimerShutdown, &QTimer::timeout, [&] {
-    if (countdown.LabelTimeLeft->text() != seen.back()) seen.push_back(countdown.LabelTimeLeft->text());
+    if (countdown.LabelTimeLeft->text() != seen.back())
+      seen.push_back(countdown.LabelTimeLeft->text());
   });
   EXPECT_EQ(countdown.exec(), QDialog::Accepted);
   ASSERT_EQ(seen.size(), 31u);
@@ -51,7 +52,8 @@ TEST(TfrmShutdown, EveryLanguageFits) {
     ASSERT_TRUE(LoadLanguage(ShippedLanguagePath(language)));
     TfrmShutdown countdown(nullptr);
     countdown.show();
-    EXPECT_TRUE(countdown.ButtonCancel->hasFocus() || countdown.focusWidget() == countdown.ButtonCancel);
+    EXPECT_TRUE(countdown.ButtonCancel->hasFocus() ||
+                countdown.focusWidget() == countdown.ButtonCancel);
     ExpectNothingClipped(&countdown);
   }
   ResetLanguage();

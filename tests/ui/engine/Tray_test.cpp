@@ -51,10 +51,8 @@ TEST(Tray, BalloonsWhileTheIconIsHidden) {
     int Notified;
     bool ThroughIcon, IconAfter;
   } cases[] = {
-      {true, true, true, 0, true, true},
-      {true, false, true, 1, false, false},
-      {true, false, false, 1, true, true},
-      {false, false, true, 1, false, false},
+      {true, true, true, 0, true, true},      {true, false, true, 1, false, false},
+      {true, false, false, 1, true, true},    {false, false, true, 1, false, false},
       {false, false, false, 1, false, false},
   };
   for (const TCase& c : cases) {

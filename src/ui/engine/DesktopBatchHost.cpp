@@ -39,8 +39,7 @@ TDesktopBatchHost::TDesktopBatchHost(QWidget* mainWindow, TMainThread& mainThrea
 
 TDesktopBatchHost::TDesktopBatchHost(QWidget* mainWindow, TMainThread& mainThread,
                                      TPlacementWindow& placement, bool trayAvailable)
-    : QObject(mainWindow),
-      MainWindow_(mainWindow),
+    : MainWindow_(mainWindow),
       MainThread_(mainThread),
       Placement_(placement),
       Tray_(new TTray(this, trayAvailable)) {

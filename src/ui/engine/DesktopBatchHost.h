@@ -20,8 +20,9 @@ class TfrmShutdown;
 // owns one for its whole life (the tray serves outside batches too) and
 // keeps only the file list's part:
 //
-//   // TfrmMain's start-up
+//   // TfrmMain's start-up (Host_ and Power_ are members it owns)
 //   Host_ = std::make_unique<TDesktopBatchHost>(this, *MainThread_, *this);
+//   Power_ = CreateSystemPowerControl();
 //   Host_->FileStateChanged = [this](const std::string& path, TFileState s) {
 //     SetFileState(path, s);  // the row's state picture
 //   };
@@ -30,6 +31,9 @@ class TfrmShutdown;
 //   driver.ActionConvertExecute(files, choice);  // returns after the batch
 //   // ActionSettings (F12, the Settings... entries)
 //   TfrmSettings::Run(this);
+//
+// SetFileState comes with every chunk of encoder output (state Converting),
+// so the row's update should be cheap when nothing changes.
 //
 // The main window's normal close (closeEvent) must save the settings and
 // its placement, as it does: QuitProgram and the tray's "Exit program" take

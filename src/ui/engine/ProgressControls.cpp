@@ -10,6 +10,7 @@
 #include "app/GlobalVars.h"
 #include "engine/ConvertAnimation.h"
 #include "engine/Progress.h"
+#include "engine/ProgressLayout.h"
 #include "engine/ProgressPanel.h"
 #include "lang/ResStr.h"
 
@@ -153,15 +154,12 @@ void TfrmProgress::PlaceControls() {
     box->setGeometry(kMargin, top, std::min(box->sizeHint().width(), kRight - kMargin),
                      box->sizeHint().height());
 
-  // Send to tray sits left of Cancel: wider where the build speaks French,
-  // and wider still wherever a caption needs it, growing to the left.
   const int buttonHeight = std::max(25, ButtonCancel->sizeHint().height());
   const int buttonTop = kHeight - 11 - buttonHeight;
   const int cancelWidth = std::max(110, ButtonCancel->sizeHint().width());
   ButtonCancel->setGeometry(kRight - cancelWidth, buttonTop, cancelWidth, buttonHeight);
-  const bool french = BuildLanguage() == 1;
-  const int trayRight = std::min(french ? 160 + 225 : 270 + 110, kRight - cancelWidth - 8);
-  const int trayWidth = std::max(french ? 225 : 110, ButtonTray->sizeHint().width() + 8);
-  const int trayLeft = std::max(kMargin, trayRight - trayWidth);
-  ButtonTray->setGeometry(trayLeft, buttonTop, trayRight - trayLeft, buttonHeight);
+  // A little air around the caption: the style's own margin is tight.
+  const TButtonPlace tray = TrayButtonPlace(BuildLanguage(), ButtonTray->sizeHint().width() + 8,
+                                            ButtonCancel->x(), kMargin);
+  ButtonTray->setGeometry(tray.Left, buttonTop, tray.Width, buttonHeight);
 }

@@ -328,6 +328,25 @@ TEST_F(BatchWindows, AFailedFileMeansNeitherBalloonNorCountdown) {
   EXPECT_EQ(Power.Calls, "");
 }
 
+// A file that cannot even start leaves the window open for the user, who
+// stops the batch.
+TEST_F(BatchWindows, AFileThatCannotStartWaitsForTheUser) {
+  GlobalVars.AVSExt = {".rm"};  // through the script, whose template is missing
+  auto a = Input("a.avi", "ok"), b = Input("b.rm", "ok");
+  Dialogs.DialogAnswers = {mrYes};
+  EXPECT_EQ(Run({a, b},
+                [&](TfrmProgress& p) {
+                  WaitFor([&] { return !Dialogs.Messages.empty(); });
+                  EXPECT_FALSE(p.Closing());
+                  p.ButtonCancel->click();
+                }),
+            mrCancel);
+  ASSERT_EQ(Dialogs.Messages.size(), 1u);
+  EXPECT_EQ(Dialogs.Messages[0].Caption, "Error");
+  EXPECT_NE(Dialogs.Messages[0].Text.find("DirectShow.avs"), std::string::npos);
+  EXPECT_EQ(GlobalVars.DoneCount, 1);
+}
+
 TEST_F(BatchWindows, SendToTrayAndBack) {
   MakeHost(true);
   auto a = Input("a.avi", "hold");

@@ -212,6 +212,8 @@ class TCliHost final : public TBatchHost {
   }
   bool RunCountdown() override { return false; }
   void QuitProgram() override {}
+  // A script never powers the machine off: nothing runs after the countdown.
+  void BeforePowerAction() override {}
   // Nobody is there to press "Stop now": report and end the batch.
   void ShowStartError(const std::string& message) override {
     ++StartErrors;

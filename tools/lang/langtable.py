@@ -603,6 +603,16 @@ ROWS = [
     ("MSG_HELP", "Help", "Aide", "Hilfe", "Guida"),
     ("MSG_PROFILE_MENU", "Profile actions", "Actions sur le profil", "Profilaktionen", "Azioni sul profilo"),
     ("MSG_NO_HELP", "The help page \"%s\" could not be found.", "La page d'aide « %s » est introuvable.", "Die Hilfeseite „%s“ wurde nicht gefunden.", "Impossibile trovare la pagina della guida \"%s\"."),
+    ("MSG_NO_TRAY",
+     "This desktop has no notification area, so the program has been minimized instead.",
+     "Ce bureau n'a pas de zone de notification : le programme a été réduit à la place.",
+     "Diese Arbeitsumgebung hat keinen Infobereich, daher wurde das Programm stattdessen minimiert.",
+     "Questo desktop non ha un'area di notifica, quindi il programma è stato ridotto a icona."),
+    ("MSG_SOURCE_KEPT",
+     "The file \"%s\" has been converted, but it could not be deleted:\r\n\r\n%s",
+     "Le fichier « %s » a été converti, mais il n'a pas pu être supprimé :\n\n%s",
+     "Die Datei „%s“ wurde umgewandelt, konnte aber nicht gelöscht werden:\n\n%s",
+     "Il file \"%s\" è stato convertito, ma non è stato possibile eliminarlo:\n\n%s"),
 ]
 
 LANGUAGES = [("english", 1), ("french", 2), ("deutsch", 3), ("italian", 4)]

@@ -228,7 +228,8 @@ int TBatchDriver::StartBatch(const std::vector<TBatchInput>& files, const TBatch
     Host_.ShowBalloon(FormatText(ResStr(MSG_TRAY_INFO), {ResStr(MSG_APPLICATION_TITLE)}),
                       ResStr(MSG_TRAY_CONVERT_COMPLETE));
     if (g.ShutdownWindowsWhenDone && result != mrCancel && Host_.RunCountdown())
-      RunPowerAction(g.ShutdownFlag, Power_, [this] { Host_.QuitProgram(); });
+      RunPowerAction(g.ShutdownFlag, Power_, [this] { Host_.QuitProgram(); },
+                     [this] { Host_.BeforePowerAction(); });
   }
   return result;
 }

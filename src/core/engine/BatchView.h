@@ -30,9 +30,17 @@ class TProgressView {
   virtual void StartAnimation(const std::string& convertingText) = 0;
   // Set just before the driver closes the window at the end of a batch.
   virtual void SetFinished() = 0;
-  // Shows the window and runs the main thread's events until Close; returns
-  // the result given to Close (mrOk, or mrCancel for "Stop now").
+  // Shows the window and runs the main thread's events until it closes;
+  // returns its modal result: mrOk when the batch ended (all files booked, or
+  // "When done" at a file's end), mrCancel for "Stop now".
   virtual int RunModal() = 0;
+  // The driver's own close: the batch finished (SetFinished came first), or
+  // the driver stops now. It never asks the user anything. Only a close the
+  // user asks for (the window's Cancel button, its close box, Escape, the
+  // tray menu) asks "Stop now / When done / Cancel" (AskToClose). When this
+  // comes while that question is open, the window closes as soon as the
+  // question is answered, with mrCancel whatever the answer. A Close before
+  // RunModal makes RunModal return at once.
   virtual void Close(int modalResult) = 0;
 };
 
@@ -47,8 +55,15 @@ class TBatchHost {
   virtual std::unique_ptr<TProgressView> CreateProgressView() = 0;
   // The 30-second countdown before the power action; true to go ahead.
   virtual bool RunCountdown() = 0;
-  // Ends the program (power action 0).
+  // Ends the program (power action 0) through its normal close path, which
+  // saves the settings and the window placement.
   virtual void QuitProgram() = 0;
+  // Called after the countdown, just before a power action that may end the
+  // program without its normal close (power off, log off, restart, hibernate,
+  // suspend): write what the program keeps in memory (the settings, changed
+  // during the batch by the progress window's check boxes and the Convert
+  // action's output folder, and the window placement) now.
+  virtual void BeforePowerAction() = 0;
   // A file of a running batch could not be started (a template is missing, a
   // file cannot be written, the encoder cannot be run). The desktop program
   // shows the message and leaves the batch window open for the user to stop;

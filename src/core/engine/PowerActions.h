@@ -31,7 +31,11 @@ class TPowerControl {
 // loginctl).
 std::unique_ptr<TPowerControl> CreateSystemPowerControl();
 
-// Runs power action `flag`: 0 ends the program (through quitProgram), 1 powers
-// off, 2 ends the user's session ("Log off"), 3 restarts, 4 hibernates,
-// 5 suspends; any other value does nothing.
-void RunPowerAction(uint8_t flag, TPowerControl& power, const std::function<void()>& quitProgram);
+// Runs power action `flag`: 0 ends the program (through quitProgram, which
+// takes the program's normal close path), 1 powers off, 2 ends the user's
+// session ("Log off"), 3 restarts, 4 hibernates, 5 suspends; any other value
+// does nothing. Before each of 1..5 saveFirst runs: the program may never get
+// to close normally after them (and a suspended machine may not come back),
+// so settings changed during the batch would be lost.
+void RunPowerAction(uint8_t flag, TPowerControl& power, const std::function<void()>& quitProgram,
+                    const std::function<void()>& saveFirst);

@@ -320,6 +320,8 @@ constexpr std::array<TMsgEntry, kMsgKeyCount> kEntries{{
     K(MSG_HELP, "Help"),
     K(MSG_PROFILE_MENU, "Profile actions"),
     K(MSG_NO_HELP, "The help page \"%s\" could not be found."),
+    K(MSG_NO_TRAY, "This desktop has no notification area, so the program has been minimized instead."),
+    K(MSG_SOURCE_KEPT, "The file \"%s\" has been converted, but it could not be deleted:\r\n\r\n%s"),
 }};
 
 #undef K

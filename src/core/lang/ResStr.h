@@ -303,6 +303,8 @@ enum TMsgKey : int {
   MSG_HELP,
   MSG_PROFILE_MENU,
   MSG_NO_HELP,
+  MSG_NO_TRAY,
+  MSG_SOURCE_KEPT,
   kMsgKeyCount
 };
 

@@ -116,6 +116,8 @@ class TTestHost final : public TBatchHost {
     return CountdownAnswer;
   }
   void QuitProgram() override { ++Quits; }
+  std::string* PowerLog = nullptr;  // saves go into the power control's log, in order
+  void BeforePowerAction() override { *PowerLog += "save;"; }
   void ShowStartError(const std::string& m) override { StartErrors.push_back(m); }
   void ReportSourceKept(const std::string& path, const std::string& reason) override {
     SourcesKept.push_back(path + ": " + reason);
@@ -168,6 +170,7 @@ class BatchDriver : public ::testing::Test {
     ResetGlobalVars();
     ResetAllProfileSettings();
     SetProgramFolder(Home.Path());
+    Host.PowerLog = &Power.Calls;
     WriteFileText(Home / "avcore", FakeEncoder);
     ::chmod((Home / "avcore").c_str(), 0755);
     GlobalVars.EncoderPath = "avcore";
@@ -264,7 +267,7 @@ TEST_F(BatchDriver, StopWhenDoneFinishesTheCurrentFile) {
   EXPECT_TRUE(FileExists(Out / "a.avi"));
   EXPECT_FALSE(FileExists(Out / "b.avi"));
   EXPECT_EQ(Host.Countdowns, 1);
-  EXPECT_EQ(Power.Calls, "reboot;");
+  EXPECT_EQ(Power.Calls, "save;reboot;");
 }
 
 TEST_F(BatchDriver, StopNowKillsTheEncoderAndCleansUp) {

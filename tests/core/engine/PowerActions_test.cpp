@@ -18,14 +18,18 @@ class TRecordingPower final : public TPowerControl {
 
 }  // namespace
 
-TEST(PowerActions, EachFlagAsksForItsAction) {
+TEST(PowerActions, EachFlagAsksForItsActionAfterSaving) {
+  // Whatever may end the program without its normal close saves first; 0 is
+  // that normal close itself, and unknown flags do nothing at all.
   const std::pair<int, const char*> cases[] = {
-      {0, "quit;"},      {1, "poweroff;"}, {2, "endsession;"}, {3, "reboot;"},
-      {4, "hibernate;"}, {5, "suspend;"},  {6, ""},            {9, ""},
-      {255, ""}};
+      {0, "quit;"},           {1, "save;poweroff;"}, {2, "save;endsession;"},
+      {3, "save;reboot;"},    {4, "save;hibernate;"}, {5, "save;suspend;"},
+      {6, ""},                {9, ""},               {255, ""}};
   for (auto [flag, expected] : cases) {
     TRecordingPower power;
-    RunPowerAction(static_cast<uint8_t>(flag), power, [&] { power.Calls += "quit;"; });
+    RunPowerAction(
+        static_cast<uint8_t>(flag), power, [&] { power.Calls += "quit;"; },
+        [&] { power.Calls += "save;"; });
     EXPECT_EQ(power.Calls, expected) << flag;
   }
 }

@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/SettingsChoices.h"
+
+#include <gtest/gtest.h>
+
+#include "app/GlobalVars.h"
+#include "lang/ResStr.h"
+
+namespace {
+
+using TList = std::vector<std::string>;
+
+}  // namespace
+
+TEST(SettingsChoices, ListsInStoredOrderFromTheTextTable) {
+  struct TCase {
+    const char* LanguageFile;  // nullptr: the built-in English texts
+    TList Priorities;
+    TList Shutdowns;
+  } cases[] = {
+      {nullptr,
+       {"Idle", "Normal", "High", "Realtime"},
+       {"Close Kinovert 3GP Converter", "Shutdown", "Log off", "Restart", "Hibernate", "Suspend"}},
+      {"french.ini",
+       {"Basse", "Normale", "Haute", "Temps réel"},
+       {"Fermer Kinovert 3GP Converter", "Arrêter", "Fermer la session", "Redémarrer",
+        "Mettre en veille prolongée", "Mettre en veille"}},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.LanguageFile ? c.LanguageFile : "built-in");
+    ResetLanguage();
+    if (c.LanguageFile) {
+      ASSERT_TRUE(
+          LoadLanguage(std::string(KINOVERT_PROGRAM_DIR "/skin/kvo/lang/") + c.LanguageFile));
+    }
+    EXPECT_EQ(PriorityChoices(), c.Priorities);
+    EXPECT_EQ(ShutdownChoices(), c.Shutdowns);
+  }
+  ResetLanguage();
+}
+
+TEST(SettingsChoices, LoadAndStoreKeepValuesOutsideTheLists) {
+  struct TCase {
+    uint8_t Priority, ShutdownFlag;  // stored before
+    TSettingsDialogValues Shown;     // what the dialog shows
+    TSettingsDialogValues Chosen;    // what the user leaves on OK
+    uint8_t NewPriority, NewShutdownFlag;
+  } cases[] = {
+      {1, 1, {1, 1, false}, {3, 0, true}, 3, 0},
+      {0, 5, {0, 5, true}, {0, 5, false}, 0, 5},
+      // Hand-edited values show no selection and survive OK untouched.
+      {4, 6, {-1, -1, false}, {-1, -1, true}, 4, 6},
+      {200, 9, {-1, -1, true}, {2, -1, false}, 2, 9},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(testing::Message() << +c.Priority << " " << +c.ShutdownFlag);
+    ResetGlobalVars();
+    GlobalVars.Priority = c.Priority;
+    GlobalVars.ShutdownFlag = c.ShutdownFlag;
+    GlobalVars.UseDirectShow = c.Shown.UseDirectShow;
+    EXPECT_EQ(LoadSettingsDialog(), c.Shown);
+    StoreSettingsDialog(c.Chosen);
+    EXPECT_EQ(GlobalVars.Priority, c.NewPriority);
+    EXPECT_EQ(GlobalVars.ShutdownFlag, c.NewShutdownFlag);
+    EXPECT_EQ(GlobalVars.UseDirectShow, c.Chosen.UseDirectShow);
+  }
+  ResetGlobalVars();
+}

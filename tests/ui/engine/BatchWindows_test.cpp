@@ -1,0 +1,456 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Whole batches through the desktop's windows: the engine's driver, a fake
+// encoder, the progress window, the tray and the countdown.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/stat.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <filesystem>
+
+#include "app/GlobalVars.h"
+#include "app/ProgramFolder.h"
+#include "app/QtMainThread.h"
+#include "app/Settings.h"
+#include "app/WindowPlacement.h"
+#include "base/IniFile.h"
+#include "engine/BatchDriver.h"
+#include "engine/ConvertAnimation.h"
+#include "engine/DesktopBatchHost.h"
+#include "engine/PowerActions.h"
+#include "engine/Progress.h"
+#include "engine/Redirector.h"
+#include "engine/Shutdown.h"
+#include "engine/Tray.h"
+#include "lang/ResStr.h"
+#include "profiles/ProfileSettings.h"
+#include "store/ProfileFolders.h"
+#include "support/RecordingDialogs.h"
+#include "support/RunProgram.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// Stands in for the encoder; its input's first word says what to do. "hold"
+// waits for INPUT.go before its first line and for INPUT.end before it ends.
+const char* const FakeEncoder = R"(#!/bin/sh
+in="$4"; for a; do out="$a"; done
+wait_for() { i=0; while [ ! -e "$1" ] && [ $i -lt 1200 ]; do sleep 0.05; i=$((i+1)); done; }
+read mode < "$in"
+[ "$mode" = hold ] && wait_for "$in.go"
+echo "Input #0, avi, from '$in':" >&2
+echo "  Duration: 00:00:02.00, start: 0.000000, bitrate: 100 kb/s" >&2
+echo "Output #0, avi, to '$out':" >&2
+case "$mode" in
+  fail) echo "Error while opening encoder for output stream #0:0" >&2; printf partial > "$out"; exit 1;;
+  sleep) echo $$ > "$in.pid"; printf partial > "$out"
+         echo "size=       1kB time=0.50 bitrate=   8.0kbits/s" >&2; exec sleep 30;;
+  hold) echo "size=       1kB time=0.50 bitrate=   8.0kbits/s" >&2; wait_for "$in.end";;
+esac
+echo "size=       2kB time=2.00 bitrate=   8.0kbits/s" >&2
+printf data > "$out"
+)";
+
+// The main window as the host sees it; its close is the program's normal
+// close, which saves the settings and the placement.
+class TTestMainWindow final : public QWidget, public TPlacementWindow {
+ public:
+  int Closes = 0;
+  TWindowPlacement Placement() const override { return {x(), y(), width(), height(), false}; }
+  void ApplyPlacement(const TWindowPlacement&) override {}
+  int ScreenWidth() const override { return 1280; }
+  int ScreenHeight() const override { return 1024; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override {
+    ++Closes;
+    SaveSettings();
+    SaveWindowPlacement("Form", *this);
+    event->accept();
+  }
+};
+
+// Records each request with the settings file as it stood at that moment.
+class TRecordingPower final : public TPowerControl {
+ public:
+  std::string Calls;
+  std::string SettingsThen;
+  void PowerOff() override { Record("poweroff"); }
+  void Reboot() override { Record("reboot"); }
+  void Hibernate() override { Record("hibernate"); }
+  void Suspend() override { Record("suspend"); }
+  void EndSession() override { Record("endsession"); }
+  std::unique_ptr<TInhibitor> InhibitSleep(const std::string&) override { return nullptr; }
+
+ private:
+  void Record(const char* call) {
+    Calls += std::string(call) + ";";
+    SettingsThen = FileExists(SettingsFilePath()) ? ReadFileText(SettingsFilePath()) : "";
+  }
+};
+
+class BatchWindows : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetGlobalVars();
+    ResetAllProfileSettings();
+    ResetLanguage();
+    SetProgramFolder(Home.Path());
+    // The skin's pictures, so the window looks as it does for a user.
+    std::filesystem::create_directory_symlink(KINOVERT_PROGRAM_DIR "/skin", Home / "skin");
+    WriteFileText(Home / "avcore", FakeEncoder);
+    ::chmod((Home / "avcore").c_str(), 0755);
+    GlobalVars.EncoderPath = "avcore";
+    GlobalVars.LanguageFile = "english.ini";
+    ASSERT_TRUE(CreateProfileFolders());
+    DefaultAVISettings();
+    SaveAVISettings(ProfileFilePath(ofAVI, "Test"));
+    Choice.OutputFolder = Out.Path();
+    Choice.ProfileFile = ProfileFilePath(ofAVI, "Test");
+    Main.setGeometry(100, 100, 801, 600);
+    Main.show();
+    MakeHost(false);
+  }
+  void TearDown() override {
+    SetProgramFolder("");
+    ResetGlobalVars();
+    ResetAllProfileSettings();
+  }
+
+  void MakeHost(bool trayAvailable) {
+    Host = std::make_unique<TDesktopBatchHost>(&Main, Thread, Main, trayAvailable);
+    Host->CountdownTick = 1ms;
+    Host->Tray().Notify = [this](const QString& title, const QString& text) {
+      Notified.push_back((title + "|" + text).toStdString());
+      return true;
+    };
+    Host->FileStateChanged = [this](const std::string& path, TFileState s) {
+      if (States.empty() || States.back() != std::make_pair(path, s)) States.emplace_back(path, s);
+    };
+    QObject::connect(Host.get(), &TDesktopBatchHost::CountdownOpened, [this] { ++Countdowns; });
+  }
+
+  TBatchInput Input(const std::string& name, const std::string& mode) {
+    WriteFileText(In / name, mode + "\n");
+    return {In / name, "100"};
+  }
+  static void Release(const TBatchInput& file, const char* step) {
+    WriteFileText(file.FileName + step, "");
+  }
+
+  // Runs the batch; `user` acts on the progress window once it is open.
+  int Run(const std::vector<TBatchInput>& files, std::function<void(TfrmProgress&)> user = {},
+          bool convertAction = false) {
+    TRedirector runner(Thread);
+    TBatchDriver driver(*Host, runner, Power);
+    auto opened =
+        QObject::connect(Host.get(), &TDesktopBatchHost::ProgressOpened, [&](TfrmProgress* p) {
+          if (user) QTimer::singleShot(0, p, [&user, p] { user(*p); });
+        });
+    int result = -1;
+    if (convertAction)
+      result = driver.ActionConvertExecute(files, Choice) ? mrOk : -1;
+    else
+      result = driver.StartBatch(files, Choice);
+    QObject::disconnect(opened);
+    return result;
+  }
+
+  static void WaitFor(const std::function<bool()>& condition) {
+    EXPECT_TRUE(QTest::qWaitFor(condition, 60000));
+  }
+  static bool Working(TfrmProgress& p, const char* what) {
+    return p.LabelWorking->text().contains(what);
+  }
+
+  TTempDir Home, In, Out;
+  TRecordingDialogs Dialogs;
+  TTestMainWindow Main;
+  TQtMainThread Thread;
+  std::unique_ptr<TDesktopBatchHost> Host;
+  TRecordingPower Power;
+  TBatchChoice Choice;
+  std::vector<std::string> Notified;
+  std::vector<std::pair<std::string, TFileState>> States;
+  int Countdowns = 0;
+};
+
+const std::string kDone = "Kinovert 3GP Converter Information|Convertion complete!";
+
+}  // namespace
+
+TEST_F(BatchWindows, LabelsAndBarsFollowTheOutput) {
+  auto a = Input("a.avi", "hold"), b = Input("b.avi", "hold");
+  EXPECT_EQ(Run({a, b},
+                [&](TfrmProgress& p) {
+                  EXPECT_TRUE(p.isVisible());
+                  EXPECT_EQ(p.focusWidget(), p.ButtonCancel);
+                  EXPECT_EQ(p.windowTitle(), "Encoding in progress");
+                  EXPECT_EQ(p.LabelWorking->text(), "Please wait...");
+                  EXPECT_TRUE(p.Animate_Convert->isHidden());
+                  EXPECT_EQ(p.LabelCovnerting->text(), "Preparing");
+                  EXPECT_EQ(Host->Tray().Hint(), "Starting...");
+                  Release(a, ".go");
+                  WaitFor([&] { return p.LabelStatus->text() == "Status=25%"; });
+                  EXPECT_EQ(p.ProgressBarStatus->value(), 25);
+                  // 25 of 100 bytes done of 200: 12.5 goes to the even 12.
+                  EXPECT_EQ(p.LabelBatch->text(), "Batch=12%");
+                  EXPECT_EQ(p.ProgressBarBatch->value(), 12);
+                  EXPECT_EQ(p.LabelWorking->text(), "Working on file 1 of 2: a.avi");
+                  EXPECT_EQ(p.LabelOutput->text(), "Output file: a.avi");
+                  EXPECT_FALSE(p.Animate_Convert->isHidden());
+                  EXPECT_TRUE(p.AnimationRunning());
+                  EXPECT_EQ(p.LabelCovnerting->text(), "Conveting");
+                  EXPECT_EQ(Host->Tray().Hint().toStdString(), a.FileName + ": 25%");
+                  Release(a, ".end");
+                  WaitFor([&] { return States.size() == 2; });
+                  EXPECT_EQ(p.LabelBatch->text(), "Batch=50%");
+                  Release(b, ".go");
+                  WaitFor([&] { return Working(p, "file 2 of 2"); });
+                  Release(b, ".end");
+                }),
+            mrOk);
+  EXPECT_EQ(GlobalVars.DoneCount, 2);
+  EXPECT_TRUE(FileExists(Out / "a.avi") && FileExists(Out / "b.avi"));
+  EXPECT_EQ(States,
+            (std::vector<std::pair<std::string, TFileState>>{{a.FileName, TFileState::Converting},
+                                                             {a.FileName, TFileState::Done},
+                                                             {b.FileName, TFileState::Converting},
+                                                             {b.FileName, TFileState::Done}}));
+  EXPECT_EQ(Notified, std::vector<std::string>{kDone});
+  EXPECT_EQ(Host->Tray().Hint(), "Finished converting");
+  EXPECT_FALSE(Host->Running());
+}
+
+TEST_F(BatchWindows, WhenDoneThenCancelConvertsEveryFile) {
+  auto a = Input("a.avi", "hold"), b = Input("b.avi", "ok"), c = Input("c.avi", "ok");
+  Dialogs.DialogAnswers = {mrNo, mrCancel};
+  EXPECT_EQ(Run({a, b, c},
+                [&](TfrmProgress& p) {
+                  Release(a, ".go");
+                  WaitFor([&] { return Working(p, "file 1 of 3"); });
+                  p.ButtonCancel->click();
+                  EXPECT_FALSE(p.LabelStopWhenDone->isHidden());
+                  EXPECT_EQ(p.LabelStopWhenDone->text(),
+                            "Stopping encoding when done with current file...");
+                  EXPECT_TRUE(GlobalVars.StopWhenDone);
+                  p.ButtonCancel->click();
+                  EXPECT_TRUE(p.LabelStopWhenDone->isHidden());
+                  EXPECT_FALSE(GlobalVars.StopWhenDone);
+                  Release(a, ".end");
+                }),
+            mrOk);
+  ASSERT_EQ(Dialogs.Dialogs.size(), 2u);
+  EXPECT_EQ(Dialogs.Dialogs[0].Caption, "Question");
+  EXPECT_EQ(GlobalVars.DoneCount, 3);
+  EXPECT_TRUE(FileExists(Out / "c.avi"));
+}
+
+TEST_F(BatchWindows, WhenDoneRunsTheCountdownWhenEnabled) {
+  for (bool shutdown : {true, false}) {
+    SCOPED_TRACE(shutdown);
+    GlobalVars.ShutdownWindowsWhenDone = shutdown;
+    GlobalVars.ShutdownFlag = 1;
+    Power.Calls.clear();
+    Countdowns = 0;
+    std::filesystem::remove_all(In.Path());
+    std::filesystem::create_directories(In.Path());
+    auto a = Input("a.avi", "hold"), b = Input("b.avi", "ok");
+    Dialogs.DialogAnswers = {mrNo};
+    EXPECT_EQ(Run({a, b},
+                  [&](TfrmProgress& p) {
+                    Release(a, ".go");
+                    WaitFor([&] { return Working(p, "file 1 of 2"); });
+                    p.ButtonCancel->click();
+                    Release(a, ".end");
+                  }),
+              mrOk);
+    EXPECT_EQ(GlobalVars.DoneCount, 1);
+    EXPECT_FALSE(FileExists(Out / "b.avi"));
+    EXPECT_EQ(Countdowns, shutdown ? 1 : 0);
+    EXPECT_EQ(Power.Calls, shutdown ? "poweroff;" : "");
+    std::filesystem::remove(Out / "a.avi");
+  }
+}
+
+TEST_F(BatchWindows, CancellingTheCountdownLeavesTheMachineAlone) {
+  GlobalVars.ShutdownWindowsWhenDone = true;
+  GlobalVars.ShutdownFlag = 3;
+  Host->CountdownTick = 50ms;
+  QObject::connect(Host.get(), &TDesktopBatchHost::CountdownOpened, [](TfrmShutdown* countdown) {
+    QTimer::singleShot(0, countdown, [countdown] { countdown->ButtonCancel->click(); });
+  });
+  EXPECT_EQ(Run({Input("a.avi", "ok")}), mrOk);
+  EXPECT_EQ(Countdowns, 1);
+  EXPECT_EQ(Power.Calls, "");
+  EXPECT_EQ(Main.Closes, 0);
+}
+
+TEST_F(BatchWindows, StopNowKillsTheEncoderAndRunsNoCountdown) {
+  GlobalVars.ShutdownWindowsWhenDone = true;
+  auto a = Input("a.avi", "sleep"), b = Input("b.avi", "ok");
+  Dialogs.DialogAnswers = {mrYes};
+  EXPECT_EQ(Run({a, b},
+                [&](TfrmProgress& p) {
+                  WaitFor([&] { return Working(p, "file 1 of 2"); });
+                  p.ButtonCancel->click();
+                }),
+            mrCancel);
+  pid_t pid = std::stoi(ReadFileText(a.FileName + ".pid"));
+  WaitFor([pid] { return ::kill(pid, 0) != 0; });
+  EXPECT_FALSE(FileExists(Out / "a.avi"));
+  EXPECT_FALSE(FileExists(Out / "b.avi"));
+  EXPECT_TRUE(FileExists(a.FileName));
+  EXPECT_EQ(Countdowns, 0);
+  EXPECT_EQ(Power.Calls, "");
+  EXPECT_EQ(Notified, std::vector<std::string>{kDone});
+}
+
+TEST_F(BatchWindows, AFailedFileMeansNeitherBalloonNorCountdown) {
+  GlobalVars.ShutdownWindowsWhenDone = true;
+  EXPECT_EQ(Run({Input("a.avi", "ok"), Input("b.avi", "fail")}), mrOk);
+  ASSERT_EQ(Dialogs.Messages.size(), 1u);
+  EXPECT_EQ(Dialogs.Messages[0].Caption, "Error");
+  EXPECT_EQ(Dialogs.Messages[0].Text, "Error while opening encoder for output stream #0:0");
+  EXPECT_EQ(GlobalVars.FailedCount, 1);
+  EXPECT_FALSE(FileExists(Out / "b.avi"));
+  EXPECT_TRUE(Notified.empty());
+  EXPECT_EQ(Countdowns, 0);
+  EXPECT_EQ(Power.Calls, "");
+}
+
+// A file that cannot even start leaves the window open for the user, who
+// stops the batch.
+TEST_F(BatchWindows, AFileThatCannotStartWaitsForTheUser) {
+  GlobalVars.AVSExt = {".rm"};  // through the script, whose template is missing
+  auto a = Input("a.avi", "ok"), b = Input("b.rm", "ok");
+  Dialogs.DialogAnswers = {mrYes};
+  EXPECT_EQ(Run({a, b},
+                [&](TfrmProgress& p) {
+                  WaitFor([&] { return !Dialogs.Messages.empty(); });
+                  EXPECT_FALSE(p.Closing());
+                  p.ButtonCancel->click();
+                }),
+            mrCancel);
+  ASSERT_EQ(Dialogs.Messages.size(), 1u);
+  EXPECT_EQ(Dialogs.Messages[0].Caption, "Error");
+  EXPECT_NE(Dialogs.Messages[0].Text.find("DirectShow.avs"), std::string::npos);
+  EXPECT_EQ(GlobalVars.DoneCount, 1);
+}
+
+TEST_F(BatchWindows, SendToTrayAndBack) {
+  MakeHost(true);
+  auto a = Input("a.avi", "hold");
+  Dialogs.DialogAnswers = {mrCancel};
+  EXPECT_EQ(Run({a},
+                [&](TfrmProgress& p) {
+                  TTray& tray = Host->Tray();
+                  Release(a, ".go");
+                  WaitFor([&] { return Working(p, "file 1 of 1"); });
+                  p.ButtonTray->click();
+                  EXPECT_FALSE(p.isVisible());
+                  EXPECT_FALSE(Main.isVisible());
+                  EXPECT_TRUE(tray.IconVisible());
+                  EXPECT_EQ(tray.LastBalloonTitle, "Kinovert 3GP Converter Information");
+                  EXPECT_EQ(tray.LastBalloonText.toStdString(), ResStr(MSG_TRAY_MIN));
+                  emit tray.PopupMenuTray->aboutToShow();
+                  EXPECT_EQ(tray.MenuItemTrayExit->text(), "Stop converting...");
+                  // Stop converting... asks; Cancel goes on.
+                  tray.MenuItemTrayExit->trigger();
+                  EXPECT_EQ(Dialogs.Dialogs.size(), 1u);
+                  EXPECT_FALSE(p.Closing());
+                  tray.MenuItemTrayShowWindow->trigger();
+                  EXPECT_TRUE(Main.isVisible());
+                  EXPECT_TRUE(p.isVisible());
+                  EXPECT_FALSE(tray.IconVisible());
+                  Release(a, ".end");
+                }),
+            mrOk);
+  EXPECT_TRUE(Notified.size() == 1 && Notified[0] == kDone);
+  emit Host->Tray().PopupMenuTray->aboutToShow();
+  EXPECT_EQ(Host->Tray().MenuItemTrayExit->text(), "Exit program");
+}
+
+TEST_F(BatchWindows, WithoutATraySendToTrayMinimisesAndSaysSoOnce) {
+  auto a = Input("a.avi", "hold");
+  EXPECT_EQ(Run({a},
+                [&](TfrmProgress& p) {
+                  for (int i = 0; i < 2; ++i) {
+                    Main.showNormal();
+                    p.ButtonTray->click();
+                    EXPECT_TRUE(Main.isMinimized());
+                    EXPECT_FALSE(Host->Tray().IconVisible());
+                  }
+                  Release(a, ".go");
+                  Release(a, ".end");
+                }),
+            mrOk);
+  ASSERT_EQ(Dialogs.Messages.size(), 1u);
+  EXPECT_EQ(Dialogs.Messages[0].Text, ResStr(MSG_NO_TRAY));
+}
+
+TEST_F(BatchWindows, UntickingShutdownDuringTheBatchHolds) {
+  GlobalVars.ShutdownWindowsWhenDone = true;
+  auto a = Input("a.avi", "hold");
+  EXPECT_EQ(Run({a},
+                [&](TfrmProgress& p) {
+                  p.CheckBoxShutdown->click();
+                  Release(a, ".go");
+                  Release(a, ".end");
+                }),
+            mrOk);
+  EXPECT_EQ(Countdowns, 0);
+  EXPECT_EQ(Power.Calls, "");
+  Main.close();
+  ResetGlobalVars();
+  ReadSettings();
+  EXPECT_FALSE(GlobalVars.ShutdownWindowsWhenDone);
+}
+
+// What the batch changed in memory is on disk before the machine goes; the
+// program's own end takes its normal close.
+TEST_F(BatchWindows, SettingsAreSavedBeforeThePowerAction) {
+  struct TCase {
+    uint8_t Flag;
+    const char* Calls;
+    int Closes;
+  } cases[] = {{3, "reboot;", 0}, {5, "suspend;", 0}, {0, "", 1}};
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(+c.Flag);
+    GlobalVars.ShutdownWindowsWhenDone = false;
+    GlobalVars.ShutdownFlag = c.Flag;
+    GlobalVars.LastOutputOpenDir = "/before";
+    SaveSettings();
+    Power.Calls.clear();
+    Power.SettingsThen.clear();
+    Main.Closes = 0;
+    std::filesystem::remove(Out / "a.avi");
+    auto a = Input("a.avi", "hold");
+    EXPECT_EQ(Run(
+                  {a},
+                  [&](TfrmProgress& p) {
+                    p.CheckBoxShutdown->click();
+                    Release(a, ".go");
+                    Release(a, ".end");
+                  },
+                  true),
+              mrOk);
+    EXPECT_EQ(Power.Calls, c.Calls);
+    EXPECT_EQ(Main.Closes, c.Closes);
+    const std::string saved = c.Closes ? ReadFileText(SettingsFilePath()) : Power.SettingsThen;
+    EXPECT_NE(saved.find("ShutdownWindowsWhenDone=1"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("LastOutputOpenDir=" + Out.Path()), std::string::npos) << saved;
+    EXPECT_NE(saved.find("[Form]"), std::string::npos) << saved;
+    std::filesystem::remove(SettingsFilePath());
+    Main.show();
+  }
+}

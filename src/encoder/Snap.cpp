@@ -43,11 +43,21 @@ TFrameSize FitInto(TFrameSize s, int maxW, int maxH, int m) {
 
 constexpr TFrameSize kH263Sizes[] = {{128, 96}, {176, 144}, {352, 288}, {704, 576}, {1408, 1152}};
 
-bool IsEvenOnly(const std::string& e) {
-  return e == "libx264" || e == "ffvhuff" || e == "libxvid" || e == "wmv1" || e == "wmv2";
+}  // namespace
+
+TSizeRule SizeRule(const std::string& encoder) {
+  if (encoder == "h263p") return {2048, 1152, 4};
+  // rv10 counts macroblocks, and the RealMedia muxer cannot hold the packets
+  // of large pictures.
+  if (encoder == "rv10") return {720, 576, 16};
+  if (encoder == "svq1") return {4094, 4094, 2};
+  if (encoder == "libx264" || encoder == "ffvhuff" || encoder == "libxvid" || encoder == "wmv1" ||
+      encoder == "wmv2")
+    return {0, 0, 2};
+  return {};
 }
 
-}  // namespace
+std::span<const TFrameSize> H263Sizes() { return kH263Sizes; }
 
 std::optional<TFrameSize> ParseFrameSize(const std::string& text) {
   size_t x = text.find('x');
@@ -67,7 +77,8 @@ TFrameSize SnapFrameSize(const std::string& encoder, TFrameSize size) {
     TFrameSize best = kH263Sizes[0];
     long bestDist = -1;
     for (TFrameSize c : kH263Sizes) {
-      long d = std::labs(static_cast<long>(c.Width) - size.Width) + std::labs(static_cast<long>(c.Height) - size.Height);
+      long d = std::labs(static_cast<long>(c.Width) - size.Width) +
+               std::labs(static_cast<long>(c.Height) - size.Height);
       if (bestDist < 0 || d < bestDist) {
         best = c;
         bestDist = d;
@@ -75,32 +86,10 @@ TFrameSize SnapFrameSize(const std::string& encoder, TFrameSize size) {
     }
     return best;
   }
-  if (encoder == "h263p") return FitInto(size, 2048, 1152, 4);
-  // rv10 counts macroblocks, and the RealMedia muxer cannot hold the packets
-  // of large pictures.
-  if (encoder == "rv10") return FitInto(size, 720, 576, 16);
-  if (encoder == "svq1") return FitInto(size, 4094, 4094, 2);
+  TSizeRule rule = SizeRule(encoder);
+  if (rule.MaxWidth > 0) return FitInto(size, rule.MaxWidth, rule.MaxHeight, rule.Multiple);
   // Odd sizes buy nothing and several encoders refuse them.
   return {RoundToMultiple(size.Width, 2), RoundToMultiple(size.Height, 2)};
-}
-
-std::string SourceSizeFilter(const std::string& encoder) {
-  if (encoder == "h263") {
-    // The allowed size whose width is closest to the source's.
-    return "scale=w='if(lt(iw,152),128,if(lt(iw,264),176,if(lt(iw,528),352,if(lt(iw,1056),704,1408))))'"
-           ":h='if(lt(iw,152),96,if(lt(iw,264),144,if(lt(iw,528),288,if(lt(iw,1056),576,1152))))'";
-  }
-  auto fit = [](int maxW, int maxH, int m) {
-    std::string f = "min(1,min(" + std::to_string(maxW) + "/iw," + std::to_string(maxH) + "/ih))";
-    std::string ms = std::to_string(m);
-    return "scale=w='max(" + ms + ",trunc(iw*" + f + "/" + ms + ")*" + ms + ")'" + ":h='max(" + ms +
-           ",trunc(ih*" + f + "/" + ms + ")*" + ms + ")'";
-  };
-  if (encoder == "h263p") return fit(2048, 1152, 4);
-  if (encoder == "rv10") return fit(720, 576, 16);
-  if (encoder == "svq1") return fit(4094, 4094, 2);
-  if (IsEvenOnly(encoder)) return "scale=w='trunc(iw/2)*2':h='trunc(ih/2)*2'";
-  return "";
 }
 
 std::optional<double> ParseRate(const std::string& text) {

@@ -17,6 +17,7 @@
 
 #include "AvsScript.h"
 #include "Console.h"
+#include "FailureReason.h"
 #include "FfmpegRunner.h"
 #include "LegacyCommand.h"
 #include "Translate.h"
@@ -125,8 +126,10 @@ int main(int argc, char** argv) {
     return Fail("FFmpeg was not found at " + where + "; install the Debian packages ffmpeg and libavcodec-extra", 127);
   }
 
-  std::vector<std::string> ffArgs = {"-nostdin", "-hide_banner", "-nostats", "-progress", "pipe:3", "-stats_period",
-                                     "0.25"};
+  // Every console line carries its level, so the line that says why a run
+  // failed can be told from the chatter around it.
+  std::vector<std::string> ffArgs = {"-nostdin", "-hide_banner", "-loglevel", "level+info", "-nostats",
+                                     "-progress", "pipe:3",     "-stats_period", "0.25"};
   ffArgs.insert(ffArgs.end(), translation.Args.begin(), translation.Args.end());
 
   // For comparing avcore with FFmpeg run directly: print what would run.
@@ -140,9 +143,17 @@ int main(int argc, char** argv) {
   const TConsoleNames names{media, cmd.Output};
   TRunResult run = RunFfmpeg(ffmpeg, ffArgs, names);
 
-  bool failed = run.ExitCode != 0 || run.WriteFailed || run.StopSignal != 0;
+  bool failed = run.ExitCode != 0 || run.Report.WriteFailed || run.StopSignal != 0;
   if (!failed && !outputBefore.Exists && !StateOf(cmd.Output).Exists) {
     EmitLine("Error: FFmpeg ended without writing the output file " + Quoted(cmd.Output));
+    return 1;
+  }
+  // A file of headers alone is no conversion, though FFmpeg ends with 0; the
+  // batch would book it as done and might delete the source.
+  if (!failed && run.Report.NothingEncoded) {
+    EmitLine("Error: nothing was encoded into " + Quoted(cmd.Output) + ": " + Quoted(media) +
+             " has no audio or video left to convert (does the start time lie past its end?)");
+    RemoveFailedOutput(cmd.Output, outputBefore);
     return 1;
   }
   if (!failed) return 0;
@@ -151,7 +162,7 @@ int main(int argc, char** argv) {
     EmitLine("Error: the conversion of " + Quoted(media) + " to " + Quoted(cmd.Output) + " was stopped (signal " +
              std::to_string(run.StopSignal) + ")");
   } else {
-    EmitLine(ExplainFailure(run.Diagnostics, names, run.ExitCode));
+    EmitLine(ExplainFailure(run.Report, names, run.ExitCode));
   }
   RemoveFailedOutput(cmd.Output, outputBefore);
   return run.ExitCode != 0 ? run.ExitCode : 1;

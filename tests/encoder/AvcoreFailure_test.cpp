@@ -66,6 +66,83 @@ TEST(AvcoreFailure, BadInputs) {
                 ClipPath(TClip::AudioOnly));
 }
 
+// A start past the end leaves FFmpeg a file of headers alone, and FFmpeg
+// calls that success; the batch would then book the file as done.
+TEST(AvcoreFailure, NothingToEncodeIsAFailure) {
+  struct TCase {
+    TClip Clip;
+    const char* Options;
+    const char* Extension;
+  } cases[] = {
+      {TClip::Video43, "-y -f avi  -t 0:00:01.000 -ss 0:00:05.000 -vcodec msmpeg4 -b 1080k -r 25 -acodec mp3 -ac 2 "
+                       "-ab 96 -ar 22050 ", ".avi"},
+      {TClip::Video43, " -t 0:00:01.000 -ss 0:00:05.000 -y -vcodec mpeg2video -b 2496k -r 29.97 -acodec ac3 -ac 2 "
+                       "-ar 48000 -ab 256 ", ".mpg"},
+      {TClip::Video43, " -t 0:00:01.000 -ss 0:00:05.000 -y -target pal-dvd -b 6000k ", ".mpg"},
+      {TClip::AudioOnly, "-y -f mp3  -t 0:00:01.000 -ss 0:00:05.000 -vn -acodec mp3 -ac 2 -ab 128 -ar 44100 ", ".mp3"},
+  };
+  for (const auto& c : cases) {
+    TTempDir dir;
+    const std::string out = dir / (std::string("late start") + c.Extension);
+    TRunResult r = RunAvcore(ClipPath(c.Clip), c.Options, out);
+    ExpectFailure(r, out, "nothing was encoded");
+  }
+}
+
+// Options outside the legacy grammar never reach FFmpeg: nothing is written,
+// not even the output, and the failure line says what was refused.
+TEST(AvcoreFailure, RefusesForeignOptionsAndValues) {
+  TTempDir dir;
+  const std::string notes = dir / "notes.txt";
+  struct TCase {
+    std::string Options;
+    std::string Named;
+  } cases[] = {
+      {"-y -f avi -vstats_file " + notes + " -vcodec msmpeg4", "-vstats_file"},
+      {"-y -f avi -i " + ClipPath(TClip::AudioOnly) + " -vcodec msmpeg4", "second input"},
+      {"-y -f avi " + notes + " -vcodec msmpeg4", notes},
+      {"-y -f avi -vcodec msmpeg4 -map 0:v", "-map"},
+      {"-y -f avi -vcodec msmpeg4 -ac inf", "inf"},
+      {"-y -f avi -vcodec msmpeg4 -ar nan", "nan"},
+      {"-y -f avi -vcodec msmpeg4 -ar 3000000000", "3000000000"},
+      {"-y -f avi -vcodec msmpeg4 -s 2147483647x480", "2147483647x480"},
+      {"-y -f avi -vcodec msmpeg4 -ab 100000000000000000000", "100000000000000000000"},
+      {"-y -f avi -vcodec msmpeg4 -r inf", "inf"},
+      {"-y -f avi -t 0:00:01.000;touch -vcodec msmpeg4", "0:00:01.000;touch"},
+  };
+  for (const auto& c : cases) {
+    const std::string out = dir / "out.avi";
+    ExpectFailure(RunAvcore(ClipPath(TClip::Video43), c.Options, out), out, c.Named);
+    EXPECT_FALSE(FileExists(notes)) << c.Options;
+  }
+}
+
+// FFmpeg's failures are reported by their cause, not by whatever it printed last.
+TEST(AvcoreFailure, NamesTheRealCause) {
+  TTempDir dir;
+  // Pure grain in every pixel: no RealVideo picture of it fits a packet.
+  const std::string grain = ClipOnce("white noise.mkv", {"-f", "lavfi", "-i",
+                                                          "nullsrc=s=720x576:r=25:d=0.2,geq=lum='random(1)*255':"
+                                                          "cb='random(2)*255':cr='random(3)*255'",
+                                                          "-c:v", "ffv1"});
+  ExpectFailure(RunAvcore(grain, "-y -f rm -vcodec rv10 -b 768k -s 720x576 -r 25 -an", dir / "a.rm"), dir / "a.rm",
+                "64 kB a RealMedia packet can hold");
+  // A PSP file of a source without sound.
+  ExpectFailure(RunAvcore(ClipPath(TClip::Video169),
+                          "-y -f psp -vcodec h264 -s 480x272 -b 768k -r 29.97 -acodec aac -ac 2 -ab 128 -ar 48000",
+                          dir / "b.mp4"),
+                dir / "b.mp4", "has no sound");
+  // An FFmpeg without the encoder the options name.
+  const std::string lacking = dir / "ffmpeg-without-xvid";
+  WriteFileText(lacking,
+                "#!/bin/sh\nfor a; do shift; [ \"$a\" = libxvid ] && a=libxvid_absent; set -- \"$@\" \"$a\"; done\n"
+                "exec /usr/bin/ffmpeg \"$@\"\n");
+  std::filesystem::permissions(lacking, std::filesystem::perms::owner_all);
+  TRunResult r = RunAvcore(ClipPath(TClip::Video43), "-y -f avi -vcodec xvid -b 1080k -r 25 -an", dir / "c.avi",
+                           {"KINOVERT_FFMPEG=" + lacking});
+  ExpectFailure(r, dir / "c.avi", "has no encoder 'libxvid_absent'");
+}
+
 TEST(AvcoreFailure, UnwritableOutputs) {
   TTempDir dir;
   const std::string in = ClipPath(TClip::Video43);

@@ -165,7 +165,11 @@ TProbe Probe(const std::string& path) {
 }
 
 std::string DecodeErrors(const std::string& path) {
-  TRunResult r = RunProgram("/usr/bin/ffmpeg", {"-nostdin", "-v", "error", "-i", "file:" + path, "-f", "null", "-"});
+  // Every picture as it comes, on the file's own clock: moving pictures onto
+  // a frame-rate grid is no part of decoding, and RealMedia's millisecond
+  // times at NTSC rates would collide on it.
+  TRunResult r = RunProgram("/usr/bin/ffmpeg", {"-nostdin", "-v", "error", "-i", "file:" + path, "-fps_mode",
+                                                "passthrough", "-enc_time_base", "-1", "-f", "null", "-"});
   if (r.ExitCode != 0) return "exit " + std::to_string(r.ExitCode) + ": " + r.Err;
   return r.Err;
 }

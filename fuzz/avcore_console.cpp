@@ -28,8 +28,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     while (end < left && static_cast<unsigned char>(text[end]) != 0xFF) ++end;
     for (size_t p = at; p < end; p += chunk) {
       size_t n = std::min(chunk, end - p);
-      if (toConsole) relay.FeedConsole(text + p, n);
-      else relay.FeedProgress(text + p, n);
+      if (toConsole)
+        relay.FeedConsole(text + p, n);
+      else
+        relay.FeedProgress(text + p, n);
     }
     toConsole = !toConsole;
     at = end + 1;

@@ -42,14 +42,16 @@ std::string ScriptSourceFile(const std::string& scriptText, const std::string& s
     // end has none after it either, and the readings of a "..." string stop
     // at the longest name a file can have.
     bool tripleEndsLater = true;
-    for (size_t at = lower.find(kCall); at != std::string::npos; at = lower.find(kCall, at + kCall.size())) {
+    for (size_t at = lower.find(kCall); at != std::string::npos;
+         at = lower.find(kCall, at + kCall.size())) {
       size_t pos = SkipBlanks(line, at + kCall.size());
       if (pos >= line.size() || line[pos] != '(') continue;
       pos = SkipBlanks(line, pos + 1);
       if (line.compare(pos, 3, "\"\"\"") == 0) {
         if (!tripleEndsLater) continue;
         size_t end = line.find("\"\"\"", pos + 3);
-        if (end != std::string::npos && end > pos + 3) return full(line.substr(pos + 3, end - pos - 3));
+        if (end != std::string::npos && end > pos + 3)
+          return full(line.substr(pos + 3, end - pos - 3));
         tripleEndsLater = end != std::string::npos;
         continue;
       }
@@ -57,7 +59,8 @@ std::string ScriptSourceFile(const std::string& scriptText, const std::string& s
       // The readings up to each later quote, shortest first: the first that
       // names an existing file wins, else the shortest.
       std::string shortest;
-      for (size_t end = line.find('"', pos + 1); end != std::string::npos; end = line.find('"', end + 1)) {
+      for (size_t end = line.find('"', pos + 1); end != std::string::npos;
+           end = line.find('"', end + 1)) {
         if (end == pos + 1) continue;
         const bool tooLong = end - pos - 1 > kLongestPath;
         if (tooLong && !shortest.empty()) break;

@@ -29,7 +29,9 @@ void ReplaceAll(std::string& s, const std::string& from, const std::string& to) 
     s.replace(at, from.size(), to);
 }
 
-bool Contains(const std::string& s, const char* part) { return s.find(part) != std::string::npos; }
+bool Contains(const std::string& s, const char* part) {
+  return s.find(part) != std::string::npos;
+}
 
 }  // namespace
 
@@ -52,14 +54,17 @@ std::string FormatProgressLine(const TProgressBlock& b) {
   if (b.count("frame") != 0) {
     double q = 0;
     for (const auto& [key, value] : b)
-      if (key.rfind("stream_", 0) == 0 && key.size() > 2 && key.compare(key.size() - 2, 2, "_q") == 0) {
+      if (key.rfind("stream_", 0) == 0 && key.size() > 2 &&
+          key.compare(key.size() - 2, 2, "_q") == 0) {
         q = std::max(0.0, Number(b, key, 0));  // FFmpeg reports -1 where there is no quantiser
         break;
       }
-    std::snprintf(buf, sizeof buf, "frame=%5.0f fps=%3.0f q=%3.1f ", Number(b, "frame", 0), Number(b, "fps", 0), q);
+    std::snprintf(buf, sizeof buf, "frame=%5.0f fps=%3.0f q=%3.1f ", Number(b, "frame", 0),
+                  Number(b, "fps", 0), q);
     line = buf;
   }
-  std::snprintf(buf, sizeof buf, "size=%8.0fkB time=%0.2f bitrate=%6.1fkbits/s", bytes / 1024, seconds, kbps);
+  std::snprintf(buf, sizeof buf, "size=%8.0fkB time=%0.2f bitrate=%6.1fkbits/s", bytes / 1024,
+                seconds, kbps);
   return line + buf;
 }
 
@@ -95,8 +100,8 @@ std::vector<std::string> TLineSplitter::Finish() {
 }
 
 bool IsFailureLine(const std::string& line) {
-  if (Contains(line, "No audio or video streams available") || Contains(line, "I/O error occured") ||
-      Contains(line, "Could not open"))
+  if (Contains(line, "No audio or video streams available") ||
+      Contains(line, "I/O error occured") || Contains(line, "Could not open"))
     return true;
   return line.rfind("Error", 0) == 0 && line.rfind("Error while decoding stream", 0) != 0;
 }
@@ -110,7 +115,8 @@ std::string RelayFfmpegLine(const std::string& raw, const TConsoleNames& names) 
   if (raw.empty() || raw.rfind("ffmpeg stats and -progress period set to", 0) == 0) return "";
   // FFmpeg's own closing statistics write time as HH:MM:SS; the progress
   // line of avcore takes their place.
-  if ((raw.rfind("frame=", 0) == 0 || raw.rfind("size=", 0) == 0) && Contains(raw, " time=")) return "";
+  if ((raw.rfind("frame=", 0) == 0 || raw.rfind("size=", 0) == 0) && Contains(raw, " time="))
+    return "";
   std::string line = UserNames(raw, names);
   if (!IsFailureLine(line)) return line;
   ReplaceAll(line, "Could not open", "could not open");

@@ -26,7 +26,7 @@ class TLineSplitter {
 
 // The files as the user named them (not as FFmpeg was given them).
 struct TConsoleNames {
-  std::string Input;   // the media file, also when a script was given
+  std::string Input;  // the media file, also when a script was given
   std::string Output;
 };
 

@@ -9,8 +9,12 @@ namespace {
 constexpr size_t kKeptLines = 60;
 constexpr size_t kMostProgressKeys = 64;
 
-bool StartsWith(std::string_view s, std::string_view p) { return s.substr(0, p.size()) == p; }
-bool Contains(std::string_view s, std::string_view p) { return s.find(p) != std::string_view::npos; }
+bool StartsWith(std::string_view s, std::string_view p) {
+  return s.substr(0, p.size()) == p;
+}
+bool Contains(std::string_view s, std::string_view p) {
+  return s.find(p) != std::string_view::npos;
+}
 
 // Error-level lines that FFmpeg's MPEG-family encoders print while their rate
 // control copes; they never say why a run failed.
@@ -18,13 +22,16 @@ bool IsRateControlChatter(std::string_view text) {
   return Contains(text, "rc buffer underflow") || Contains(text, "max bitrate possibly too small");
 }
 
-bool IsErrorLevel(std::string_view level) { return level == "error" || level == "fatal" || level == "panic"; }
+bool IsErrorLevel(std::string_view level) {
+  return level == "error" || level == "fatal" || level == "panic";
+}
 
 // "video:0kB audio:0kB subtitle:0kB other streams:0kB global headers:0kB ..."
 bool AllStreamsEmpty(std::string_view text) {
   for (std::string_view key : {"video:", "audio:", "subtitle:", "other streams:"}) {
     size_t at = text.find(key);
-    if (at == std::string_view::npos || !StartsWith(text.substr(at + key.size()), "0kB")) return false;
+    if (at == std::string_view::npos || !StartsWith(text.substr(at + key.size()), "0kB"))
+      return false;
   }
   return true;
 }
@@ -49,7 +56,8 @@ TFfmpegLine SplitLevel(const std::string& raw) {
   return {"", raw};
 }
 
-TConsoleRelay::TConsoleRelay(TConsoleNames names, TEmit emit) : Names_(std::move(names)), Emit_(std::move(emit)) {}
+TConsoleRelay::TConsoleRelay(TConsoleNames names, TEmit emit)
+    : Names_(std::move(names)), Emit_(std::move(emit)) {}
 
 void TConsoleRelay::FeedConsole(const char* data, size_t size) {
   for (const std::string& l : ConsoleLines_.Feed(data, size)) ConsoleLine(l);
@@ -70,14 +78,16 @@ void TConsoleRelay::ConsoleLine(const std::string& raw) {
   const std::string& text = line.Text;
   if (IsWriteFailure(text)) WriteFailed_ = true;
   if (Contains(text, "Output file is empty, nothing was encoded")) EmptyOutput_ = true;
-  if (StartsWith(text, "video:") && Contains(text, " audio:")) StatsAllZero_ = AllStreamsEmpty(text);
+  if (StartsWith(text, "video:") && Contains(text, " audio:"))
+    StatsAllZero_ = AllStreamsEmpty(text);
   // The streams the source has, from the header FFmpeg prints before the output's.
   if (StartsWith(text, "Output #") || StartsWith(text, "Stream mapping:")) InOutputPart_ = true;
   if (!InOutputPart_ && StartsWith(text, "  Stream #0:")) {
     InputHasVideo_ = InputHasVideo_ || Contains(text, ": Video: ");
     InputHasAudio_ = InputHasAudio_ || Contains(text, ": Audio: ");
   }
-  if (IsErrorLevel(line.Level) && FirstError_.Text.empty() && !IsRateControlChatter(text)) FirstError_ = line;
+  if (IsErrorLevel(line.Level) && FirstError_.Text.empty() && !IsRateControlChatter(text))
+    FirstError_ = line;
   Kept_.push_back(line);
   if (Kept_.size() > kKeptLines) Kept_.pop_front();
   std::string shown = RelayFfmpegLine(text, Names_);
@@ -89,7 +99,8 @@ void TConsoleRelay::ProgressLine(const std::string& line) {
   if (eq == std::string::npos) return;
   std::string key = line.substr(0, eq);
   if (key != "progress") {
-    if (Block_.size() < kMostProgressKeys || Block_.count(key) != 0) Block_[key] = line.substr(eq + 1);
+    if (Block_.size() < kMostProgressKeys || Block_.count(key) != 0)
+      Block_[key] = line.substr(eq + 1);
     return;
   }
   if (auto it = Block_.find("out_time_us"); it != Block_.end()) {

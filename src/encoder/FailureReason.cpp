@@ -6,9 +6,13 @@
 
 namespace {
 
-bool Contains(std::string_view s, std::string_view part) { return s.find(part) != std::string_view::npos; }
+bool Contains(std::string_view s, std::string_view part) {
+  return s.find(part) != std::string_view::npos;
+}
 
-std::string Quoted(const std::string& path) { return "'" + path + "'"; }
+std::string Quoted(const std::string& path) {
+  return "'" + path + "'";
+}
 
 // The system's reason at the end of "PATH: reason".
 std::string ReasonAfter(const std::string& line, const std::string& path) {
@@ -28,7 +32,8 @@ std::string EncoderMessage(const std::string& line) {
 
 class TExplainer {
  public:
-  TExplainer(const TFfmpegReport& r, const TConsoleNames& n) : R_(r), In_(Quoted(n.Input)), Out_(Quoted(n.Output)) {
+  TExplainer(const TFfmpegReport& r, const TConsoleNames& n)
+      : R_(r), In_(Quoted(n.Input)), Out_(Quoted(n.Output)) {
     for (const TFfmpegLine& l : r.Lines) Lines_.push_back(UserNames(l.Text, n));
     if (!r.FirstError.Text.empty()) Lines_.push_back(UserNames(r.FirstError.Text, n));
     Names_ = n;
@@ -36,11 +41,13 @@ class TExplainer {
 
   // The known causes, most specific first.
   std::optional<std::string> Known() const {
-    if (Has("No space left on device")) return "the disk is full: could not write the output file " + Out_;
+    if (Has("No space left on device"))
+      return "the disk is full: could not write the output file " + Out_;
     if (Has("Invalid data found when processing input"))
       return In_ + " is not a video or audio file that can be read (invalid data)";
     for (const std::string& l : Lines_)
-      if (std::string reason = ReasonAfter(l, Names_.Output); !reason.empty() && l.rfind(Names_.Output, 0) == 0)
+      if (std::string reason = ReasonAfter(l, Names_.Output);
+          !reason.empty() && l.rfind(Names_.Output, 0) == 0)
         return "could not write the output file " + Out_ + ": " + reason;
     for (const std::string& l : Lines_)
       if (std::string reason = ReasonAfter(l, Names_.Input); !reason.empty())
@@ -50,18 +57,21 @@ class TExplainer {
         return "the installed FFmpeg has no " + l.substr(at + 8) + " for " + Out_ +
                "; install the Debian packages ffmpeg and libavcodec-extra";
     if (Has("does not contain any stream"))
-      return In_ + " has no stream to convert into " + Out_ + " (no audio or video streams available)";
+      return In_ + " has no stream to convert into " + Out_ +
+             " (no audio or video streams available)";
     if (Has("PSP mode need one video and one audio stream")) {
       const char* missing = !R_.InputHasVideo && !R_.InputHasAudio ? "neither video nor sound"
                             : !R_.InputHasVideo                    ? "no video"
                             : !R_.InputHasAudio                    ? "no sound"
-                                                                   : "not both streams left to convert";
+                                                : "not both streams left to convert";
       return "the PSP format needs one video and one audio stream, and " + In_ + " has " + missing;
     }
     if (Has("Muxing packets larger than 64 kB"))
       return "a picture of " + In_ +
-             " needs more than the 64 kB a RealMedia packet can hold, even at the coarsest quality; "
-             "choose a smaller frame size for " + Out_;
+             " needs more than the 64 kB a RealMedia packet can hold, even at the coarsest "
+             "quality; "
+             "choose a smaller frame size for " +
+             Out_;
     if (Has("Error while opening encoder") || Has("Error initializing output stream")) {
       // The encoder's own complaint: its first at error level, else its last.
       std::string detail = EncoderMessage(R_.FirstError.Text);
@@ -79,8 +89,8 @@ class TExplainer {
       for (const TFfmpegLine& l : R_.Lines)
         if (l.Text != "Conversion failed!" && l.Text.rfind("    Last message repeated", 0) != 0)
           line = UserNames(l.Text, n);
-    return "converting " + In_ + " to " + Out_ + " failed (FFmpeg exit code " + std::to_string(exitCode) + ")" +
-           (line.empty() ? std::string() : ": " + line);
+    return "converting " + In_ + " to " + Out_ + " failed (FFmpeg exit code " +
+           std::to_string(exitCode) + ")" + (line.empty() ? std::string() : ": " + line);
   }
 
  private:

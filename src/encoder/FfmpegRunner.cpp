@@ -32,8 +32,8 @@ bool IsExecutable(const std::string& path) {
   return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::access(path.c_str(), X_OK) == 0;
 }
 
-[[noreturn]] void ChildExec(const std::string& ffmpeg, const std::vector<std::string>& args, pid_t parent,
-                            int errWrite, int progressWrite, int statusWrite) {
+[[noreturn]] void ChildExec(const std::string& ffmpeg, const std::vector<std::string>& args,
+                            pid_t parent, int errWrite, int progressWrite, int statusWrite) {
   // FFmpeg must not outlive avcore, even when avcore is killed outright.
   ::prctl(PR_SET_PDEATHSIG, SIGKILL);
   if (::getppid() != parent) ::_exit(127);
@@ -46,8 +46,10 @@ bool IsExecutable(const std::string& path) {
   ::dup2(devnull, 0);
   ::dup2(devnull, 1);
   ::dup2(errWrite, 2);
-  if (progressWrite == kProgressFd) ::fcntl(kProgressFd, F_SETFD, 0);
-  else ::dup2(progressWrite, kProgressFd);
+  if (progressWrite == kProgressFd)
+    ::fcntl(kProgressFd, F_SETFD, 0);
+  else
+    ::dup2(progressWrite, kProgressFd);
   // Descriptors avcore inherited (the batch's pipes among them) are none of FFmpeg's business.
   // The status pipe closes itself on exec.
   const unsigned status = static_cast<unsigned>(statusWrite);
@@ -107,13 +109,15 @@ void InstallStopHandlers() {
   for (int sig : {SIGTERM, SIGINT, SIGHUP}) ::sigaction(sig, &sa, nullptr);
 }
 
-TRunResult RunFfmpeg(const std::string& ffmpeg, const std::vector<std::string>& args, const TConsoleNames& names) {
+TRunResult RunFfmpeg(const std::string& ffmpeg, const std::vector<std::string>& args,
+                     const TConsoleNames& names) {
   TRunResult result;
   int errPipe[2], progressPipe[2], statusPipe[2];
   if (::pipe2(errPipe, O_CLOEXEC) != 0 || ::pipe2(progressPipe, O_CLOEXEC) != 0 ||
       ::pipe2(statusPipe, O_CLOEXEC) != 0) {
     result.ExitCode = 1;
-    result.Report.Lines.push_back({"error", std::string("cannot create pipes: ") + std::strerror(errno)});
+    result.Report.Lines.push_back(
+        {"error", std::string("cannot create pipes: ") + std::strerror(errno)});
     return result;
   }
   // A stop signal between fork and exec must not run our handler in the child.
@@ -131,7 +135,8 @@ TRunResult RunFfmpeg(const std::string& ffmpeg, const std::vector<std::string>& 
   ::close(statusPipe[1]);
   if (pid < 0) {
     result.ExitCode = 1;
-    result.Report.Lines.push_back({"error", std::string("cannot start FFmpeg: ") + std::strerror(errno)});
+    result.Report.Lines.push_back(
+        {"error", std::string("cannot start FFmpeg: ") + std::strerror(errno)});
     ::close(errPipe[0]);
     ::close(progressPipe[0]);
     ::close(statusPipe[0]);
@@ -162,8 +167,10 @@ TRunResult RunFfmpeg(const std::string& ffmpeg, const std::vector<std::string>& 
       ssize_t n = ::read(fds[i].fd, buf, sizeof buf);
       if (n > 0) {
         const std::string before = relay.LastProgressLine();
-        if (i == 0) relay.FeedConsole(buf, static_cast<size_t>(n));
-        else relay.FeedProgress(buf, static_cast<size_t>(n));
+        if (i == 0)
+          relay.FeedConsole(buf, static_cast<size_t>(n));
+        else
+          relay.FeedProgress(buf, static_cast<size_t>(n));
         if (relay.LastProgressLine() != before) lastShown = TClock::now();
       } else if (n == 0 || errno != EINTR) {
         ::close(fds[i].fd);
@@ -172,7 +179,8 @@ TRunResult RunFfmpeg(const std::string& ffmpeg, const std::vector<std::string>& 
       }
     }
     // A slow encoder still shows that it works, twice a second.
-    if (!relay.LastProgressLine().empty() && TClock::now() - lastShown >= std::chrono::milliseconds(500)) {
+    if (!relay.LastProgressLine().empty() &&
+        TClock::now() - lastShown >= std::chrono::milliseconds(500)) {
       EmitLine(relay.LastProgressLine());
       lastShown = TClock::now();
     }
@@ -188,7 +196,8 @@ TRunResult RunFfmpeg(const std::string& ffmpeg, const std::vector<std::string>& 
   result.Report = relay.Report();
   int execErr = 0;
   if (::read(statusPipe[0], &execErr, sizeof execErr) == static_cast<ssize_t>(sizeof execErr))
-    result.Report.Lines.push_back({"error", "cannot run " + ffmpeg + ": " + std::strerror(execErr)});
+    result.Report.Lines.push_back(
+        {"error", "cannot run " + ffmpeg + ": " + std::strerror(execErr)});
   ::close(statusPipe[0]);
   result.ExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
   result.StopSignal = gStopSignal;

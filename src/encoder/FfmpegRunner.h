@@ -10,8 +10,8 @@
 std::string FindFfmpeg();
 
 struct TRunResult {
-  int ExitCode = 0;       // FFmpeg's, or 128 + signal when it was killed
-  int StopSignal = 0;     // the signal that stopped avcore, if any
+  int ExitCode = 0;      // FFmpeg's, or 128 + signal when it was killed
+  int StopSignal = 0;    // the signal that stopped avcore, if any
   TFfmpegReport Report;  // what FFmpeg's console said
 };
 
@@ -20,7 +20,8 @@ void InstallStopHandlers();
 
 // Runs FFmpeg with `args` and relays its console and progress to standard
 // error in the old grammar. FFmpeg dies with avcore, whatever kills avcore.
-TRunResult RunFfmpeg(const std::string& ffmpeg, const std::vector<std::string>& args, const TConsoleNames& names);
+TRunResult RunFfmpeg(const std::string& ffmpeg, const std::vector<std::string>& args,
+                     const TConsoleNames& names);
 
 // Writes one whole line to standard error at once.
 void EmitLine(const std::string& line);

@@ -28,10 +28,13 @@ TLegacyCommand ParseLegacyCommand(const std::vector<std::string>& rawArgs) {
       bool& seen = a == "-p" ? haveAccess : haveInput;
       if (seen && cmd.Error.empty())
         cmd.Error = a == "-p" ? "the access option \"-p\" is given twice"
-                              : "a second input \"-i " + v + "\" is given; avcore converts one file at a time";
+                              : "a second input \"-i " + v +
+                                    "\" is given; avcore converts one file at a time";
       seen = true;
-      if (a == "-p") cmd.AccessGranted = v == kAccessCode;
-      else if (cmd.Input.empty()) cmd.Input = v;
+      if (a == "-p")
+        cmd.AccessGranted = v == kAccessCode;
+      else if (cmd.Input.empty())
+        cmd.Input = v;
       continue;
     }
     const TOptionRule* rule = FindOptionRule(a);
@@ -42,8 +45,9 @@ TLegacyCommand ParseLegacyCommand(const std::vector<std::string>& rawArgs) {
       continue;
     }
     if (rule == nullptr) {
-      cmd.Error = a[0] == '-' ? "unknown option '" + a + "'"
-                              : "unexpected word '" + a + "' (FFmpeg would take it for a file name)";
+      cmd.Error = a[0] == '-'
+                      ? "unknown option '" + a + "'"
+                      : "unexpected word '" + a + "' (FFmpeg would take it for a file name)";
       continue;
     }
     TLegacyOption opt{a, "", rule->TakesValue()};

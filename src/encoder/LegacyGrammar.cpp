@@ -34,15 +34,17 @@ constexpr std::array<TOptionRule, 18> kRules = {{
 
 using TWords = std::span<const std::string_view>;
 
-constexpr std::string_view kContainers[] = {"avi", "mp4", "psp", "ipod", "3gp", "3g2", "mov", "rm",
-                                            "vob", "asf", "aac", "ac3", "mp2", "mp3", "amr", "wav"};
-constexpr std::string_view kVideoCodecs[] = {"msmpeg4", "msmpeg4v2", "xvid",  "h263",       "h263p",
-                                             "h264",    "ffvhuff",   "mjpeg", "svq1",       "flv",
-                                             "wmv1",    "wmv2",      "rv10",  "mpeg1video", "mpeg2video"};
-constexpr std::string_view kAudioCodecs[] = {"ac3",       "mp2",    "mp3",       "aac",      "amr_nb",
-                                             "amr_wb",    "pcm_s16le", "pcm_u8", "pcm_s16be", "pcm_alaw"};
-constexpr std::string_view kTargets[] = {"film-vcd", "ntsc-vcd", "pal-vcd", "film-svcd", "ntsc-svcd",
-                                         "pal-svcd", "film-dvd", "ntsc-dvd", "pal-dvd"};
+constexpr std::string_view kContainers[] = {"avi", "mp4", "psp", "ipod", "3gp", "3g2",
+                                            "mov", "rm",  "vob", "asf",  "aac", "ac3",
+                                            "mp2", "mp3", "amr", "wav"};
+constexpr std::string_view kVideoCodecs[] = {
+    "msmpeg4", "msmpeg4v2", "xvid", "h263", "h263p", "h264",       "ffvhuff",   "mjpeg",
+    "svq1",    "flv",       "wmv1", "wmv2", "rv10",  "mpeg1video", "mpeg2video"};
+constexpr std::string_view kAudioCodecs[] = {
+    "ac3", "mp2", "mp3", "aac", "amr_nb", "amr_wb", "pcm_s16le", "pcm_u8", "pcm_s16be", "pcm_alaw"};
+constexpr std::string_view kTargets[] = {"film-vcd",  "ntsc-vcd",  "pal-vcd",
+                                         "film-svcd", "ntsc-svcd", "pal-svcd",
+                                         "film-dvd",  "ntsc-dvd",  "pal-dvd"};
 constexpr std::string_view kChannels[] = {"1", "2", "5:1"};
 constexpr std::string_view kStrictness[] = {"-2"};
 
@@ -89,7 +91,8 @@ std::string AspectProblem(std::string_view text) {
 
 std::optional<int64_t> ParseDigits(std::string_view text) {
   // Eighteen digits always fit 64 bits; no sign, no blanks, no exponent.
-  if (text.empty() || text.size() > 18 || text.find_first_not_of("0123456789") != std::string_view::npos)
+  if (text.empty() || text.size() > 18 ||
+      text.find_first_not_of("0123456789") != std::string_view::npos)
     return std::nullopt;
   int64_t v = 0;
   std::from_chars(text.data(), text.data() + text.size(), v);
@@ -99,15 +102,18 @@ std::optional<int64_t> ParseDigits(std::string_view text) {
 std::optional<int64_t> ParseLegacyTime(std::string_view text) {
   // Hours, two-digit minutes and seconds, three-digit milliseconds.
   size_t c1 = text.find(':');
-  if (c1 == std::string_view::npos || text.size() != c1 + 10 || text[c1 + 3] != ':' || text[c1 + 6] != '.')
+  if (c1 == std::string_view::npos || text.size() != c1 + 10 || text[c1 + 3] != ':' ||
+      text[c1 + 6] != '.')
     return std::nullopt;
   auto h = ParseDigits(text.substr(0, c1));
   auto m = ParseDigits(text.substr(c1 + 1, 2));
   auto s = ParseDigits(text.substr(c1 + 4, 2));
   auto ms = ParseDigits(text.substr(c1 + 7, 3));
-  // Two hundred hours is the longest window the editors let anyone set.
   if (!h || !m || !s || !ms || *h > 200 || *m > 59 || *s > 59) return std::nullopt;
-  return ((*h * 60 + *m) * 60 + *s) * 1000 + *ms;
+  // Two hundred hours is the longest window the editors let anyone set.
+  const int64_t total = ((*h * 60 + *m) * 60 + *s) * 1000 + *ms;
+  if (total > int64_t{200} * 3600 * 1000) return std::nullopt;
+  return total;
 }
 
 std::optional<TRatio> ParseRatio(std::string_view text) {
@@ -128,29 +134,57 @@ const TOptionRule* FindOptionRule(std::string_view name) {
 std::string ValueProblem(const TOptionRule& rule, std::string_view value) {
   std::string wanted;
   switch (rule.Kind) {
-    case K::None: return "";
-    case K::Container: wanted = OneOf(kContainers, value); break;
-    case K::VideoCodec: wanted = OneOf(kVideoCodecs, value); break;
-    case K::AudioCodec: wanted = OneOf(kAudioCodecs, value); break;
-    case K::Target: wanted = OneOf(kTargets, value); break;
-    case K::Channels: wanted = OneOf(kChannels, value); break;
-    case K::Strictness: wanted = OneOf(kStrictness, value); break;
+    case K::None:
+      return "";
+    case K::Container:
+      wanted = OneOf(kContainers, value);
+      break;
+    case K::VideoCodec:
+      wanted = OneOf(kVideoCodecs, value);
+      break;
+    case K::AudioCodec:
+      wanted = OneOf(kAudioCodecs, value);
+      break;
+    case K::Target:
+      wanted = OneOf(kTargets, value);
+      break;
+    case K::Channels:
+      wanted = OneOf(kChannels, value);
+      break;
+    case K::Strictness:
+      wanted = OneOf(kStrictness, value);
+      break;
     case K::Time:
       wanted = ParseLegacyTime(value) ? "" : "a time H:MM:SS.mmm of at most 200 hours";
       break;
-    case K::FrameSize: wanted = FrameSizeProblem(value); break;
+    case K::FrameSize:
+      wanted = FrameSizeProblem(value);
+      break;
     case K::VideoBitrate:
       wanted = !value.empty() && value.back() == 'k'
                    ? InRange(value.substr(0, value.size() - 1), 1, 200000, "a bitrate in kbit/s")
                    : "a bitrate in kbit/s with a \"k\", from 1k to 200000k";
       break;
-    case K::FrameRate: wanted = FrameRateProblem(value); break;
-    case K::Aspect: wanted = AspectProblem(value); break;
-    case K::SampleRate: wanted = InRange(value, 8000, 96000, "a sample rate in Hz"); break;
-    case K::AudioBitrate: wanted = InRange(value, 1, 1000, "an audio bitrate in kbit/s"); break;
+    case K::FrameRate:
+      wanted = FrameRateProblem(value);
+      break;
+    case K::Aspect:
+      wanted = AspectProblem(value);
+      break;
+    case K::SampleRate:
+      wanted = InRange(value, 8000, 96000, "a sample rate in Hz");
+      break;
+    case K::AudioBitrate:
+      wanted = InRange(value, 1, 1000, "an audio bitrate in kbit/s");
+      break;
   }
   if (wanted.empty()) return "";
   std::string text = "\"";
-  text.append(rule.Name).append("\" takes ").append(wanted).append(", not '").append(value).append("'");
+  text.append(rule.Name)
+      .append("\" takes ")
+      .append(wanted)
+      .append(", not '")
+      .append(value)
+      .append("'");
   return text;
 }

@@ -42,7 +42,7 @@ const TOptionRule* FindOptionRule(std::string_view name);
 std::string ValueProblem(const TOptionRule& rule, std::string_view value);
 
 // Readers of the values that passed the checks above; nothing for any other text.
-std::optional<int64_t> ParseDigits(std::string_view text);     // "44100"
+std::optional<int64_t> ParseDigits(std::string_view text);      // "44100"
 std::optional<int64_t> ParseLegacyTime(std::string_view text);  // "1:02:03.456" -> ms
 
 struct TRatio {

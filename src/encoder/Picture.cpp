@@ -7,7 +7,9 @@
 
 namespace {
 
-std::string Num(int64_t v) { return std::to_string(v); }
+std::string Num(int64_t v) {
+  return std::to_string(v);
+}
 
 TRatio Reduced(int64_t num, int64_t den) {
   int64_t g = std::gcd(num, den);
@@ -21,7 +23,8 @@ std::string FitScale(const std::string& dw, const std::string& dh, const TSizeRu
   const std::string m = Num(grid);
   std::string factor = "1";
   if (rule.MaxWidth > 0)
-    factor = "min(1,min(" + Num(rule.MaxWidth) + "/(" + dw + ")," + Num(rule.MaxHeight) + "/(" + dh + ")))";
+    factor = "min(1,min(" + Num(rule.MaxWidth) + "/(" + dw + ")," + Num(rule.MaxHeight) + "/(" +
+             dh + ")))";
   // Rounded, not cut: on a 16-pixel grid cutting alone can bend the shape by 3 %.
   auto side = [&](const std::string& d, int max) {
     std::string v = "max(" + m + ",round((" + d + ")*" + factor + "/" + m + ")*" + m + ")";
@@ -45,7 +48,9 @@ std::optional<TDiscTarget> DiscTarget(const std::string& target) {
   return std::nullopt;
 }
 
-std::string FrameRateFilter(const std::string& rate) { return "fps=" + rate; }
+std::string FrameRateFilter(const std::string& rate) {
+  return "fps=" + rate;
+}
 
 bool IgnoresPixelAspect(const std::string& container) {
   return container == "3gp" || container == "3g2" || container == "psp" || container == "ipod" ||
@@ -70,11 +75,13 @@ std::string LetterboxFilter(TFrameSize frame, TRatio aspect) {
   const std::string a = Num(aspect.Num), b = Num(aspect.Den);
   // "dar" is the source's display shape; the picture takes the full width
   // when it is at least as wide as the frame, else the full height.
-  return "scale=w='max(2,2*round(" + w + "*min(1,dar*" + b + "/" + a + ")/2))'" + ":h='max(2,2*round(" + h +
-         "*min(1," + a + "/(" + b + "*dar))/2))'" + ",pad=" + w + ":" + h + ":(ow-iw)/2:(oh-ih)/2:black";
+  return "scale=w='max(2,2*round(" + w + "*min(1,dar*" + b + "/" + a + ")/2))'" +
+         ":h='max(2,2*round(" + h + "*min(1," + a + "/(" + b + "*dar))/2))'" + ",pad=" + w + ":" +
+         h + ":(ow-iw)/2:(oh-ih)/2:black";
 }
 
-std::string SourceSizeFilter(const std::string& encoder, bool squarePixels, const std::optional<TRatio>& aspect) {
+std::string SourceSizeFilter(const std::string& encoder, bool squarePixels,
+                             const std::optional<TRatio>& aspect) {
   if (encoder == "h263") {
     // The allowed size whose width is closest to the source's.
     std::string w, h, close;
@@ -85,7 +92,8 @@ std::string SourceSizeFilter(const std::string& encoder, bool squarePixels, cons
       h += "if(lt(iw," + limit + ")," + Num(sizes[i].Height) + ",";
       close += ")";
     }
-    return "scale=w='" + w + Num(sizes.back().Width) + close + "':h='" + h + Num(sizes.back().Height) + close + "'";
+    return "scale=w='" + w + Num(sizes.back().Width) + close + "':h='" + h +
+           Num(sizes.back().Height) + close + "'";
   }
   const TSizeRule rule = SizeRule(encoder);
   if (squarePixels) {

@@ -20,7 +20,8 @@ std::optional<int> ParseInt(std::string_view text) {
 std::optional<double> ParseDouble(std::string_view text) {
   double v = 0;
   auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
-  if (ec != std::errc() || end != text.data() + text.size() || !std::isfinite(v)) return std::nullopt;
+  if (ec != std::errc() || end != text.data() + text.size() || !std::isfinite(v))
+    return std::nullopt;
   return v;
 }
 
@@ -57,7 +58,9 @@ TSizeRule SizeRule(const std::string& encoder) {
   return {};
 }
 
-std::span<const TFrameSize> H263Sizes() { return kH263Sizes; }
+std::span<const TFrameSize> H263Sizes() {
+  return kH263Sizes;
+}
 
 std::optional<TFrameSize> ParseFrameSize(const std::string& text) {
   size_t x = text.find('x');
@@ -102,12 +105,9 @@ std::optional<double> ParseRate(const std::string& text) {
 }
 
 std::string SnapFrameRate(const std::string& encoder, const std::string& rate) {
-  static const std::pair<const char*, const char*> kNtsc[] = {{"29.97", "30000/1001"},
-                                                              {"14.985", "15000/1001"},
-                                                              {"23.976", "24000/1001"},
-                                                              {"59.94", "60000/1001"},
-                                                              {"19.98", "20000/1001"},
-                                                              {"11.988", "12000/1001"}};
+  static const std::pair<const char*, const char*> kNtsc[] = {
+      {"29.97", "30000/1001"}, {"14.985", "15000/1001"}, {"23.976", "24000/1001"},
+      {"59.94", "60000/1001"}, {"19.98", "20000/1001"},  {"11.988", "12000/1001"}};
   std::string exact = rate;
   for (const auto& [dec, frac] : kNtsc)
     if (rate == dec) exact = frac;
@@ -115,8 +115,9 @@ std::string SnapFrameRate(const std::string& encoder, const std::string& rate) {
   auto value = ParseRate(exact);
   if (!value) return exact;
   static const std::pair<double, const char*> kMpeg[] = {
-      {24000.0 / 1001, "24000/1001"}, {24, "24"}, {25, "25"}, {30000.0 / 1001, "30000/1001"},
-      {30, "30"}, {50, "50"}, {60000.0 / 1001, "60000/1001"}, {60, "60"}};
+      {24000.0 / 1001, "24000/1001"}, {24, "24"}, {25, "25"},
+      {30000.0 / 1001, "30000/1001"}, {30, "30"}, {50, "50"},
+      {60000.0 / 1001, "60000/1001"}, {60, "60"}};
   const char* best = kMpeg[0].second;
   double bestDist = -1;
   for (const auto& [v, text] : kMpeg) {
@@ -140,20 +141,28 @@ int SnapSampleRate(const std::string& encoder, const std::string& container, int
   std::vector<double> allowed;
   if (encoder == "libopencore_amrnb") return 8000;
   if (encoder == "libvo_amrwbenc") return 16000;
-  if (container == "swf" && encoder == "libmp3lame") allowed = {44100, 22050, 11025};
-  else if (encoder == "ac3") allowed = {48000, 44100, 32000};
-  else if (encoder == "mp2") allowed = {48000, 44100, 32000, 24000, 22050, 16000};
-  else if (encoder == "libmp3lame") allowed = {48000, 44100, 32000, 24000, 22050, 16000, 12000, 11025, 8000};
-  else return rate;
+  if (container == "swf" && encoder == "libmp3lame")
+    allowed = {44100, 22050, 11025};
+  else if (encoder == "ac3")
+    allowed = {48000, 44100, 32000};
+  else if (encoder == "mp2")
+    allowed = {48000, 44100, 32000, 24000, 22050, 16000};
+  else if (encoder == "libmp3lame")
+    allowed = {48000, 44100, 32000, 24000, 22050, 16000, 12000, 11025, 8000};
+  else
+    return rate;
   return static_cast<int>(Nearest(allowed, rate));
 }
 
 double SnapAudioBitrate(const std::string& encoder, double kbps, int sampleRate) {
-  if (encoder == "libopencore_amrnb") return Nearest({4.75, 5.15, 5.9, 6.7, 7.4, 7.95, 10.2, 12.2}, kbps);
+  if (encoder == "libopencore_amrnb")
+    return Nearest({4.75, 5.15, 5.9, 6.7, 7.4, 7.95, 10.2, 12.2}, kbps);
   if (encoder == "libvo_amrwbenc")
     return Nearest({6.6, 8.85, 12.65, 14.25, 15.85, 18.25, 19.85, 23.05, 23.85}, kbps);
   if (encoder == "ac3")
-    return Nearest({32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320, 384, 448, 512, 576, 640}, kbps);
+    return Nearest(
+        {32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320, 384, 448, 512, 576, 640},
+        kbps);
   // Without a sample rate the source's is used; most sources have 32 kHz or more.
   const bool low = sampleRate > 0 && sampleRate < 32000;
   const bool lowest = sampleRate > 0 && sampleRate < 16000;

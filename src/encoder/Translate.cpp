@@ -38,24 +38,42 @@ TRequest ReadRequest(const TLegacyCommand& cmd) {
     const std::string& n = o.Name;
     const std::string& v = o.Value;
     auto number = [&v] { return static_cast<int>(ParseDigits(v).value_or(0)); };
-    if (n == "-y") r.Overwrite = true;
-    else if (n == "-sameq") r.SameQuality = true;
-    else if (n == "-vn") r.NoVideo = true;
-    else if (n == "-an") r.NoAudio = true;
-    else if (n == "-f") r.Format = v;
-    else if (n == "-target") r.Target = v;
-    else if (n == "-strict") r.Strict = v;
-    else if (n == "-vcodec") r.VideoCodec = v;
-    else if (n == "-acodec") r.AudioCodec = v;
-    else if (n == "-r") r.FrameRate = v;
-    else if (n == "-t") r.Duration = v, r.DurationMs = ParseLegacyTime(v);
-    else if (n == "-ss") r.Start = v, r.StartMs = ParseLegacyTime(v);
-    else if (n == "-s") r.Size = ParseFrameSize(v);
-    else if (n == "-aspect") r.Aspect = ParseRatio(v);
-    else if (n == "-b") r.VideoKbps = static_cast<int>(ParseDigits(v.substr(0, v.size() - 1)).value_or(0));
-    else if (n == "-ab") r.AudioKbps = number();
-    else if (n == "-ar") r.SampleRate = number();
-    else if (n == "-ac") r.Channels = v == "5:1" ? 6 : number();  // the old encoder wrote 5.1 as "5:1"
+    if (n == "-y")
+      r.Overwrite = true;
+    else if (n == "-sameq")
+      r.SameQuality = true;
+    else if (n == "-vn")
+      r.NoVideo = true;
+    else if (n == "-an")
+      r.NoAudio = true;
+    else if (n == "-f")
+      r.Format = v;
+    else if (n == "-target")
+      r.Target = v;
+    else if (n == "-strict")
+      r.Strict = v;
+    else if (n == "-vcodec")
+      r.VideoCodec = v;
+    else if (n == "-acodec")
+      r.AudioCodec = v;
+    else if (n == "-r")
+      r.FrameRate = v;
+    else if (n == "-t")
+      r.Duration = v, r.DurationMs = ParseLegacyTime(v);
+    else if (n == "-ss")
+      r.Start = v, r.StartMs = ParseLegacyTime(v);
+    else if (n == "-s")
+      r.Size = ParseFrameSize(v);
+    else if (n == "-aspect")
+      r.Aspect = ParseRatio(v);
+    else if (n == "-b")
+      r.VideoKbps = static_cast<int>(ParseDigits(v.substr(0, v.size() - 1)).value_or(0));
+    else if (n == "-ab")
+      r.AudioKbps = number();
+    else if (n == "-ar")
+      r.SampleRate = number();
+    else if (n == "-ac")
+      r.Channels = v == "5:1" ? 6 : number();  // the old encoder wrote 5.1 as "5:1"
   }
   return r;
 }
@@ -87,22 +105,31 @@ struct TDefaults {
   const char* Audio;
 };
 const std::map<std::string, TDefaults>& ContainerDefaults() {
-  static const std::map<std::string, TDefaults> k = {
-      {"3gp", {"h263", "libopencore_amrnb"}}, {"3g2", {"h263", "libopencore_amrnb"}},
-      {"rm", {"rv10", "ac3"}},                {"amr", {"", "libopencore_amrnb"}},
-      {"swf", {"flv", "libmp3lame"}},         {"mpeg", {"mpeg1video", "mp2"}},
-      {"vob", {"mpeg2video", "mp2"}},         {"ac3", {"", "ac3"}},
-      {"mp2", {"", "mp2"}},                   {"mp3", {"", "libmp3lame"}},
-      {"adts", {"", "aac"}},                  {"avi", {"mpeg4", "libmp3lame"}},
-      {"mov", {"libx264", "aac"}},            {"mp4", {"libx264", "aac"}},
-      {"psp", {"libx264", "aac"}},            {"ipod", {"libx264", "aac"}},
-      {"asf", {"msmpeg4", ""}},               {"wav", {"", "pcm_s16le"}}};
+  static const std::map<std::string, TDefaults> k = {{"3gp", {"h263", "libopencore_amrnb"}},
+                                                     {"3g2", {"h263", "libopencore_amrnb"}},
+                                                     {"rm", {"rv10", "ac3"}},
+                                                     {"amr", {"", "libopencore_amrnb"}},
+                                                     {"swf", {"flv", "libmp3lame"}},
+                                                     {"mpeg", {"mpeg1video", "mp2"}},
+                                                     {"vob", {"mpeg2video", "mp2"}},
+                                                     {"ac3", {"", "ac3"}},
+                                                     {"mp2", {"", "mp2"}},
+                                                     {"mp3", {"", "libmp3lame"}},
+                                                     {"adts", {"", "aac"}},
+                                                     {"avi", {"mpeg4", "libmp3lame"}},
+                                                     {"mov", {"libx264", "aac"}},
+                                                     {"mp4", {"libx264", "aac"}},
+                                                     {"psp", {"libx264", "aac"}},
+                                                     {"ipod", {"libx264", "aac"}},
+                                                     {"asf", {"msmpeg4", ""}},
+                                                     {"wav", {"", "pcm_s16le"}}};
   return k;
 }
 
 // Encoders that can keep the source's quality by a fixed quantiser.
 bool TakesQuantiser(const std::string& e) {
-  return e != "libx264" && e != "ffvhuff" && e != "huffyuv" && !e.empty() && e.rfind("pcm_", 0) != 0;
+  return e != "libx264" && e != "ffvhuff" && e != "huffyuv" && !e.empty() &&
+         e.rfind("pcm_", 0) != 0;
 }
 
 std::string Extension(const std::string& path) {
@@ -128,18 +155,24 @@ class TBuilder {
     auto defaults = ContainerDefaults().find(Container_);
     const bool known = defaults != ContainerDefaults().end();
     if (!R_.NoVideo && !usesTarget)
-      Video_ = !R_.VideoCodec.empty() ? VideoEncoderName(R_.VideoCodec, Container_) : known ? defaults->second.Video : "";
+      Video_ = !R_.VideoCodec.empty() ? VideoEncoderName(R_.VideoCodec, Container_)
+               : known                ? defaults->second.Video
+                                      : "";
     if (!R_.NoAudio && !usesTarget)
-      Audio_ = !R_.AudioCodec.empty() ? AudioEncoderName(R_.AudioCodec) : known ? defaults->second.Audio : "";
+      Audio_ = !R_.AudioCodec.empty() ? AudioEncoderName(R_.AudioCodec)
+               : known                ? defaults->second.Audio
+                                      : "";
     // FFmpeg writes RealVideo into AVI without complaint, but nothing can read
     // the file back.
     if (Video_ == "rv10" && Container_ == "avi") {
-      T_.Error = "RealVideo 1.0 (rv10) cannot be stored in an AVI file; choose the RM format for rv10";
+      T_.Error =
+          "RealVideo 1.0 (rv10) cannot be stored in an AVI file; choose the RM format for rv10";
       return false;
     }
     if (Container_ == "psp" && (R_.NoVideo || R_.NoAudio)) {
-      T_.Error = "the PSP format needs a video and an audio stream, and the options switch off the " +
-                 std::string(R_.NoVideo ? "video" : "sound");
+      T_.Error =
+          "the PSP format needs a video and an audio stream, and the options switch off the " +
+          std::string(R_.NoVideo ? "video" : "sound");
       return false;
     }
     return true;
@@ -154,8 +187,10 @@ class TBuilder {
     if (R_.DurationMs) {
       // A zero duration is the untouched default of a time window, not a wish
       // for an empty file.
-      if (*R_.DurationMs == 0) T_.Notes.push_back("duration 0 ignored: converting to the end");
-      else Add({"-t", R_.Duration});
+      if (*R_.DurationMs == 0)
+        T_.Notes.push_back("duration 0 ignored: converting to the end");
+      else
+        Add({"-t", R_.Duration});
     }
     if (!R_.Format.empty()) Add({"-f", Container_});
     if (!R_.Target.empty()) Add({"-target", R_.Target});
@@ -179,8 +214,8 @@ class TBuilder {
     } else if (R_.Size && !Video_.empty()) {
       frame = SnapFrameSize(Video_, *R_.Size);
       if (!(*frame == *R_.Size))
-        T_.Notes.push_back("frame size " + FormatFrameSize(*R_.Size) + " is not possible for " + Video_ +
-                           ", using " + FormatFrameSize(*frame));
+        T_.Notes.push_back("frame size " + FormatFrameSize(*R_.Size) + " is not possible for " +
+                           Video_ + ", using " + FormatFrameSize(*frame));
       // The shape asked for survives a size the encoder had to move.
       std::optional<TRatio> asked = R_.Aspect;
       if (!asked) asked = TRatio{R_.Size->Width, R_.Size->Height};
@@ -188,20 +223,27 @@ class TBuilder {
     }
     if (frame) {
       filters.push_back(LetterboxFilter(*frame, *frameAspect));
-    } else if (std::string fit = SourceSizeFilter(Video_, IgnoresPixelAspect(Container_), R_.Aspect); !fit.empty()) {
+    } else if (std::string fit =
+                   SourceSizeFilter(Video_, IgnoresPixelAspect(Container_), R_.Aspect);
+               !fit.empty()) {
       filters.push_back(fit);
     }
     if (!filters.empty()) Add({"-vf", Joined(filters)});
     // A fixed frame is marked with its shape; otherwise the asked shape goes
     // to players that honour it, and was used up by the square pixels above.
-    if (frameAspect) Add({"-aspect", FormatRatio(*frameAspect)});
-    else if (R_.Aspect && !IgnoresPixelAspect(Container_)) Add({"-aspect", FormatRatio(*R_.Aspect)});
+    if (frameAspect)
+      Add({"-aspect", FormatRatio(*frameAspect)});
+    else if (R_.Aspect && !IgnoresPixelAspect(Container_))
+      Add({"-aspect", FormatRatio(*R_.Aspect)});
 
     const bool sameQuality = R_.SameQuality && R_.Target.empty();
-    TTuning tuning = TuneVideo(Container_, Video_, frame, sameQuality ? 0 : R_.VideoKbps, RateValue(rate));
+    TTuning tuning =
+        TuneVideo(Container_, Video_, frame, sameQuality ? 0 : R_.VideoKbps, RateValue(rate));
     if (!tuning.Note.empty()) T_.Notes.push_back(tuning.Note);
-    if (sameQuality && Video_ == "libx264") Add({"-crf", "18"});
-    else if (sameQuality && TakesQuantiser(Video_.empty() ? "mpeg4" : Video_)) Add({"-q:v", "2"});
+    if (sameQuality && Video_ == "libx264")
+      Add({"-crf", "18"});
+    else if (sameQuality && TakesQuantiser(Video_.empty() ? "mpeg4" : Video_))
+      Add({"-q:v", "2"});
     // A fixed quantiser or CRF keeps the quality; a bitrate would fight it.
     if (tuning.VideoKbps > 0) Add({"-b:v", std::to_string(tuning.VideoKbps) + "k"});
     for (const std::string& a : tuning.Args) Add({a});
@@ -217,8 +259,8 @@ class TBuilder {
     const int maxChannels = MaxChannels(Audio_);
     if (channels > maxChannels || (channels == 0 && maxChannels == 1)) {
       if (channels > maxChannels)
-        T_.Notes.push_back(std::to_string(channels) + " channels are not possible for " + Audio_ + ", using " +
-                           std::to_string(maxChannels));
+        T_.Notes.push_back(std::to_string(channels) + " channels are not possible for " + Audio_ +
+                           ", using " + std::to_string(maxChannels));
       channels = maxChannels;
     }
     if (channels > 0) Add({"-ac", std::to_string(channels)});
@@ -229,27 +271,32 @@ class TBuilder {
     if (sampleRate > 0 || maxChannels == 1) {
       int snapped = SnapSampleRate(Audio_, Container_, sampleRate);
       if (snapped != sampleRate && sampleRate != 0)
-        T_.Notes.push_back("sample rate " + std::to_string(sampleRate) + " is not possible for " + Audio_ +
-                           ", using " + std::to_string(snapped));
+        T_.Notes.push_back("sample rate " + std::to_string(sampleRate) + " is not possible for " +
+                           Audio_ + ", using " + std::to_string(snapped));
       sampleRate = snapped;
     }
     if (sampleRate > 0) Add({"-ar", std::to_string(sampleRate)});
 
     std::vector<std::string> filters;
     if (!R_.NoVideo) filters = AudioSyncFilters(Container_, Audio_, sampleRate);
-    if (Container_ == "swf" && sampleRate == 0) filters.push_back("aformat=sample_rates=44100|22050|11025");
+    if (Container_ == "swf" && sampleRate == 0)
+      filters.push_back("aformat=sample_rates=44100|22050|11025");
     if (!filters.empty()) Add({"-af", Joined(filters)});
 
     // The old "-ab" counted kbit/s; today a bare number is bit/s.
     std::optional<double> kbps;
-    if (R_.AudioKbps > 0) kbps = R_.AudioKbps;
-    else if (Audio_ == "libopencore_amrnb") kbps = 12.2;
-    else if (Audio_ == "libvo_amrwbenc") kbps = 23.85;
+    if (R_.AudioKbps > 0)
+      kbps = R_.AudioKbps;
+    else if (Audio_ == "libopencore_amrnb")
+      kbps = 12.2;
+    else if (Audio_ == "libvo_amrwbenc")
+      kbps = 23.85;
     if (kbps) {
       double snapped = SnapAudioBitrate(Audio_, *kbps, sampleRate);
       if (R_.AudioKbps > 0 && std::abs(snapped - *kbps) > 1e-6)
-        T_.Notes.push_back("audio bitrate " + std::to_string(R_.AudioKbps) + " kbit/s is not possible for " + Audio_ +
-                           ", using " + FormatKbps(snapped) + "bit/s");
+        T_.Notes.push_back("audio bitrate " + std::to_string(R_.AudioKbps) +
+                           " kbit/s is not possible for " + Audio_ + ", using " +
+                           FormatKbps(snapped) + "bit/s");
       Add({"-b:a", FormatKbps(snapped)});
     }
   }
@@ -271,11 +318,14 @@ class TBuilder {
     std::string rate = SnapFrameRate(Video_, asked);
     auto a = ParseRate(asked), g = ParseRate(rate);
     if (a && g && std::abs(*a - *g) > 0.01)
-      T_.Notes.push_back("frame rate " + asked + " is not possible for " + Video_ + ", using " + rate);
+      T_.Notes.push_back("frame rate " + asked + " is not possible for " + Video_ + ", using " +
+                         rate);
     return rate;
   }
 
-  static double RateValue(const std::string& rate) { return rate.empty() ? 0 : ParseRate(rate).value_or(0); }
+  static double RateValue(const std::string& rate) {
+    return rate.empty() ? 0 : ParseRate(rate).value_or(0);
+  }
 
   void Add(std::initializer_list<std::string> items) { T_.Args.insert(T_.Args.end(), items); }
 
@@ -287,16 +337,18 @@ class TBuilder {
 
 }  // namespace
 
-std::string FfmpegFileArg(const std::string& path) { return "file:" + path; }
+std::string FfmpegFileArg(const std::string& path) {
+  return "file:" + path;
+}
 
 std::string OutputContainer(const std::string& format, const std::string& outputPath) {
   if (!format.empty()) return Lower(format) == "aac" ? "adts" : Lower(format);
   static const std::map<std::string, std::string> kByExt = {
-      {"avi", "avi"}, {"mp4", "mp4"}, {"m4v", "mp4"}, {"m4a", "mp4"}, {"3gp", "3gp"},
-      {"3g2", "3g2"}, {"mov", "mov"}, {"wmv", "asf"}, {"wma", "asf"}, {"asf", "asf"},
-      {"rm", "rm"},   {"ra", "rm"},   {"swf", "swf"}, {"mpg", "mpeg"}, {"mpeg", "mpeg"},
-      {"vob", "vob"}, {"aac", "adts"}, {"ac3", "ac3"}, {"mp2", "mp2"}, {"mp3", "mp3"},
-      {"amr", "amr"}, {"wav", "wav"}, {"flv", "flv"}, {"mkv", "matroska"}};
+      {"avi", "avi"}, {"mp4", "mp4"},  {"m4v", "mp4"}, {"m4a", "mp4"},     {"3gp", "3gp"},
+      {"3g2", "3g2"}, {"mov", "mov"},  {"wmv", "asf"}, {"wma", "asf"},     {"asf", "asf"},
+      {"rm", "rm"},   {"ra", "rm"},    {"swf", "swf"}, {"mpg", "mpeg"},    {"mpeg", "mpeg"},
+      {"vob", "vob"}, {"aac", "adts"}, {"ac3", "ac3"}, {"mp2", "mp2"},     {"mp3", "mp3"},
+      {"amr", "amr"}, {"wav", "wav"},  {"flv", "flv"}, {"mkv", "matroska"}};
   auto it = kByExt.find(Extension(outputPath));
   return it == kByExt.end() ? "" : it->second;
 }

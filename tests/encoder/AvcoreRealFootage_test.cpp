@@ -23,13 +23,16 @@ const std::string& Footage(TFootage f) {
   const bool hd = f == TFootage::Hd;
   return ClipOnce(hd ? "grain720p.mkv" : "grain576.mkv",
                   {"-f", "lavfi", "-i",
-                   std::string("testsrc2=s=") + (hd ? "1280x720" : "720x576") + ":r=25:d=1,noise=alls=40:allf=t+u",
-                   "-f", "lavfi", "-i", "sine=f=440:r=48000:d=1", "-c:v", "ffv1", "-c:a", "pcm_s16le", "-shortest"});
+                   std::string("testsrc2=s=") + (hd ? "1280x720" : "720x576") +
+                       ":r=25:d=1,noise=alls=40:allf=t+u",
+                   "-f", "lavfi", "-i", "sine=f=440:r=48000:d=1", "-c:v", "ffv1", "-c:a",
+                   "pcm_s16le", "-shortest"});
 }
 
 int LargestVideoPacket(const std::string& path) {
-  TRunResult r = RunProgram("/usr/bin/ffprobe", {"-v", "error", "-select_streams", "v:0", "-show_entries",
-                                                 "packet=size", "-of", "csv=p=0", "file:" + path});
+  TRunResult r =
+      RunProgram("/usr/bin/ffprobe", {"-v", "error", "-select_streams", "v:0", "-show_entries",
+                                      "packet=size", "-of", "csv=p=0", "file:" + path});
   int most = 0;
   std::istringstream in(r.Out);
   for (std::string line; std::getline(in, line);)
@@ -53,7 +56,8 @@ void ExpectRealMedia(TFootage footage, const std::string& options) {
 // The options of every RM profile the program ships.
 std::vector<std::string> ShippedRmOptions() {
   std::vector<std::string> options;
-  const std::filesystem::path folder = std::filesystem::path(KINOVERT_PROGRAM_DIR) / "profile_en" / "rm";
+  const std::filesystem::path folder =
+      std::filesystem::path(KINOVERT_PROGRAM_DIR) / "profile_en" / "rm";
   for (const auto& e : std::filesystem::directory_iterator(folder)) {
     ResetGlobalVars();
     GlobalVars.OutputFormat = ofRM;
@@ -75,11 +79,12 @@ TEST(RealFootage, ShippedRmProfiles) {
 TEST(RealFootage, RmEditorsLargestFrameAtEveryRateEnd) {
   // 720x576 is the largest size the RM editor lists; 64k and 9600k are the
   // ends of its bitrate range, 10 and 60 the ends of its frame rates.
-  for (const char* options : {"-y -f rm -vcodec rv10 -b 9600k -s 720x576 -r 25 -acodec ac3 -ac 2 -ar 48000 -ab 448",
-                              "-y -f rm -vcodec rv10 -b 64k -s 720x576 -r 25 -an",
-                              "-y -f rm -vcodec rv10 -b 9600k -s 720x576 -r 10 -an",
-                              "-y -f rm -vcodec rv10 -b 9600k -s 720x576 -r 60 -an",
-                              "-y -f rm -sameq -vcodec rv10 -b 768k -s 720x576 -r 25 -an"})
+  for (const char* options :
+       {"-y -f rm -vcodec rv10 -b 9600k -s 720x576 -r 25 -acodec ac3 -ac 2 -ar 48000 -ab 448",
+        "-y -f rm -vcodec rv10 -b 64k -s 720x576 -r 25 -an",
+        "-y -f rm -vcodec rv10 -b 9600k -s 720x576 -r 10 -an",
+        "-y -f rm -vcodec rv10 -b 9600k -s 720x576 -r 60 -an",
+        "-y -f rm -sameq -vcodec rv10 -b 768k -s 720x576 -r 25 -an"})
     ExpectRealMedia(TFootage::Pal, options);
   ExpectRealMedia(TFootage::Hd, "-y -f rm -vcodec rv10 -b 9600k -s 720x576 -r 14.985 -an");
 }

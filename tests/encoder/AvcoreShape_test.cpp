@@ -21,12 +21,12 @@ struct TSource {
 // and silence.
 const std::string& Source(const TSource& s) {
   const std::string size = std::to_string(s.Width) + "x" + std::to_string(s.Height);
-  return ClipOnce(std::string(s.Name) + ".mkv",
-                  {"-f", "lavfi", "-i", "color=c=white:s=" + size + ":r=25:d=0.2", "-f", "lavfi", "-i",
-                   "anullsrc=r=48000:cl=stereo", "-vf", std::string("setsar=") + s.PixelAspect, "-c:v", "ffv1",
-                   "-c:a", "pcm_s16le", "-shortest"});
+  return ClipOnce(
+      std::string(s.Name) + ".mkv",
+      {"-f", "lavfi", "-i", "color=c=white:s=" + size + ":r=25:d=0.2", "-f", "lavfi", "-i",
+       "anullsrc=r=48000:cl=stereo", "-vf", std::string("setsar=") + s.PixelAspect, "-c:v", "ffv1",
+       "-c:a", "pcm_s16le", "-shortest"});
 }
-
 
 double RatioValue(const std::string& ratio) {
   size_t colon = ratio.find(':');
@@ -50,8 +50,12 @@ struct TCase {
   const char* FrameAspect;
 };
 
-void PrintTo(const TCase& c, std::ostream* os) { *os << c.Name; }
-std::string Named(const ::testing::TestParamInfo<TCase>& p) { return p.param.Name; }
+void PrintTo(const TCase& c, std::ostream* os) {
+  *os << c.Name;
+}
+std::string Named(const ::testing::TestParamInfo<TCase>& p) {
+  return p.param.Name;
+}
 
 std::string Convert(const TCase& c, const TTempDir& dir, TProbeStream& video) {
   const std::string out = dir / (std::string("out") + c.Extension);
@@ -120,7 +124,8 @@ TEST_P(FixedFrame, LetterboxesInsideAStandardFrame) {
   ASSERT_GT(v.Height, 0);
   // The mark: the frame's display shape is the standard one.
   const double frameShape = v.Width * PixelAspect(v) / v.Height;
-  EXPECT_NEAR(frameShape, RatioValue(c.FrameAspect), 0.005) << v.Width << "x" << v.Height << " SAR " << v.SampleAspect;
+  EXPECT_NEAR(frameShape, RatioValue(c.FrameAspect), 0.005)
+      << v.Width << "x" << v.Height << " SAR " << v.SampleAspect;
 
   TGreyPicture p = DecodePicture(out, 2, v.Width, v.Height);
   ASSERT_EQ(p.Width, v.Width);
@@ -130,11 +135,13 @@ TEST_P(FixedFrame, LetterboxesInsideAStandardFrame) {
       << "picture " << width << " x " << height << " in " << v.Width << "x" << v.Height;
   // The bars are black: nothing lit beyond the picture's extent (two pixels
   // of scaling blur allowed).
-  const int barX = static_cast<int>((v.Width - width) / 2) - 2, barY = static_cast<int>((v.Height - height) / 2) - 2;
+  const int barX = static_cast<int>((v.Width - width) / 2) - 2,
+            barY = static_cast<int>((v.Height - height) / 2) - 2;
   int brightest = 0;
   for (int y = 0; y < p.Height; ++y)
     for (int x = 0; x < p.Width; ++x)
-      if (x < barX || x >= p.Width - barX || y < barY || y >= p.Height - barY) brightest = std::max<int>(brightest, p.At(x, y));
+      if (x < barX || x >= p.Width - barX || y < barY || y >= p.Height - barY)
+        brightest = std::max<int>(brightest, p.At(x, y));
   EXPECT_LE(brightest, 32) << "bars are not black";
 }
 
@@ -146,21 +153,29 @@ const TCase kFixedFrames[] = {
     {"PalVcdWide", kWide, "-y -target pal-vcd", ".mpg", "4:3"},
     {"NtscSvcdNtsc169", kNtsc169, "-y -target ntsc-svcd", ".mpg", "4:3"},
     {"VobWide", kWide,
-     "-y -f vob -vcodec mpeg2video -s 720x576 -b 6000k -r 25 -aspect 5:4 -acodec ac3 -ac 2 -ar 48000 -ab 384", ".vob",
+     "-y -f vob -vcodec mpeg2video -s 720x576 -b 6000k -r 25 -aspect 5:4 -acodec ac3 -ac 2 -ar "
+     "48000 -ab 384",
+     ".vob", "4:3"},
+    {"MpegProfileSizePortrait", kPortrait,
+     "-y -vcodec mpeg2video -s 720x480 -b 2496k -r 29.97 -aspect 16:9", ".mpg", "16:9"},
+    {"TgpH263Wide", kWide, "-y -f 3gp -vcodec h263 -s 176x144 -b 144k -r 12.5 -aspect 11:9 -an",
+     ".3gp", "11:9"},
+    {"TgpItemPal169", kPal169, "-y -f 3gp -vcodec msmpeg4 -s 320x240 -b 512k -r 25 -an", ".3gp",
      "4:3"},
-    {"MpegProfileSizePortrait", kPortrait, "-y -vcodec mpeg2video -s 720x480 -b 2496k -r 29.97 -aspect 16:9", ".mpg",
-     "16:9"},
-    {"TgpH263Wide", kWide, "-y -f 3gp -vcodec h263 -s 176x144 -b 144k -r 12.5 -aspect 11:9 -an", ".3gp", "11:9"},
-    {"TgpItemPal169", kPal169, "-y -f 3gp -vcodec msmpeg4 -s 320x240 -b 512k -r 25 -an", ".3gp", "4:3"},
-    {"Tg2ItemPortrait", kPortrait, "-y -f 3g2 -vcodec msmpeg4 -s 176x144 -b 192k -r 15 -an", ".3g2", "11:9"},
-    {"IpodItemNtsc169", kNtsc169, "-y -f ipod -vcodec h264 -s 640x480 -b 1500k -r 25 -an", ".mp4", "4:3"},
+    {"Tg2ItemPortrait", kPortrait, "-y -f 3g2 -vcodec msmpeg4 -s 176x144 -b 192k -r 15 -an", ".3g2",
+     "11:9"},
+    {"IpodItemNtsc169", kNtsc169, "-y -f ipod -vcodec h264 -s 640x480 -b 1500k -r 25 -an", ".mp4",
+     "4:3"},
     {"PspItemPal43", kPal43,
-     "-y -f psp -vcodec h264 -s 480x272 -b 768k -r 29.97 -acodec aac -ac 2 -ab 128 -ar 48000", ".mp4", "30:17"},
-    {"AviUserSizeWide", kWide, "-y -f avi -vcodec msmpeg4 -s 640x480 -b 1080k -r 25 -an", ".avi", "4:3"},
-    {"AviUserSizeAspect", kPortrait, "-y -f avi -vcodec xvid -s 720x576 -b 1080k -r 25 -aspect 16:9 -an", ".avi",
-     "16:9"},
+     "-y -f psp -vcodec h264 -s 480x272 -b 768k -r 29.97 -acodec aac -ac 2 -ab 128 -ar 48000",
+     ".mp4", "30:17"},
+    {"AviUserSizeWide", kWide, "-y -f avi -vcodec msmpeg4 -s 640x480 -b 1080k -r 25 -an", ".avi",
+     "4:3"},
+    {"AviUserSizeAspect", kPortrait,
+     "-y -f avi -vcodec xvid -s 720x576 -b 1080k -r 25 -aspect 16:9 -an", ".avi", "16:9"},
     {"RmUserSize", kPal169, "-y -f rm -b 768k -vcodec rv10 -s 352x288 -r 25 -an", ".rm", "11:9"},
-    {"SwfUserSizeAspect", kPortrait, "-y -vcodec flv -s 320x240 -b 768k -r 25 -aspect 16:9 -an", ".swf", "4:3"},
+    {"SwfUserSizeAspect", kPortrait, "-y -vcodec flv -s 320x240 -b 768k -r 25 -aspect 16:9 -an",
+     ".swf", "4:3"},
 };
 INSTANTIATE_TEST_SUITE_P(Letterbox, FixedFrame, ::testing::ValuesIn(kFixedFrames), Named);
 

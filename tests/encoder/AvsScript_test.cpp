@@ -23,7 +23,8 @@ TEST(AvsScript, FindsTheSourceCall) {
       {"DirectShowSource(\"\"\"\"\"\") DirectShowSource(\"/c.avi\")", "/c.avi"},
       {"", ""},
   };
-  for (const auto& c : cases) EXPECT_EQ(ScriptSourceFile(c.Text, "/scripts/DirectShow.avs"), c.Expected) << c.Text;
+  for (const auto& c : cases)
+    EXPECT_EQ(ScriptSourceFile(c.Text, "/scripts/DirectShow.avs"), c.Expected) << c.Text;
 }
 
 TEST(AvsScript, ANameWithQuotesIsReadUpToTheQuoteThatNamesAFile) {
@@ -31,7 +32,8 @@ TEST(AvsScript, ANameWithQuotesIsReadUpToTheQuoteThatNamesAFile) {
   auto existing = [](const std::string& p) { return p == "/m/say \"hi\" now.avi"; };
   EXPECT_EQ(ScriptSourceFile(text, "/s/a.avs", existing), "/m/say \"hi\" now.avi");
   // Nothing exists: the plain reading, so the error names it.
-  EXPECT_EQ(ScriptSourceFile(text, "/s/a.avs", [](const std::string&) { return false; }), "/m/say ");
+  EXPECT_EQ(ScriptSourceFile(text, "/s/a.avs", [](const std::string&) { return false; }),
+            "/m/say ");
 }
 
 TEST(AvsScript, LongLinesOfQuotes) {

@@ -24,10 +24,12 @@ std::string Varied(int format, int step) {
   std::istringstream in(ReadFileText(file));
   std::string out;
   const bool odd = step % 2 == 1, high = step / 2 % 2 == 1;
-  static const std::regex kChoice("(Video|Audio)Codec.*|Format|TgpFormat|TargetFormat|PresetType|"
-                                  "VideoFrameRate.*|AudioSampleRate.*|AudioChannels.*|VideoAspect.*|DVDVideoAspect");
-  static const std::regex kFlag(".*(Presert|UseSource|KeepFrameRate|UseAutoSet|SameQuality|DisableAudio|"
-                                "UsePresetFormats|KeepAspect|EnableTimeControl).*");
+  static const std::regex kChoice(
+      "(Video|Audio)Codec.*|Format|TgpFormat|TargetFormat|PresetType|"
+      "VideoFrameRate.*|AudioSampleRate.*|AudioChannels.*|VideoAspect.*|DVDVideoAspect");
+  static const std::regex kFlag(
+      ".*(Presert|UseSource|KeepFrameRate|UseAutoSet|SameQuality|DisableAudio|"
+      "UsePresetFormats|KeepAspect|EnableTimeControl).*");
   for (std::string line; std::getline(in, line);) {
     const size_t eq = line.find('=');
     const std::string key = line.substr(0, eq);
@@ -36,12 +38,18 @@ std::string Varied(int format, int step) {
       continue;
     }
     std::string value = line.substr(eq + 1);
-    if (std::regex_match(key, kChoice)) value = std::to_string(step);
-    else if (std::regex_match(key, kFlag)) value = key.find("Codec") == std::string::npos && (odd != high) ? "1" : "0";
-    else if (key.find("BitRateSpecify") != std::string::npos) value = high ? "9600" : "64";
-    else if (key.find("VideoWidth") != std::string::npos) value = high ? "1600" : "2";
-    else if (key.find("VideoHeight") != std::string::npos) value = odd ? "1200" : "2";
-    else if (key == "Duration" || key == "StartTime") value = high ? "199:59:59.999" : "0:00:00.000";
+    if (std::regex_match(key, kChoice))
+      value = std::to_string(step);
+    else if (std::regex_match(key, kFlag))
+      value = key.find("Codec") == std::string::npos && (odd != high) ? "1" : "0";
+    else if (key.find("BitRateSpecify") != std::string::npos)
+      value = high ? "9600" : "64";
+    else if (key.find("VideoWidth") != std::string::npos)
+      value = high ? "1600" : "2";
+    else if (key.find("VideoHeight") != std::string::npos)
+      value = odd ? "1200" : "2";
+    else if (key == "Duration" || key == "StartTime")
+      value = high ? "199:59:59.999" : "0:00:00.000";
     out += key + "=" + value + "\n";
   }
   WriteFileText(file, out);
@@ -60,9 +68,11 @@ TEST(BuilderGrammar, TakesEverythingTheBuilderWrites) {
       std::istringstream words(options);
       for (std::string w; words >> w;) args.push_back(w);
       // The batch's two rewrites of the command.
-      if (options.find(" -ac 5:1 ") != std::string::npos && options.find(" -ab ") == std::string::npos)
+      if (options.find(" -ac 5:1 ") != std::string::npos &&
+          options.find(" -ab ") == std::string::npos)
         args.insert(args.end(), {"-ab", "256"});
-      if (options.find("-vcodec ffvhuff ") != std::string::npos) args.insert(args.end(), {"-strict", "-2"});
+      if (options.find("-vcodec ffvhuff ") != std::string::npos)
+        args.insert(args.end(), {"-strict", "-2"});
       args.push_back("/out/b.out");
       TLegacyCommand cmd = ParseLegacyCommand(args);
       EXPECT_EQ(cmd.Error, "") << "format " << format << ": " << options;

@@ -10,8 +10,8 @@
 #include <sstream>
 
 #include "app/Dialogs.h"
-#include "engine/BatchView.h"
 #include "app/GlobalVars.h"
+#include "engine/BatchView.h"
 #include "engine/OutputParser.h"
 
 namespace {
@@ -48,7 +48,9 @@ double Rate(const std::string& text) {
 
 }  // namespace
 
-std::string AvcorePath() { return std::string(KINOVERT_PROGRAM_DIR) + "/avcore"; }
+std::string AvcorePath() {
+  return std::string(KINOVERT_PROGRAM_DIR) + "/avcore";
+}
 
 const std::string& ClipOnce(const std::string& name, const std::vector<std::string>& args) {
   static std::map<std::string, std::string> made;
@@ -64,35 +66,39 @@ const std::string& ClipPath(TClip clip) {
   std::string path;
   switch (clip) {
     case TClip::Video43:
-      path = MakeClip("clip 4x3.avi", {"-f", "lavfi", "-i", "testsrc2=s=320x240:r=25:d=1", "-f", "lavfi", "-i",
-                                       "sine=f=440:r=44100:d=1", "-ac", "2", "-c:v", "mpeg4", "-q:v", "4", "-c:a",
-                                       "pcm_s16le", "-shortest"});
+      path = MakeClip("clip 4x3.avi", {"-f", "lavfi", "-i", "testsrc2=s=320x240:r=25:d=1", "-f",
+                                       "lavfi", "-i", "sine=f=440:r=44100:d=1", "-ac", "2", "-c:v",
+                                       "mpeg4", "-q:v", "4", "-c:a", "pcm_s16le", "-shortest"});
       break;
     case TClip::Video169:
-      path = MakeClip("clip 16x9.mkv",
-                      {"-f", "lavfi", "-i", "testsrc2=s=320x180:r=25:d=1", "-c:v", "mpeg4", "-q:v", "4"});
+      path = MakeClip("clip 16x9.mkv", {"-f", "lavfi", "-i", "testsrc2=s=320x180:r=25:d=1", "-c:v",
+                                        "mpeg4", "-q:v", "4"});
       break;
     case TClip::VideoOdd:
-      path = MakeClip("clip odd.mkv", {"-f", "lavfi", "-i", "testsrc2=s=321x241:r=25:d=1", "-c:v", "ffv1"});
+      path = MakeClip("clip odd.mkv",
+                      {"-f", "lavfi", "-i", "testsrc2=s=321x241:r=25:d=1", "-c:v", "ffv1"});
       break;
     case TClip::VideoHd:
-      path = MakeClip("clip hd.mkv", {"-f", "lavfi", "-i", "testsrc2=s=1280x720:r=10:d=1", "-c:v", "mpeg4"});
+      path = MakeClip("clip hd.mkv",
+                      {"-f", "lavfi", "-i", "testsrc2=s=1280x720:r=10:d=1", "-c:v", "mpeg4"});
       break;
     case TClip::AudioOnly:
-      path = MakeClip("clip audio.wav", {"-f", "lavfi", "-i", "sine=f=330:r=48000:d=1", "-ac", "2"});
+      path =
+          MakeClip("clip audio.wav", {"-f", "lavfi", "-i", "sine=f=330:r=48000:d=1", "-ac", "2"});
       break;
   }
   return made.emplace(clip, path).first->second;
 }
 
 const std::string& LongClipPath() {
-  static const std::string path = MakeClip(
-      "long.avi", {"-f", "lavfi", "-i", "testsrc2=s=64x48:r=10:d=20", "-c:v", "mpeg4", "-q:v", "8"});
+  static const std::string path =
+      MakeClip("long.avi",
+               {"-f", "lavfi", "-i", "testsrc2=s=64x48:r=10:d=20", "-c:v", "mpeg4", "-q:v", "8"});
   return path;
 }
 
-TRunResult RunAvcore(const std::string& input, const std::string& options, const std::string& output,
-                     const std::vector<std::string>& env) {
+TRunResult RunAvcore(const std::string& input, const std::string& options,
+                     const std::string& output, const std::vector<std::string>& env) {
   std::vector<std::string> args = {"-p", "5310746", "-i", input};
   std::istringstream in(options);
   std::string w;
@@ -108,11 +114,12 @@ const TProbeStream* TProbe::First(const std::string& type) const {
 }
 
 TProbe Probe(const std::string& path) {
-  TRunResult r = RunProgram("/usr/bin/ffprobe",
-                            {"-v", "error", "-show_entries",
-                             "format=format_name,duration:stream=codec_type,codec_name,width,height,r_frame_rate,"
-                             "sample_rate,channels,profile,level,sample_aspect_ratio,display_aspect_ratio",
-                             "-of", "default=noprint_wrappers=0", "file:" + path});
+  TRunResult r = RunProgram(
+      "/usr/bin/ffprobe",
+      {"-v", "error", "-show_entries",
+       "format=format_name,duration:stream=codec_type,codec_name,width,height,r_frame_rate,"
+       "sample_rate,channels,profile,level,sample_aspect_ratio,display_aspect_ratio",
+       "-of", "default=noprint_wrappers=0", "file:" + path});
   TProbe p;
   p.Ok = r.ExitCode == 0;
   std::istringstream in(r.Out);
@@ -152,13 +159,15 @@ TProbe Probe(const std::string& path) {
   }
   if (p.Ok && p.Duration == 0) {
     // Some containers (SWF) keep no duration: take the end of the last packet.
-    TRunResult packets = RunProgram("/usr/bin/ffprobe", {"-v", "error", "-show_entries", "packet=pts_time,duration_time",
-                                                         "-of", "csv=p=0", "file:" + path});
+    TRunResult packets = RunProgram(
+        "/usr/bin/ffprobe", {"-v", "error", "-show_entries", "packet=pts_time,duration_time", "-of",
+                             "csv=p=0", "file:" + path});
     std::istringstream lines(packets.Out);
     while (std::getline(lines, line)) {
       size_t comma = line.find(',');
       if (comma == std::string::npos) continue;
-      p.Duration = std::max(p.Duration, Decimal(line.substr(0, comma)) + Decimal(line.substr(comma + 1)));
+      p.Duration =
+          std::max(p.Duration, Decimal(line.substr(0, comma)) + Decimal(line.substr(comma + 1)));
     }
   }
   return p;
@@ -168,8 +177,9 @@ std::string DecodeErrors(const std::string& path) {
   // Every picture as it comes, on the file's own clock: moving pictures onto
   // a frame-rate grid is no part of decoding, and RealMedia's millisecond
   // times at NTSC rates would collide on it.
-  TRunResult r = RunProgram("/usr/bin/ffmpeg", {"-nostdin", "-v", "error", "-i", "file:" + path, "-fps_mode",
-                                                "passthrough", "-enc_time_base", "-1", "-f", "null", "-"});
+  TRunResult r =
+      RunProgram("/usr/bin/ffmpeg", {"-nostdin", "-v", "error", "-i", "file:" + path, "-fps_mode",
+                                     "passthrough", "-enc_time_base", "-1", "-f", "null", "-"});
   if (r.ExitCode != 0) return "exit " + std::to_string(r.ExitCode) + ": " + r.Err;
   return r.Err;
 }
@@ -252,7 +262,8 @@ std::vector<std::string> InfoLines(const std::string& err, const std::string& fi
   std::vector<std::string> lines;
   std::istringstream in(err);
   for (std::string l; std::getline(in, l);)
-    if (l.find(filter) != std::string::npos && l.find(" pts_time:") != std::string::npos) lines.push_back(l);
+    if (l.find(filter) != std::string::npos && l.find(" pts_time:") != std::string::npos)
+      lines.push_back(l);
   return lines;
 }
 
@@ -263,9 +274,10 @@ std::vector<std::string> InfoLines(const std::string& err, const std::string& fi
 TFlashAndBeep FindFlashAndBeep(const std::string& path) {
   TFlashAndBeep r;
   const std::string in = "file:" + path;
-  TRunResult v = RunProgram("/usr/bin/ffmpeg", {"-hide_banner", "-nostdin", "-copyts", "-i", in, "-map", "0:v:0", "-vf",
-                                                "scale=8:8,format=gray,showinfo", "-fps_mode", "passthrough", "-f",
-                                                "rawvideo", "-"});
+  TRunResult v =
+      RunProgram("/usr/bin/ffmpeg", {"-hide_banner", "-nostdin", "-copyts", "-i", in, "-map",
+                                     "0:v:0", "-vf", "scale=8:8,format=gray,showinfo", "-fps_mode",
+                                     "passthrough", "-f", "rawvideo", "-"});
   std::vector<std::string> pictures = InfoLines(v.Err, "Parsed_showinfo");
   for (size_t i = 0; i < pictures.size() && (i + 1) * 64 <= v.Out.size(); ++i) {
     int sum = 0;
@@ -275,8 +287,9 @@ TFlashAndBeep FindFlashAndBeep(const std::string& path) {
       break;
     }
   }
-  TRunResult a = RunProgram("/usr/bin/ffmpeg", {"-hide_banner", "-nostdin", "-copyts", "-i", in, "-map", "0:a:0", "-af",
-                                                "ashowinfo", "-ac", "1", "-f", "s16le", "-"});
+  TRunResult a =
+      RunProgram("/usr/bin/ffmpeg", {"-hide_banner", "-nostdin", "-copyts", "-i", in, "-map",
+                                     "0:a:0", "-af", "ashowinfo", "-ac", "1", "-f", "s16le", "-"});
   size_t sample = 0;
   for (const std::string& block : InfoLines(a.Err, "Parsed_ashowinfo")) {
     const double start = Field(block, "pts_time"), rate = Field(block, "rate");
@@ -296,10 +309,10 @@ TFlashAndBeep FindFlashAndBeep(const std::string& path) {
 }
 
 TGreyPicture DecodePicture(const std::string& path, int index, int width, int height) {
-  TRunResult r = RunProgram("/usr/bin/ffmpeg",
-                            {"-v", "error", "-nostdin", "-i", "file:" + path, "-map", "0:v:0", "-vf",
-                             "select=eq(n\\," + std::to_string(index) + "),format=gray", "-frames:v", "1", "-f",
-                             "rawvideo", "-"});
+  TRunResult r = RunProgram(
+      "/usr/bin/ffmpeg", {"-v", "error", "-nostdin", "-i", "file:" + path, "-map", "0:v:0", "-vf",
+                          "select=eq(n\\," + std::to_string(index) + "),format=gray", "-frames:v",
+                          "1", "-f", "rawvideo", "-"});
   TGreyPicture p;
   if (r.Out.size() != static_cast<size_t>(width) * static_cast<size_t>(height)) return p;
   p.Width = width;

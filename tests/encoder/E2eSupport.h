@@ -28,8 +28,8 @@ const std::string& LongClipPath();
 
 // Runs avcore the way the batch does: access code, input, the option string
 // cut at blanks, output.
-TRunResult RunAvcore(const std::string& input, const std::string& options, const std::string& output,
-                     const std::vector<std::string>& env = {});
+TRunResult RunAvcore(const std::string& input, const std::string& options,
+                     const std::string& output, const std::vector<std::string>& env = {});
 
 // What ffprobe says about a file.
 struct TProbeStream {
@@ -79,6 +79,8 @@ TFlashAndBeep FindFlashAndBeep(const std::string& path);
 struct TGreyPicture {
   int Width = 0, Height = 0;
   std::string Pixels;  // Width * Height bytes, row by row
-  unsigned char At(int x, int y) const { return static_cast<unsigned char>(Pixels[static_cast<size_t>(y * Width + x)]); }
+  unsigned char At(int x, int y) const {
+    return static_cast<unsigned char>(Pixels[static_cast<size_t>(y * Width + x)]);
+  }
 };
 TGreyPicture DecodePicture(const std::string& path, int index, int width, int height);

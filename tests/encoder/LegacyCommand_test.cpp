@@ -25,13 +25,15 @@ TLegacyCommand Parse(const std::string& options) {
 
 TEST(LegacyCommand, ReadsTheBatchCommandWithItsEmptyWords) {
   // The time clause leaves two blanks, so the runner may hand over empty words.
-  auto c = ParseLegacyCommand({"-p", "5310746", "-i", "/in/my clip.avi", "-y", "-f", "avi", "", "-t", "0:01:00.000",
-                               "-ss", "0:00:10.000", "-vcodec", "ffvhuff", "-strict", "-2", "", "/out/-x.avi"});
+  auto c = ParseLegacyCommand({"-p", "5310746", "-i", "/in/my clip.avi", "-y", "-f", "avi", "",
+                               "-t", "0:01:00.000", "-ss", "0:00:10.000", "-vcodec", "ffvhuff",
+                               "-strict", "-2", "", "/out/-x.avi"});
   EXPECT_TRUE(c.AccessGranted);
   EXPECT_EQ(c.Error, "");
   EXPECT_EQ(c.Input, "/in/my clip.avi");
   EXPECT_EQ(c.Output, "/out/-x.avi");
-  EXPECT_EQ(Options(c), "[-y][-f avi][-t 0:01:00.000][-ss 0:00:10.000][-vcodec ffvhuff][-strict -2]");
+  EXPECT_EQ(Options(c),
+            "[-y][-f avi][-t 0:01:00.000][-ss 0:00:10.000][-vcodec ffvhuff][-strict -2]");
 }
 
 TEST(LegacyCommand, AnInputOrOutputNamedLikeAnOptionStaysAFile) {
@@ -49,7 +51,8 @@ TEST(LegacyCommand, AccessAndMissingPieces) {
   EXPECT_FALSE(ParseLegacyCommand({"-p", "1234567", "-i", "a.avi", "b.avi"}).AccessGranted);
   EXPECT_TRUE(ParseLegacyCommand({"-p", "5310746", "-i", "a.avi", "b.avi"}).AccessGranted);
   // A fault elsewhere does not hide a wrong access code.
-  EXPECT_FALSE(ParseLegacyCommand({"-vstats", "-p", "1234567", "-i", "a.avi", "b.avi"}).AccessGranted);
+  EXPECT_FALSE(
+      ParseLegacyCommand({"-vstats", "-p", "1234567", "-i", "a.avi", "b.avi"}).AccessGranted);
   EXPECT_NE(ParseLegacyCommand({"-p", "5310746", "b.avi"}).Error, "");
   EXPECT_NE(ParseLegacyCommand({"-p", "5310746", "-i", "a.avi"}).Error, "");
   EXPECT_NE(ParseLegacyCommand({}).Error, "");
@@ -58,13 +61,17 @@ TEST(LegacyCommand, AccessAndMissingPieces) {
 // The values the builder and the device presets write, at the ends of their ranges.
 TEST(LegacyCommand, TakesTheGrammarOfTheBuilderAndThePresets) {
   for (const char* options : {
-           "-y -f avi -t 200:00:00.000 -ss 0:00:00.000 -sameq -vcodec msmpeg4 -s 1x1 -b 1k -r 10 -aspect 4:3 "
+           "-y -f avi -t 200:00:00.000 -ss 0:00:00.000 -sameq -vcodec msmpeg4 -s 1x1 -b 1k -r 10 "
+           "-aspect 4:3 "
            "-acodec mp3 -ac 1 -ab 1 -ar 8000",
-           "-y -f psp -vcodec h264 -s 8192x8192 -b 200000k -r 29.97 -acodec aac -ac 2 -ab 1000 -ar 96000",
+           "-y -f psp -vcodec h264 -s 8192x8192 -b 200000k -r 29.97 -acodec aac -ac 2 -ab 1000 -ar "
+           "96000",
            "-y -f ipod -vcodec h264 -s 320x240 -b 768k -r 25 -acodec aac -ac 2 -ab 128 -ar 44100",
            "-y -f 3g2 -vcodec msmpeg4 -s 176x144 -b 192k -r 15 -acodec aac -ac 1 -ab 32 -ar 22050",
-           "-y -f 3gp -vcodec h263 -s 176x144 -b 144k -r 12.5 -aspect 11:9 -acodec amr_nb -ac 1 -ar 8000 -ab 13",
-           "-y -f vob -vcodec mpeg2video -s 720x576 -b 6000k -r 59.94 -aspect 5:4 -acodec ac3 -ac 5:1 -ar 48000 -ab 384",
+           "-y -f 3gp -vcodec h263 -s 176x144 -b 144k -r 12.5 -aspect 11:9 -acodec amr_nb -ac 1 "
+           "-ar 8000 -ab 13",
+           "-y -f vob -vcodec mpeg2video -s 720x576 -b 6000k -r 59.94 -aspect 5:4 -acodec ac3 -ac "
+           "5:1 -ar 48000 -ab 384",
            "-y -f rm -b 768k -vcodec rv10 -r 14.985 -an",
            "-y -f wav -vn -acodec pcm_s16le -ac 2 -ar 44100",
            "-t 0:00:30.000 -ss 0:01:00.000 -y -target film-svcd -b 6000k -aspect 1:1 -ab 384",
@@ -103,6 +110,7 @@ TEST(LegacyCommand, RefusesEverythingElse) {
       {"-t 1.5", "1.5"},
       {"-ss -0:00:01.000", "-0:00:01.000"},
       {"-t 201:00:00.000", "201:00:00.000"},
+      {"-t 200:00:00.001", "200:00:00.001"},
       {"-ss 0:60:00.000", "0:60:00.000"},
       {"-s 2147483647x480", "2147483647x480"},
       {"-s 8193x480", "8193x480"},

@@ -34,8 +34,10 @@ std::vector<std::string> Filters(const std::string& chain) {
     if (c == '\'') quoted = !quoted;
     if (!quoted && c == '(') ++depth;
     if (!quoted && c == ')') --depth;
-    if (c == ',' && depth == 0 && !quoted) filters.emplace_back();
-    else filters.back() += c;
+    if (c == ',' && depth == 0 && !quoted)
+      filters.emplace_back();
+    else
+      filters.back() += c;
   }
   return filters;
 }
@@ -73,53 +75,75 @@ TEST(Translate, OldOptionsBecomeTodaysArguments) {
        "-y -i file:in.avi -f avi -c:v msmpeg4 -vf fps -b:v 1080k -c:a libmp3lame -ac 2 -ar 22050 "
        "-af aresample,atrim -b:a 96k file:o.avi"},
       // A fixed frame is letterboxed and marked with its shape.
-      {"-y -f 3gp -vcodec h263 -s 176x144 -b 144k -r 12.5 -aspect 11:9 -acodec amr_nb -ac 1 -ar 8000 -ab 13 ", "o.3gp",
-       "-y -i file:in.avi -f 3gp -c:v h263 -vf fps=12.5,scale,pad -aspect 11:9 -b:v 144k -c:a libopencore_amrnb -ac 1 "
+      {"-y -f 3gp -vcodec h263 -s 176x144 -b 144k -r 12.5 -aspect 11:9 -acodec amr_nb -ac 1 -ar "
+       "8000 -ab 13 ",
+       "o.3gp",
+       "-y -i file:in.avi -f 3gp -c:v h263 -vf fps=12.5,scale,pad -aspect 11:9 -b:v 144k -c:a "
+       "libopencore_amrnb -ac 1 "
        "-ar 8000 -af aresample -b:a 12.2k file:o.3gp"},
       {"-y -f aac -vn -acodec aac -ac 2 -ab 128 -ar 44100 ", "o.aac",
        "-y -i file:in.avi -f adts -vn -c:a aac -ac 2 -ar 44100 -b:a 128k file:o.aac"},
       {"-y -vcodec wmv2 -b 768k -r 25 -acodec mp3 -ac 2 -ar 22050 ", "o.wmv",
-       "-y -i file:in.avi -c:v wmv2 -vf fps,scale -b:v 768k -c:a libmp3lame -ac 2 -ar 22050 -af aresample file:o.wmv"},
+       "-y -i file:in.avi -c:v wmv2 -vf fps,scale -b:v 768k -c:a libmp3lame -ac 2 -ar 22050 -af "
+       "aresample file:o.wmv"},
       // Time window: the start seeks the input; a zero start or duration means none.
       {"-y -f avi  -t 0:01:00.000 -ss 0:00:10.000 -vcodec msmpeg4 -b 1080k -r 25 -an ", "o.avi",
-       "-y -ss 0:00:10.000 -i file:in.avi -t 0:01:00.000 -f avi -c:v msmpeg4 -vf fps -b:v 1080k -an file:o.avi"},
-      {"-y -f mp3  -t 0:00:00.000 -ss 0:00:00.000 -vn -acodec mp3 -ac 2 -ab 128 -ar 44100 ", "o.mp3",
+       "-y -ss 0:00:10.000 -i file:in.avi -t 0:01:00.000 -f avi -c:v msmpeg4 -vf fps -b:v 1080k "
+       "-an file:o.avi"},
+      {"-y -f mp3  -t 0:00:00.000 -ss 0:00:00.000 -vn -acodec mp3 -ac 2 -ab 128 -ar 44100 ",
+       "o.mp3",
        "-y -i file:in.avi -f mp3 -vn -c:a libmp3lame -ac 2 -ar 44100 -b:a 128k file:o.mp3"},
       // Codec names, same quality, exact NTSC rates.
-      {"-y -f mp4 -sameq -vcodec msmpeg4 -s 320x240 -b 1200k -r 29.97 -acodec aac -ac 2 -ab 64 -ar 22050 ", "o.mp4",
-       "-y -i file:in.avi -f mp4 -c:v mpeg4 -vf fps=30000/1001,scale,pad -aspect 4:3 -q:v 2 -c:a aac -ac 2 -ar 22050 "
+      {"-y -f mp4 -sameq -vcodec msmpeg4 -s 320x240 -b 1200k -r 29.97 -acodec aac -ac 2 -ab 64 -ar "
+       "22050 ",
+       "o.mp4",
+       "-y -i file:in.avi -f mp4 -c:v mpeg4 -vf fps=30000/1001,scale,pad -aspect 4:3 -q:v 2 -c:a "
+       "aac -ac 2 -ar 22050 "
        "-af aresample -b:a 64k file:o.mp4"},
       {"-y -f mov -sameq -vcodec h264 -b 1200k -r 23.976 -ac 2 -ab 64 -ar 22050 ", "o.mov",
-       "-y -i file:in.avi -f mov -c:v libx264 -pix_fmt yuv420p -vf fps=24000/1001,scale -crf 18 -c:a aac -ac 2 "
+       "-y -i file:in.avi -f mov -c:v libx264 -pix_fmt yuv420p -vf fps=24000/1001,scale -crf 18 "
+       "-c:a aac -ac 2 "
        "-ar 22050 -af aresample -b:a 64k file:o.mov"},
-      {"-y -f avi -vcodec ffvhuff -strict -2 -b 1080k -r 19.98 -acodec pcm_u8 -ac 1 -ar 11025 ", "o.avi",
-       "-y -i file:in.avi -f avi -c:v ffvhuff -vf fps=20000/1001,scale -b:v 1080k -c:a pcm_u8 -ac 1 -ar 11025 "
+      {"-y -f avi -vcodec ffvhuff -strict -2 -b 1080k -r 19.98 -acodec pcm_u8 -ac 1 -ar 11025 ",
+       "o.avi",
+       "-y -i file:in.avi -f avi -c:v ffvhuff -vf fps=20000/1001,scale -b:v 1080k -c:a pcm_u8 -ac "
+       "1 -ar 11025 "
        "-af aresample -strict -2 file:o.avi"},
       // H.264 in AVI without reordered frames; on the iPod and the PSP at a
       // profile and level they play.
       {"-y -f avi -vcodec h264 -b 1080k -r 25 -an ", "o.avi",
-       "-y -i file:in.avi -f avi -c:v libx264 -pix_fmt yuv420p -vf fps,scale -b:v 1080k -bf 0 -an file:o.avi"},
+       "-y -i file:in.avi -f avi -c:v libx264 -pix_fmt yuv420p -vf fps,scale -b:v 1080k -bf 0 -an "
+       "file:o.avi"},
       {"-y -f ipod -vcodec h264 -s 320x240 -b 768k -r 25 -an ", "o.mp4",
-       "-y -i file:in.avi -f ipod -c:v libx264 -pix_fmt yuv420p -vf fps,scale,pad -aspect 4:3 -b:v 768k "
+       "-y -i file:in.avi -f ipod -c:v libx264 -pix_fmt yuv420p -vf fps,scale,pad -aspect 4:3 -b:v "
+       "768k "
        "-profile:v baseline -level:v 1.3 -maxrate 768k -bufsize 2000k -an file:o.mp4"},
       {"-y -f ipod -vcodec h264 -s 640x480 -b 1500k -r 25 -an ", "o.mp4",
-       "-y -i file:in.avi -f ipod -c:v libx264 -pix_fmt yuv420p -vf fps,scale,pad -aspect 4:3 -b:v 1500k "
+       "-y -i file:in.avi -f ipod -c:v libx264 -pix_fmt yuv420p -vf fps,scale,pad -aspect 4:3 -b:v "
+       "1500k "
        "-profile:v baseline -level:v 3.0 -maxrate 10000k -bufsize 10000k -an file:o.mp4"},
-      {"-y -f psp -vcodec h264 -s 480x272 -b 768k -r 29.97 -acodec aac -ac 2 -ab 128 -ar 48000 ", "o.mp4",
-       "-y -i file:in.avi -f psp -c:v libx264 -pix_fmt yuv420p -vf fps=30000/1001,scale,pad -aspect 30:17 -b:v 768k "
-       "-profile:v main -level:v 3.0 -maxrate 10000k -bufsize 10000k -b-pyramid none -c:a aac -ac 2 -ar 48000 "
+      {"-y -f psp -vcodec h264 -s 480x272 -b 768k -r 29.97 -acodec aac -ac 2 -ab 128 -ar 48000 ",
+       "o.mp4",
+       "-y -i file:in.avi -f psp -c:v libx264 -pix_fmt yuv420p -vf fps=30000/1001,scale,pad "
+       "-aspect 30:17 -b:v 768k "
+       "-profile:v main -level:v 3.0 -maxrate 10000k -bufsize 10000k -b-pyramid none -c:a aac -ac "
+       "2 -ar 48000 "
        "-af aresample -b:a 128k file:o.mp4"},
       // Values the encoders refuse are moved to the nearest they take.
       {"-y -f avi -vcodec h263 -s 320x240 -b 1080k -r 25 -an ", "o.avi",
-       "-y -i file:in.avi -f avi -c:v h263 -vf fps,scale,pad -aspect 4:3 -b:v 1080k -an file:o.avi"},
+       "-y -i file:in.avi -f avi -c:v h263 -vf fps,scale,pad -aspect 4:3 -b:v 1080k -an "
+       "file:o.avi"},
       {"-y -vcodec mpeg1video -b 1152k -r 12.5 -acodec mp2 -ac 2 -ab 160 -ar 44100 ", "o.mpg",
-       "-y -i file:in.avi -c:v mpeg1video -vf fps=24000/1001 -b:v 1152k -c:a mp2 -ac 2 -ar 44100 -af aresample "
+       "-y -i file:in.avi -c:v mpeg1video -vf fps=24000/1001 -b:v 1152k -c:a mp2 -ac 2 -ar 44100 "
+       "-af aresample "
        "-b:a 160k file:o.mpg"},
       {"-y -vcodec flv -b 768k -r 25 -acodec mp3 -ac 2 -ar 48000 ", "o.swf",
-       "-y -i file:in.avi -c:v flv -vf fps,scale -b:v 768k -c:a libmp3lame -ac 2 -ar 44100 -af aresample,atrim "
+       "-y -i file:in.avi -c:v flv -vf fps,scale -b:v 768k -c:a libmp3lame -ac 2 -ar 44100 -af "
+       "aresample,atrim "
        "file:o.swf"},
       {"-y -vcodec flv -b 768k -acodec mp3 -ac 2 ", "o.swf",
-       "-y -i file:in.avi -c:v flv -vf scale -b:v 768k -c:a libmp3lame -ac 2 -af aresample,aformat file:o.swf"},
+       "-y -i file:in.avi -c:v flv -vf scale -b:v 768k -c:a libmp3lame -ac 2 -af aresample,aformat "
+       "file:o.swf"},
       {"-y -f mp2 -vn -acodec mp2 -ac 5:1 -ab 384 -ar 11025 ", "o.mp2",
        "-y -i file:in.avi -f mp2 -vn -c:a mp2 -ac 2 -ar 16000 -b:a 160k file:o.mp2"},
       {"-y -f ac3 -vn -acodec ac3 -ab 256 -ac 5:1 -ar 48000 ", "o.ac3",
@@ -128,15 +152,19 @@ TEST(Translate, OldOptionsBecomeTodaysArguments) {
        "-y -i file:in.avi -f amr -vn -c:a libvo_amrwbenc -ac 1 -ar 16000 -b:a 23.85k file:o.amr"},
       // RealMedia: square pixels, the picture cap, and a bitrate the cap allows.
       {"-y -f rm -b 768k -vcodec rv10 -r 25 -acodec ac3 -ac 2 -ar 22050 -ab 250 ", "o.rm",
-       "-y -i file:in.avi -f rm -c:v rv10 -vf fps,scale -b:v 768k -maxrate 10000k -bufsize 400k -c:a ac3 -ac 2 "
+       "-y -i file:in.avi -f rm -c:v rv10 -vf fps,scale -b:v 768k -maxrate 10000k -bufsize 400k "
+       "-c:a ac3 -ac 2 "
        "-ar 32000 -af aresample -b:a 256k file:o.rm"},
       {"-y -f rm -b 9600k -vcodec rv10 -r 10 -an ", "o.rm",
-       "-y -i file:in.avi -f rm -c:v rv10 -vf fps=10,scale -b:v 3600k -maxrate 4000k -bufsize 400k -an file:o.rm"},
+       "-y -i file:in.avi -f rm -c:v rv10 -vf fps=10,scale -b:v 3600k -maxrate 4000k -bufsize 400k "
+       "-an file:o.rm"},
       // MPEG targets keep their own codecs; explicit bitrates override theirs.
       {"-target pal-dvd -b 6000k -aspect 4:3 -ab 384 ", "o.mpg",
-       "-i file:in.avi -target pal-dvd -vf fps,scale,pad -aspect 4:3 -b:v 6000k -af aresample -b:a 384k file:o.mpg"},
+       "-i file:in.avi -target pal-dvd -vf fps,scale,pad -aspect 4:3 -b:v 6000k -af aresample -b:a "
+       "384k file:o.mpg"},
       {" -t 0:00:30.000 -ss 0:01:00.000 -target ntsc-vcd ", "o.mpg",
-       "-ss 0:01:00.000 -i file:in.avi -t 0:00:30.000 -target ntsc-vcd -vf fps=30000/1001,scale,pad -aspect 4:3 "
+       "-ss 0:01:00.000 -i file:in.avi -t 0:00:30.000 -target ntsc-vcd -vf "
+       "fps=30000/1001,scale,pad -aspect 4:3 "
        "-af aresample file:o.mpg"},
   };
   for (const auto& c : cases) {
@@ -151,7 +179,8 @@ TEST(Translate, SnappingIsReported) {
   ASSERT_EQ(t.Notes.size(), 2u);
   EXPECT_NE(t.Notes[0].find("352x288"), std::string::npos);
   EXPECT_NE(t.Notes[1].find("12.2k"), std::string::npos);
-  EXPECT_NE(Translate("-y -f rm -vcodec rv10 -b 9600k -r 10 ", "o.rm").Notes.at(0).find("3600k"), std::string::npos);
+  EXPECT_NE(Translate("-y -f rm -vcodec rv10 -b 9600k -r 10 ", "o.rm").Notes.at(0).find("3600k"),
+            std::string::npos);
   EXPECT_TRUE(Translate("-y -f avi -vcodec msmpeg4 -s 320x240 ", "o.avi").Notes.empty());
 }
 

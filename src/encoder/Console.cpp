@@ -23,10 +23,18 @@ double Number(const TProgressBlock& b, const std::string& key, double fallback) 
   return d;
 }
 
+// Copies once, so a line full of matches costs no more than its length.
 void ReplaceAll(std::string& s, const std::string& from, const std::string& to) {
   if (from.empty()) return;
-  for (size_t at = s.find(from); at != std::string::npos; at = s.find(from, at + to.size()))
-    s.replace(at, from.size(), to);
+  size_t at = s.find(from);
+  if (at == std::string::npos) return;
+  std::string out;
+  size_t done = 0;
+  for (; at != std::string::npos; at = s.find(from, done)) {
+    out.append(s, done, at - done).append(to);
+    done = at + from.size();
+  }
+  s = out.append(s, done, std::string::npos);
 }
 
 bool Contains(const std::string& s, const char* part) {

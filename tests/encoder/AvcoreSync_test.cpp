@@ -66,7 +66,8 @@ TEST_P(Sync, FlashAndBeepWithinOneFrame) {
   const std::string out = dir / (std::string("out") + c.Extension);
   TRunResult r = RunAvcore(Source(c.From), c.Options, out);
   ASSERT_EQ(r.ExitCode, 0) << r.Err;
-  const TProbeStream* v = Probe(out).First("video");
+  const TProbe probe = Probe(out);
+  const TProbeStream* v = probe.First("video");
   ASSERT_NE(v, nullptr);
   ASSERT_GT(v->FrameRate, 0);
   TFlashAndBeep got = FindFlashAndBeep(out);

@@ -111,6 +111,7 @@ void TConsoleRelay::ProgressLine(const std::string& line) {
   }
   if (line.substr(eq + 1) == "end") ProgressEnded_ = true;
   LastProgress_ = FormatProgressLine(Block_);
+  ++ProgressLinesShown_;
   Emit_(LastProgress_);
   Block_.clear();
 }

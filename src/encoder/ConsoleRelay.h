@@ -42,6 +42,7 @@ class TConsoleRelay {
   // The newest progress line ("" before the first), to show again while a
   // slow encoder says nothing.
   const std::string& LastProgressLine() const { return LastProgress_; }
+  size_t ProgressLines() const { return ProgressLinesShown_; }
   TFfmpegReport Report() const;
 
  private:
@@ -58,4 +59,5 @@ class TConsoleRelay {
   bool WriteFailed_ = false, EmptyOutput_ = false, ProgressEnded_ = false, StatsAllZero_ = false;
   bool InOutputPart_ = false, InputHasVideo_ = false, InputHasAudio_ = false;
   int64_t MostOutTimeUs_ = 0;
+  size_t ProgressLinesShown_ = 0;
 };

@@ -166,12 +166,12 @@ TRunResult RunFfmpeg(const std::string& ffmpeg, const std::vector<std::string>& 
       if (fds[i].fd < 0 || fds[i].revents == 0) continue;
       ssize_t n = ::read(fds[i].fd, buf, sizeof buf);
       if (n > 0) {
-        const std::string before = relay.LastProgressLine();
+        const size_t shown = relay.ProgressLines();
         if (i == 0)
           relay.FeedConsole(buf, static_cast<size_t>(n));
         else
           relay.FeedProgress(buf, static_cast<size_t>(n));
-        if (relay.LastProgressLine() != before) lastShown = TClock::now();
+        if (relay.ProgressLines() != shown) lastShown = TClock::now();
       } else if (n == 0 || errno != EINTR) {
         ::close(fds[i].fd);
         fds[i].fd = -1;

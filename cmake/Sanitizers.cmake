@@ -11,3 +11,9 @@ endif()
 if(KINOVERT_BUILD_FUZZ AND NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
   message(FATAL_ERROR "KINOVERT_BUILD_FUZZ needs clang: configure with -DCMAKE_CXX_COMPILER=clang++")
 endif()
+# The fuzzer steers by the coverage of the code under test, which lives in
+# the libraries: every target carries the coverage probes, only the fuzz
+# executables the fuzzer's main().
+if(KINOVERT_BUILD_FUZZ)
+  add_compile_options(-fsanitize=fuzzer-no-link)
+endif()

@@ -13,9 +13,14 @@ KINOVERT_PACKAGES=(
   shared-mime-info desktop-file-utils appstream
 )
 
+# Only the libFuzzer build (scripts/fuzz.sh) needs these; ./test and ./run do not.
+KINOVERT_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+
+# The packages named (default: KINOVERT_PACKAGES) that are not installed.
 kinovert_missing_packages() {
   local missing=() p
-  for p in "${KINOVERT_PACKAGES[@]}"; do
+  [ $# -gt 0 ] || set -- "${KINOVERT_PACKAGES[@]}"
+  for p in "$@"; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
       missing+=("$p")
     fi
@@ -25,7 +30,7 @@ kinovert_missing_packages() {
 
 kinovert_setup() {
   local missing
-  missing=$(kinovert_missing_packages)
+  missing=$(kinovert_missing_packages "$@")
   if [ -n "$missing" ]; then
     if [ "$(id -u)" -eq 0 ]; then
       echo "Installing missing packages: $missing"

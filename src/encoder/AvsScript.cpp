@@ -3,7 +3,6 @@
 
 #include <cctype>
 #include <sstream>
-#include <vector>
 
 namespace {
 
@@ -12,21 +11,8 @@ std::string Lower(std::string s) {
   return s;
 }
 
-// The readings of the string literal starting at `pos`, shortest first:
-// "..." ends at the first quote or, for a name that holds quotes, at a later
-// one; the script language's """...""" may hold quotes anyway.
-std::vector<std::string> ReadLiteral(const std::string& line, size_t pos) {
-  std::vector<std::string> readings;
-  if (line.compare(pos, 3, "\"\"\"") == 0) {
-    size_t end = line.find("\"\"\"", pos + 3);
-    if (end != std::string::npos) readings.push_back(line.substr(pos + 3, end - pos - 3));
-    return readings;
-  }
-  if (pos >= line.size() || line[pos] != '"') return readings;
-  for (size_t end = line.find('"', pos + 1); end != std::string::npos; end = line.find('"', end + 1))
-    if (end > pos + 1) readings.push_back(line.substr(pos + 1, end - pos - 1));
-  return readings;
-}
+// No file name is longer than this, so no longer reading can name a file.
+constexpr size_t kLongestPath = 4096;
 
 size_t SkipBlanks(const std::string& s, size_t pos) {
   while (pos < s.size() && (s[pos] == ' ' || s[pos] == '\t')) ++pos;
@@ -44,24 +30,46 @@ std::string ScriptSourceFile(const std::string& scriptText, const std::string& s
   static const std::string kCall = "directshowsource";
   const size_t slash = scriptPath.find_last_of('/');
   const std::string folder = slash == std::string::npos ? "" : scriptPath.substr(0, slash + 1);
+  auto full = [&folder](std::string name) { return name[0] == '/' ? name : folder + name; };
   std::istringstream in(scriptText);
   std::string line;
   while (std::getline(in, line)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    const std::string lower = Lower(line);
     size_t start = SkipBlanks(line, 0);
     if (start < line.size() && line[start] == '#') continue;  // a comment line
-    for (size_t at = lower.find(kCall); at != std::string::npos; at = lower.find(kCall, at + 1)) {
+    const std::string lower = Lower(line);
+    // Each step below looks at a part of the line once: a """ without its
+    // end has none after it either, and the readings of a "..." string stop
+    // at the longest name a file can have.
+    bool tripleEndsLater = true;
+    for (size_t at = lower.find(kCall); at != std::string::npos;
+         at = lower.find(kCall, at + kCall.size())) {
       size_t pos = SkipBlanks(line, at + kCall.size());
       if (pos >= line.size() || line[pos] != '(') continue;
-      std::vector<std::string> readings = ReadLiteral(line, SkipBlanks(line, pos + 1));
-      if (readings.empty()) continue;
-      for (std::string& r : readings)
-        if (r[0] != '/') r = folder + r;
-      if (exists)
-        for (const std::string& r : readings)
-          if (exists(r)) return r;
-      return readings.front();
+      pos = SkipBlanks(line, pos + 1);
+      if (line.compare(pos, 3, "\"\"\"") == 0) {
+        if (!tripleEndsLater) continue;
+        size_t end = line.find("\"\"\"", pos + 3);
+        if (end != std::string::npos && end > pos + 3)
+          return full(line.substr(pos + 3, end - pos - 3));
+        tripleEndsLater = end != std::string::npos;
+        continue;
+      }
+      if (pos >= line.size() || line[pos] != '"') continue;
+      // The readings up to each later quote, shortest first: the first that
+      // names an existing file wins, else the shortest.
+      std::string shortest;
+      for (size_t end = line.find('"', pos + 1); end != std::string::npos;
+           end = line.find('"', end + 1)) {
+        if (end == pos + 1) continue;
+        const bool tooLong = end - pos - 1 > kLongestPath;
+        if (tooLong && !shortest.empty()) break;
+        std::string reading = full(line.substr(pos + 1, end - pos - 1));
+        if (!tooLong && (!exists || exists(reading))) return reading;
+        if (shortest.empty()) shortest = reading;
+        if (tooLong) break;
+      }
+      if (!shortest.empty()) return shortest;
     }
   }
   return "";

@@ -26,7 +26,7 @@ class TLineSplitter {
 
 // The files as the user named them (not as FFmpeg was given them).
 struct TConsoleNames {
-  std::string Input;   // the media file, also when a script was given
+  std::string Input;  // the media file, also when a script was given
   std::string Output;
 };
 
@@ -41,7 +41,5 @@ bool IsFailureLine(const std::string& line);
 // FFmpeg 5.1 reports some write errors and still exits with 0.
 bool IsWriteFailure(const std::string& line);
 
-// The "Error ..." line that says in plain words why FFmpeg failed, judged
-// from its last diagnostic lines.
-std::string ExplainFailure(const std::vector<std::string>& ffmpegLines, const TConsoleNames& names,
-                           int exitCode);
+// A line with the file names FFmpeg was given replaced by the user's.
+std::string UserNames(std::string line, const TConsoleNames& names);

@@ -13,7 +13,6 @@
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
-#include <deque>
 
 namespace {
 
@@ -27,15 +26,14 @@ void OnStopSignal(int sig) {
 
 // The progress descriptor FFmpeg writes its key=value blocks to.
 constexpr int kProgressFd = 3;
-constexpr size_t kKeptDiagnostics = 60;
 
 bool IsExecutable(const std::string& path) {
   struct stat st {};
   return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::access(path.c_str(), X_OK) == 0;
 }
 
-[[noreturn]] void ChildExec(const std::string& ffmpeg, const std::vector<std::string>& args, pid_t parent,
-                            int errWrite, int progressWrite, int statusWrite) {
+[[noreturn]] void ChildExec(const std::string& ffmpeg, const std::vector<std::string>& args,
+                            pid_t parent, int errWrite, int progressWrite, int statusWrite) {
   // FFmpeg must not outlive avcore, even when avcore is killed outright.
   ::prctl(PR_SET_PDEATHSIG, SIGKILL);
   if (::getppid() != parent) ::_exit(127);
@@ -48,8 +46,10 @@ bool IsExecutable(const std::string& path) {
   ::dup2(devnull, 0);
   ::dup2(devnull, 1);
   ::dup2(errWrite, 2);
-  if (progressWrite == kProgressFd) ::fcntl(kProgressFd, F_SETFD, 0);
-  else ::dup2(progressWrite, kProgressFd);
+  if (progressWrite == kProgressFd)
+    ::fcntl(kProgressFd, F_SETFD, 0);
+  else
+    ::dup2(progressWrite, kProgressFd);
   // Descriptors avcore inherited (the batch's pipes among them) are none of FFmpeg's business.
   // The status pipe closes itself on exec.
   const unsigned status = static_cast<unsigned>(statusWrite);
@@ -109,13 +109,15 @@ void InstallStopHandlers() {
   for (int sig : {SIGTERM, SIGINT, SIGHUP}) ::sigaction(sig, &sa, nullptr);
 }
 
-TRunResult RunFfmpeg(const std::string& ffmpeg, const std::vector<std::string>& args, const TConsoleNames& names) {
+TRunResult RunFfmpeg(const std::string& ffmpeg, const std::vector<std::string>& args,
+                     const TConsoleNames& names) {
   TRunResult result;
   int errPipe[2], progressPipe[2], statusPipe[2];
   if (::pipe2(errPipe, O_CLOEXEC) != 0 || ::pipe2(progressPipe, O_CLOEXEC) != 0 ||
       ::pipe2(statusPipe, O_CLOEXEC) != 0) {
     result.ExitCode = 1;
-    result.Diagnostics.push_back(std::string("cannot create pipes: ") + std::strerror(errno));
+    result.Report.Lines.push_back(
+        {"error", std::string("cannot create pipes: ") + std::strerror(errno)});
     return result;
   }
   // A stop signal between fork and exec must not run our handler in the child.
@@ -133,7 +135,8 @@ TRunResult RunFfmpeg(const std::string& ffmpeg, const std::vector<std::string>& 
   ::close(statusPipe[1]);
   if (pid < 0) {
     result.ExitCode = 1;
-    result.Diagnostics.push_back(std::string("cannot start FFmpeg: ") + std::strerror(errno));
+    result.Report.Lines.push_back(
+        {"error", std::string("cannot start FFmpeg: ") + std::strerror(errno)});
     ::close(errPipe[0]);
     ::close(progressPipe[0]);
     ::close(statusPipe[0]);
@@ -142,35 +145,10 @@ TRunResult RunFfmpeg(const std::string& ffmpeg, const std::vector<std::string>& 
   if (gStopSignal != 0) ::kill(pid, gStopSignal);
 
   using TClock = std::chrono::steady_clock;
-  TLineSplitter errLines, progressLines;
-  std::deque<std::string> kept;
-  TProgressBlock block;
-  std::string lastProgress;
+  TConsoleRelay relay(names, EmitLine);
   TClock::time_point lastShown{};
   TClock::time_point killAt{};
   bool forwarded = false;
-
-  auto handleErrLine = [&](const std::string& line) {
-    if (line.empty()) return;
-    if (IsWriteFailure(line)) result.WriteFailed = true;
-    kept.push_back(line);
-    if (kept.size() > kKeptDiagnostics) kept.pop_front();
-    std::string shown = RelayFfmpegLine(line, names);
-    if (!shown.empty()) EmitLine(shown);
-  };
-  auto handleProgressLine = [&](const std::string& line) {
-    size_t eq = line.find('=');
-    if (eq == std::string::npos) return;
-    std::string key = line.substr(0, eq);
-    if (key != "progress") {
-      block[key] = line.substr(eq + 1);
-      return;
-    }
-    lastProgress = FormatProgressLine(block);
-    EmitLine(lastProgress);
-    lastShown = TClock::now();
-    block.clear();
-  };
 
   pollfd fds[2] = {{errPipe[0], POLLIN, 0}, {progressPipe[0], POLLIN, 0}};
   int open = 2;
@@ -188,11 +166,12 @@ TRunResult RunFfmpeg(const std::string& ffmpeg, const std::vector<std::string>& 
       if (fds[i].fd < 0 || fds[i].revents == 0) continue;
       ssize_t n = ::read(fds[i].fd, buf, sizeof buf);
       if (n > 0) {
-        auto lines = (i == 0 ? errLines : progressLines).Feed(buf, static_cast<size_t>(n));
-        for (const std::string& l : lines) {
-          if (i == 0) handleErrLine(l);
-          else handleProgressLine(l);
-        }
+        const size_t shown = relay.ProgressLines();
+        if (i == 0)
+          relay.FeedConsole(buf, static_cast<size_t>(n));
+        else
+          relay.FeedProgress(buf, static_cast<size_t>(n));
+        if (relay.ProgressLines() != shown) lastShown = TClock::now();
       } else if (n == 0 || errno != EINTR) {
         ::close(fds[i].fd);
         fds[i].fd = -1;
@@ -200,12 +179,13 @@ TRunResult RunFfmpeg(const std::string& ffmpeg, const std::vector<std::string>& 
       }
     }
     // A slow encoder still shows that it works, twice a second.
-    if (!lastProgress.empty() && TClock::now() - lastShown >= std::chrono::milliseconds(500)) {
-      EmitLine(lastProgress);
+    if (!relay.LastProgressLine().empty() &&
+        TClock::now() - lastShown >= std::chrono::milliseconds(500)) {
+      EmitLine(relay.LastProgressLine());
       lastShown = TClock::now();
     }
   }
-  for (const std::string& l : errLines.Finish()) handleErrLine(l);
+  relay.Finish();
   for (int fd : {fds[0].fd, fds[1].fd})
     if (fd >= 0) ::close(fd);
 
@@ -213,13 +193,13 @@ TRunResult RunFfmpeg(const std::string& ffmpeg, const std::vector<std::string>& 
   while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
   }
   gChild = 0;
+  result.Report = relay.Report();
   int execErr = 0;
-  if (::read(statusPipe[0], &execErr, sizeof execErr) == static_cast<ssize_t>(sizeof execErr)) {
-    kept.push_back("cannot run " + ffmpeg + ": " + std::strerror(execErr));
-  }
+  if (::read(statusPipe[0], &execErr, sizeof execErr) == static_cast<ssize_t>(sizeof execErr))
+    result.Report.Lines.push_back(
+        {"error", "cannot run " + ffmpeg + ": " + std::strerror(execErr)});
   ::close(statusPipe[0]);
   result.ExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
   result.StopSignal = gStopSignal;
-  result.Diagnostics.assign(kept.begin(), kept.end());
   return result;
 }

@@ -4,16 +4,15 @@
 #include <string>
 #include <vector>
 
-#include "Console.h"
+#include "ConsoleRelay.h"
 
 // FFmpeg's path: KINOVERT_FFMPEG if set, else "ffmpeg" on PATH; empty if none.
 std::string FindFfmpeg();
 
 struct TRunResult {
-  int ExitCode = 0;          // FFmpeg's, or 128 + signal when it was killed
-  bool WriteFailed = false;  // a write error FFmpeg may not count as failure
-  int StopSignal = 0;        // the signal that stopped avcore, if any
-  std::vector<std::string> Diagnostics;  // FFmpeg's last console lines, as written
+  int ExitCode = 0;      // FFmpeg's, or 128 + signal when it was killed
+  int StopSignal = 0;    // the signal that stopped avcore, if any
+  TFfmpegReport Report;  // what FFmpeg's console said
 };
 
 // Catches SIGTERM, SIGINT and SIGHUP so they reach FFmpeg too.
@@ -21,7 +20,8 @@ void InstallStopHandlers();
 
 // Runs FFmpeg with `args` and relays its console and progress to standard
 // error in the old grammar. FFmpeg dies with avcore, whatever kills avcore.
-TRunResult RunFfmpeg(const std::string& ffmpeg, const std::vector<std::string>& args, const TConsoleNames& names);
+TRunResult RunFfmpeg(const std::string& ffmpeg, const std::vector<std::string>& args,
+                     const TConsoleNames& names);
 
 // Writes one whole line to standard error at once.
 void EmitLine(const std::string& line);

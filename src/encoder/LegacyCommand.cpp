@@ -1,37 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "LegacyCommand.h"
 
-#include <algorithm>
-#include <array>
-#include <string_view>
-
-namespace {
-
-constexpr std::array<std::string_view, 8> kFlags = {"-y", "-n", "-an", "-vn", "-sn", "-sameq", "-shortest", "-dn"};
-
-bool IsFlag(const std::string& a) {
-  return std::find(kFlags.begin(), kFlags.end(), a) != kFlags.end();
-}
-
-// Options known to take a value, so that a value such as "-2" is never
-// mistaken for the next option.
-bool TakesValue(const std::string& a) {
-  static constexpr std::array<std::string_view, 38> kValued = {
-      "-p",       "-i",     "-f",       "-t",      "-ss",     "-to",     "-vcodec", "-s",
-      "-b",       "-r",     "-aspect",  "-acodec", "-ac",     "-ab",     "-ar",     "-target",
-      "-strict",  "-vf",    "-af",      "-pix_fmt", "-b:v",   "-b:a",    "-c:v",    "-c:a",
-      "-q:v",     "-qscale", "-crf",    "-threads", "-map",   "-metadata", "-vtag", "-atag",
-      "-g",       "-bf",    "-maxrate", "-bufsize", "-preset", "-profile:v"};
-  return std::find(kValued.begin(), kValued.end(), a) != kValued.end();
-}
-
-bool LooksLikeOption(const std::string& a) {
-  if (a.size() < 2 || a[0] != '-') return false;
-  // A negative number is a value, not an option.
-  return !(a[1] >= '0' && a[1] <= '9');
-}
-
-}  // namespace
+#include "LegacyGrammar.h"
 
 TLegacyCommand ParseLegacyCommand(const std::vector<std::string>& rawArgs) {
   TLegacyCommand cmd;
@@ -46,31 +16,53 @@ TLegacyCommand ParseLegacyCommand(const std::vector<std::string>& rawArgs) {
   }
   // The output is always the last word, even when it starts with a dash.
   const size_t last = args.size() - 1;
-  bool haveInput = false;
-  size_t i = 0;
-  for (; i < last; ++i) {
+  bool haveInput = false, haveAccess = false;
+  for (size_t i = 0; i < last; ++i) {
     const std::string& a = args[i];
     if (a == "-p" || a == "-i") {
-      if (i + 1 >= last) break;
-      const std::string& v = args[++i];
-      if (a == "-p") {
-        cmd.AccessGranted = v == kAccessCode;
-      } else {
-        cmd.Input = v;
-        haveInput = true;
+      if (i + 1 >= last) {
+        cmd.Error = "no output file given after the options";
+        return cmd;
       }
+      const std::string& v = args[++i];
+      bool& seen = a == "-p" ? haveAccess : haveInput;
+      if (seen && cmd.Error.empty())
+        cmd.Error = a == "-p" ? "the access option \"-p\" is given twice"
+                              : "a second input \"-i " + v +
+                                    "\" is given; avcore converts one file at a time";
+      seen = true;
+      if (a == "-p")
+        cmd.AccessGranted = v == kAccessCode;
+      else if (cmd.Input.empty())
+        cmd.Input = v;
       continue;
     }
-    TLegacyOption opt;
-    opt.Name = a;
-    if (!IsFlag(a) && i + 1 < last &&
-        (TakesValue(a) || (LooksLikeOption(a) && !LooksLikeOption(args[i + 1])))) {
+    const TOptionRule* rule = FindOptionRule(a);
+    // The first fault is the one reported, but the access option is still
+    // looked for: without it nothing else is said.
+    if (!cmd.Error.empty()) {
+      if (rule != nullptr && rule->TakesValue()) ++i;
+      continue;
+    }
+    if (rule == nullptr) {
+      cmd.Error = a[0] == '-'
+                      ? "unknown option '" + a + "'"
+                      : "unexpected word '" + a + "' (FFmpeg would take it for a file name)";
+      continue;
+    }
+    TLegacyOption opt{a, "", rule->TakesValue()};
+    if (rule->TakesValue()) {
+      if (i + 1 >= last) {
+        cmd.Error = "the option \"" + a + "\" has no value before the output file";
+        continue;
+      }
       opt.Value = args[++i];
-      opt.HasValue = true;
+      cmd.Error = ValueProblem(*rule, opt.Value);
     }
     cmd.Options.push_back(opt);
   }
-  if (i != last || IsFlag(args[last]) || TakesValue(args[last])) {
+  if (!cmd.Error.empty()) return cmd;
+  if (FindOptionRule(args[last]) != nullptr || args[last] == "-p" || args[last] == "-i") {
     cmd.Error = "no output file given after the options";
     return cmd;
   }

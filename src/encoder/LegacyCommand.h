@@ -15,6 +15,8 @@ struct TLegacyOption {
 
 // The command line as the batch writes it:
 //   -p 5310746 -i INPUT OPTIONS... OUTPUT
+// where every option must be one of the legacy grammar (LegacyGrammar.h)
+// with a value of its shape; the first fault found is kept in `Error`.
 struct TLegacyCommand {
   bool AccessGranted = false;
   std::string Input;

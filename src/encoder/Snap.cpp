@@ -20,7 +20,8 @@ std::optional<int> ParseInt(std::string_view text) {
 std::optional<double> ParseDouble(std::string_view text) {
   double v = 0;
   auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
-  if (ec != std::errc() || end != text.data() + text.size() || !std::isfinite(v)) return std::nullopt;
+  if (ec != std::errc() || end != text.data() + text.size() || !std::isfinite(v))
+    return std::nullopt;
   return v;
 }
 
@@ -43,11 +44,23 @@ TFrameSize FitInto(TFrameSize s, int maxW, int maxH, int m) {
 
 constexpr TFrameSize kH263Sizes[] = {{128, 96}, {176, 144}, {352, 288}, {704, 576}, {1408, 1152}};
 
-bool IsEvenOnly(const std::string& e) {
-  return e == "libx264" || e == "ffvhuff" || e == "libxvid" || e == "wmv1" || e == "wmv2";
+}  // namespace
+
+TSizeRule SizeRule(const std::string& encoder) {
+  if (encoder == "h263p") return {2048, 1152, 4};
+  // rv10 counts macroblocks, and the RealMedia muxer cannot hold the packets
+  // of large pictures.
+  if (encoder == "rv10") return {720, 576, 16};
+  if (encoder == "svq1") return {4094, 4094, 2};
+  if (encoder == "libx264" || encoder == "ffvhuff" || encoder == "libxvid" || encoder == "wmv1" ||
+      encoder == "wmv2")
+    return {0, 0, 2};
+  return {};
 }
 
-}  // namespace
+std::span<const TFrameSize> H263Sizes() {
+  return kH263Sizes;
+}
 
 std::optional<TFrameSize> ParseFrameSize(const std::string& text) {
   size_t x = text.find('x');
@@ -67,7 +80,8 @@ TFrameSize SnapFrameSize(const std::string& encoder, TFrameSize size) {
     TFrameSize best = kH263Sizes[0];
     long bestDist = -1;
     for (TFrameSize c : kH263Sizes) {
-      long d = std::labs(static_cast<long>(c.Width) - size.Width) + std::labs(static_cast<long>(c.Height) - size.Height);
+      long d = std::labs(static_cast<long>(c.Width) - size.Width) +
+               std::labs(static_cast<long>(c.Height) - size.Height);
       if (bestDist < 0 || d < bestDist) {
         best = c;
         bestDist = d;
@@ -75,32 +89,10 @@ TFrameSize SnapFrameSize(const std::string& encoder, TFrameSize size) {
     }
     return best;
   }
-  if (encoder == "h263p") return FitInto(size, 2048, 1152, 4);
-  // rv10 counts macroblocks, and the RealMedia muxer cannot hold the packets
-  // of large pictures.
-  if (encoder == "rv10") return FitInto(size, 720, 576, 16);
-  if (encoder == "svq1") return FitInto(size, 4094, 4094, 2);
+  TSizeRule rule = SizeRule(encoder);
+  if (rule.MaxWidth > 0) return FitInto(size, rule.MaxWidth, rule.MaxHeight, rule.Multiple);
   // Odd sizes buy nothing and several encoders refuse them.
   return {RoundToMultiple(size.Width, 2), RoundToMultiple(size.Height, 2)};
-}
-
-std::string SourceSizeFilter(const std::string& encoder) {
-  if (encoder == "h263") {
-    // The allowed size whose width is closest to the source's.
-    return "scale=w='if(lt(iw,152),128,if(lt(iw,264),176,if(lt(iw,528),352,if(lt(iw,1056),704,1408))))'"
-           ":h='if(lt(iw,152),96,if(lt(iw,264),144,if(lt(iw,528),288,if(lt(iw,1056),576,1152))))'";
-  }
-  auto fit = [](int maxW, int maxH, int m) {
-    std::string f = "min(1,min(" + std::to_string(maxW) + "/iw," + std::to_string(maxH) + "/ih))";
-    std::string ms = std::to_string(m);
-    return "scale=w='max(" + ms + ",trunc(iw*" + f + "/" + ms + ")*" + ms + ")'" + ":h='max(" + ms +
-           ",trunc(ih*" + f + "/" + ms + ")*" + ms + ")'";
-  };
-  if (encoder == "h263p") return fit(2048, 1152, 4);
-  if (encoder == "rv10") return fit(720, 576, 16);
-  if (encoder == "svq1") return fit(4094, 4094, 2);
-  if (IsEvenOnly(encoder)) return "scale=w='trunc(iw/2)*2':h='trunc(ih/2)*2'";
-  return "";
 }
 
 std::optional<double> ParseRate(const std::string& text) {
@@ -113,12 +105,9 @@ std::optional<double> ParseRate(const std::string& text) {
 }
 
 std::string SnapFrameRate(const std::string& encoder, const std::string& rate) {
-  static const std::pair<const char*, const char*> kNtsc[] = {{"29.97", "30000/1001"},
-                                                              {"14.985", "15000/1001"},
-                                                              {"23.976", "24000/1001"},
-                                                              {"59.94", "60000/1001"},
-                                                              {"19.98", "20000/1001"},
-                                                              {"11.988", "12000/1001"}};
+  static const std::pair<const char*, const char*> kNtsc[] = {
+      {"29.97", "30000/1001"}, {"14.985", "15000/1001"}, {"23.976", "24000/1001"},
+      {"59.94", "60000/1001"}, {"19.98", "20000/1001"},  {"11.988", "12000/1001"}};
   std::string exact = rate;
   for (const auto& [dec, frac] : kNtsc)
     if (rate == dec) exact = frac;
@@ -126,8 +115,9 @@ std::string SnapFrameRate(const std::string& encoder, const std::string& rate) {
   auto value = ParseRate(exact);
   if (!value) return exact;
   static const std::pair<double, const char*> kMpeg[] = {
-      {24000.0 / 1001, "24000/1001"}, {24, "24"}, {25, "25"}, {30000.0 / 1001, "30000/1001"},
-      {30, "30"}, {50, "50"}, {60000.0 / 1001, "60000/1001"}, {60, "60"}};
+      {24000.0 / 1001, "24000/1001"}, {24, "24"}, {25, "25"},
+      {30000.0 / 1001, "30000/1001"}, {30, "30"}, {50, "50"},
+      {60000.0 / 1001, "60000/1001"}, {60, "60"}};
   const char* best = kMpeg[0].second;
   double bestDist = -1;
   for (const auto& [v, text] : kMpeg) {
@@ -151,20 +141,28 @@ int SnapSampleRate(const std::string& encoder, const std::string& container, int
   std::vector<double> allowed;
   if (encoder == "libopencore_amrnb") return 8000;
   if (encoder == "libvo_amrwbenc") return 16000;
-  if (container == "swf" && encoder == "libmp3lame") allowed = {44100, 22050, 11025};
-  else if (encoder == "ac3") allowed = {48000, 44100, 32000};
-  else if (encoder == "mp2") allowed = {48000, 44100, 32000, 24000, 22050, 16000};
-  else if (encoder == "libmp3lame") allowed = {48000, 44100, 32000, 24000, 22050, 16000, 12000, 11025, 8000};
-  else return rate;
+  if (container == "swf" && encoder == "libmp3lame")
+    allowed = {44100, 22050, 11025};
+  else if (encoder == "ac3")
+    allowed = {48000, 44100, 32000};
+  else if (encoder == "mp2")
+    allowed = {48000, 44100, 32000, 24000, 22050, 16000};
+  else if (encoder == "libmp3lame")
+    allowed = {48000, 44100, 32000, 24000, 22050, 16000, 12000, 11025, 8000};
+  else
+    return rate;
   return static_cast<int>(Nearest(allowed, rate));
 }
 
 double SnapAudioBitrate(const std::string& encoder, double kbps, int sampleRate) {
-  if (encoder == "libopencore_amrnb") return Nearest({4.75, 5.15, 5.9, 6.7, 7.4, 7.95, 10.2, 12.2}, kbps);
+  if (encoder == "libopencore_amrnb")
+    return Nearest({4.75, 5.15, 5.9, 6.7, 7.4, 7.95, 10.2, 12.2}, kbps);
   if (encoder == "libvo_amrwbenc")
     return Nearest({6.6, 8.85, 12.65, 14.25, 15.85, 18.25, 19.85, 23.05, 23.85}, kbps);
   if (encoder == "ac3")
-    return Nearest({32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320, 384, 448, 512, 576, 640}, kbps);
+    return Nearest(
+        {32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320, 384, 448, 512, 576, 640},
+        kbps);
   // Without a sample rate the source's is used; most sources have 32 kHz or more.
   const bool low = sampleRate > 0 && sampleRate < 32000;
   const bool lowest = sampleRate > 0 && sampleRate < 16000;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -21,9 +22,15 @@ std::string FormatFrameSize(TFrameSize size);
 // A size the encoder accepts, as close as possible to the one asked for.
 TFrameSize SnapFrameSize(const std::string& encoder, TFrameSize size);
 
-// A scale filter that makes the source size acceptable for the encoder when
-// no size was given; empty when every size is fine.
-std::string SourceSizeFilter(const std::string& encoder);
+// The sizes an encoder takes: within MaxWidth x MaxHeight (0: no limit), on
+// a grid of `Multiple` pixels. H.263 takes only the sizes of H263Sizes().
+struct TSizeRule {
+  int MaxWidth = 0;
+  int MaxHeight = 0;
+  int Multiple = 1;
+};
+TSizeRule SizeRule(const std::string& encoder);
+std::span<const TFrameSize> H263Sizes();
 
 // Decimal number or fraction ("25", "29.97", "30000/1001"); nothing if not a number.
 std::optional<double> ParseRate(const std::string& text);

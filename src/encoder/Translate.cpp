@@ -3,11 +3,14 @@
 
 #include <algorithm>
 #include <cctype>
-#include <charconv>
 #include <cmath>
 #include <map>
 #include <optional>
 
+#include "AudioSync.h"
+#include "EncoderTuning.h"
+#include "LegacyGrammar.h"
+#include "Picture.h"
 #include "Snap.h"
 
 namespace {
@@ -17,36 +20,68 @@ std::string Lower(std::string s) {
   return s;
 }
 
-std::optional<double> ParseNumber(const std::string& text) {
-  double v = 0;
-  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
-  if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  return v;
-}
-
-// What the old command line asked for; the last of repeated options wins, as
-// it did for the old encoder.
+// What the old command line asked for, read from options that passed the
+// grammar; the last of repeated options wins, as it did for the old encoder.
 struct TRequest {
-  bool Overwrite = false;
-  bool NoOverwrite = false;
-  std::string Format, Duration, Start, Target, Strict;
-  bool SameQuality = false, NoVideo = false, NoAudio = false;
-  std::string VideoCodec, Size, VideoBitrate, FrameRate, Aspect;
-  std::string AudioCodec, Channels, AudioBitrate, SampleRate;
-  std::vector<std::string> Other;  // anything else, passed on unchanged
-  bool HasVideoFilter = false, HasAudioFilter = false, HasPixelFormat = false;
+  bool Overwrite = false, SameQuality = false, NoVideo = false, NoAudio = false;
+  std::string Format, Target, Strict, VideoCodec, AudioCodec, FrameRate;
+  std::optional<int64_t> DurationMs, StartMs;
+  std::string Duration, Start;
+  std::optional<TFrameSize> Size;
+  std::optional<TRatio> Aspect;
+  int VideoKbps = 0, AudioKbps = 0, SampleRate = 0, Channels = 0;
 };
 
-bool IsZeroTime(const std::string& t) {
-  if (t.empty()) return false;
-  return std::all_of(t.begin(), t.end(), [](char c) { return c == '0' || c == ':' || c == '.'; });
+TRequest ReadRequest(const TLegacyCommand& cmd) {
+  TRequest r;
+  for (const TLegacyOption& o : cmd.Options) {
+    const std::string& n = o.Name;
+    const std::string& v = o.Value;
+    auto number = [&v] { return static_cast<int>(ParseDigits(v).value_or(0)); };
+    if (n == "-y")
+      r.Overwrite = true;
+    else if (n == "-sameq")
+      r.SameQuality = true;
+    else if (n == "-vn")
+      r.NoVideo = true;
+    else if (n == "-an")
+      r.NoAudio = true;
+    else if (n == "-f")
+      r.Format = v;
+    else if (n == "-target")
+      r.Target = v;
+    else if (n == "-strict")
+      r.Strict = v;
+    else if (n == "-vcodec")
+      r.VideoCodec = v;
+    else if (n == "-acodec")
+      r.AudioCodec = v;
+    else if (n == "-r")
+      r.FrameRate = v;
+    else if (n == "-t")
+      r.Duration = v, r.DurationMs = ParseLegacyTime(v);
+    else if (n == "-ss")
+      r.Start = v, r.StartMs = ParseLegacyTime(v);
+    else if (n == "-s")
+      r.Size = ParseFrameSize(v);
+    else if (n == "-aspect")
+      r.Aspect = ParseRatio(v);
+    else if (n == "-b")
+      r.VideoKbps = static_cast<int>(ParseDigits(v.substr(0, v.size() - 1)).value_or(0));
+    else if (n == "-ab")
+      r.AudioKbps = number();
+    else if (n == "-ar")
+      r.SampleRate = number();
+    else if (n == "-ac")
+      r.Channels = v == "5:1" ? 6 : number();  // the old encoder wrote 5.1 as "5:1"
+  }
+  return r;
 }
 
 std::string VideoEncoderName(const std::string& legacy, const std::string& container) {
-  const std::string c = Lower(legacy);
-  if (c == "xvid") return "libxvid";
-  if (c == "h264" || c == "x264") return "libx264";
-  if (c == "msmpeg4") {
+  if (legacy == "xvid") return "libxvid";
+  if (legacy == "h264") return "libx264";
+  if (legacy == "msmpeg4") {
     // MS-MPEG-4 v3 has no tag in the ISO family of containers.
     if (container == "mp4" || container == "psp" || container == "3gp" || container == "3g2" ||
         container == "mov" || container == "ipod")
@@ -57,11 +92,9 @@ std::string VideoEncoderName(const std::string& legacy, const std::string& conta
 }
 
 std::string AudioEncoderName(const std::string& legacy) {
-  const std::string c = Lower(legacy);
-  if (c == "mp3") return "libmp3lame";
-  if (c == "amr_nb" || c == "libamr_nb") return "libopencore_amrnb";
-  if (c == "amr_wb" || c == "libamr_wb") return "libvo_amrwbenc";
-  if (c == "libfaac" || c == "faac") return "aac";
+  if (legacy == "mp3") return "libmp3lame";
+  if (legacy == "amr_nb") return "libopencore_amrnb";
+  if (legacy == "amr_wb") return "libvo_amrwbenc";
   return legacy;
 }
 
@@ -72,62 +105,31 @@ struct TDefaults {
   const char* Audio;
 };
 const std::map<std::string, TDefaults>& ContainerDefaults() {
-  static const std::map<std::string, TDefaults> k = {
-      {"3gp", {"h263", "libopencore_amrnb"}}, {"3g2", {"h263", "libopencore_amrnb"}},
-      {"rm", {"rv10", "ac3"}},                {"amr", {"", "libopencore_amrnb"}},
-      {"swf", {"flv", "libmp3lame"}},         {"mpeg", {"mpeg1video", "mp2"}},
-      {"vob", {"mpeg2video", "mp2"}},         {"ac3", {"", "ac3"}},
-      {"mp2", {"", "mp2"}},                   {"mp3", {"", "libmp3lame"}},
-      {"adts", {"", "aac"}},                  {"avi", {"mpeg4", "libmp3lame"}},
-      {"mov", {"libx264", "aac"}},            {"mp4", {"libx264", "aac"}},
-      {"psp", {"libx264", "aac"}},            {"asf", {"msmpeg4", ""}},
-      {"wav", {"", "pcm_s16le"}}};
+  static const std::map<std::string, TDefaults> k = {{"3gp", {"h263", "libopencore_amrnb"}},
+                                                     {"3g2", {"h263", "libopencore_amrnb"}},
+                                                     {"rm", {"rv10", "ac3"}},
+                                                     {"amr", {"", "libopencore_amrnb"}},
+                                                     {"swf", {"flv", "libmp3lame"}},
+                                                     {"mpeg", {"mpeg1video", "mp2"}},
+                                                     {"vob", {"mpeg2video", "mp2"}},
+                                                     {"ac3", {"", "ac3"}},
+                                                     {"mp2", {"", "mp2"}},
+                                                     {"mp3", {"", "libmp3lame"}},
+                                                     {"adts", {"", "aac"}},
+                                                     {"avi", {"mpeg4", "libmp3lame"}},
+                                                     {"mov", {"libx264", "aac"}},
+                                                     {"mp4", {"libx264", "aac"}},
+                                                     {"psp", {"libx264", "aac"}},
+                                                     {"ipod", {"libx264", "aac"}},
+                                                     {"asf", {"msmpeg4", ""}},
+                                                     {"wav", {"", "pcm_s16le"}}};
   return k;
 }
 
 // Encoders that can keep the source's quality by a fixed quantiser.
 bool TakesQuantiser(const std::string& e) {
-  return e != "libx264" && e != "ffvhuff" && e != "huffyuv" && e != "copy" && !e.empty() &&
+  return e != "libx264" && e != "ffvhuff" && e != "huffyuv" && !e.empty() &&
          e.rfind("pcm_", 0) != 0;
-}
-
-TRequest ReadRequest(const TLegacyCommand& cmd, std::string& error) {
-  TRequest r;
-  for (const TLegacyOption& o : cmd.Options) {
-    const std::string& n = o.Name;
-    const std::string& v = o.Value;
-    if (n == "-y") r.Overwrite = true;
-    else if (n == "-n") r.NoOverwrite = true;
-    else if (n == "-f") r.Format = v;
-    else if (n == "-t") r.Duration = v;
-    else if (n == "-ss") r.Start = v;
-    else if (n == "-target") r.Target = v;
-    else if (n == "-strict") r.Strict = v;
-    else if (n == "-sameq") r.SameQuality = true;
-    else if (n == "-vn") r.NoVideo = true;
-    else if (n == "-an") r.NoAudio = true;
-    else if (n == "-vcodec" || n == "-c:v") r.VideoCodec = v;
-    else if (n == "-s") r.Size = v;
-    else if (n == "-b" || n == "-b:v") r.VideoBitrate = v;
-    else if (n == "-r") r.FrameRate = v;
-    else if (n == "-aspect") r.Aspect = v;
-    else if (n == "-acodec" || n == "-c:a") r.AudioCodec = v;
-    else if (n == "-ac") r.Channels = v;
-    else if (n == "-ab") r.AudioBitrate = v;
-    else if (n == "-b:a") r.AudioBitrate = ParseNumber(v) ? FormatKbps(*ParseNumber(v) / 1000) : v;
-    else if (n == "-ar") r.SampleRate = v;
-    else if (n.size() < 2 || n[0] != '-') {
-      error = "unexpected word '" + n + "' on the command line";
-      return r;
-    } else {
-      if (n == "-vf" || n == "-filter:v") r.HasVideoFilter = true;
-      if (n == "-af" || n == "-filter:a") r.HasAudioFilter = true;
-      if (n == "-pix_fmt") r.HasPixelFormat = true;
-      r.Other.push_back(n);
-      if (o.HasValue) r.Other.push_back(v);
-    }
-  }
-  return r;
 }
 
 std::string Extension(const std::string& path) {
@@ -137,167 +139,228 @@ std::string Extension(const std::string& path) {
   return Lower(path.substr(dot + 1));
 }
 
+std::string Joined(const std::vector<std::string>& parts) {
+  std::string s;
+  for (const std::string& p : parts) (s += s.empty() ? "" : ",") += p;
+  return s;
+}
+
+class TBuilder {
+ public:
+  TBuilder(const TRequest& r, const TLegacyCommand& cmd, TTranslation& t)
+      : R_(r), T_(t), Container_(OutputContainer(r.Format, cmd.Output)) {}
+
+  bool PickEncoders() {
+    const bool usesTarget = !R_.Target.empty();
+    auto defaults = ContainerDefaults().find(Container_);
+    const bool known = defaults != ContainerDefaults().end();
+    if (!R_.NoVideo && !usesTarget)
+      Video_ = !R_.VideoCodec.empty() ? VideoEncoderName(R_.VideoCodec, Container_)
+               : known                ? defaults->second.Video
+                                      : "";
+    if (!R_.NoAudio && !usesTarget)
+      Audio_ = !R_.AudioCodec.empty() ? AudioEncoderName(R_.AudioCodec)
+               : known                ? defaults->second.Audio
+                                      : "";
+    // FFmpeg writes RealVideo into AVI without complaint, but nothing can read
+    // the file back.
+    if (Video_ == "rv10" && Container_ == "avi") {
+      T_.Error =
+          "RealVideo 1.0 (rv10) cannot be stored in an AVI file; choose the RM format for rv10";
+      return false;
+    }
+    if (Container_ == "psp" && (R_.NoVideo || R_.NoAudio)) {
+      T_.Error =
+          "the PSP format needs a video and an audio stream, and the options switch off the " +
+          std::string(R_.NoVideo ? "video" : "sound");
+      return false;
+    }
+    return true;
+  }
+
+  void Head(const std::string& mediaInput) {
+    if (R_.Overwrite) Add({"-y"});
+    // Seeking on the input gives the same samples as an output seek, without
+    // decoding everything before the start.
+    if (R_.StartMs.value_or(0) > 0) Add({"-ss", R_.Start});
+    Add({"-i", FfmpegFileArg(mediaInput)});
+    if (R_.DurationMs) {
+      // A zero duration is the untouched default of a time window, not a wish
+      // for an empty file.
+      if (*R_.DurationMs == 0)
+        T_.Notes.push_back("duration 0 ignored: converting to the end");
+      else
+        Add({"-t", R_.Duration});
+    }
+    if (!R_.Format.empty()) Add({"-f", Container_});
+    if (!R_.Target.empty()) Add({"-target", R_.Target});
+  }
+
+  void Video() {
+    if (R_.NoVideo) {
+      Add({"-vn"});
+      return;
+    }
+    if (!Video_.empty()) Add({"-c:v", Video_});
+    if (Video_ == "libx264") Add({"-pix_fmt", "yuv420p"});
+    std::vector<std::string> filters;
+    std::string rate = FrameRate();
+    if (!rate.empty()) filters.push_back(FrameRateFilter(rate));
+    std::optional<TFrameSize> frame;
+    std::optional<TRatio> frameAspect;
+    if (auto disc = DiscTarget(R_.Target)) {
+      frame = disc->Frame;
+      frameAspect = FrameAspect(Container_, "mpeg2video", *frame, R_.Aspect, disc->Wide);
+    } else if (R_.Size && !Video_.empty()) {
+      frame = SnapFrameSize(Video_, *R_.Size);
+      if (!(*frame == *R_.Size))
+        T_.Notes.push_back("frame size " + FormatFrameSize(*R_.Size) + " is not possible for " +
+                           Video_ + ", using " + FormatFrameSize(*frame));
+      // The shape asked for survives a size the encoder had to move.
+      std::optional<TRatio> asked = R_.Aspect;
+      if (!asked) asked = TRatio{R_.Size->Width, R_.Size->Height};
+      frameAspect = FrameAspect(Container_, Video_, *frame, asked);
+    }
+    if (frame) {
+      filters.push_back(LetterboxFilter(*frame, *frameAspect));
+    } else if (std::string fit =
+                   SourceSizeFilter(Video_, IgnoresPixelAspect(Container_), R_.Aspect);
+               !fit.empty()) {
+      filters.push_back(fit);
+    }
+    if (!filters.empty()) Add({"-vf", Joined(filters)});
+    // A fixed frame is marked with its shape; otherwise the asked shape goes
+    // to players that honour it, and was used up by the square pixels above.
+    if (frameAspect)
+      Add({"-aspect", FormatRatio(*frameAspect)});
+    else if (R_.Aspect && !IgnoresPixelAspect(Container_))
+      Add({"-aspect", FormatRatio(*R_.Aspect)});
+
+    const bool sameQuality = R_.SameQuality && R_.Target.empty();
+    TTuning tuning =
+        TuneVideo(Container_, Video_, frame, sameQuality ? 0 : R_.VideoKbps, RateValue(rate));
+    if (!tuning.Note.empty()) T_.Notes.push_back(tuning.Note);
+    if (sameQuality && Video_ == "libx264")
+      Add({"-crf", "18"});
+    else if (sameQuality && TakesQuantiser(Video_.empty() ? "mpeg4" : Video_))
+      Add({"-q:v", "2"});
+    // A fixed quantiser or CRF keeps the quality; a bitrate would fight it.
+    if (tuning.VideoKbps > 0) Add({"-b:v", std::to_string(tuning.VideoKbps) + "k"});
+    for (const std::string& a : tuning.Args) Add({a});
+  }
+
+  void Audio() {
+    if (R_.NoAudio) {
+      Add({"-an"});
+      return;
+    }
+    if (!Audio_.empty()) Add({"-c:a", Audio_});
+    int channels = R_.Channels;
+    const int maxChannels = MaxChannels(Audio_);
+    if (channels > maxChannels || (channels == 0 && maxChannels == 1)) {
+      if (channels > maxChannels)
+        T_.Notes.push_back(std::to_string(channels) + " channels are not possible for " + Audio_ +
+                           ", using " + std::to_string(maxChannels));
+      channels = maxChannels;
+    }
+    if (channels > 0) Add({"-ac", std::to_string(channels)});
+
+    int sampleRate = R_.SampleRate;
+    // Without a rate FFmpeg keeps the source's, which it fits to the encoder
+    // itself; AMR needs its one rate anyway.
+    if (sampleRate > 0 || maxChannels == 1) {
+      int snapped = SnapSampleRate(Audio_, Container_, sampleRate);
+      if (snapped != sampleRate && sampleRate != 0)
+        T_.Notes.push_back("sample rate " + std::to_string(sampleRate) + " is not possible for " +
+                           Audio_ + ", using " + std::to_string(snapped));
+      sampleRate = snapped;
+    }
+    if (sampleRate > 0) Add({"-ar", std::to_string(sampleRate)});
+
+    std::vector<std::string> filters;
+    if (!R_.NoVideo) filters = AudioSyncFilters(Container_, Audio_, sampleRate);
+    if (Container_ == "swf" && sampleRate == 0)
+      filters.push_back("aformat=sample_rates=44100|22050|11025");
+    if (!filters.empty()) Add({"-af", Joined(filters)});
+
+    // The old "-ab" counted kbit/s; today a bare number is bit/s.
+    std::optional<double> kbps;
+    if (R_.AudioKbps > 0)
+      kbps = R_.AudioKbps;
+    else if (Audio_ == "libopencore_amrnb")
+      kbps = 12.2;
+    else if (Audio_ == "libvo_amrwbenc")
+      kbps = 23.85;
+    if (kbps) {
+      double snapped = SnapAudioBitrate(Audio_, *kbps, sampleRate);
+      if (R_.AudioKbps > 0 && std::abs(snapped - *kbps) > 1e-6)
+        T_.Notes.push_back("audio bitrate " + std::to_string(R_.AudioKbps) +
+                           " kbit/s is not possible for " + Audio_ + ", using " +
+                           FormatKbps(snapped) + "bit/s");
+      Add({"-b:a", FormatKbps(snapped)});
+    }
+  }
+
+  void Tail(const std::string& output) {
+    if (!R_.Strict.empty()) Add({"-strict", R_.Strict});
+    Add({FfmpegFileArg(output)});
+  }
+
+ private:
+  // The output frame rate as FFmpeg takes it; "" keeps the source's.
+  std::string FrameRate() const {
+    if (auto disc = DiscTarget(R_.Target)) return disc->Rate;
+    std::string asked = R_.FrameRate;
+    // RealVideo's picture cap depends on the rate; the RM editor's "keep"
+    // writes 25 anyway.
+    if (asked.empty() && Video_ == "rv10") asked = "25";
+    if (asked.empty()) return "";
+    std::string rate = SnapFrameRate(Video_, asked);
+    auto a = ParseRate(asked), g = ParseRate(rate);
+    if (a && g && std::abs(*a - *g) > 0.01)
+      T_.Notes.push_back("frame rate " + asked + " is not possible for " + Video_ + ", using " +
+                         rate);
+    return rate;
+  }
+
+  static double RateValue(const std::string& rate) {
+    return rate.empty() ? 0 : ParseRate(rate).value_or(0);
+  }
+
+  void Add(std::initializer_list<std::string> items) { T_.Args.insert(T_.Args.end(), items); }
+
+  const TRequest& R_;
+  TTranslation& T_;
+  const std::string Container_;
+  std::string Video_, Audio_;
+};
+
 }  // namespace
 
-std::string FfmpegFileArg(const std::string& path) { return "file:" + path; }
+std::string FfmpegFileArg(const std::string& path) {
+  return "file:" + path;
+}
 
 std::string OutputContainer(const std::string& format, const std::string& outputPath) {
   if (!format.empty()) return Lower(format) == "aac" ? "adts" : Lower(format);
   static const std::map<std::string, std::string> kByExt = {
-      {"avi", "avi"}, {"mp4", "mp4"}, {"m4v", "mp4"}, {"m4a", "mp4"}, {"3gp", "3gp"},
-      {"3g2", "3g2"}, {"mov", "mov"}, {"wmv", "asf"}, {"wma", "asf"}, {"asf", "asf"},
-      {"rm", "rm"},   {"ra", "rm"},   {"swf", "swf"}, {"mpg", "mpeg"}, {"mpeg", "mpeg"},
-      {"vob", "vob"}, {"aac", "adts"}, {"ac3", "ac3"}, {"mp2", "mp2"}, {"mp3", "mp3"},
-      {"amr", "amr"}, {"wav", "wav"}, {"flv", "flv"}, {"mkv", "matroska"}};
+      {"avi", "avi"}, {"mp4", "mp4"},  {"m4v", "mp4"}, {"m4a", "mp4"},     {"3gp", "3gp"},
+      {"3g2", "3g2"}, {"mov", "mov"},  {"wmv", "asf"}, {"wma", "asf"},     {"asf", "asf"},
+      {"rm", "rm"},   {"ra", "rm"},    {"swf", "swf"}, {"mpg", "mpeg"},    {"mpeg", "mpeg"},
+      {"vob", "vob"}, {"aac", "adts"}, {"ac3", "ac3"}, {"mp2", "mp2"},     {"mp3", "mp3"},
+      {"amr", "amr"}, {"wav", "wav"},  {"flv", "flv"}, {"mkv", "matroska"}};
   auto it = kByExt.find(Extension(outputPath));
   return it == kByExt.end() ? "" : it->second;
 }
 
 TTranslation TranslateCommand(const TLegacyCommand& cmd, const std::string& mediaInput) {
   TTranslation t;
-  TRequest r = ReadRequest(cmd, t.Error);
-  if (!t.Error.empty()) return t;
-  std::vector<std::string>& a = t.Args;
-  auto add = [&a](std::initializer_list<std::string> items) { a.insert(a.end(), items); };
-
-  const std::string container = OutputContainer(r.Format, cmd.Output);
-  const bool usesTarget = !r.Target.empty();
-  auto defaults = ContainerDefaults().find(container);
-
-  std::string videoEncoder, audioEncoder;
-  if (!r.NoVideo && !usesTarget) {
-    if (!r.VideoCodec.empty()) videoEncoder = VideoEncoderName(r.VideoCodec, container);
-    else if (defaults != ContainerDefaults().end()) videoEncoder = defaults->second.Video;
-  }
-  if (!r.NoAudio && !usesTarget) {
-    if (!r.AudioCodec.empty()) audioEncoder = AudioEncoderName(r.AudioCodec);
-    else if (defaults != ContainerDefaults().end()) audioEncoder = defaults->second.Audio;
-  }
-
-  // FFmpeg writes RealVideo into AVI without complaint, but nothing can read
-  // the file back.
-  if (videoEncoder == "rv10" && container == "avi") {
-    t.Error = "RealVideo 1.0 (rv10) cannot be stored in an AVI file; choose the RM format for rv10";
-    return t;
-  }
-
-  if (r.Overwrite) add({"-y"});
-  else if (r.NoOverwrite) add({"-n"});
-
-  // Seeking on the input gives the same samples as an output seek, without
-  // decoding everything before the start.
-  if (!r.Start.empty() && !IsZeroTime(r.Start)) add({"-ss", r.Start});
-  add({"-i", FfmpegFileArg(mediaInput)});
-  if (!r.Duration.empty()) {
-    // A zero duration is the untouched default of a time window, not a wish
-    // for an empty file.
-    if (IsZeroTime(r.Duration)) t.Notes.push_back("duration 0 ignored: converting to the end");
-    else add({"-t", r.Duration});
-  }
-
-  if (!r.Format.empty()) add({"-f", container});
-  if (usesTarget) add({"-target", r.Target});
-
-  // Video.
-  if (r.NoVideo) {
-    add({"-vn"});
-  } else {
-    if (!videoEncoder.empty()) add({"-c:v", videoEncoder});
-    if (videoEncoder == "libx264" && !r.HasPixelFormat) add({"-pix_fmt", "yuv420p"});
-    if (!r.Size.empty()) {
-      auto size = ParseFrameSize(r.Size);
-      if (size && !usesTarget && !videoEncoder.empty()) {
-        TFrameSize snapped = SnapFrameSize(videoEncoder, *size);
-        if (!(snapped == *size))
-          t.Notes.push_back("frame size " + r.Size + " is not possible for " + videoEncoder + ", using " +
-                            FormatFrameSize(snapped));
-        add({"-s", FormatFrameSize(snapped)});
-      } else {
-        add({"-s", r.Size});
-      }
-    } else if (!usesTarget && !r.HasVideoFilter) {
-      std::string filter = SourceSizeFilter(videoEncoder);
-      if (!filter.empty()) add({"-vf", filter});
-    }
-    const bool sameQuality = r.SameQuality && !usesTarget;
-    if (sameQuality && videoEncoder == "libx264") add({"-crf", "18"});
-    else if (sameQuality && TakesQuantiser(videoEncoder.empty() ? "mpeg4" : videoEncoder)) add({"-q:v", "2"});
-    // A fixed quantiser or CRF keeps the quality; a bitrate would fight it.
-    if (!r.VideoBitrate.empty() && !sameQuality) add({"-b:v", r.VideoBitrate});
-    if (!r.FrameRate.empty()) {
-      std::string rate = SnapFrameRate(videoEncoder, r.FrameRate);
-      auto asked = ParseRate(r.FrameRate);
-      auto given = ParseRate(rate);
-      if (asked && given && std::abs(*asked - *given) > 0.01)
-        t.Notes.push_back("frame rate " + r.FrameRate + " is not possible for " + videoEncoder + ", using " + rate);
-      add({"-r", rate});
-    }
-    if (!r.Aspect.empty()) add({"-aspect", r.Aspect});
-  }
-
-  // Audio.
-  if (r.NoAudio) {
-    add({"-an"});
-  } else {
-    if (!audioEncoder.empty()) add({"-c:a", audioEncoder});
-    int channels = 0;
-    if (!r.Channels.empty()) {
-      // The old encoder wrote 5.1 as "5:1".
-      if (r.Channels == "5:1" || r.Channels == "5.1") channels = 6;
-      else if (auto n = ParseNumber(r.Channels)) channels = static_cast<int>(*n);
-    }
-    const int maxChannels = MaxChannels(audioEncoder);
-    if (channels > maxChannels || (channels == 0 && maxChannels == 1)) {
-      if (channels > maxChannels)
-        t.Notes.push_back(std::to_string(channels) + " channels are not possible for " + audioEncoder + ", using " +
-                          std::to_string(maxChannels));
-      channels = maxChannels;
-    }
-    if (channels > 0) add({"-ac", std::to_string(channels)});
-    else if (!r.Channels.empty()) add({"-ac", r.Channels});
-
-    int sampleRate = 0;
-    if (auto n = ParseNumber(r.SampleRate)) sampleRate = static_cast<int>(*n);
-    // Without a rate FFmpeg keeps the source's, which it fits to the encoder
-    // itself; AMR needs its one rate anyway.
-    int snappedRate = sampleRate > 0 || MaxChannels(audioEncoder) == 1
-                          ? SnapSampleRate(audioEncoder, container, sampleRate)
-                          : sampleRate;
-    if (snappedRate != sampleRate) {
-      if (sampleRate != 0)
-        t.Notes.push_back("sample rate " + r.SampleRate + " is not possible for " + audioEncoder + ", using " +
-                          std::to_string(snappedRate));
-      sampleRate = snappedRate;
-    }
-    if (sampleRate > 0) add({"-ar", std::to_string(sampleRate)});
-    else if (!r.SampleRate.empty()) add({"-ar", r.SampleRate});
-    else if (container == "swf" && !r.HasAudioFilter)
-      add({"-af", "aformat=sample_rates=44100|22050|11025"});
-
-    // The old "-ab" counted kbit/s; today a bare number is bit/s.
-    std::optional<double> kbps;
-    if (!r.AudioBitrate.empty()) {
-      std::string v = r.AudioBitrate;
-      if (!v.empty() && (v.back() == 'k' || v.back() == 'K')) v.pop_back();
-      kbps = ParseNumber(v);
-    } else if (audioEncoder == "libopencore_amrnb") {
-      kbps = 12.2;
-    } else if (audioEncoder == "libvo_amrwbenc") {
-      kbps = 23.85;
-    }
-    if (kbps) {
-      double snapped = SnapAudioBitrate(audioEncoder, *kbps, sampleRate);
-      if (!r.AudioBitrate.empty() && std::abs(snapped - *kbps) > 1e-6)
-        t.Notes.push_back("audio bitrate " + r.AudioBitrate + " kbit/s is not possible for " + audioEncoder +
-                          ", using " + FormatKbps(snapped) + "bit/s");
-      add({"-b:a", FormatKbps(snapped)});
-    } else if (!r.AudioBitrate.empty()) {
-      add({"-b:a", r.AudioBitrate});
-    }
-  }
-
-  if (!r.Strict.empty()) add({"-strict", r.Strict});
-  a.insert(a.end(), r.Other.begin(), r.Other.end());
-  a.push_back(FfmpegFileArg(cmd.Output));
+  const TRequest r = ReadRequest(cmd);
+  TBuilder b(r, cmd, t);
+  if (!b.PickEncoders()) return t;
+  b.Head(mediaInput);
+  b.Video();
+  b.Audio();
+  b.Tail(cmd.Output);
   return t;
 }

@@ -17,6 +17,7 @@
 
 #include "AvsScript.h"
 #include "Console.h"
+#include "FailureReason.h"
 #include "FfmpegRunner.h"
 #include "LegacyCommand.h"
 #include "Translate.h"
@@ -28,7 +29,9 @@ int Fail(const std::string& message, int exitCode = 1) {
   return exitCode;
 }
 
-std::string Quoted(const std::string& path) { return "'" + path + "'"; }
+std::string Quoted(const std::string& path) {
+  return "'" + path + "'";
+}
 
 std::string FolderOf(const std::string& path) {
   size_t slash = path.find_last_of('/');
@@ -69,7 +72,8 @@ bool SameFile(const TFileState& a, const TFileState& b) {
 void RemoveFailedOutput(const std::string& path, const TFileState& before) {
   TFileState after = StateOf(path);
   if (!after.Regular) return;
-  bool touched = !before.Exists || after.St.st_ino != before.St.st_ino || after.St.st_size != before.St.st_size ||
+  bool touched = !before.Exists || after.St.st_ino != before.St.st_ino ||
+                 after.St.st_size != before.St.st_size ||
                  after.St.st_mtim.tv_sec != before.St.st_mtim.tv_sec ||
                  after.St.st_mtim.tv_nsec != before.St.st_mtim.tv_nsec;
   if (touched) ::unlink(path.c_str());
@@ -81,7 +85,8 @@ int main(int argc, char** argv) {
   InstallStopHandlers();
   std::vector<std::string> args(argv + 1, argv + argc);
   TLegacyCommand cmd = ParseLegacyCommand(args);
-  if (!cmd.AccessGranted) return Fail("access denied: avcore runs only with the access option \"-p\" of the batch");
+  if (!cmd.AccessGranted)
+    return Fail("access denied: avcore runs only with the access option \"-p\" of the batch");
   if (!cmd.Error.empty()) return Fail("bad command line: " + cmd.Error);
 
   // A script stands for the media file its source call names.
@@ -92,41 +97,51 @@ int main(int argc, char** argv) {
     std::ifstream in(cmd.Input, std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
-    media = ScriptSourceFile(text.str(), cmd.Input, [](const std::string& path) { return ReadProblem(path).empty(); });
+    media = ScriptSourceFile(text.str(), cmd.Input,
+                             [](const std::string& path) { return ReadProblem(path).empty(); });
     if (media.empty())
-      return Fail("the script " + Quoted(cmd.Input) + " names no media file (no DirectShowSource(\"...\") call)");
+      return Fail("the script " + Quoted(cmd.Input) +
+                  " names no media file (no DirectShowSource(\"...\") call)");
     if (std::string problem = ReadProblem(media); !problem.empty())
-      return Fail("Could not open " + Quoted(media) + ", the file named by the script " + Quoted(cmd.Input) + ": " +
-                  problem);
+      return Fail("Could not open " + Quoted(media) + ", the file named by the script " +
+                  Quoted(cmd.Input) + ": " + problem);
   } else if (std::string problem = ReadProblem(media); !problem.empty()) {
     return Fail("Could not open " + Quoted(media) + ": " + problem);
   }
 
   const TFileState outputBefore = StateOf(cmd.Output);
   if (SameFile(outputBefore, StateOf(media)) || SameFile(outputBefore, StateOf(cmd.Input)))
-    return Fail("the output file " + Quoted(cmd.Output) + " is the input file itself; it is left untouched");
+    return Fail("the output file " + Quoted(cmd.Output) +
+                " is the input file itself; it is left untouched");
   struct stat folder {};
   const std::string folderName = FolderOf(cmd.Output);
   if (::stat(folderName.c_str(), &folder) != 0)
-    return Fail("could not write the output file " + Quoted(cmd.Output) + ": the folder " + Quoted(folderName) +
-                " cannot be used (" + std::strerror(errno) + ")");
+    return Fail("could not write the output file " + Quoted(cmd.Output) + ": the folder " +
+                Quoted(folderName) + " cannot be used (" + std::strerror(errno) + ")");
   if (!S_ISDIR(folder.st_mode))
-    return Fail("could not write the output file " + Quoted(cmd.Output) + ": " + Quoted(folderName) +
-                " is not a folder");
+    return Fail("could not write the output file " + Quoted(cmd.Output) + ": " +
+                Quoted(folderName) + " is not a folder");
 
   TTranslation translation = TranslateCommand(cmd, media);
   if (!translation.Error.empty())
-    return Fail("cannot convert " + Quoted(media) + " to " + Quoted(cmd.Output) + ": " + translation.Error);
+    return Fail("cannot convert " + Quoted(media) + " to " + Quoted(cmd.Output) + ": " +
+                translation.Error);
 
   std::string ffmpeg = FindFfmpeg();
   if (ffmpeg.empty()) {
     const char* forced = std::getenv("KINOVERT_FFMPEG");
-    std::string where = forced != nullptr && *forced != '\0' ? Quoted(forced) + " (KINOVERT_FFMPEG)" : "'ffmpeg' on PATH";
-    return Fail("FFmpeg was not found at " + where + "; install the Debian packages ffmpeg and libavcodec-extra", 127);
+    std::string where = forced != nullptr && *forced != '\0' ? Quoted(forced) + " (KINOVERT_FFMPEG)"
+                                                             : "'ffmpeg' on PATH";
+    return Fail("FFmpeg was not found at " + where +
+                    "; install the Debian packages ffmpeg and libavcodec-extra",
+                127);
   }
 
-  std::vector<std::string> ffArgs = {"-nostdin", "-hide_banner", "-nostats", "-progress", "pipe:3", "-stats_period",
-                                     "0.25"};
+  // Every console line carries its level, so the line that says why a run
+  // failed can be told from the chatter around it.
+  std::vector<std::string> ffArgs = {"-nostdin",   "-hide_banner",  "-loglevel",
+                                     "level+info", "-nostats",      "-progress",
+                                     "pipe:3",     "-stats_period", "0.25"};
   ffArgs.insert(ffArgs.end(), translation.Args.begin(), translation.Args.end());
 
   // For comparing avcore with FFmpeg run directly: print what would run.
@@ -140,18 +155,26 @@ int main(int argc, char** argv) {
   const TConsoleNames names{media, cmd.Output};
   TRunResult run = RunFfmpeg(ffmpeg, ffArgs, names);
 
-  bool failed = run.ExitCode != 0 || run.WriteFailed || run.StopSignal != 0;
+  bool failed = run.ExitCode != 0 || run.Report.WriteFailed || run.StopSignal != 0;
   if (!failed && !outputBefore.Exists && !StateOf(cmd.Output).Exists) {
     EmitLine("Error: FFmpeg ended without writing the output file " + Quoted(cmd.Output));
+    return 1;
+  }
+  // A file of headers alone is no conversion, though FFmpeg ends with 0; the
+  // batch would book it as done and might delete the source.
+  if (!failed && run.Report.NothingEncoded) {
+    EmitLine("Error: nothing was encoded into " + Quoted(cmd.Output) + ": " + Quoted(media) +
+             " has no audio or video left to convert (does the start time lie past its end?)");
+    RemoveFailedOutput(cmd.Output, outputBefore);
     return 1;
   }
   if (!failed) return 0;
 
   if (run.StopSignal != 0) {
-    EmitLine("Error: the conversion of " + Quoted(media) + " to " + Quoted(cmd.Output) + " was stopped (signal " +
-             std::to_string(run.StopSignal) + ")");
+    EmitLine("Error: the conversion of " + Quoted(media) + " to " + Quoted(cmd.Output) +
+             " was stopped (signal " + std::to_string(run.StopSignal) + ")");
   } else {
-    EmitLine(ExplainFailure(run.Diagnostics, names, run.ExitCode));
+    EmitLine(ExplainFailure(run.Report, names, run.ExitCode));
   }
   RemoveFailedOutput(cmd.Output, outputBefore);
   return run.ExitCode != 0 ? run.ExitCode : 1;

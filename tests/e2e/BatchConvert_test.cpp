@@ -104,6 +104,14 @@ TEST(BatchConvert, EveryShippedProfileAndDevicePreset) {
       const TProbeStream* v = probe.First("video");
       ASSERT_NE(v, nullptr);
       EXPECT_EQ(v->Codec, ExpectedVideo(c.Options));
+      // The H.264 devices play Baseline (iPod) or Main (PSP) up to level 3.0.
+      const std::string container = OptionValue(c.Options, "-f");
+      if (v->Codec == "h264" && (container == "ipod" || container == "psp")) {
+        const bool baseline = v->Profile == "Baseline" || v->Profile == "Constrained Baseline";
+        EXPECT_TRUE(baseline || (container == "psp" && v->Profile == "Main")) << v->Profile;
+        EXPECT_GT(v->Level, 0);
+        EXPECT_LE(v->Level, 30);
+      }
     }
     std::string audio = ExpectedAudio(c.Options);
     if (!audio.empty()) {

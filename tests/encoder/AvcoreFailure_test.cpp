@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What goes wrong must end in an Error line, a non-zero exit and no output
 // file, and must never harm the input.
+#include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -9,8 +10,6 @@
 #include <filesystem>
 #include <fstream>
 #include <thread>
-
-#include <gtest/gtest.h>
 
 #include "E2eSupport.h"
 
@@ -23,7 +22,8 @@ void ExpectFailure(const TRunResult& r, const std::string& output, const std::st
   TConsoleReading c = ReadConsole(r.Err);
   ASSERT_FALSE(c.FailureLines.empty()) << r.Err;
   bool named = false;
-  for (const std::string& l : c.FailureLines) named = named || l.find(mentioned) != std::string::npos;
+  for (const std::string& l : c.FailureLines)
+    named = named || l.find(mentioned) != std::string::npos;
   EXPECT_TRUE(named) << "no failure line names " << mentioned << ":\n" << r.Err;
   EXPECT_FALSE(FileExists(output)) << output;
 }
@@ -66,14 +66,105 @@ TEST(AvcoreFailure, BadInputs) {
                 ClipPath(TClip::AudioOnly));
 }
 
+// A start past the end leaves FFmpeg a file of headers alone, and FFmpeg
+// calls that success; the batch would then book the file as done.
+TEST(AvcoreFailure, NothingToEncodeIsAFailure) {
+  struct TCase {
+    TClip Clip;
+    const char* Options;
+    const char* Extension;
+  } cases[] = {
+      {TClip::Video43,
+       "-y -f avi  -t 0:00:01.000 -ss 0:00:05.000 -vcodec msmpeg4 -b 1080k -r 25 -acodec mp3 -ac 2 "
+       "-ab 96 -ar 22050 ",
+       ".avi"},
+      {TClip::Video43,
+       " -t 0:00:01.000 -ss 0:00:05.000 -y -vcodec mpeg2video -b 2496k -r 29.97 -acodec ac3 -ac 2 "
+       "-ar 48000 -ab 256 ",
+       ".mpg"},
+      {TClip::Video43, " -t 0:00:01.000 -ss 0:00:05.000 -y -target pal-dvd -b 6000k ", ".mpg"},
+      {TClip::AudioOnly,
+       "-y -f mp3  -t 0:00:01.000 -ss 0:00:05.000 -vn -acodec mp3 -ac 2 -ab 128 -ar 44100 ",
+       ".mp3"},
+  };
+  for (const auto& c : cases) {
+    TTempDir dir;
+    const std::string out = dir / (std::string("late start") + c.Extension);
+    TRunResult r = RunAvcore(ClipPath(c.Clip), c.Options, out);
+    ExpectFailure(r, out, "nothing was encoded");
+  }
+}
+
+// Options outside the legacy grammar never reach FFmpeg: nothing is written,
+// not even the output, and the failure line says what was refused.
+TEST(AvcoreFailure, RefusesForeignOptionsAndValues) {
+  TTempDir dir;
+  const std::string notes = dir / "notes.txt";
+  struct TCase {
+    std::string Options;
+    std::string Named;
+  } cases[] = {
+      {"-y -f avi -vstats_file " + notes + " -vcodec msmpeg4", "-vstats_file"},
+      {"-y -f avi -i " + ClipPath(TClip::AudioOnly) + " -vcodec msmpeg4", "second input"},
+      {"-y -f avi " + notes + " -vcodec msmpeg4", notes},
+      {"-y -f avi -vcodec msmpeg4 -map 0:v", "-map"},
+      {"-y -f avi -vcodec msmpeg4 -ac inf", "inf"},
+      {"-y -f avi -vcodec msmpeg4 -ar nan", "nan"},
+      {"-y -f avi -vcodec msmpeg4 -ar 3000000000", "3000000000"},
+      {"-y -f avi -vcodec msmpeg4 -s 2147483647x480", "2147483647x480"},
+      {"-y -f avi -vcodec msmpeg4 -ab 100000000000000000000", "100000000000000000000"},
+      {"-y -f avi -vcodec msmpeg4 -r inf", "inf"},
+      {"-y -f avi -t 0:00:01.000;touch -vcodec msmpeg4", "0:00:01.000;touch"},
+  };
+  for (const auto& c : cases) {
+    const std::string out = dir / "out.avi";
+    ExpectFailure(RunAvcore(ClipPath(TClip::Video43), c.Options, out), out, c.Named);
+    EXPECT_FALSE(FileExists(notes)) << c.Options;
+  }
+}
+
+// FFmpeg's failures are reported by their cause, not by whatever it printed last.
+TEST(AvcoreFailure, NamesTheRealCause) {
+  TTempDir dir;
+  // Pure grain in every pixel: no RealVideo picture of it fits a packet.
+  const std::string grain =
+      ClipOnce("white noise.mkv", {"-f", "lavfi", "-i",
+                                   "nullsrc=s=720x576:r=25:d=0.2,geq=lum='random(1)*255':"
+                                   "cb='random(2)*255':cr='random(3)*255'",
+                                   "-c:v", "ffv1"});
+  ExpectFailure(
+      RunAvcore(grain, "-y -f rm -vcodec rv10 -b 768k -s 720x576 -r 25 -an", dir / "a.rm"),
+      dir / "a.rm", "64 kB a RealMedia packet can hold");
+  // A PSP file of a source without sound.
+  ExpectFailure(
+      RunAvcore(
+          ClipPath(TClip::Video169),
+          "-y -f psp -vcodec h264 -s 480x272 -b 768k -r 29.97 -acodec aac -ac 2 -ab 128 -ar 48000",
+          dir / "b.mp4"),
+      dir / "b.mp4", "has no sound");
+  // An FFmpeg without the encoder the options name.
+  const std::string lacking = dir / "ffmpeg-without-xvid";
+  WriteFileText(lacking,
+                "#!/bin/sh\nfor a; do shift; [ \"$a\" = libxvid ] && a=libxvid_absent; set -- "
+                "\"$@\" \"$a\"; done\n"
+                "exec /usr/bin/ffmpeg \"$@\"\n");
+  std::filesystem::permissions(lacking, std::filesystem::perms::owner_all);
+  TRunResult r = RunAvcore(ClipPath(TClip::Video43), "-y -f avi -vcodec xvid -b 1080k -r 25 -an",
+                           dir / "c.avi", {"KINOVERT_FFMPEG=" + lacking});
+  ExpectFailure(r, dir / "c.avi", "has no encoder 'libxvid_absent'");
+}
+
 TEST(AvcoreFailure, UnwritableOutputs) {
   TTempDir dir;
   const std::string in = ClipPath(TClip::Video43);
-  ExpectFailure(RunAvcore(in, kAvi, dir / "no such folder/out.avi"), dir / "no such folder/out.avi", "no such folder");
+  ExpectFailure(RunAvcore(in, kAvi, dir / "no such folder/out.avi"), dir / "no such folder/out.avi",
+                "no such folder");
   WriteFileText(dir / "plain file", "x");
-  ExpectFailure(RunAvcore(in, kAvi, dir / "plain file/out.avi"), dir / "plain file/out.avi", "plain file/out.avi");
+  ExpectFailure(RunAvcore(in, kAvi, dir / "plain file/out.avi"), dir / "plain file/out.avi",
+                "plain file/out.avi");
   // RealVideo in AVI would be written but could never be read back.
-  ExpectFailure(RunAvcore(in, "-y -f avi -vcodec rv10 -b 768k -an ", dir / "rv.avi"), dir / "rv.avi", "rv.avi");
+  ExpectFailure(RunAvcore(in, "-y -f avi -vcodec rv10 -b 768k -an ", dir / "rv.avi"),
+                dir / "rv.avi", "rv.avi");
 }
 
 TEST(AvcoreFailure, FullDisk) {
@@ -83,15 +174,27 @@ TEST(AvcoreFailure, FullDisk) {
   // A 64 kB file system of our own, in a private mount namespace; the check
   // for leftovers must happen inside it.
   const std::string script =
-      "mount -t tmpfs -o size=64k none \"$1\" || exit 99; shift; \"$@\"; rc=$?; ls -A \"$(dirname \"$4\")\"; exit $rc";
-  std::vector<std::string> args = {"-rm", "sh", "-c", script, "sh", dir / "small", AvcorePath(), "-p", "5310746",
-                                   "-i", ClipPath(TClip::Video43)};
-  std::vector<std::string> args2 = {"-y", "-f", "avi", "-vcodec", "ffvhuff", "-strict", "-2", "-an", out};
+      "mount -t tmpfs -o size=64k none \"$1\" || exit 99; shift; \"$@\"; rc=$?; ls -A \"$(dirname "
+      "\"$4\")\"; exit $rc";
+  std::vector<std::string> args = {"-rm",
+                                   "sh",
+                                   "-c",
+                                   script,
+                                   "sh",
+                                   dir / "small",
+                                   AvcorePath(),
+                                   "-p",
+                                   "5310746",
+                                   "-i",
+                                   ClipPath(TClip::Video43)};
+  std::vector<std::string> args2 = {"-y",      "-f", "avi", "-vcodec", "ffvhuff",
+                                    "-strict", "-2", "-an", out};
   args.insert(args.end(), args2.begin(), args2.end());
   TRunResult r = RunProgram("/usr/bin/unshare", args);
   if (r.ExitCode == 99 || r.Err.find("unshare") != std::string::npos) {
     // No private mounts here: /dev/full fails every write the same way.
-    r = RunAvcore(ClipPath(TClip::Video43), "-y -f avi -vcodec ffvhuff -strict -2 -an ", "/dev/full");
+    r = RunAvcore(ClipPath(TClip::Video43), "-y -f avi -vcodec ffvhuff -strict -2 -an ",
+                  "/dev/full");
     ExpectFailure(r, dir / "none", "/dev/full");
     return;
   }
@@ -175,8 +278,8 @@ TEST(AvcoreStop, SignalsReachFfmpegAndNothingOutlivesAvcore) {
       ::close(errPipe[0]);
       ::close(errPipe[1]);
       ::setenv("KINOVERT_FFMPEG", slow.c_str(), 1);
-      ::execl(AvcorePath().c_str(), "avcore", "-p", "5310746", "-i", in.c_str(), "-y", "-f", "avi", "-vcodec",
-              "msmpeg4", "-b", "100k", out.c_str(), static_cast<char*>(nullptr));
+      ::execl(AvcorePath().c_str(), "avcore", "-p", "5310746", "-i", in.c_str(), "-y", "-f", "avi",
+              "-vcodec", "msmpeg4", "-b", "100k", out.c_str(), static_cast<char*>(nullptr));
       ::_exit(127);
     }
     ::close(errPipe[1]);
@@ -194,15 +297,18 @@ TEST(AvcoreStop, SignalsReachFfmpegAndNothingOutlivesAvcore) {
     std::vector<pid_t> kids = ChildrenOf(pid);
     ASSERT_EQ(kids.size(), 1u);
     ::kill(pid, sig);
-    for (ssize_t n; (n = ::read(errPipe[0], buf, sizeof buf)) > 0;) err.append(buf, static_cast<size_t>(n));
+    for (ssize_t n; (n = ::read(errPipe[0], buf, sizeof buf)) > 0;)
+      err.append(buf, static_cast<size_t>(n));
     ::close(errPipe[0]);
     int status = 0;
     ::waitpid(pid, &status, 0);
     // The child is reparented when avcore dies; give the kernel a moment.
-    for (int i = 0; i < 20 && Alive(kids[0]); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    for (int i = 0; i < 20 && Alive(kids[0]); ++i)
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
     EXPECT_FALSE(Alive(kids[0])) << "FFmpeg survived signal " << sig;
     TConsoleReading c = ReadConsole(err);
-    for (size_t i = 1; i < c.PositionsMs.size(); ++i) EXPECT_GE(c.PositionsMs[i], c.PositionsMs[i - 1]);
+    for (size_t i = 1; i < c.PositionsMs.size(); ++i)
+      EXPECT_GE(c.PositionsMs[i], c.PositionsMs[i - 1]);
     if (sig == SIGTERM) {
       EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) != 0);
       EXPECT_FALSE(c.FailureLines.empty()) << err;

@@ -10,8 +10,8 @@
 #include <sstream>
 
 #include "app/Dialogs.h"
-#include "engine/BatchView.h"
 #include "app/GlobalVars.h"
+#include "engine/BatchView.h"
 #include "engine/OutputParser.h"
 
 namespace {
@@ -48,7 +48,16 @@ double Rate(const std::string& text) {
 
 }  // namespace
 
-std::string AvcorePath() { return std::string(KINOVERT_PROGRAM_DIR) + "/avcore"; }
+std::string AvcorePath() {
+  return std::string(KINOVERT_PROGRAM_DIR) + "/avcore";
+}
+
+const std::string& ClipOnce(const std::string& name, const std::vector<std::string>& args) {
+  static std::map<std::string, std::string> made;
+  auto it = made.find(name);
+  if (it != made.end()) return it->second;
+  return made.emplace(name, MakeClip(name, args)).first->second;
+}
 
 const std::string& ClipPath(TClip clip) {
   static std::map<TClip, std::string> made;
@@ -57,35 +66,39 @@ const std::string& ClipPath(TClip clip) {
   std::string path;
   switch (clip) {
     case TClip::Video43:
-      path = MakeClip("clip 4x3.avi", {"-f", "lavfi", "-i", "testsrc2=s=320x240:r=25:d=1", "-f", "lavfi", "-i",
-                                       "sine=f=440:r=44100:d=1", "-ac", "2", "-c:v", "mpeg4", "-q:v", "4", "-c:a",
-                                       "pcm_s16le", "-shortest"});
+      path = MakeClip("clip 4x3.avi", {"-f", "lavfi", "-i", "testsrc2=s=320x240:r=25:d=1", "-f",
+                                       "lavfi", "-i", "sine=f=440:r=44100:d=1", "-ac", "2", "-c:v",
+                                       "mpeg4", "-q:v", "4", "-c:a", "pcm_s16le", "-shortest"});
       break;
     case TClip::Video169:
-      path = MakeClip("clip 16x9.mkv",
-                      {"-f", "lavfi", "-i", "testsrc2=s=320x180:r=25:d=1", "-c:v", "mpeg4", "-q:v", "4"});
+      path = MakeClip("clip 16x9.mkv", {"-f", "lavfi", "-i", "testsrc2=s=320x180:r=25:d=1", "-c:v",
+                                        "mpeg4", "-q:v", "4"});
       break;
     case TClip::VideoOdd:
-      path = MakeClip("clip odd.mkv", {"-f", "lavfi", "-i", "testsrc2=s=321x241:r=25:d=1", "-c:v", "ffv1"});
+      path = MakeClip("clip odd.mkv",
+                      {"-f", "lavfi", "-i", "testsrc2=s=321x241:r=25:d=1", "-c:v", "ffv1"});
       break;
     case TClip::VideoHd:
-      path = MakeClip("clip hd.mkv", {"-f", "lavfi", "-i", "testsrc2=s=1280x720:r=10:d=1", "-c:v", "mpeg4"});
+      path = MakeClip("clip hd.mkv",
+                      {"-f", "lavfi", "-i", "testsrc2=s=1280x720:r=10:d=1", "-c:v", "mpeg4"});
       break;
     case TClip::AudioOnly:
-      path = MakeClip("clip audio.wav", {"-f", "lavfi", "-i", "sine=f=330:r=48000:d=1", "-ac", "2"});
+      path =
+          MakeClip("clip audio.wav", {"-f", "lavfi", "-i", "sine=f=330:r=48000:d=1", "-ac", "2"});
       break;
   }
   return made.emplace(clip, path).first->second;
 }
 
 const std::string& LongClipPath() {
-  static const std::string path = MakeClip(
-      "long.avi", {"-f", "lavfi", "-i", "testsrc2=s=64x48:r=10:d=20", "-c:v", "mpeg4", "-q:v", "8"});
+  static const std::string path =
+      MakeClip("long.avi",
+               {"-f", "lavfi", "-i", "testsrc2=s=64x48:r=10:d=20", "-c:v", "mpeg4", "-q:v", "8"});
   return path;
 }
 
-TRunResult RunAvcore(const std::string& input, const std::string& options, const std::string& output,
-                     const std::vector<std::string>& env) {
+TRunResult RunAvcore(const std::string& input, const std::string& options,
+                     const std::string& output, const std::vector<std::string>& env) {
   std::vector<std::string> args = {"-p", "5310746", "-i", input};
   std::istringstream in(options);
   std::string w;
@@ -101,11 +114,12 @@ const TProbeStream* TProbe::First(const std::string& type) const {
 }
 
 TProbe Probe(const std::string& path) {
-  TRunResult r = RunProgram("/usr/bin/ffprobe",
-                            {"-v", "error", "-show_entries",
-                             "format=format_name,duration:stream=codec_type,codec_name,width,height,r_frame_rate,"
-                             "sample_rate,channels",
-                             "-of", "default=noprint_wrappers=0", "file:" + path});
+  TRunResult r = RunProgram(
+      "/usr/bin/ffprobe",
+      {"-v", "error", "-show_entries",
+       "format=format_name,duration:stream=codec_type,codec_name,width,height,r_frame_rate,"
+       "sample_rate,channels,profile,level,sample_aspect_ratio,display_aspect_ratio",
+       "-of", "default=noprint_wrappers=0", "file:" + path});
   TProbe p;
   p.Ok = r.ExitCode == 0;
   std::istringstream in(r.Out);
@@ -137,24 +151,35 @@ TProbe Probe(const std::string& path) {
       if (k == "r_frame_rate") s->FrameRate = Rate(v);
       if (k == "sample_rate") s->SampleRate = static_cast<int>(Decimal(v));
       if (k == "channels") s->Channels = static_cast<int>(Decimal(v));
+      if (k == "profile") s->Profile = v;
+      if (k == "level") s->Level = static_cast<int>(Decimal(v));
+      if (k == "sample_aspect_ratio" && v != "N/A" && v != "0:1") s->SampleAspect = v;
+      if (k == "display_aspect_ratio" && v != "N/A" && v != "0:1") s->DisplayAspect = v;
     }
   }
   if (p.Ok && p.Duration == 0) {
     // Some containers (SWF) keep no duration: take the end of the last packet.
-    TRunResult packets = RunProgram("/usr/bin/ffprobe", {"-v", "error", "-show_entries", "packet=pts_time,duration_time",
-                                                         "-of", "csv=p=0", "file:" + path});
+    TRunResult packets = RunProgram(
+        "/usr/bin/ffprobe", {"-v", "error", "-show_entries", "packet=pts_time,duration_time", "-of",
+                             "csv=p=0", "file:" + path});
     std::istringstream lines(packets.Out);
     while (std::getline(lines, line)) {
       size_t comma = line.find(',');
       if (comma == std::string::npos) continue;
-      p.Duration = std::max(p.Duration, Decimal(line.substr(0, comma)) + Decimal(line.substr(comma + 1)));
+      p.Duration =
+          std::max(p.Duration, Decimal(line.substr(0, comma)) + Decimal(line.substr(comma + 1)));
     }
   }
   return p;
 }
 
 std::string DecodeErrors(const std::string& path) {
-  TRunResult r = RunProgram("/usr/bin/ffmpeg", {"-nostdin", "-v", "error", "-i", "file:" + path, "-f", "null", "-"});
+  // Every picture as it comes, on the file's own clock: moving pictures onto
+  // a frame-rate grid is no part of decoding, and RealMedia's millisecond
+  // times at NTSC rates would collide on it.
+  TRunResult r =
+      RunProgram("/usr/bin/ffmpeg", {"-nostdin", "-v", "error", "-i", "file:" + path, "-fps_mode",
+                                     "passthrough", "-enc_time_base", "-1", "-f", "null", "-"});
   if (r.ExitCode != 0) return "exit " + std::to_string(r.ExitCode) + ": " + r.Err;
   return r.Err;
 }
@@ -216,4 +241,82 @@ TConsoleReading ReadConsole(const std::string& text) {
 
 std::string Sha(const std::string& path) {
   return RunProgram("/usr/bin/sha256sum", {path}).Out.substr(0, 64);
+}
+
+double PixelAspect(const TProbeStream& s) {
+  size_t colon = s.SampleAspect.find(':');
+  if (colon == std::string::npos) return 1;
+  double d = Decimal(s.SampleAspect.substr(colon + 1));
+  return d == 0 ? 1 : Decimal(s.SampleAspect.substr(0, colon)) / d;
+}
+
+namespace {
+
+// "... pts_time:1.08 ..." of a showinfo line.
+double Field(const std::string& line, const std::string& key) {
+  size_t at = line.find(" " + key + ":");
+  return at == std::string::npos ? -1 : Decimal(line.substr(at + key.size() + 2));
+}
+
+std::vector<std::string> InfoLines(const std::string& err, const std::string& filter) {
+  std::vector<std::string> lines;
+  std::istringstream in(err);
+  for (std::string l; std::getline(in, l);)
+    if (l.find(filter) != std::string::npos && l.find(" pts_time:") != std::string::npos)
+      lines.push_back(l);
+  return lines;
+}
+
+}  // namespace
+
+// FFmpeg decodes with the file's own timestamps (-copyts) and reports each
+// picture's and each block of sound's time next to its samples.
+TFlashAndBeep FindFlashAndBeep(const std::string& path) {
+  TFlashAndBeep r;
+  const std::string in = "file:" + path;
+  TRunResult v =
+      RunProgram("/usr/bin/ffmpeg", {"-hide_banner", "-nostdin", "-copyts", "-i", in, "-map",
+                                     "0:v:0", "-vf", "scale=8:8,format=gray,showinfo", "-fps_mode",
+                                     "passthrough", "-f", "rawvideo", "-"});
+  std::vector<std::string> pictures = InfoLines(v.Err, "Parsed_showinfo");
+  for (size_t i = 0; i < pictures.size() && (i + 1) * 64 <= v.Out.size(); ++i) {
+    int sum = 0;
+    for (size_t b = 0; b < 64; ++b) sum += static_cast<unsigned char>(v.Out[i * 64 + b]);
+    if (sum / 64 > 100) {
+      r.Flash = Field(pictures[i], "pts_time");
+      break;
+    }
+  }
+  TRunResult a =
+      RunProgram("/usr/bin/ffmpeg", {"-hide_banner", "-nostdin", "-copyts", "-i", in, "-map",
+                                     "0:a:0", "-af", "ashowinfo", "-ac", "1", "-f", "s16le", "-"});
+  size_t sample = 0;
+  for (const std::string& block : InfoLines(a.Err, "Parsed_ashowinfo")) {
+    const double start = Field(block, "pts_time"), rate = Field(block, "rate");
+    const size_t count = static_cast<size_t>(Field(block, "nb_samples"));
+    for (size_t i = 0; i < count && (sample + i + 1) * 2 <= a.Out.size(); ++i) {
+      auto lo = static_cast<unsigned char>(a.Out[(sample + i) * 2]);
+      auto hi = static_cast<unsigned char>(a.Out[(sample + i) * 2 + 1]);
+      int value = static_cast<int16_t>(static_cast<uint16_t>(lo | (hi << 8)));
+      if (std::abs(value) > 3000 && rate > 0) {
+        r.Beep = start + static_cast<double>(i) / rate;
+        return r;
+      }
+    }
+    sample += count;
+  }
+  return r;
+}
+
+TGreyPicture DecodePicture(const std::string& path, int index, int width, int height) {
+  TRunResult r = RunProgram(
+      "/usr/bin/ffmpeg", {"-v", "error", "-nostdin", "-i", "file:" + path, "-map", "0:v:0", "-vf",
+                          "select=eq(n\\," + std::to_string(index) + "),format=gray", "-frames:v",
+                          "1", "-f", "rawvideo", "-"});
+  TGreyPicture p;
+  if (r.Out.size() != static_cast<size_t>(width) * static_cast<size_t>(height)) return p;
+  p.Width = width;
+  p.Height = height;
+  p.Pixels = r.Out;
+  return p;
 }

@@ -20,13 +20,16 @@ enum class TClip {
   VideoHd,    // 1280x720, 10 fps, 1 s, no sound
 };
 const std::string& ClipPath(TClip clip);
+// A clip made once per test program by FFmpeg with `args` (inputs, codecs;
+// the output is the clip's own file, whose extension `name` gives).
+const std::string& ClipOnce(const std::string& name, const std::vector<std::string>& args);
 // A longer tiny clip for stopping a conversion half-way.
 const std::string& LongClipPath();
 
 // Runs avcore the way the batch does: access code, input, the option string
 // cut at blanks, output.
-TRunResult RunAvcore(const std::string& input, const std::string& options, const std::string& output,
-                     const std::vector<std::string>& env = {});
+TRunResult RunAvcore(const std::string& input, const std::string& options,
+                     const std::string& output, const std::vector<std::string>& env = {});
 
 // What ffprobe says about a file.
 struct TProbeStream {
@@ -34,6 +37,10 @@ struct TProbeStream {
   int Width = 0, Height = 0;
   double FrameRate = 0;
   int SampleRate = 0, Channels = 0;
+  std::string Profile;       // "Main", "Constrained Baseline", ...
+  int Level = 0;             // H.264: 30 for level 3.0
+  std::string SampleAspect;  // "64:45"; "" when the file has none
+  std::string DisplayAspect;
 };
 struct TProbe {
   bool Ok = false;
@@ -57,3 +64,23 @@ struct TConsoleReading {
 TConsoleReading ReadConsole(const std::string& text);
 
 std::string Sha(const std::string& path);  // content fingerprint
+
+// Width over height of a pixel: the file's sample aspect, 1 when it has none.
+double PixelAspect(const TProbeStream& s);
+
+// When a file shows its first bright picture and plays its first loud sound,
+// in seconds on the file's own clock, as a player sees them; -1 for none.
+struct TFlashAndBeep {
+  double Flash = -1, Beep = -1;
+};
+TFlashAndBeep FindFlashAndBeep(const std::string& path);
+
+// One decoded picture in grey levels at the stored size.
+struct TGreyPicture {
+  int Width = 0, Height = 0;
+  std::string Pixels;  // Width * Height bytes, row by row
+  unsigned char At(int x, int y) const {
+    return static_cast<unsigned char>(Pixels[static_cast<size_t>(y * Width + x)]);
+  }
+};
+TGreyPicture DecodePicture(const std::string& path, int index, int width, int height);

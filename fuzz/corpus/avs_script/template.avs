@@ -1,0 +1,1 @@
+DirectShowSource("/media/clip one.avi", fps=25, convertfps=true)

@@ -1,0 +1,2 @@
+DIRECTSHOWSOURCE("""/m/say "hi".rm""")
+DirectShowSource("""/open

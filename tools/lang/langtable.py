@@ -613,6 +613,11 @@ ROWS = [
      "Le fichier « %s » a été converti, mais il n'a pas pu être supprimé :\n\n%s",
      "Die Datei „%s“ wurde umgewandelt, konnte aber nicht gelöscht werden:\n\n%s",
      "Il file \"%s\" è stato convertito, ma non è stato possibile eliminarlo:\n\n%s"),
+    ("MSG_NO_PROFILE_CHOSEN",
+     "There is no profile to convert with. Choose one in the list first, or add one.",
+     "Aucun profil n'est choisi pour la conversion. Choisissez-en un dans la liste ou ajoutez-en un.",
+     "Es ist kein Profil für die Umwandlung gewählt. Wählen Sie zuerst eines in der Liste oder legen Sie eines an.",
+     "Nessun profilo scelto per la conversione. Sceglierne uno nell'elenco oppure aggiungerne uno."),
 ]
 
 LANGUAGES = [("english", 1), ("french", 2), ("deutsch", 3), ("italian", 4)]

@@ -169,6 +169,14 @@ bool TBatchDriver::ActionConvertExecute(const std::vector<TBatchInput>& files,
     MessageBoxText(ResStr(MSG_NOFILES), ResStr(MSG_HINT), MB_ICONWARNING);
     return false;
   }
+  // Nothing to convert with (no profile listed, or no device chosen): the
+  // encoder would get whatever the format's settings last held.
+  bool chosen = IsDeviceTarget() ? !choice.DevicePresetFile.empty() && !choice.DeviceSection.empty()
+                                 : !choice.ProfileFile.empty();
+  if (!chosen) {
+    MessageBoxText(ResStr(MSG_NO_PROFILE_CHOSEN), ResStr(MSG_HINT), MB_ICONWARNING);
+    return false;
+  }
   if (!CheckOutputFolder(choice.OutputFolder)) return false;
   for (const TBatchInput& f : files) Host_.SetFileState(f.FileName, TFileState::Idle);
   GlobalVars.LastOutputOpenDir = choice.OutputFolder;

@@ -322,6 +322,7 @@ constexpr std::array<TMsgEntry, kMsgKeyCount> kEntries{{
     K(MSG_NO_HELP, "The help page \"%s\" could not be found."),
     K(MSG_NO_TRAY, "This desktop has no notification area, so the program has been minimized instead."),
     K(MSG_SOURCE_KEPT, "The file \"%s\" has been converted, but it could not be deleted:\r\n\r\n%s"),
+    K(MSG_NO_PROFILE_CHOSEN, "There is no profile to convert with. Choose one in the list first, or add one."),
 }};
 
 #undef K

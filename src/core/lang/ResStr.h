@@ -305,6 +305,7 @@ enum TMsgKey : int {
   MSG_NO_HELP,
   MSG_NO_TRAY,
   MSG_SOURCE_KEPT,
+  MSG_NO_PROFILE_CHOSEN,
   kMsgKeyCount
 };
 

@@ -24,7 +24,9 @@ class QLineEdit;
 class QMenu;
 class QTreeView;
 class QTreeWidget;
+class TDesktopBatchHost;
 class TFileAdder;
+class TPowerControl;
 class TFileListQtModel;
 class TFileListView;
 class TImageButton;
@@ -74,6 +76,11 @@ class TfrmMain final : public QWidget,
   const TFileListModel& FileList() const { return List_; }
   bool AddingFiles() const;
 
+  // Converting (MainConvert.cpp).
+  void ActionConvertExecute();
+  bool Converting() const { return Converting_; }
+  TDesktopBatchHost& BatchHost() const { return *BatchHost_; }
+
   // The profile side (MainProfiles.cpp).
   TProfileStore& Store() { return Store_; }
   void ProfileBoxChanged(int outputFormat) override;
@@ -120,6 +127,10 @@ class TfrmMain final : public QWidget,
   void ShowAbout();
   void CloseProgram();
 
+  // MainConvert.cpp
+  void CreateBatchHost();
+  void ShowSettings();
+
   // MainProfiles.cpp
   void ConnectProfileBoxes();
   void BuildDeviceMenus();
@@ -149,6 +160,9 @@ class TfrmMain final : public QWidget,
   TProfileStore Store_;
   TQtMainThread* MainThread_ = nullptr;
   std::unique_ptr<TRedirector> Runner_;
+  std::unique_ptr<TDesktopBatchHost> BatchHost_;
+  std::unique_ptr<TPowerControl> Power_;
+  bool Converting_ = false;
 
   QLabel* ImageMain_ = nullptr;
   std::array<QLabel*, 7> Labels_{};  // Label1 … Label6, Label27

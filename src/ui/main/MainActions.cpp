@@ -74,6 +74,8 @@ void TfrmMain::CreateActions() {
       {"ActionPlaySource", [this] { PlaySource(); }},
       {"ActionOpenDestinationFolder", [this] { OpenDestinationFolder(); }},
       {"ActionProfileMore", [this] { PopupAtPointer("PopupMenuProfile"); }},
+      {"ActionConvert", [this] { ActionConvertExecute(); }},
+      {"ActionSettings", [this] { ShowSettings(); }},
       {"ActionEditProfile", [this] { RunProfileAction(&TProfileStore::EditProfile); }},
       {"ActionAddNewProfile", [this] { RunProfileAction(&TProfileStore::AddProfile); }},
       {"ActionRenameProfile", [this] { RunProfileAction(&TProfileStore::RenameProfile); }},

@@ -17,7 +17,9 @@
 #include "app/ProgramFolder.h"
 #include "app/QtMainThread.h"
 #include "app/Settings.h"
+#include "engine/DesktopBatchHost.h"
 #include "engine/FileAdder.h"
+#include "engine/PowerActions.h"
 #include "engine/Redirector.h"
 #include "main/Main.h"
 #include "main/FileListView.h"
@@ -59,7 +61,10 @@ TfrmMain::TfrmMain(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Frameless
 }
 
 // The adder goes first: its worker must not outlive the list it fills.
-TfrmMain::~TfrmMain() { Adder_.reset(); }
+TfrmMain::~TfrmMain() {
+  Adder_.reset();
+  BatchHost_.reset();
+}
 
 bool TfrmMain::Start() {
   bool ok = false;
@@ -222,7 +227,10 @@ void TfrmMain::PlaceLabel(QLabel* label, int left, int top) {
 
 // -------------------------------------------------------------------- start-up steps
 
-void TfrmMain::CreateRunner() { Runner_ = std::make_unique<TRedirector>(*MainThread_); }
+void TfrmMain::CreateRunner() {
+  Runner_ = std::make_unique<TRedirector>(*MainThread_);
+  CreateBatchHost();
+}
 
 void TfrmMain::CentreOnScreen() {
   QScreen* s = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();

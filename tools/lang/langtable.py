@@ -120,7 +120,7 @@ ROWS = [
     ("MSG_INPUTFILENAME", "Input File Name:", "Fichier source :", "Quelldatei:",
      "File originale:"),
     ("MSG_OUTPUTDIR", "Output Directory:", "Dossier de sortie :", "Ausgabeordner:",
-     "Cartella di destinazione:"),
+     "Destinazione:"),
     ("MSG_PRPFILE", "Profile:", "Profil :", "Profil:", "Profilo:"),
     ("MSG_BROWSE", "Browse...", "Parcourir...", "Durchsuchen...", "Sfoglia..."),
     ("MSG_EDIT_PROFILE", "Edit Profile", "Modifier le profil", "Profil bearbeiten",

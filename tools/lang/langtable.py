@@ -40,7 +40,7 @@ MP4_ADVISORY_IT = (
     "ATTENZIONE!\nIl codec video MPEG-4 offre una qualità video superiore e una scelta più ampia "
     "di dimensioni rispetto a H.263.\n\nMPEG-4 è supportato da Nokia N70/N90 ecc.\n\nTuttavia, "
     "alcuni modelli di cellulare POTREBBERO NON supportare il codec video MPEG-4.\nSe il "
-    "filmato convertito NON viene riprodotto sul telefono, provare il codec video H.263.")
+    "filmato convertito NON viene riprodotto sul cellulare, provare il codec video H.263.")
 
 AMRWB_ADVISORY_EN = (
     "ATTENTION!\n\rAdaptive Multi-Rate Wideband(ARM-WB) speech codec CANNOT be played on "
@@ -64,7 +64,7 @@ AMRWB_ADVISORY_IT = (
     "ATTENZIONE!\nIl codec vocale AMR-WB (Adaptive Multi-Rate Wideband) NON può essere "
     "riprodotto da QuickTime.\n\nAMR banda larga offre una qualità audio migliore di AMR banda "
     "stretta, ma resta un codec vocale monofonico.\nAlcuni modelli di cellulare POTREBBERO NON "
-    "riprodurre AMR banda larga all'interno di un filmato 3gp.\nSe il telefono NON riproduce "
+    "riprodurre AMR banda larga all'interno di un filmato 3gp.\nSe il cellulare NON riproduce "
     "alcun suono, provare il codec AMR banda stretta.")
 
 AAC_ADVISORY_EN = (
@@ -89,7 +89,7 @@ AAC_ADVISORY_IT = (
     "ATTENZIONE!\nIl codec audio AAC offre una qualità audio superiore, con supporto stereo, "
     "rispetto ad AMR banda stretta e AMR banda larga.\n\nAAC è supportato da Nokia N70/N90 ecc."
     "\n\nTuttavia, alcuni modelli di cellulare POTREBBERO NON riprodurre l'audio AAC "
-    "all'interno di un filmato 3gp.\nSe il telefono NON riproduce alcun suono, provare il codec "
+    "all'interno di un filmato 3gp.\nSe il cellulare NON riproduce alcun suono, provare il codec "
     "audio AMR banda stretta.")
 
 INVALID_NAME_CHARS = "\\ / : * ? \" < > |"
@@ -117,10 +117,10 @@ ROWS = [
     ("MSG_TOSWF", "To SWF", "Vers SWF", "In SWF", "In SWF"),
     ("MSG_TOOTHERS", "To Others", "Autres formats", "Andere Formate", "Altri formati"),
     ("MSG_BURNDVD", "Burn DVD", "Graver un DVD", "DVD brennen", "Masterizza DVD"),
-    ("MSG_INPUTFILENAME", "Input File Name:", "Fichier source :", "Eingabedatei:",
-     "File di origine:"),
+    ("MSG_INPUTFILENAME", "Input File Name:", "Fichier source :", "Quelldatei:",
+     "File originale:"),
     ("MSG_OUTPUTDIR", "Output Directory:", "Dossier de sortie :", "Ausgabeordner:",
-     "Cartella di destinazione:"),
+     "Destinazione:"),
     ("MSG_PRPFILE", "Profile:", "Profil :", "Profil:", "Profilo:"),
     ("MSG_BROWSE", "Browse...", "Parcourir...", "Durchsuchen...", "Sfoglia..."),
     ("MSG_EDIT_PROFILE", "Edit Profile", "Modifier le profil", "Profil bearbeiten",
@@ -190,10 +190,10 @@ ROWS = [
     ("MSG_TRAY_ENCODING_START", "Starting...", "Démarrage...", "Wird gestartet...",
      "Avvio in corso..."),
     ("MSG_TRAY_MENU_STOPENCODING", "Stop converting...", "Arrêter la conversion...",
-     "Umwandlung anhalten...", "Interrompi la conversione..."),
+     "Umwandlung beenden...", "Interrompi la conversione..."),
     ("MSG_TRAY_MENU_EXIT", "Exit program", "Quitter le programme", "Programm beenden",
      "Esci dal programma"),
-    ("MSG_TRAY_HINT", "%s: %d%%", "%s : %d %%", "%s: %d %%", "%s: %d%%"),
+    ("MSG_TRAY_HINT", "%s: %d%%", "%s : %d %%", "%s: %d\u00a0%%", "%s: %d%%"),
     ("MSG_ID_ENC_IN_PROGRESS", "Encoding in progress", "Conversion en cours",
      "Umwandlung läuft", "Conversione in corso"),
     ("MSG_ID_STOP_ENC", "Stopping encoding when done with current file...",
@@ -206,7 +206,7 @@ ROWS = [
     ("MSG_ID_WORKING", "Working on file %d of %d: %s", "Traitement du fichier %d sur %d : %s",
      "Datei %d von %d wird bearbeitet: %s", "Elaborazione del file %d di %d: %s"),
     ("MSG_LABEL_ENCODINGFINISHED", "Encoding finished", "Conversion terminée",
-     "Umwandlung beendet", "Conversione terminata"),
+     "Umwandlung abgeschlossen", "Conversione completata"),
     ("MSG_FILE_INFO", "File Information - %s", "Informations sur le fichier - %s",
      "Dateiinformationen - %s", "Informazioni sul file - %s"),
     ("MSG_SELECT_FOLDER", "Please select a folder!", "Veuillez choisir un dossier.",
@@ -236,22 +236,21 @@ ROWS = [
     ("MSG_CONVERT", "Convert", "Convertir", "Umwandeln", "Converti"),
     ("MSG_PLAY_SOURCE", "Play Source", "Lire le fichier source", "Quelldatei abspielen",
      "Riproduci file originale"),
-    ("MSG_OPEN_DES_FOLDER", "Open Destination Folder...", "Ouvrir le dossier de destination...",
-     "Zielordner öffnen...", "Apri cartella di destinazione..."),
+    ("MSG_OPEN_DES_FOLDER", "Open Destination Folder...", "Ouvrir le dossier de sortie...",
+     "Ausgabeordner öffnen...", "Apri cartella di destinazione..."),
     ("MSG_SETTINGS", "Settings...", "Paramètres...", "Einstellungen...", "Impostazioni..."),
     ("MSG_HELP_CONTENT", "Help Content", "Sommaire de l'aide", "Hilfethemen",
      "Sommario della guida"),
     ("MSG_QUICK_START", "Quick Start...", "Démarrage rapide...", "Schnellstart...",
      "Guida rapida..."),
-    ("MSG_ONLINE_RES", "Online Resources...", "Ressources en ligne...", "Online-Angebote...",
+    ("MSG_ONLINE_RES", "Online Resources...", "Ressources en ligne...", "Online-Ressourcen...",
      "Risorse online..."),
     ("MSG_TECH_SUPPORT", "Contact Technical Support...", "Contacter le support technique...",
      "Technischen Support kontaktieren...", "Contatta l'assistenza tecnica..."),
     ("MSG_ABOUT", "About...", "À propos...", "Info...", "Informazioni..."),
     ("MSG_GENERAL", "General", "Général", "Allgemein", "Generale"),
-    ("MSG_COMPLETENAME", "Complete Name:", "Nom complet :", "Vollständiger Name:",
-     "Nome completo:"),
-    ("MSG_FILESIZE", "File Size:", "Taille du fichier :", "Dateigröße:", "Dimensione file:"),
+    ("MSG_COMPLETENAME", "Complete Name:", "Nom complet :", "Dateipfad:", "Nome completo:"),
+    ("MSG_FILESIZE", "File Size:", "Taille :", "Dateigröße:", "Dimensione:"),
     ("MSG_FORMAT", "Format:", "Format :", "Format:", "Formato:"),
     ("MSG_PLAYTIME", "Play Time:", "Durée :", "Spieldauer:", "Durata:"),
     ("MSG_AUDIOCOUNT", "Audio Count:", "Pistes audio :", "Audiospuren:", "Tracce audio:"),
@@ -261,16 +260,14 @@ ROWS = [
     ("MSG_WIDTH", "Width", "Largeur", "Breite", "Larghezza"),
     ("MSG_HEIGHT", "Height", "Hauteur", "Höhe", "Altezza"),
     ("MSG_VBITRATE", "Bitrate:", "Débit :", "Bitrate:", "Bitrate:"),
-    ("MSG_ADPECTRATIO", "Aspect Ratio:", "Format d'image :", "Seitenverhältnis:",
+    ("MSG_ADPECTRATIO", "Aspect Ratio:", "Proportions :", "Seitenverhältnis:",
      "Proporzioni:"),
-    ("MSG_FRAMERATE", "Frame Rate:", "Fréquence d'images :", "Bildrate:",
-     "Frequenza fotogrammi:"),
+    ("MSG_FRAMERATE", "Frame Rate:", "Images/s :", "Bildrate:", "Fotogrammi/s:"),
     ("MSG_AUDIO", "Audio", "Audio", "Audio", "Audio"),
     ("MSG_ACODEC", "Codec:", "Codec :", "Codec:", "Codec:"),
     ("MSG_ABITRATE", "Bitrate:", "Débit :", "Bitrate:", "Bitrate:"),
     ("MSG_CHANNELS", "Channels:", "Canaux :", "Kanäle:", "Canali:"),
-    ("MSG_SAMPLINGRATE", "Sampling Rate:", "Fréquence d'échantillonnage :", "Abtastrate:",
-     "Frequenza di campionamento:"),
+    ("MSG_SAMPLINGRATE", "Sampling Rate:", "Fréquence :", "Abtastrate:", "Frequenza:"),
     ("MSG_TRAY_CONVERT_COMPLETE", "Convertion complete!", "Conversion terminée !",
      "Umwandlung abgeschlossen!", "Conversione completata!"),
     ("MSG_MOREINFO", "More Information...", "Plus d'informations...",
@@ -304,7 +301,7 @@ ROWS = [
     ("MSG_APPLICATION_TITLE",) + same(TITLE),
     ("MSG_APPLICATION_VERSION", "version:", "version :", "Version:", "versione:"),
     ("MSG_ID_STATUS", "Status=", "État=", "Status=", "Stato="),
-    ("MSG_TRAY_INFO", "%s Information", "%s - Information", "%s - Information",
+    ("MSG_TRAY_INFO", "%s Information", "%s - Informations", "%s - Information",
      "%s - Informazioni"),
     ("MSG_OK",) + same("OK"),
     ("MSG_CANCEL", "Cancel", "Annuler", "Abbrechen", "Annulla"),
@@ -363,10 +360,10 @@ ROWS = [
     ("MSG_FORMAT_AMR",) + same("AMR"),
     ("MSG_FORMAT_WAV",) + same("WAV"),
     ("MSG_AUDIO_CODEC", "Audio Codec", "Codec audio", "Audiocodec", "Codec audio"),
-    ("MSG_DISABLE_AUDIO", "Disable Audio", "Désactiver le son", "Ton deaktivieren",
+    ("MSG_DISABLE_AUDIO", "Disable Audio", "Désactiver le son", "Audio deaktivieren",
      "Disattiva audio"),
     ("MSG_DISABLE_AUDIO_DETAIL", "Encode without an audio track",
-     "Convertir sans piste audio", "Ohne Tonspur umwandeln", "Converti senza traccia audio"),
+     "Convertir sans piste audio", "Ohne Audiospur umwandeln", "Converti senza traccia audio"),
     ("MSG_VIDEO_CODEC", "Video Codec", "Codec vidéo", "Videocodec", "Codec video"),
     ("MSG_SAME_Q", "Same Quality", "Qualité identique", "Gleiche Qualität", "Stessa qualità"),
     ("MSG_SAME_Q_DETAIL", "Keep the quality of the source", "Conserver la qualité de la source",
@@ -379,7 +376,7 @@ ROWS = [
      "Qualità predefinita"),
     ("MSG_SPECIFY_SETTINGS", "Specify bitrate", "Débit personnalisé", "Bitrate festlegen",
      "Specifica il bitrate"),
-    ("MSG_LOW_Q", "Low quality,\nsmall size", "Qualité basse,\npetit fichier",
+    ("MSG_LOW_Q", "Low quality,\nsmall size", "Basse qualité,\npetit fichier",
      "Niedrige Qualität,\nkleine Datei", "Bassa qualità,\nfile piccolo"),
     ("MSG_HIGH_Q", "High quliaty,\nlarge size", "Haute qualité,\ngros fichier",
      "Hohe Qualität,\ngroße Datei", "Alta qualità,\nfile grande"),
@@ -398,7 +395,7 @@ ROWS = [
     ("MSG_FRAMERATE_AUTO", "Auto", "Auto", "Automatisch", "Automatica"),
     ("MSG_CHANGE_FRAMERATE", "Change frame rate", "Modifier la fréquence", "Bildrate ändern",
      "Cambia frequenza"),
-    ("MSG_ASPECT", "Aspect Ratio", "Format d'image", "Seitenverhältnis", "Proporzioni"),
+    ("MSG_ASPECT", "Aspect Ratio", "Proportions", "Seitenverhältnis", "Proporzioni"),
     ("MSG_ASPECT_AUTO", "Auto", "Auto", "Automatisch", "Automatiche"),
     ("MSG_AUDIO_PAGE", "Audio", "Audio", "Audio", "Audio"),
     ("MSG_ACHANNELS", "Audio Channels", "Canaux audio", "Audiokanäle", "Canali audio"),
@@ -435,7 +432,7 @@ ROWS = [
     ("MSG_TARGET_FORMAT_AUTO", "Auto", "Auto", "Automatisch", "Automatico"),
     ("MSG_TARGET_FORMAT_NTSC",) + same("NTSC"),
     ("MSG_TARGET_FORMAT_PAL",) + same("PAL"),
-    ("MSG_CHANGE_ASPECT", "Change aspect", "Modifier le format d'image",
+    ("MSG_CHANGE_ASPECT", "Change aspect", "Modifier les proportions",
      "Seitenverhältnis ändern", "Cambia proporzioni"),
     ("MSG_ASPECT1", "1:1 (For Square Pixels)", "1:1 (pixels carrés)",
      "1:1 (quadratische Pixel)", "1:1 (pixel quadrati)"),
@@ -463,7 +460,7 @@ ROWS = [
     ("MSG_AACSELECTED", AAC_ADVISORY_EN, AAC_ADVISORY_FR, AAC_ADVISORY_DE, AAC_ADVISORY_IT),
     ("MSG_MOBILE", "Mobile", "Mobile", "Handy", "Cellulare"),
     ("MSG_IPOD_PSP",) + same("iPod/PSP"),
-    ("MSG_PSP_FULLSCR", "PSP Full Screen", "PSP plein écran", "PSP Vollbild",
+    ("MSG_PSP_FULLSCR", "PSP Full Screen", "PSP plein écran", "PSP-Vollbild",
      "PSP schermo intero"),
 
     # Value entry dialog
@@ -500,8 +497,8 @@ ROWS = [
     # File information window
     ("MSG_FILEINFO_CAPTION", "File Information", "Informations sur le fichier",
      "Dateiinformationen", "Informazioni sul file"),
-    ("MSG_SAVE_FILE_INFO", "Save File Info...", "Enregistrer les informations...",
-     "Informationen speichern...", "Salva informazioni..."),
+    ("MSG_SAVE_FILE_INFO", "Save File Info...", "Enregistrer...", "Informationen speichern...",
+     "Salva informazioni..."),
     ("MSG_TEXTFILE", "Text Files", "Fichiers texte", "Textdateien", "File di testo"),
     ("MSG_FILE_INFO_FILE", "File Info", "Informations sur le fichier", "Dateiinformationen",
      "Informazioni sul file"),
@@ -522,7 +519,7 @@ ROWS = [
     ("MSG_SHUTDOWN", "Shutdown", "Arrêter", "Herunterfahren", "Spegni"),
     ("MSG_LOGOFF", "Log off", "Fermer la session", "Abmelden", "Disconnetti"),
     ("MSG_RESTART", "Restart", "Redémarrer", "Neu starten", "Riavvia"),
-    ("MSG_HIBERNATE", "Hibernate", "Mettre en veille prolongée", "Ruhezustand", "Iberna"),
+    ("MSG_HIBERNATE", "Hibernate", "Veille prolongée", "Ruhezustand", "Iberna"),
     ("MSG_SUSPEMD", "Suspend", "Mettre en veille", "Standby", "Sospendi"),
     ("MSG_DIRECTSHOW",) + same("DirectShow"),
     ("MSG_USE_DIRECTSHOW", "Use DirectShow", "Utiliser DirectShow", "DirectShow verwenden",
@@ -536,13 +533,13 @@ ROWS = [
      "Möchten Sie die Umwandlung jetzt beenden oder erst nach der aktuellen Datei?",
      "Interrompere la conversione ora o al termine del file corrente?"),
     ("MSG_QUESTION", "Question", "Question", "Frage", "Domanda"),
-    ("MSG_BTN_NOW", "Stop now", "Arrêter maintenant", "Jetzt beenden", "Interrompi ora"),
-    ("MSG_BTN_DONE", "When done", "Après ce fichier", "Nach dieser Datei", "Al termine del file"),
+    ("MSG_BTN_NOW", "Stop now", "Maintenant", "Jetzt beenden", "Interrompi ora"),
+    ("MSG_BTN_DONE", "When done", "Après ce fichier", "Nach der Datei", "Al termine"),
     ("MSG_CONVERTING_IN", "Conveting in progress...", "Conversion en cours...",
      "Umwandlung läuft...", "Conversione in corso..."),
     ("MSG_REMAINING_TIME", "Remaining time:", "Temps restant :", "Restzeit:",
      "Tempo rimanente:"),
-    ("MSG_ELAPSED_TIME", "Elapsed time:", "Temps écoulé :", "Vergangene Zeit:",
+    ("MSG_ELAPSED_TIME", "Elapsed time:", "Temps écoulé :", "Verstrichene Zeit:",
      "Tempo trascorso:"),
     ("MSG_ESTIMATED_TIME", "Estimated time:", "Temps estimé :", "Geschätzte Zeit:",
      "Tempo stimato:"),
@@ -555,9 +552,9 @@ ROWS = [
      "Quelldatei nach der Umwandlung löschen",
      "Elimina il file originale dopo la conversione"),
     ("MSG_SHUTDOWN_AFTER", "Shutdown Windows when done", "Arrêter l'ordinateur à la fin",
-     "Computer nach Abschluss herunterfahren", "Spegni il computer al termine"),
-    ("MSG_SEND_TO_TRAY", "Send to tray", "Réduire dans la zone de notification",
-     "In den Infobereich", "Riduci nell'area di notifica"),
+     "Nach Abschluss Computer herunterfahren", "Spegni il computer al termine"),
+    ("MSG_SEND_TO_TRAY", "Send to tray", "Réduire en icône", "Minimieren",
+     "Riduci a icona"),
     ("MSG_TRAY_MIN", "Application has been minimized. Double click tray icon to resume.",
      "L'application a été réduite. Double-cliquez sur l'icône de la zone de notification pour "
      "la rouvrir.",
@@ -570,7 +567,7 @@ ROWS = [
     ("MSG_PREPARING", "Preparing", "Préparation", "Vorbereitung", "Preparazione"),
 
     # Countdown window
-    ("MSG_LABEL_TIMEOUT", "Time left: %d", "Temps restant : %d", "Verbleibende Zeit: %d",
+    ("MSG_LABEL_TIMEOUT", "Time left: %d", "Temps restant : %d", "Restzeit: %d",
      "Tempo rimanente: %d"),
     ("MSG_SHUTDOWN_TITLE", "Shutdown", "Arrêt", "Herunterfahren", "Spegnimento"),
     ("MSG_WARNING", "Warning!", "Attention !", "Warnung!", "Attenzione!"),
@@ -578,11 +575,11 @@ ROWS = [
      "Si vous ne cliquez pas maintenant sur Annuler, %s arrêtera l'ordinateur.",
      "Wenn Sie jetzt nicht auf „Abbrechen“ klicken, fährt %s den Computer herunter.",
      "Se non si fa clic su Annulla ora, %s spegnerà il computer."),
-    ("MSG_TIME_LEFT", "Time left:", "Temps restant :", "Verbleibende Zeit:",
+    ("MSG_TIME_LEFT", "Time left:", "Temps restant :", "Restzeit:",
      "Tempo rimanente:"),
 
     # About box
-    ("MSG_ABOUT_CAPTIAON", "About", "À propos", "Über", "Informazioni"),
+    ("MSG_ABOUT_CAPTIAON", "About", "À propos", "Info", "Informazioni"),
     ("MSG_COPYRIGHT", "Copyright (C) 2026 the Kinovert developers",
      "Copyright (C) 2026 les développeurs de Kinovert",
      "Copyright (C) 2026 die Kinovert-Entwickler",
@@ -619,5 +616,20 @@ ROWS = [
      "Es ist kein Profil für die Umwandlung gewählt. Wählen Sie zuerst eines in der Liste oder legen Sie eines an.",
      "Nessun profilo scelto per la conversione. Sceglierne uno nell'elenco oppure aggiungerne uno."),
 ]
+
+
+
+def french_spacing(text):
+    """French sets a space before the high punctuation and inside guillemets;
+    a no-break one (narrow before ! ? ; and the percent sign) keeps the mark on
+    the line of its word when a message wraps."""
+    for plain, glued in ((" :", "\u00a0:"), (" ;", "\u202f;"), (" !", "\u202f!"),
+                         (" ?", "\u202f?"), (" %%", "\u202f%%"), ("« ", "«\u00a0"),
+                         (" »", "\u00a0»")):
+        text = text.replace(plain, glued)
+    return text
+
+
+ROWS = [row[:2] + (french_spacing(row[2]),) + row[3:] for row in ROWS]
 
 LANGUAGES = [("english", 1), ("french", 2), ("deutsch", 3), ("italian", 4)]

@@ -335,7 +335,7 @@ std::vector<TProfileSpec> SpecsFor(int format) {
                T("PCM 16 bit 44.1 kHz stereo", "PCM 16 bits 44,1 kHz stéréo",
                  "PCM 16 Bit 44,1 kHz Stereo", "PCM 16 bit 44,1 kHz stereo"),
                [] {}},
-              {{"Voice (8-bit)", "Voix (8 bits)", "Wortaufnahme (8 Bit)", "Voce (8 bit)",
+              {{"Voice (8-bit)", "Voix (8 bits)", "Stimme (8 Bit)", "Voce (8 bit)",
                 "Voice (8-bit)"},
                {"Small files", "Fichiers légers", "Kleine Dateien", "File leggeri", "Small files"},
                T("PCM unsigned 8 bit 22.05 kHz mono", "PCM 8 bits non signé 22,05 kHz mono",
@@ -366,8 +366,8 @@ struct TPresetSpec {
   std::vector<TPresetItem> Items;
 };
 
-const TWords Low = {"Low quality, small file", "Qualité basse, petit fichier",
-                    "Niedrige Qualität, kleine Datei", "Qualità bassa, file piccolo",
+const TWords Low = {"Low quality, small file", "Basse qualité, petit fichier",
+                    "Niedrige Qualität, kleine Datei", "Bassa qualità, file piccolo",
                     "Low quality, small file"};
 const TWords Good = {"Good quality", "Bonne qualité", "Gute Qualität", "Buona qualità",
                      "Good quality"};
@@ -378,8 +378,8 @@ const std::vector<TPresetSpec>& Presets() {
   static const std::vector<TPresetSpec> presets = {
       {"3gpp_h263_amr.ini",
        {"3GPP phone (H.263, AMR)", "Téléphone 3GPP (H.263, AMR)", "3GPP-Handy (H.263, AMR)",
-        "Telefono 3GPP (H.263, AMR)", "3GPP phone (H.263, AMR)"},
-       {"Older phones", "Téléphones anciens", "Ältere Handys", "Telefoni meno recenti",
+        "Cellulare 3GPP (H.263, AMR)", "3GPP phone (H.263, AMR)"},
+       {"Older phones", "Téléphones anciens", "Ältere Handys", "Cellulari meno recenti",
         "Older phones"},
        {{Low, "3gp",
          "-y -f 3gp -vcodec h263 -s 176x144 -b 128k -r 15 -acodec amr_nb -ac 1 -ar 8000 -ab 12"},
@@ -387,18 +387,18 @@ const std::vector<TPresetSpec>& Presets() {
          "-y -f 3gp -vcodec h263 -s 352x288 -b 384k -r 15 -acodec amr_nb -ac 1 -ar 8000 -ab 13"}}},
       {"3gpp_mpeg4_aac.ini",
        {"3GPP phone (MPEG-4, AAC)", "Téléphone 3GPP (MPEG-4, AAC)", "3GPP-Handy (MPEG-4, AAC)",
-        "Telefono 3GPP (MPEG-4, AAC)", "3GPP phone (MPEG-4, AAC)"},
+        "Cellulare 3GPP (MPEG-4, AAC)", "3GPP phone (MPEG-4, AAC)"},
        {"Phones with MPEG-4 video", "Téléphones avec vidéo MPEG-4", "Handys mit MPEG-4-Video",
-        "Telefoni con video MPEG-4", "Phones with MPEG-4 video"},
+        "Cellulari con video MPEG-4", "Phones with MPEG-4 video"},
        {{Low, "3gp",
          "-y -f 3gp -vcodec msmpeg4 -s 176x144 -b 192k -r 15 -acodec aac -ac 1 -ab 32 -ar 22050"},
         {Good, "3gp",
          "-y -f 3gp -vcodec msmpeg4 -s 320x240 -b 512k -r 25 -acodec aac -ac 2 -ab 96 -ar 44100"}}},
       {"3gp2_mpeg4_aac.ini",
        {"3GP2 phone (MPEG-4, AAC)", "Téléphone 3GP2 (MPEG-4, AAC)", "3GP2-Handy (MPEG-4, AAC)",
-        "Telefono 3GP2 (MPEG-4, AAC)", "3GP2 phone (MPEG-4, AAC)"},
+        "Cellulare 3GP2 (MPEG-4, AAC)", "3GP2 phone (MPEG-4, AAC)"},
        {"Phones that play 3GP2 files", "Téléphones lisant les fichiers 3GP2",
-        "Handys für 3GP2-Dateien", "Telefoni che leggono i file 3GP2", "Phones that play 3GP2 files"},
+        "Handys für 3GP2-Dateien", "Cellulari che leggono i file 3GP2", "Phones that play 3GP2 files"},
        {{Low, "3g2",
          "-y -f 3g2 -vcodec msmpeg4 -s 176x144 -b 192k -r 15 -acodec aac -ac 1 -ab 32 -ar 22050"},
         {Good, "3g2",

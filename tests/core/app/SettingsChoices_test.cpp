@@ -24,7 +24,7 @@ TEST(SettingsChoices, ListsInStoredOrderFromTheTextTable) {
       {"french.ini",
        {"Basse", "Normale", "Haute", "Temps réel"},
        {"Fermer Kinovert 3GP Converter", "Arrêter", "Fermer la session", "Redémarrer",
-        "Mettre en veille prolongée", "Mettre en veille"}},
+        "Veille prolongée", "Mettre en veille"}},
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.LanguageFile ? c.LanguageFile : "built-in");

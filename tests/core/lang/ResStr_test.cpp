@@ -57,6 +57,22 @@ std::string AsLoadedFromFile(const std::string& text) {
   return out;
 }
 
+size_t CountOf(const std::string& text, const std::string& part) {
+  size_t n = 0;
+  for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + part.size()))
+    ++n;
+  return n;
+}
+
+std::string EndsWith(const std::string& text, const std::string& end) {
+  bool ends =
+      text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+  return ends ? "ends with " + end : "does not end with " + end;
+}
+
+const char* const kTranslations[] = {"french.ini", "deutsch.ini", "italian.ini"};
+const std::string kLangFolder = KINOVERT_SOURCE_DIR "/data/skin/kvo/lang/";
+
 bool IsValidUtf8Text(const std::string& s) {
   for (size_t i = 0; i < s.size();) {
     auto b = static_cast<unsigned char>(s[i]);
@@ -178,6 +194,10 @@ TEST(LangNormalise, Cases) {
       {"#1 #133", "#1 \r\n3"},
       {"##13", "#\r\n"},
       {"100%% done", "100%% done"},
+      // No-break spaces are text: kept at the ends and in runs.
+      {"Taille\u00a0:", "Taille\u00a0:"},
+      {"\u00a0x\u202f", "\u00a0x\u202f"},
+      {"a  \u00a0\u00a0  b", "a \u00a0\u00a0 b"},
   };
   for (const TCase& c : cases) EXPECT_EQ(NormaliseText(c.In), c.Out) << '"' << c.In << '"';
 }
@@ -201,6 +221,7 @@ TEST_F(LangTest, ValuesAreNormalisedAndStored) {
       {"MSG_TRAY_HINT=%s : %d %%", MSG_TRAY_HINT, "%s : %d %%"},
       {"MSG_LANG=Fran\xE7" "ais \x93" "X\x94", MSG_LANG, "Fran\xC3\xA7" "ais \xE2\x80\x9C" "X\xE2\x80\x9D"},
       {"MSG_SAVE=Gro\xC3\x9F", MSG_SAVE, "Gro\xC3\x9F"},
+      {"MSG_FORMAT=Format\xA0:", MSG_FORMAT, "Format\u00a0:"},
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.Line);
@@ -325,6 +346,60 @@ TEST_F(LangTest, EnglishFileReproducesTheDefaults) {
   // The only texts a file cannot reproduce byte for byte are the line breaks.
   EXPECT_EQ(ResStr(MSG_LOW_Q), "Low quality,\r\nsmall size");
   EXPECT_EQ(ResStr(MSG_FORMAT_ERROR), DefaultResStr(MSG_FORMAT_ERROR));
+}
+
+// What a translation keeps of the English text: a window lays out its lines,
+// "..." says a dialog follows, ":" and "=" that a value does. A softened "!"
+// is allowed.
+TEST_F(LangTest, TranslationsKeepTheShapeOfTheEnglishText) {
+  struct TShape {
+    const char* What;
+    std::string (*Of)(const std::string&);
+  };
+  const TShape shapes[] = {
+      {"line breaks", [](const std::string& t) { return std::to_string(CountOf(t, "\r\n")); }},
+      {"trailing ...", [](const std::string& t) { return EndsWith(t, "..."); }},
+      {"trailing :", [](const std::string& t) { return EndsWith(t, ":"); }},
+      {"trailing =", [](const std::string& t) { return EndsWith(t, "="); }},
+  };
+  for (const char* name : kTranslations) {
+    SCOPED_TRACE(name);
+    ResetLanguage();
+    ASSERT_TRUE(LoadLanguage(kLangFolder + name));
+    for (int i = 0; i < kMsgKeyCount; ++i) {
+      const std::string english = AsLoadedFromFile(DefaultResStr(KeyAt(i)));
+      for (const TShape& shape : shapes)
+        EXPECT_EQ(shape.Of(ResStr(KeyAt(i))), shape.Of(english))
+            << MsgKeyName(KeyAt(i)) << ": " << shape.What;
+    }
+  }
+}
+
+// French sets a space before ":;!?" and the percent sign and inside « »; a
+// no-break one keeps the mark with its word when a message wraps, and it
+// has to survive the file and the loader's blank handling.
+TEST_F(LangTest, FrenchPunctuationStaysWithItsWord) {
+  ASSERT_TRUE(LoadLanguage(kLangFolder + "french.ini"));
+  for (int i = 0; i < kMsgKeyCount; ++i) {
+    const std::string& text = ResStr(KeyAt(i));
+    for (const char* loose : {" :", " ;", " !", " ?", " %%", "\u00ab ", " \u00bb"})
+      EXPECT_EQ(text.find(loose), std::string::npos)
+          << MsgKeyName(KeyAt(i)) << ": \"" << loose << "\" in " << text;
+  }
+  struct TCase {
+    TMsgKey Key;
+    const char* Part;
+  };
+  const TCase glued[] = {
+      {MSG_ADPECTRATIO, "Proportions\u00a0:"},
+      {MSG_NOFILES, "convertir\u202f!"},
+      {MSG_OVERWRITE, "fichier\u202f?"},
+      {MSG_FILE_EXISTS, "\u00ab\u00a0%s\u00a0\u00bb"},
+      {MSG_TRAY_HINT, "%d\u202f%%"},
+  };
+  for (const TCase& c : glued)
+    EXPECT_NE(ResStr(c.Key).find(c.Part), std::string::npos)
+        << MsgKeyName(c.Key) << ": " << ResStr(c.Key);
 }
 
 TEST_F(LangTest, TranslationsTranslate) {

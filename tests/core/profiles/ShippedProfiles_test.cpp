@@ -98,8 +98,9 @@ TEST(ShippedProfiles, TheEverydayChoiceIsListedFirst) {
 }
 
 // French, German and Italian descriptions write decimals with a comma; a
-// point between digits stays only in names such as H.264.
-TEST(ShippedProfiles, DescriptionsUseTheLanguagesDecimalComma) {
+// point between digits stays only in names such as H.264. French glues its
+// colon to the word before it with a no-break space.
+TEST(ShippedProfiles, DescriptionsFollowTheLanguagesTypography) {
   for (const char* tree : {"profile_fr", "profile_de", "profile_it"}) {
     for (int format = 0; format < kOutputFormatCount; ++format) {
       fs::path folder = DataFolder() / tree / std::string(FormatFolderName(format));
@@ -112,6 +113,9 @@ TEST(ShippedProfiles, DescriptionsUseTheLanguagesDecimalComma) {
           EXPECT_FALSE(betweenDigits && !name) << e.path() << ": " << d;
         }
         EXPECT_EQ(d.find("stereo "), std::string::npos);
+        if (std::string(tree) == "profile_fr") {
+          EXPECT_NE(d.find("\u00a0: "), std::string::npos) << e.path() << ": " << d;
+        }
       }
     }
   }

@@ -2,7 +2,10 @@
 // Writes a picture of a window in a language, as a user would see it, e.g.
 //   xvfb-run -a -s "-screen 0 1280x1024x24" build/tests/kinovert_screens main french.ini fr.png FILE...
 // WINDOW is one of: name, main, about, buttons, menu:<menu name> (a menu
-// opened over the main window; the picture is then of the whole screen).
+// opened over the main window; the picture is then of the whole screen), or
+// convert: the files really converted from the main window (into
+// $KINOVERT_SCREENS_OUT, default /tmp/kinovert-screens-out), with pictures of
+// the whole screen mid-batch (OUT.png) and after it (OUT-after.png).
 // The main window runs over a copy of the program folder, so nothing of the
 // build's own folder changes.
 #include <QAction>
@@ -17,6 +20,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -125,6 +129,35 @@ int main(int argc, char** argv) {
   }
   TQtDialogProvider dialogs;
   TScopedDialogProvider use(dialogs);
+  if (window == "convert") {
+    TfrmMain* main = OpenMain();
+    const char* outEnv = std::getenv("KINOVERT_SCREENS_OUT");
+    std::string outFolder = outEnv != nullptr ? outEnv : "/tmp/kinovert-screens-out";
+    fs::create_directories(outFolder);
+    main->findChild<QLineEdit*>("editOutputFileName")->setText(QString::fromStdString(outFolder));
+    QString out = QString::fromLocal8Bit(argv[3]);
+    QString after = out;
+    after.replace(QLatin1String(".png"), QLatin1String("-after.png"));
+    // Mid-batch: a moment after the batch window has come up.
+    QTimer::singleShot(1500, [main] { main->Action("ActionConvert")->trigger(); });
+    QTimer::singleShot(4500, [main, out] { main->screen()->grabWindow(0).save(out); });
+    QTimer::singleShot(500, [&app, main, after] {
+      auto* poll = new QTimer(main);
+      QObject::connect(poll, &QTimer::timeout, [&app, main, after, poll] {
+        static bool seen = false;
+        seen = seen || main->Converting();
+        if (seen && !main->Converting()) {
+          poll->stop();
+          QTimer::singleShot(800, [&app, main, after] {
+            main->screen()->grabWindow(0).save(after);
+            app.quit();
+          });
+        }
+      });
+      poll->start(100);
+    });
+    return app.exec();
+  }
   const bool isMenu = window.rfind("menu:", 0) == 0;
   QWidget* shown = nullptr;
   if (isMenu) {

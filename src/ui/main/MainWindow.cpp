@@ -209,6 +209,9 @@ void TfrmMain::ApplyColorScheme() {
 // A caption of the left column keeps to it: a text too wide for one line
 // takes two, centred on where the one line would stand.
 void TfrmMain::PlaceLabel(QLabel* label, int left, int top) {
+  // Measured free of any width a wrap of an earlier text fixed.
+  label->setMinimumWidth(0);
+  label->setMaximumWidth(QWIDGETSIZE_MAX);
   label->setWordWrap(false);
   label->adjustSize();
   const int room = kLabelColumnRight - left;
@@ -219,8 +222,6 @@ void TfrmMain::PlaceLabel(QLabel* label, int left, int top) {
     int oneLine = label->fontMetrics().height();
     label->move(left, top - (label->height() - oneLine) / 2);
   } else {
-    label->setMinimumWidth(0);
-    label->setMaximumWidth(QWIDGETSIZE_MAX);
     label->move(left, top);
   }
 }

@@ -3,6 +3,8 @@
 
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 
 #include "app/BuildConstants.h"
 #include "app/Settings.h"
@@ -47,4 +49,21 @@ int AnswerInfoOptions(int argc, char** argv) {
     }
   }
   return -1;
+}
+
+std::vector<std::string> FilesOnCommandLine(int argc, char** argv) {
+  std::vector<std::string> files;
+  bool options = true;
+  for (int i = 1; i < argc; ++i) {
+    const char* a = argv[i];
+    if (options && std::strcmp(a, "--") == 0) {
+      options = false;
+      continue;
+    }
+    if ((options && a[0] == '-') || a[0] == '\0') continue;
+    std::error_code error;
+    std::filesystem::path path = std::filesystem::absolute(a, error);
+    files.push_back(error ? std::string(a) : path.lexically_normal().string());
+  }
+  return files;
 }

@@ -75,6 +75,11 @@ class TfrmMain final : public QWidget,
   void SetFileState(const std::string& path, int state);
   const TFileListModel& FileList() const { return List_; }
   bool AddingFiles() const;
+  // Later starts of the program hand their files to this window over the
+  // local socket `name`; they are added (after a batch that runs) and the
+  // window comes to the front. False when the socket could not be opened.
+  bool ListenForLaterStarts(const QString& name);
+  void AcceptHandedFiles(const std::vector<std::string>& paths);
 
   // Converting (MainConvert.cpp).
   void ActionConvertExecute();
@@ -163,6 +168,7 @@ class TfrmMain final : public QWidget,
   std::unique_ptr<TDesktopBatchHost> BatchHost_;
   std::unique_ptr<TPowerControl> Power_;
   bool Converting_ = false;
+  std::vector<std::string> Handed_;  // handed over during a batch
 
   QLabel* ImageMain_ = nullptr;
   std::array<QLabel*, 7> Labels_{};  // Label1 … Label6, Label27

@@ -2,6 +2,7 @@
 // Converting from the main window: the batch over the file list with the
 // chosen profile or device, and the settings dialog.
 #include <QLineEdit>
+#include <utility>
 
 #include "app/GlobalVars.h"
 #include "app/QtMainThread.h"
@@ -36,6 +37,7 @@ void TfrmMain::ActionConvertExecute() {
       ~TDone() { Flag = false; }
     } done{Converting_};
     driver.ActionConvertExecute(files, choice);
+    if (!Handed_.empty()) AddInputFiles(std::exchange(Handed_, {}));
   });
 }
 

@@ -2,6 +2,7 @@
 // The file list of the main window, the media panel and the output folder.
 // Core's TFileListModel holds the rows, the selection and their rules; this
 // file shows it and hands it what the user does.
+#include <QApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QHeaderView>
@@ -17,6 +18,7 @@
 #include "app/ProgramFolder.h"
 #include "app/QtMainThread.h"
 #include "app/Settings.h"
+#include "app/SingleInstance.h"
 #include "app/TypeFile.h"
 #include "base/FileNames.h"
 #include "engine/BatchDriver.h"
@@ -129,6 +131,30 @@ void TfrmMain::AddInputFiles(const std::vector<std::string>& paths, std::functio
     UpdateSummary();
     if (done) done();
   });
+}
+
+bool TfrmMain::ListenForLaterStarts(const QString& name) {
+  auto* instance = new TSingleInstance(name, [this](std::vector<std::string> paths) {
+    Guarded([&] { AcceptHandedFiles(paths); });
+  }, this);
+  return instance->Listening();
+}
+
+void TfrmMain::AcceptHandedFiles(const std::vector<std::string>& paths) {
+  // The batch works on the list as it was when it began; what arrives now
+  // waits for its end rather than slipping into a list being converted.
+  if (Converting_) {
+    Handed_.insert(Handed_.end(), paths.begin(), paths.end());
+  } else if (!paths.empty()) {
+    AddInputFiles(paths);
+  }
+  QWidget* front = QApplication::activeModalWidget();
+  if (front == nullptr && isVisible()) front = this;
+  if (front != nullptr) {
+    if (front->isMinimized()) front->showNormal();
+    front->raise();
+    front->activateWindow();
+  }
 }
 
 void TfrmMain::AddFilesByDialog() {

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's file list, media panel, file-information window and
 // output folder.
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 #include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,9 +13,14 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QUrl>
+#include <atomic>
+#include <cstdio>
+#include <thread>
 
 #include "../../core/media/MediaClips.h"
 #include "MainTesting.h"
+#include "app/InfoOptions.h"
+#include "app/SingleInstance.h"
 #include "main/FileInfo.h"
 #include "main/FileListView.h"
 #include "main/MediaPanel.h"
@@ -192,4 +201,59 @@ TEST_F(MainWindowTest, FileInformationWindow) {
   info.btnSave->click();
   ASSERT_FALSE(Dialogs.Messages.empty());
   EXPECT_NE(Dialogs.Messages.back().Text.find("Unable to write"), std::string::npos);
+}
+
+// "Open with" from a file manager while the program runs: the second start
+// hands its files over the local socket and the running window lists them.
+TEST_F(MainWindowTest, LaterStartsHandTheirFilesToTheRunningWindow) {
+  Open();
+  const std::string odd = Home / "-a clip $`x` 'q'.avi";
+  std::filesystem::copy_file(Clips().Video, odd);
+  const QString name = Q(Home / "socket");
+  ASSERT_TRUE(Window->ListenForLaterStarts(name));
+
+  std::atomic<int> answer{-1};
+  std::thread second([&] { answer = TSingleInstance::HandToRunning(name, {odd, Clips().Audio}) ? 1 : 0; });
+  EXPECT_TRUE(QTest::qWaitFor([&] { return answer >= 0; }, 10000));
+  second.join();
+  EXPECT_EQ(answer, 1);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return Window->FileList().Count() == 2 && !Window->AddingFiles(); }, 30000));
+  ASSERT_EQ(Window->FileList().Count(), 2);
+  EXPECT_EQ(Window->FileList().Rows()[0].Item.Caption(), odd);
+  EXPECT_EQ(Window->FileList().Rows()[1].Item.Caption(), Clips().Audio);
+
+  // With nobody listening, a start keeps its files and opens its own window.
+  EXPECT_FALSE(TSingleInstance::HandToRunning(Q(Home / "nobody"), {odd}, 500));
+}
+
+// A program that was killed leaves its socket file behind; the next start
+// must take the name over rather than run without it.
+TEST(SingleInstance, StaleSocketIsTakenOver) {
+  TTempDir dir;
+  const std::string path = dir / "socket";
+  int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  ASSERT_GE(fd, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  std::snprintf(address.sun_path, sizeof address.sun_path, "%s", path.c_str());
+  ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+  ::close(fd);
+  ASSERT_TRUE(std::filesystem::exists(path));
+
+  TSingleInstance instance(Q(path), nullptr);
+  EXPECT_TRUE(instance.Listening());
+}
+
+// What the desktop program takes from its command line as files: options
+// skipped until "--", names made absolute, bytes kept as given.
+TEST(CommandLineFiles, OptionsSkippedNamesMadeAbsolute) {
+  const std::string cwd = std::filesystem::current_path().string();
+  std::string notText = "clip\xff\xfe.avi";
+  std::vector<std::string> args{"kinovert", "--unknown", "a b.avi", "./sub/../c.mp3", "/abs/d.wav", "",
+                                "--",       "-dash.avi", "--",      notText};
+  std::vector<char*> argv;
+  for (std::string& a : args) argv.push_back(a.data());
+  EXPECT_EQ(FilesOnCommandLine(static_cast<int>(argv.size()), argv.data()),
+            (std::vector<std::string>{cwd + "/a b.avi", cwd + "/c.mp3", "/abs/d.wav", cwd + "/-dash.avi",
+                                      cwd + "/--", cwd + "/" + notText}));
 }

@@ -5,13 +5,24 @@
 //   gui_bench add N CLIP       N copies of CLIP added to the file list: time
 //                              per file until the last row is in, and the
 //                              longest stretch the event loop was kept busy
+//   gui_bench convert N CLIP   N copies of CLIP converted to AVI with the
+//                              Standard profile, once from the window and
+//                              once by kinovert-cli, side by side: the wall
+//                              times and their ratio (the window's overhead)
 // Run on the offscreen platform (QT_QPA_PLATFORM=offscreen) or under xvfb-run.
 #include <unistd.h>
 
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+
 #include <QApplication>
+#include <QLineEdit>
 #include <QElapsedTimer>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -20,6 +31,7 @@
 #include <string>
 
 #include "app/Dialogs.h"
+#include "app/GlobalVars.h"
 #include "app/ProgramFolder.h"
 #include "app/QtDialogProvider.h"
 #include "main/Main.h"
@@ -54,6 +66,50 @@ std::string ProgramCopy() {
   fs::copy(KINOVERT_PROGRAM_DIR, home, fs::copy_options::recursive);
   std::ofstream(home / "info.ini") << "[System]\nLastOutputOpenDir=/tmp\n";
   return home.string() + "/";
+}
+
+std::vector<std::string> CopiesOf(const std::string& clip, int count, const fs::path& folder) {
+  fs::create_directories(folder);
+  std::vector<std::string> paths;
+  for (int i = 0; i < count; ++i) {
+    paths.push_back((folder / ("clip" + std::to_string(i) + fs::path(clip).extension().string())).string());
+    fs::copy_file(clip, paths.back());
+  }
+  return paths;
+}
+
+// What the window's process itself used, without its encoders.
+double OwnCpuSeconds() {
+  rusage usage{};
+  ::getrusage(RUSAGE_SELF, &usage);
+  return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+         static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+double Seconds(const QElapsedTimer& clock) { return static_cast<double>(clock.nsecsElapsed()) / 1e9; }
+
+// kinovert-cli over the same files with the same profile; false when it failed.
+bool ConvertByCli(const std::string& home, const std::vector<std::string>& paths, const std::string& out) {
+  std::vector<std::string> args{home + "kinovert-cli", "convert", "--target", "avi", "--profile", "Standard",
+                                "--output", out, "--"};
+  args.insert(args.end(), paths.begin(), paths.end());
+  std::vector<char*> argv;
+  for (std::string& a : args) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+  pid_t pid = 0;
+  int failed = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+  posix_spawn_file_actions_destroy(&actions);
+  int status = 0;
+  return failed == 0 && ::waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+size_t FilesIn(const fs::path& folder) {
+  size_t n = 0;
+  for ([[maybe_unused]] const auto& e : fs::directory_iterator(folder)) ++n;
+  return n;
 }
 
 }  // namespace
@@ -105,8 +161,44 @@ int main(int argc, char** argv) {
     double total = static_cast<double>(clock.nsecsElapsed()) / 1e6;
     std::printf("files %d\nrows %d\nms_per_file %.2f\nlongest_blocked_ms %lld\n", count, main.FileList().Count(),
                 total / count, static_cast<long long>(longestGap));
+  } else if (mode == "convert" && argc == 4) {
+    int count = std::stoi(argv[2]);
+    std::vector<std::string> paths = CopiesOf(argv[3], count, fs::path(home) / "clips");
+    TfrmMain main;
+    if (!main.Start()) return 1;
+    main.show();
+    if (!QTest::qWaitForWindowExposed(&main)) return 1;
+    main.SelectTarget(ofAVI);
+    main.AddInputFiles(paths);
+    while (main.AddingFiles()) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    // Rounds taken in turn, so a load that comes and goes weighs on both.
+    std::vector<double> ratios;
+    std::printf("files %d\n", count);
+    for (int round = 1; round <= 3; ++round) {
+      const fs::path byCli = fs::path(home) / ("by-cli-" + std::to_string(round));
+      const fs::path byWindow = fs::path(home) / ("by-window-" + std::to_string(round));
+      fs::create_directories(byCli);
+      fs::create_directories(byWindow);
+      QElapsedTimer clock;
+      clock.start();
+      bool cliOk = ConvertByCli(home, paths, byCli.string());
+      double cli = Seconds(clock);
+      main.findChild<QLineEdit*>("editOutputFileName")->setText(QString::fromStdString(byWindow.string()));
+      // From the press of Convert to the batch's end (adding is the add bench's).
+      clock.restart();
+      double cpuBefore = OwnCpuSeconds();
+      main.Action("ActionConvert")->trigger();
+      double window = Seconds(clock);
+      double ownCpu = OwnCpuSeconds() - cpuBefore;
+      ratios.push_back(window / cli);
+      std::printf("round %d: cli_s %.2f (%zu outputs%s) window_s %.2f (%zu outputs, window's own cpu %.2f s) ratio %.3f\n",
+                  round, cli, FilesIn(byCli), cliOk ? "" : ", failed", window, FilesIn(byWindow), ownCpu,
+                  ratios.back());
+    }
+    std::sort(ratios.begin(), ratios.end());
+    std::printf("median_ratio %.3f\n", ratios[1]);
   } else {
-    std::fprintf(stderr, "usage: gui_bench startup | add N CLIP\n");
+    std::fprintf(stderr, "usage: gui_bench startup | add N CLIP | convert N CLIP\n");
     result = 2;
   }
   fs::remove_all(home);

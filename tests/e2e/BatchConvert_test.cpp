@@ -346,3 +346,31 @@ TEST(BatchConvert, ProfileByItsListedName) {
   std::string stem = fs::path(ClipPath(TClip::AudioOnly)).stem().string();
   EXPECT_TRUE(fs::is_regular_file(home / "out/" + stem + ".mp3"));
 }
+
+// --delete-source takes a source only when its output really holds media: a
+// profile whose start lies past the clip's end leaves nothing encoded, so the
+// source stays (and no empty output is left), while a good file's goes.
+TEST(BatchConvert, DeleteSourceOnlyAfterRealOutput) {
+  TTempDir home;
+  fs::path program(KINOVERT_PROGRAM_DIR);
+  fs::create_symlink(program / "avcore", home / "avcore");
+  fs::create_directory_symlink(program / "skin", home / "skin");
+  fs::create_directories(home / "profile_en/mp3");
+  fs::copy_file(Tree / "mp3/Standard.mpo", home / "profile_en/mp3/Standard.mpo");
+  std::string late = ReadFileText(Tree / "mp3/Standard.mpo");
+  late.replace(late.find("EnableTimeControl=0"), 19, "EnableTimeControl=1");
+  late.replace(late.find("StartTime=0:00:00.000"), 21, "StartTime=0:01:00.000");
+  WriteFileText(home / "profile_en/mp3/Late.mpo", late);
+  for (const char* profile : {"Late", "Standard"}) {
+    SCOPED_TRACE(profile);
+    const std::string source = home / (std::string(profile) + " source.wav");
+    fs::copy_file(ClipPath(TClip::AudioOnly), source);
+    const std::string output = home / ("out/" + std::string(profile) + " source.mp3");
+    TRunResult r = RunProgram(Cli, {"--home", home.Path(), "convert", "--target", "mp3", "--profile", profile,
+                                    "--delete-source", "--output", home / "out", "--", source});
+    const bool good = std::string(profile) == "Standard";
+    EXPECT_EQ(r.ExitCode, good ? 0 : 1) << r.Err;
+    EXPECT_EQ(fs::exists(source), !good);
+    EXPECT_EQ(fs::exists(output), good);
+  }
+}

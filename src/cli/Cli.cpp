@@ -77,7 +77,7 @@ TCliArgs::TCliArgs(const std::vector<TCliOption>& options, const std::vector<std
         Pending_ = o;
         continue;
       }
-      throw TUsageError{"option " + Dashed(*o) + " needs a value"};
+      throw TUsageError{"option " + (o != nullptr ? Dashed(*o) : std::string()) + " needs a value"};
     }
     if (c == '?') {
       if (mode.Tolerant) continue;
@@ -225,6 +225,27 @@ std::string OptionHelp(const std::vector<TCliOption>& options) {
   }
   std::string out;
   for (size_t i = 0; i < options.size(); ++i)
-    out += "  " + heads[i] + std::string(width - heads[i].size() + 2, ' ') + options[i].Help + "\n";
+    out += WrapText("  " + heads[i] + std::string(width - heads[i].size() + 2, ' ') + options[i].Help,
+                    width + 4);
   return out;
+}
+
+std::string WrapText(std::string_view text, size_t indent) {
+  constexpr size_t kWidth = 79;
+  std::string out, line;
+  size_t pos = 0;
+  while (pos < text.size()) {
+    size_t end = text.find(' ', pos + 1);
+    if (end == std::string_view::npos) end = text.size();
+    std::string_view word = text.substr(pos, end - pos);  // with its leading blank
+    if (!line.empty() && TextWidth(line) + TextWidth(word) > kWidth &&
+        line.find_first_not_of(' ') != std::string::npos && TextWidth(line) > indent) {
+      out += line + "\n";
+      line = std::string(indent, ' ');
+      if (!word.empty() && word.front() == ' ') word.remove_prefix(1);
+    }
+    line += word;
+    pos = end;
+  }
+  return out + line + "\n";
 }

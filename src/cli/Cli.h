@@ -42,6 +42,9 @@ class TCliArgs {
   // or a value given to a switch (unless tolerant).
   TCliArgs(const std::vector<TCliOption>& options, const std::vector<std::string>& args,
            TMode mode);
+  // What was read points into its own copy of the options.
+  TCliArgs(const TCliArgs&) = delete;
+  TCliArgs& operator=(const TCliArgs&) = delete;
 
   // The value of the option's last occurrence, "" when it is absent.
   std::string Option(std::string_view name) const;
@@ -107,6 +110,10 @@ std::string JoinNames(const std::vector<std::string>& names);
 
 // The width of a text on a terminal, counted in UTF-8 characters.
 size_t TextWidth(std::string_view text);
+
+// The text in lines of at most 79 characters where it has blanks to break
+// at, every line after the first indented by indent blanks; ends in "\n".
+std::string WrapText(std::string_view text, size_t indent);
 
 // The option lines of a help text.
 std::string OptionHelp(const std::vector<TCliOption>& options);

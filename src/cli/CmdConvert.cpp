@@ -30,8 +30,18 @@ namespace {
 
 std::atomic<bool> Interrupted{false};
 
-void OnInterrupt(int) {
-  Interrupted = true;
+void OnInterrupt(int) { Interrupted = true; }
+
+// A message box's text as one line: its line breaks become single blanks.
+std::string OneLine(const std::string& text) {
+  std::string out;
+  for (char c : text) {
+    if (c != '\r' && c != '\n')
+      out += c;
+    else if (!out.empty() && out.back() != ' ')
+      out += ' ';
+  }
+  return out;
 }
 
 // The progress window of one batch, turned into the report's events.
@@ -102,7 +112,7 @@ class TCliHost final : public TBatchHost {
   TCliView* View = nullptr;
   std::vector<std::string> Inputs;  // the batch's files, in order
   int SourcesKept = 0;
-  std::string FailureLine;  // the encoder's last failure line of the file at hand
+  std::string FailureLine;  // the first failure line of the file at hand
 
   void SetFileState(const std::string& path, TFileState state) override {
     if (View == nullptr || state == TFileState::Idle || (state == LastState_ && path == LastPath_))
@@ -170,7 +180,8 @@ class TCliDialogs final : public TConsoleDialogProvider {
   int MessageBox(const std::string& text, const std::string& caption, int flags) override {
     if (Host) {
       Host->Report.BeforeMessage();
-      Host->FailureLine = text;
+      // The first failure line names the cause; later ones follow from it.
+      if (Host->FailureLine.empty()) Host->FailureLine = OneLine(text);
     }
     return TConsoleDialogProvider::MessageBox(text, caption, flags);
   }
@@ -248,7 +259,7 @@ int RunConvert(const TCliArgs& args) {
   std::vector<TFileItem> items;
   int skipped = 0;
   auto skip = [&](const std::string& file, const std::string& reason) {
-    std::fprintf(stderr, "kinovert-cli: %s: %s\n", file.c_str(), reason.c_str());
+    std::fprintf(stderr, "kinovert-cli: %s: %s, skipped\n", file.c_str(), reason.c_str());
     report->Skipped(AbsolutePath(file), reason);
     ++skipped;
   };
@@ -258,10 +269,10 @@ int RunConvert(const TCliArgs& args) {
       case TAddResult::Added:
         break;
       case TAddResult::Missing:
-        skip(f, "no such file, skipped");
+        skip(f, "no such file");
         break;
       case TAddResult::UnknownType:
-        skip(f, "not a known input type, skipped");
+        skip(f, "not a known input type");
         break;
       case TAddResult::Duplicate:
         std::fprintf(stderr, "kinovert-cli: %s: listed twice, converted once\n", f.c_str());

@@ -43,10 +43,14 @@ void PrintProfiles(int format) {
 void PrintPresets(const std::string& heading, const std::vector<TProfileItem>& presets) {
   std::printf("%s (--device FILE --item SECTION):\n", heading.c_str());
   if (presets.empty()) std::printf("  (none)\n");
-  TRows rows;
+  TRows titles, rows;
   for (const TProfileItem& p : presets)
-    rows.emplace_back(FileNamePart(p.FileName),
-                      p.Title + "  [" + std::string(PresetGroupName(PresetGroupOf(p.Title))) + "]");
+    titles.emplace_back(p.Title, "[" + std::string(PresetGroupName(PresetGroupOf(p.Title))) + "]");
+  const size_t titleWidth = FirstColumnWidth(titles);
+  for (size_t i = 0; i < presets.size(); ++i)
+    rows.emplace_back(FileNamePart(presets[i].FileName),
+                      titles[i].first + std::string(titleWidth - TextWidth(titles[i].first) + 2, ' ') +
+                          titles[i].second);
   for (size_t i = 0; i < presets.size(); ++i) {
     PrintRow("  ", rows[i], FirstColumnWidth(rows));
     TRows items;
@@ -81,7 +85,7 @@ int RunList(const TCliArgs& args) {
 }
 
 const TCliCommand Command(
-    "list", "list [--target FORMAT]",
+    "list", "list [-t FORMAT]",
     "list the profiles of each target (name and description, as the profile box lists them) "
     "and the device presets of MP4 and 3GP (file, title, group, and each item section with "
     "its title)",

@@ -19,14 +19,17 @@ void PrintHelp() {
       "front end; it uses the same profiles, settings and encoder as the desktop program.\n"
       "\n"
       "Commands:\n");
-  for (const TCliCommand* c : CliCommands()) std::printf("  %s\n      %s\n", c->Usage, c->Summary);
+  for (const TCliCommand* c : CliCommands()) {
+    std::printf("%s", WrapText(std::string("  ") + c->Usage, 4).c_str());
+    std::printf("%s", WrapText(std::string("      ") + c->Summary, 6).c_str());
+  }
   std::printf("\nOptions:\n%s", OptionHelp(GlobalOptions()).c_str());
   std::printf(
       "\n"
       "FORMAT is one of AVI, MP4, 3GP, MPEG, MOV, WMV, RM, SWF, VOB, ASF, AAC, AC3, MP2,\n"
-      "MP3, AMR, WAV (any letter case). 'kinovert-cli COMMAND --help' shows the options of\n"
-      "a command. Exit codes: 0 success, 1 some work failed, 2 usage error or nothing\n"
-      "could start.\n");
+      "MP3, AMR, WAV (any letter case). 'kinovert-cli COMMAND --help' shows the\n"
+      "options of a command. Exit codes: 0 success, 1 some work failed, 2 usage error\n"
+      "or nothing could start.\n");
 }
 
 int Run(const std::vector<std::string>& args) {
@@ -57,7 +60,8 @@ int Run(const std::vector<std::string>& args) {
   const std::vector<TCliOption> options = command->AllOptions();
   TCliArgs commandArgs(options, rest, {});
   if (commandArgs.Flag("help")) {
-    std::printf("Usage: kinovert-cli %s\n%s\n", command->Usage, command->Summary);
+    std::printf("%s\n%s", WrapText(std::string("Usage: kinovert-cli ") + command->Usage, 4).c_str(),
+                WrapText(command->Summary, 0).c_str());
     std::printf("\nOptions:\n%s", OptionHelp(options).c_str());
     return kExitOk;
   }

@@ -133,11 +133,12 @@ TEST(CliBatch, FilesThatAreNoProfileAreRefused) {
 }
 
 // Every line is one JSON object; together they tell the whole batch, in
-// order, the failed file with its reason, and names that are no UTF-8.
+// order, each failed file with its reason (a file whose encoder failed
+// without a word too), and names that are no UTF-8.
 TEST(CliBatch, JsonLinesFollowABatchWithAFailedFile) {
   TFakeProgram program;
   TTempDir dir;
-  const std::vector<std::string> names = {"a.avi", "b fail.avi", "c \"quoted\".avi"};
+  const std::vector<std::string> names = {"a.avi", "b fail.avi", "c \"quoted\".avi", "d mute.avi"};
   for (const std::string& n : names) fs::copy_file(ClipPath(TClip::Video43), dir / n);
   fs::copy_file(ClipPath(TClip::Video43), dir / "caf\xE9.avi");
   std::vector<std::string> args = {
@@ -166,7 +167,7 @@ TEST(CliBatch, JsonLinesFollowABatchWithAFailedFile) {
   EXPECT_NE(std::find(skipped.begin(), skipped.end(), dir / "missing.avi"), skipped.end());
   const std::string latin1 = dir / "caf\xEF\xBF\xBD.avi";  // U+FFFD for the byte E9
   const bool latin1Skipped = std::find(skipped.begin(), skipped.end(), latin1) != skipped.end();
-  const int count = latin1Skipped ? 3 : 4;
+  const int count = latin1Skipped ? 4 : 5;
 
   ASSERT_EQ(events[i]["event"], "start");
   EXPECT_EQ(events[i]["target"], "AVI");
@@ -203,12 +204,16 @@ TEST(CliBatch, JsonLinesFollowABatchWithAFailedFile) {
     EXPECT_EQ(ended["event"], "file");
     EXPECT_EQ(ended["index"], index);
     EXPECT_EQ(ended["input"], input);
-    const bool fails = input.find("fail") != std::string::npos;
-    EXPECT_EQ(ended["state"], fails ? "failed" : "done");
-    if (fails)
+    if (input.find("fail") != std::string::npos) {
+      EXPECT_EQ(ended["state"], "failed");
       EXPECT_EQ(ended["reason"], "Error: cannot convert '" + input + "'");
-    else
+    } else if (input.find("mute") != std::string::npos) {
+      EXPECT_EQ(ended["state"], "failed");
+      EXPECT_EQ(ended["reason"], "the encoder ended with exit status 3");
+    } else {
+      EXPECT_EQ(ended["state"], "done");
       EXPECT_FALSE(ended.contains("reason"));
+    }
   }
   std::vector<std::string> expected;
   for (const std::string& n : names) expected.push_back(dir / n);
@@ -217,8 +222,8 @@ TEST(CliBatch, JsonLinesFollowABatchWithAFailedFile) {
 
   ASSERT_EQ(i + 1, events.size()) << r.Out;
   EXPECT_EQ(events[i]["event"], "end");
-  EXPECT_EQ(events[i]["converted"], count - 1);
-  EXPECT_EQ(events[i]["failed"], 1);
+  EXPECT_EQ(events[i]["converted"], count - 2);
+  EXPECT_EQ(events[i]["failed"], 2);
   EXPECT_EQ(events[i]["skipped"], latin1Skipped ? 2 : 1);
   EXPECT_EQ(events[i]["stopped"], false);
   // The people's lines stay on standard error.

@@ -7,7 +7,8 @@
 #include "support/RunProgram.h"
 
 // A program folder whose encoder only pretends: it fails for inputs whose
-// name holds "fail" and writes a small output for the rest. Every run
+// name holds "fail", fails without a word (exit status 3) for names that
+// hold "mute", and writes a small output for the rest. Every run
 // appends its arguments, one line, to avcore.log in the folder.
 struct TFakeProgram {
   TTempDir Home;
@@ -20,6 +21,7 @@ struct TFakeProgram {
         Home / "avcore",
         "#!/bin/sh\nin=\"$4\"; for a; do out=\"$a\"; done\n"
         "printf '%s\\n' \"$*\" >> \"$(dirname \"$0\")/avcore.log\"\n"
+        "case \"$in\" in *mute*) exit 3;; esac\n"
         "echo \"Input #0, avi, from '$in':\" >&2\n"
         "echo \"  Duration: 00:00:04.00, start: 0.000000, bitrate: 100 kb/s\" >&2\n"
         "case \"$in\" in *fail*) echo \"Error: cannot convert '$in'\" >&2; exit 1;; esac\n"

@@ -89,7 +89,7 @@ TAnswer Values(const TCliOption& option, const std::string& typed, const TCliArg
 
 std::vector<std::string> OptionNames(const std::vector<TCliOption>& options) {
   std::vector<std::string> out;
-  for (const TCliOption& o : options) out.push_back(std::string("--") + o.Name);
+  for (const TCliOption& o : options) out.push_back(LongName(o));
   return out;
 }
 

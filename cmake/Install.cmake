@@ -8,7 +8,8 @@
 #                       any help folders beside them, templates)
 #   P/bin/              links to the programs; /proc/self/exe resolves them,
 #                       so the program folder is still P/lib/kinovert
-#   the desktop entry, AppStream metadata, icons, man pages and documents.
+#   the desktop entry, AppStream metadata, icons, man pages, shell completion
+#   and documents.
 # `cpack -G DEB` packs the same tree for /usr.
 set(KINOVERT_APP_ID org.example.kinovert)
 set(KINOVERT_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -73,6 +74,11 @@ add_custom_target(kinovert_dist ALL DEPENDS ${desktopFile} ${compressed})
 install(FILES ${desktopFile} DESTINATION share/applications)
 install(FILES ${metainfoFile} DESTINATION share/metainfo)
 install(FILES ${dist}/kinovert.1.gz ${dist}/kinovert-cli.1.gz DESTINATION share/man/man1)
+# Shell completion for kinovert-cli, where bash-completion and zsh look.
+install(FILES ${CMAKE_SOURCE_DIR}/dist/kinovert-cli.bash
+  DESTINATION share/bash-completion/completions RENAME kinovert-cli)
+install(FILES ${CMAKE_SOURCE_DIR}/dist/kinovert-cli.zsh
+  DESTINATION share/zsh/vendor-completions RENAME _kinovert-cli)
 install(FILES ${CMAKE_SOURCE_DIR}/README.md ${CMAKE_SOURCE_DIR}/dist/copyright ${dist}/changelog.gz
   DESTINATION share/doc/kinovert)
 file(GLOB icons CONFIGURE_DEPENDS ${skinDir}/kinovert-*.png)

@@ -6,7 +6,7 @@ set -euo pipefail
 
 KINOVERT_PACKAGES=(
   g++ cmake ninja-build pkg-config
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   qt6-base-dev libmediainfo-dev
   ffmpeg libavcodec-extra mediainfo
   xvfb xauth

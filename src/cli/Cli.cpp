@@ -4,83 +4,140 @@
 #include <algorithm>
 
 #include "app/GlobalVars.h"
+#include "app/ProgramFolder.h"
+#include "app/Settings.h"
+#include "base/NearName.h"
+#include "store/ProfileFolders.h"
 
 namespace {
+
 std::vector<const TCliCommand*>& Registry() {
   static std::vector<const TCliCommand*> commands;
   return commands;
 }
 
-// Options end at "--": anything after it is a file name, even "-x.avi".
-size_t EndOfOptions(const std::vector<std::string>& args) {
-  auto it = std::find(args.begin(), args.end(), "--");
-  return static_cast<size_t>(it - args.begin());
-}
 }  // namespace
 
-TCliCommand::TCliCommand(const char* name, const char* usage, const char* summary, TRun run)
-    : Name(name), Usage(usage), Summary(summary), Run(run) {
+TCliCommand::TCliCommand(const char* name, const char* usage, const char* summary,
+                         std::vector<TCliOption> options, TRun run, const char* actions,
+                         TValueKind operands)
+    : Name(name),
+      Usage(usage),
+      Summary(summary),
+      Options(std::move(options)),
+      Run(run),
+      Actions(actions),
+      Operands(operands) {
   Registry().push_back(this);
+}
+
+std::vector<TCliOption> TCliCommand::AllOptions() const {
+  std::vector<TCliOption> all = Options;
+  all.push_back({"help", 'h', nullptr, "show this command's help"});
+  all.push_back({"home", 0, "DIR", "use DIR as the program folder", TValueKind::Folder});
+  return all;
 }
 
 const std::vector<const TCliCommand*>& CliCommands() {
   auto& r = Registry();
-  std::sort(r.begin(), r.end(), [](auto* a, auto* b) { return std::string_view(a->Name) < b->Name; });
+  std::sort(r.begin(), r.end(),
+            [](auto* a, auto* b) { return std::string_view(a->Name) < b->Name; });
   return r;
 }
 
-std::string TCliArgs::TakeOption(std::string_view name) {
-  std::string flag = "--" + std::string(name);
-  size_t end = EndOfOptions(Args_);
-  for (size_t i = 0; i < end; ++i) {
-    if (Args_[i] == flag) {
-      if (i + 1 >= end) throw TUsageError{"option " + flag + " needs a value"};
-      std::string value = Args_[i + 1];
-      Args_.erase(Args_.begin() + static_cast<std::ptrdiff_t>(i),
-                  Args_.begin() + static_cast<std::ptrdiff_t>(i + 2));
-      return value;
-    }
-    if (Args_[i].rfind(flag + "=", 0) == 0) {
-      std::string value = Args_[i].substr(flag.size() + 1);
-      Args_.erase(Args_.begin() + static_cast<std::ptrdiff_t>(i));
-      if (value.empty()) throw TUsageError{"option " + flag + " needs a value"};
-      return value;
-    }
-  }
-  return {};
+const TCliCommand* FindCommand(std::string_view name) {
+  for (const TCliCommand* c : CliCommands())
+    if (name == c->Name) return c;
+  return nullptr;
 }
 
-bool TCliArgs::TakeFlag(std::string_view name) {
-  std::string flag = "--" + std::string(name);
-  size_t end = EndOfOptions(Args_);
-  for (size_t i = 0; i < end; ++i) {
-    if (Args_[i] == flag) {
-      Args_.erase(Args_.begin() + static_cast<std::ptrdiff_t>(i));
-      return true;
-    }
-  }
-  return false;
+const std::vector<TCliOption>& GlobalOptions() {
+  static const std::vector<TCliOption> options = {
+      {"home", 0, "DIR",
+       "use DIR as the program folder (default: the folder of this program, or $KINOVERT_HOME)",
+       TValueKind::Folder},
+      {"help", 'h', nullptr, "show this help"},
+      {"version", 0, nullptr, "show the version"},
+  };
+  return options;
 }
 
-std::vector<std::string> TCliArgs::Positionals() {
-  std::vector<std::string> out;
-  size_t end = EndOfOptions(Args_);
-  for (size_t i = 0; i < Args_.size(); ++i) {
-    if (i == end) continue;
-    if (i < end && Args_[i].size() > 1 && Args_[i][0] == '-')
-      throw TUsageError{"unknown option " + Args_[i]};
-    out.push_back(Args_[i]);
-  }
-  return out;
+void ApplyHome(const TCliArgs& args) {
+  if (std::string home = args.Option("home"); !home.empty()) SetProgramFolder(home);
 }
 
-int TakeTarget(TCliArgs& args) {
-  std::string name = args.TakeOption("target");
+void PrepareProfiles() {
+  ApplySettingDefaults();
+  ReadSettings();
+  PrepareProfileFolders();
+}
+
+std::vector<std::string> TargetNames() {
+  return {OutputFormatNames.begin(), OutputFormatNames.end()};
+}
+
+int TakeTarget(const TCliArgs& args) {
+  std::string name = args.Option("target");
   if (name.empty()) throw TUsageError{"missing --target FORMAT"};
   int format = OutputFormatFromName(name);
   if (format < 0)
-    throw TUsageError{"unknown target format '" + name +
-                      "' (use AVI, MP4, 3GP, MPEG, MOV, WMV, RM, SWF, VOB, ASF, AAC, AC3, MP2, "
-                      "MP3, AMR or WAV)"};
+    throw TUsageError{"unknown target format '" + name + "'" + DidYouMean(name, TargetNames()) +
+                      "; use one of " + JoinNames(TargetNames())};
   return format;
+}
+
+std::string DidYouMean(std::string_view name, const std::vector<std::string>& names,
+                       std::string_view prefix) {
+  std::string near = NearestName(name, names);
+  return near.empty() ? "" : " (did you mean '" + std::string(prefix) + near + "'?)";
+}
+
+std::string JoinNames(const std::vector<std::string>& names) {
+  std::string out;
+  for (const std::string& n : names) out += (out.empty() ? "" : ", ") + n;
+  return out;
+}
+
+size_t TextWidth(std::string_view text) {
+  return static_cast<size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  }));
+}
+
+std::string OptionHelp(const std::vector<TCliOption>& options) {
+  std::vector<std::string> heads;
+  size_t width = 0;
+  for (const TCliOption& o : options) {
+    std::string head = o.Short != 0 ? std::string("-") + o.Short + ", " : "    ";
+    head += LongName(o);
+    if (o.ValueName != nullptr) head += std::string(" ") + o.ValueName;
+    width = std::max(width, head.size());
+    heads.push_back(head);
+  }
+  std::string out;
+  for (size_t i = 0; i < options.size(); ++i)
+    out +=
+        WrapText("  " + heads[i] + std::string(width - heads[i].size() + 2, ' ') + options[i].Help,
+                 width + 4);
+  return out;
+}
+
+std::string WrapText(std::string_view text, size_t indent) {
+  constexpr size_t kWidth = 79;
+  std::string out, line;
+  size_t pos = 0;
+  while (pos < text.size()) {
+    size_t end = text.find(' ', pos + 1);
+    if (end == std::string_view::npos) end = text.size();
+    std::string_view word = text.substr(pos, end - pos);  // with its leading blank
+    if (!line.empty() && TextWidth(line) + TextWidth(word) > kWidth &&
+        line.find_first_not_of(' ') != std::string::npos && TextWidth(line) > indent) {
+      out += line + "\n";
+      line = std::string(indent, ' ');
+      if (!word.empty() && word.front() == ' ') word.remove_prefix(1);
+    }
+    line += word;
+    pos = end;
+  }
+  return out + line + "\n";
 }

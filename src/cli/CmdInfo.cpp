@@ -60,8 +60,8 @@ std::string Reason(const std::string& fileName) {
   return "not a media file that can be read";
 }
 
-int RunInfo(TCliArgs& args) {
-  bool report = args.TakeFlag("report");
+int RunInfo(const TCliArgs& args) {
+  bool report = args.Flag("report");
   std::vector<std::string> files = args.Positionals();
   if (files.empty()) throw TUsageError{"info needs at least one FILE"};
   int result = kExitOk;
@@ -100,6 +100,7 @@ int RunInfo(TCliArgs& args) {
 const TCliCommand Command("info", "info [--report] [--] FILE...",
                           "print the media properties of each FILE; --report: MediaInfo's "
                           "standard text report",
-                          RunInfo);
+                          {{"report", 0, nullptr, "print MediaInfo's standard text report"}},
+                          RunInfo, nullptr, TValueKind::File);
 
 }  // namespace

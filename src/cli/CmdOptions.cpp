@@ -9,7 +9,7 @@
 
 namespace {
 
-int RunOptions(TCliArgs& args) {
+int RunOptions(const TCliArgs& args) {
   int format = TakeTarget(args);
   std::vector<std::string> rest = args.Positionals();
   if (rest.size() != 1) throw TUsageError{"options needs exactly one PROFILE_FILE"};
@@ -24,6 +24,6 @@ int RunOptions(TCliArgs& args) {
 
 const TCliCommand Command("options", "options --target FORMAT PROFILE_FILE",
                           "print the encoder options a profile stands for (trailing blank kept)",
-                          RunOptions);
+                          {kTargetOption}, RunOptions, nullptr, TValueKind::File);
 
 }  // namespace

@@ -8,7 +8,7 @@
 
 namespace {
 
-int RunProfile(TCliArgs& args) {
+int RunProfile(const TCliArgs& args) {
   int format = TakeTarget(args);
   std::vector<std::string> rest = args.Positionals();
   if (rest.empty()) throw TUsageError{"missing action: default or normalize"};
@@ -31,6 +31,6 @@ int RunProfile(TCliArgs& args) {
 const TCliCommand Command("profile", "profile default|normalize --target FORMAT FILE",
                           "write a profile with the defaults of FORMAT, or load FILE and save it "
                           "back with every key",
-                          RunProfile);
+                          {kTargetOption}, RunProfile, "default normalize", TValueKind::File);
 
 }  // namespace

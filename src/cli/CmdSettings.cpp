@@ -22,7 +22,7 @@ void Print(const char* key, int64_t value) {
   std::printf("%s=%lld\n", key, static_cast<long long>(value));
 }
 
-int RunSettings(TCliArgs& args) {
+int RunSettings(const TCliArgs& args) {
   if (!args.Positionals().empty()) throw TUsageError{"settings takes no arguments"};
   if (!FolderExists(ProgramFolder()))
     throw TUsageError{"program folder " + ProgramFolder() + " does not exist"};
@@ -79,6 +79,6 @@ const TCliCommand Command("settings", "settings",
                           "print the settings the desktop program starts with (info.ini of the "
                           "program folder, or the first-start defaults when it is missing; "
                           "nothing is written)",
-                          RunSettings);
+                          {}, RunSettings);
 
 }  // namespace

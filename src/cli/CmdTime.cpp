@@ -17,7 +17,7 @@ int64_t ReadMilliseconds(const std::string& text) {
   return ms;
 }
 
-int RunTime(TCliArgs& args) {
+int RunTime(const TCliArgs& args) {
   std::vector<std::string> rest = args.Positionals();
   if (rest.empty()) throw TUsageError{"missing action: parse, format or encoder"};
   const std::string& action = rest[0];
@@ -49,6 +49,6 @@ const TCliCommand Command(
     "s.xxx, s, m:ss, h:mm:ss; exit 1 when TEXT is not a time), the time text of MS "
     "milliseconds, or the milliseconds of an encoder time (hh:mm:ss.ff, rounded to the "
     "nearest, ties to even); put -- before a value that begins with '-'",
-    RunTime);
+    {}, RunTime, "parse format encoder");
 
 }  // namespace

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "Cli.h"
+#include "CliCompletion.h"
 #include "base/Error.h"
-#include "app/ProgramFolder.h"
 
 namespace {
 
@@ -19,18 +19,55 @@ void PrintHelp() {
       "front end; it uses the same profiles, settings and encoder as the desktop program.\n"
       "\n"
       "Commands:\n");
-  for (const TCliCommand* c : CliCommands()) std::printf("  %s\n      %s\n", c->Usage, c->Summary);
+  for (const TCliCommand* c : CliCommands()) {
+    std::printf("%s", WrapText(std::string("  ") + c->Usage, 4).c_str());
+    std::printf("%s", WrapText(std::string("      ") + c->Summary, 6).c_str());
+  }
+  std::printf("\nOptions:\n%s", OptionHelp(GlobalOptions()).c_str());
   std::printf(
       "\n"
-      "Options:\n"
-      "  --home DIR   use DIR as the program folder (default: the folder of this program,\n"
-      "               or $KINOVERT_HOME)\n"
-      "  --help       show this help\n"
-      "  --version    show the version\n"
-      "\n"
       "FORMAT is one of AVI, MP4, 3GP, MPEG, MOV, WMV, RM, SWF, VOB, ASF, AAC, AC3, MP2,\n"
-      "MP3, AMR, WAV (any letter case). Exit codes: 0 success, 1 some work failed,\n"
-      "2 usage error or nothing could start.\n");
+      "MP3, AMR, WAV (any letter case). 'kinovert-cli COMMAND --help' shows the\n"
+      "options of a command. Exit codes: 0 success, 1 some work failed, 2 usage error\n"
+      "or nothing could start.\n");
+}
+
+int Run(const std::vector<std::string>& args) {
+  TCliArgs global(GlobalOptions(), args, {.StopAtOperand = true});
+  if (global.Flag("help")) {
+    PrintHelp();
+    return kExitOk;
+  }
+  if (global.Flag("version")) {
+    std::printf("kinovert-cli %s\n", KINOVERT_VERSION_TEXT);
+    return kExitOk;
+  }
+  ApplyHome(global);
+  std::vector<std::string> rest = global.Positionals();
+  if (rest.empty()) {
+    PrintHelp();
+    return kExitUsage;
+  }
+  const std::string name = rest.front();
+  rest.erase(rest.begin());
+  const TCliCommand* command = FindCommand(name);
+  if (command == nullptr) {
+    std::vector<std::string> names;
+    for (const TCliCommand* c : CliCommands()) names.push_back(c->Name);
+    throw TUsageError{"unknown command '" + name + "'" + DidYouMean(name, names) +
+                      " (see kinovert-cli --help)"};
+  }
+  const std::vector<TCliOption> options = command->AllOptions();
+  TCliArgs commandArgs(options, rest, {});
+  if (commandArgs.Flag("help")) {
+    std::printf("%s\n%s", WrapText(std::string("Usage: kinovert-cli ") + command->Usage, 4).c_str(),
+                WrapText(command->Summary, 0).c_str());
+    std::printf("\nOptions:\n%s", OptionHelp(options).c_str());
+    return kExitOk;
+  }
+  // A --home after the command name is just as welcome.
+  ApplyHome(commandArgs);
+  return command->Run(commandArgs);
 }
 
 }  // namespace
@@ -38,50 +75,12 @@ void PrintHelp() {
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
   try {
-    // Global options come before the command.
-    size_t i = 0;
-    while (i < args.size() && args[i].rfind("--", 0) == 0) {
-      const std::string& a = args[i];
-      if (a == "--help" || a == "-h") {
-        PrintHelp();
-        return kExitOk;
-      }
-      if (a == "--version") {
-        std::printf("kinovert-cli %s\n", KINOVERT_VERSION_TEXT);
-        return kExitOk;
-      }
-      if (a == "--home") {
-        if (i + 1 >= args.size()) throw TUsageError{"option --home needs a value"};
-        SetProgramFolder(args[i + 1]);
-        i += 2;
-        continue;
-      }
-      if (a.rfind("--home=", 0) == 0) {
-        SetProgramFolder(a.substr(7));
-        ++i;
-        continue;
-      }
-      throw TUsageError{"unknown option " + a};
+    // The shells' completion scripts ask here; their words are not options.
+    if (!args.empty() && args.front() == kCompletionCommand) {
+      args.erase(args.begin());
+      return RunCompletion(args);
     }
-    if (i >= args.size()) {
-      PrintHelp();
-      return kExitUsage;
-    }
-    std::string name = args[i];
-    std::vector<std::string> rest(args.begin() + static_cast<std::ptrdiff_t>(i + 1), args.end());
-    for (const TCliCommand* c : CliCommands()) {
-      if (name == c->Name) {
-        TCliArgs cmdArgs(std::move(rest));
-        if (cmdArgs.TakeFlag("help")) {
-          std::printf("Usage: kinovert-cli %s\n%s\n", c->Usage, c->Summary);
-          return kExitOk;
-        }
-        // A --home after the command name is just as welcome.
-        if (std::string home = cmdArgs.TakeOption("home"); !home.empty()) SetProgramFolder(home);
-        return c->Run(cmdArgs);
-      }
-    }
-    throw TUsageError{"unknown command '" + name + "' (see kinovert-cli --help)"};
+    return Run(args);
   } catch (const TUsageError& e) {
     std::fprintf(stderr, "kinovert-cli: %s\n", e.Message.c_str());
     return kExitUsage;

@@ -49,6 +49,12 @@ ffmpeg -nostdin -v error -i "$HOME/out/clip.mp3" -f null - || fail "the converte
 [ -f "$data/profile_en/mp3/Standard.mpo" ] || fail "no seeded profiles in $data"
 [ ! -e "$config/info.ini" ] || fail "kinovert-cli wrote info.ini"
 
+# The shells' completion is where they look, and completes from this user's store.
+[ -f "$root/share/zsh/vendor-completions/_kinovert-cli" ] || fail "no zsh completion"
+names=$(bash -c 'source "$1" && COMP_WORDS=("$2" convert -t mp3 -p "") COMP_CWORD=5 &&
+  _kinovert_cli && printf "%s|" "${COMPREPLY[@]}"' - "$root/share/bash-completion/completions/kinovert-cli" "$cli")
+[ "$names" = "Standard|Top quality|" ] || fail "bash completion offered: $names"
+
 # The desktop program's first start writes its settings; it is stopped once
 # they and the profiles are there.
 rm -r "$data"

@@ -8,6 +8,7 @@
 
 #include "base/Error.h"
 #include "base/IniFile.h"
+#include "app/GlobalVars.h"
 
 namespace fs = std::filesystem;
 
@@ -51,6 +52,31 @@ bool LoadDevicePresets(const std::string& folder, TDevicePresets& presets) {
     }
   }
   return true;
+}
+
+std::string_view PresetGroupName(TPresetGroup group) {
+  switch (group) {
+    case TPresetGroup::Tgp: return "3GP";
+    case TPresetGroup::IPod: return "iPod";
+    case TPresetGroup::Psp: return "PSP";
+    case TPresetGroup::Other: break;
+  }
+  return "other";
+}
+
+std::vector<TProfileItem> PresetsForTarget(const TDevicePresets& presets, int outputFormat) {
+  if (outputFormat == of3GP) return presets.Tgp;
+  if (outputFormat != ofMP4) return {};
+  std::vector<TProfileItem> out = presets.IPod;
+  out.insert(out.end(), presets.Psp.begin(), presets.Psp.end());
+  return out;
+}
+
+std::vector<TProfileItem> AllPresets(const TDevicePresets& presets) {
+  std::vector<TProfileItem> out;
+  for (const auto* group : {&presets.Tgp, &presets.IPod, &presets.Psp, &presets.Other})
+    out.insert(out.end(), group->begin(), group->end());
+  return out;
 }
 
 std::vector<TProfileItem> Mp4MenuPresets(const TDevicePresets& presets, int edition) {

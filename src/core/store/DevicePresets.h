@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 // One device preset file of the "default_setting" folder.
@@ -35,6 +36,17 @@ bool LoadDevicePresets(const std::string& folder, TDevicePresets& presets);
 // The presets the MP4 device menu offers in an edition: 0 iPod then PSP,
 // 2 PSP, 3 iPod, anything else none.
 std::vector<TProfileItem> Mp4MenuPresets(const TDevicePresets& presets, int edition);
+
+// The group's name as the listings show it: "3GP", "iPod", "PSP" or "other".
+std::string_view PresetGroupName(TPresetGroup group);
+
+// The presets whose device menu chooses the target: MP4 the iPod group then
+// the PSP group, 3GP the 3GP group, every other target none. (Which of them
+// the desktop program's MP4 menu offers depends on the edition.)
+std::vector<TProfileItem> PresetsForTarget(const TDevicePresets& presets, int outputFormat);
+
+// Every loaded preset: the 3GP, iPod, PSP and other groups in turn.
+std::vector<TProfileItem> AllPresets(const TDevicePresets& presets);
 
 // The sections of a preset file whose names begin with "Item" (case-sensitive),
 // in file order; empty for a missing file.

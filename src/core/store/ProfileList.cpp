@@ -5,8 +5,11 @@
 #include <filesystem>
 
 #include "app/GlobalVars.h"
+#include "base/Error.h"
 #include "base/FileNames.h"
+#include "base/IniFile.h"
 #include "base/TextUtil.h"
+#include "profiles/ProfileSettings.h"
 
 namespace fs = std::filesystem;
 
@@ -48,4 +51,18 @@ int FindProfile(const std::vector<TProfileEntry>& entries, std::string_view name
   for (size_t i = 0; i < entries.size(); ++i)
     if (entries[i].Name == name) return static_cast<int>(i);
   return -1;
+}
+
+std::vector<std::string> ProfileNames(const std::vector<TProfileEntry>& entries) {
+  std::vector<std::string> out;
+  for (const TProfileEntry& e : entries) out.push_back(e.Name);
+  return out;
+}
+
+std::string ProfileDescription(const std::string& profileFile) {
+  try {
+    return TIniFile(profileFile).ReadString(kProfileSection, "Description", "");
+  } catch (const EKinovertError&) {
+    return {};
+  }
 }

@@ -32,3 +32,10 @@ int SelectedAfterFill(const std::vector<TProfileEntry>& entries,
 
 // The index of the entry named exactly name, -1 when there is none.
 int FindProfile(const std::vector<TProfileEntry>& entries, std::string_view name);
+
+// The names of the entries, in their order.
+std::vector<std::string> ProfileNames(const std::vector<TProfileEntry>& entries);
+
+// The Description a profile file holds; "" when it has none or is no file
+// that can be read as a profile (a folder, a FIFO, a huge file).
+std::string ProfileDescription(const std::string& profileFile);

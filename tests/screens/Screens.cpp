@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writes a picture of a window in a language, as a user would see it, e.g.
 //   xvfb-run -a -s "-screen 0 1280x1024x24" build/tests/kinovert_screens main french.ini fr.png FILE...
-// WINDOW is one of: name, main, about, buttons, menu:<menu name> (a menu
-// opened over the main window; the picture is then of the whole screen).
+// WINDOW is one of: name, main, states (the files in the four file states),
+// about, fileinfo (of the first FILE), buttons, menu:<menu name>[/<submenu>]
+// (a menu, and one of its submenus, opened over the main window; the picture
+// is then of the part of the screen they cover).
 // The main window runs over a copy of the program folder, so nothing of the
 // build's own folder changes.
 #include <QAction>
@@ -20,6 +22,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <map>
 #include <memory>
 #include <string>
@@ -30,6 +33,7 @@
 #include "app/QtDialogProvider.h"
 #include "lang/ResStr.h"
 #include "main/AboutBox.h"
+#include "main/FileInfo.h"
 #include "main/Main.h"
 #include "main/Name.h"
 #include "toolkit/ImageButton.h"
@@ -71,6 +75,25 @@ const std::map<std::string, std::function<QWidget*()>> Windows = {
        return dialog;
      }},
     {"main", [] { return OpenMain(); }},
+    {"states",
+     [] {
+       // The pictures a batch leaves: done, failed, converting, idle.
+       TfrmMain* main = OpenMain();
+       main->AddInputFiles({}, [main] {
+         static constexpr int kStates[] = {2, 1, 3};
+         for (size_t i = 0; i < Files.size() && i < std::size(kStates); ++i)
+           main->SetFileState(Files[i], kStates[i]);
+         main->SelectFileRow(1);
+       });
+       return main;
+     }},
+    {"fileinfo",
+     [] {
+       TfrmMain* main = OpenMain();
+       auto* info = new TfrmFileInfo(main);
+       if (!Files.empty()) info->ShowFile(Files.front());
+       return info;
+     }},
     {"about",
      [] {
        TfrmMain* main = OpenMain();
@@ -107,6 +130,29 @@ const std::map<std::string, std::function<QWidget*()>> Windows = {
      }},
 };
 
+// Where a menu opens: under the button or in the list that opens it.
+QPoint MenuPlace(TfrmMain* main, const std::string& menu) {
+  if (menu == "PopupMenuHelp") {
+    auto* help = main->findChild<QWidget*>("SystemButton2");
+    return help->mapToGlobal(QPoint(0, help->height()));
+  }
+  if (menu.rfind("PopupMenuListView", 0) == 0) {
+    auto* list = main->findChild<QWidget*>("ListViewFiles");
+    return list->mapToGlobal(QPoint(220, 24));
+  }
+  return main->mapToGlobal(QPoint(160, 60));
+}
+
+// The main window and the menus over it, with a little of the screen around.
+std::vector<QWidget*> Shown;
+QPixmap GrabCovered(QScreen* screen) {
+  QRect covered;
+  for (QWidget* w : Shown)
+    if (w != nullptr && w->isVisible()) covered |= w->frameGeometry();
+  covered = covered.adjusted(-8, -8, 8, 8) & screen->geometry();
+  return screen->grabWindow(0, covered.x(), covered.y(), covered.width(), covered.height());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -129,12 +175,24 @@ int main(int argc, char** argv) {
   QWidget* shown = nullptr;
   if (isMenu) {
     TfrmMain* main = OpenMain();
-    QMenu* menu = main->Menu(window.substr(5));
-    if (menu == nullptr) {
-      std::fprintf(stderr, "no menu %s\n", window.c_str() + 5);
+    const std::string names = window.substr(5);
+    const size_t slash = names.find('/');
+    QMenu* menu = main->Menu(names.substr(0, slash));
+    QMenu* submenu = slash == std::string::npos ? nullptr : main->Menu(names.substr(slash + 1));
+    if (menu == nullptr || (slash != std::string::npos && submenu == nullptr)) {
+      std::fprintf(stderr, "no menu %s\n", names.c_str());
       return 2;
     }
-    QTimer::singleShot(700, [main, menu] { menu->popup(main->mapToGlobal(QPoint(160, 60))); });
+    QTimer::singleShot(700, [main, menu, submenu, names] {
+      menu->popup(MenuPlace(main, names.substr(0, names.find('/'))));
+      if (submenu == nullptr) return;
+      for (QAction* a : menu->actions()) {
+        if (a->menu() != submenu) continue;
+        menu->setActiveAction(a);
+        submenu->popup(menu->mapToGlobal(menu->actionGeometry(a).topRight()));
+      }
+    });
+    Shown = {main, menu, submenu};
     shown = main;
   } else if (Windows.count(window) != 0) {
     shown = Windows.at(window)();
@@ -146,7 +204,7 @@ int main(int argc, char** argv) {
   QString out = QString::fromLocal8Bit(argv[3]);
   int result = 1;
   QTimer::singleShot(isMenu ? 1500 : 1200, [&] {
-    QPixmap picture = isMenu ? shown->screen()->grabWindow(0) : shown->grab();
+    QPixmap picture = isMenu ? GrabCovered(shown->screen()) : shown->grab();
     result = picture.save(out) ? 0 : 1;
     app.quit();
   });

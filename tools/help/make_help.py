@@ -41,6 +41,7 @@ ROOT = os.path.abspath(os.path.join(HERE, "..", ".."))
 DATA = os.path.join(ROOT, "data")
 LANG_DIR = os.path.join(DATA, "skin", "kvo", "lang")
 sys.path.insert(0, os.path.join(HERE, "text"))
+sys.dont_write_bytecode = True  # the text modules are read, never installed
 
 # Language module, language file, help folder, profile tree.
 LANGUAGES = [
@@ -121,6 +122,20 @@ def read_ini_sections(path):
 
 def casefold_sorted(names):
     return sorted(names, key=lambda n: (n.casefold(), n))
+
+
+def french_spacing(page):
+    """No-break spaces before : ; ! ? and » and after «, in running text only."""
+    out, verbatim = [], 0
+    for part in re.split(r"(<[^>]+>)", page):
+        if part.startswith("<"):
+            tag = re.match(r"<(/?)(pre|code|kbd)\b", part)
+            if tag:
+                verbatim += -1 if tag.group(1) else 1
+        elif not verbatim:
+            part = re.sub(r" ([:;!?»])", "\u00a0\\1", part).replace("« ", "«\u00a0")
+        out.append(part)
+    return "".join(out)
 
 
 class Language:
@@ -427,7 +442,7 @@ class Language:
             next_id, next_name, _ = PAGES[index + 1]
             pager.append('<a rel="next" href="%s">%s →</a>' % (esc(href(next_name)),
                                                                esc(self.titles[next_id])))
-        return """<!DOCTYPE html>
+        page = """<!DOCTYPE html>
 <html lang="{lang}">
 <head>
 <meta charset="utf-8">
@@ -458,6 +473,7 @@ class Language:
            intro=esc(href(FILE_OF["intro"])), shortcuts=esc(self.word("shortcuts")),
            band=band_links, languages=esc(self.word("languages")), langs=self.other_languages(name),
            contents=self.contents(pid), body=body, pager="\n".join(pager))
+        return french_spacing(page) if getattr(self.text, "FRENCH_SPACING", False) else page
 
     def other_languages(self, file_name):
         # The help opens in the build's language whatever the window shows, so

@@ -224,7 +224,7 @@ Choosing a format brings its profiles into the {label:MSG_PRPFILE} box.
 Choosing 3GP (or clicking a device in the <span class="ui">3GP Format:</span>
 list) uses the device presets instead. MP4 also works with device presets
 (iPod and PSP players); in an edition of Kinovert without such presets the MP4
-entry is greyed out, and {page:cli} can still convert to MP4 with a preset
+entry is greyed out, and {page:cli|the command line} can still convert to MP4 with a preset
 file. At its very first start Kinovert begins with AVI; after that it always
 starts with 3GP and the device you chose last.</p>
 
@@ -269,7 +269,7 @@ PAGES["profiles"] = """
 <p>A profile is a named set of settings for one target format: which codecs to
 use, at which bitrate, frame size, frame rate and sample rate, and optionally
 which part of the source to convert. Every format except 3GP and MP4 has its
-own profiles; those two use {page:devices}.</p>
+own profiles; those two use {page:devices|device presets}.</p>
 
 <h2 id="choose">Choosing a profile</h2>
 <p>The {label:MSG_PRPFILE} box always shows the profiles of the current target
@@ -283,7 +283,7 @@ profile:</p>
 <table>
 <tr><th>Command</th><th>Keys</th><th>What happens</th></tr>
 <tr><td>{ui:MSG_EDIT_PROFILE}</td><td>{kbd:Ctrl+E}</td><td>Opens the
-{page:editor} on the selected profile. {ui:MSG_SAVE} writes the changes into
+{page:editor|profile editor} on the selected profile. {ui:MSG_SAVE} writes the changes into
 the profile.</td></tr>
 <tr><td>{ui:MSG_ADD_PROFILE}</td><td>{kbd:Alt+N}</td><td>Opens the editor with
 the format's default settings. After {ui:MSG_SAVE} you are asked for a name
@@ -523,7 +523,7 @@ usual causes.</p>
 failed, Kinovert reports {msg:MSG_TRAY_CONVERT_COMPLETE} in a notification.
 Then, if {ui:MSG_SHUTDOWN_AFTER} is ticked, a countdown window
 ({ui:MSG_SHUTDOWN_TITLE}) gives you 30 seconds to press {ui:MSG_CANCEL}
-before Kinovert carries out the action chosen in the {page:settings}: close
+before Kinovert carries out the action chosen in the {page:settings|settings}: close
 itself, shut the computer down, log off, restart, hibernate or suspend. There
 is no countdown when a file failed or when you chose {ui:MSG_BTN_NOW}.</p>
 {img:shutdown|The countdown before the computer is shut down}
@@ -534,7 +534,7 @@ successfully; a file that failed is always kept. The window has no switch for
 this: close Kinovert and set <code>DeleteFileAfterProcessing=1</code> in the
 section <code>[System]</code> of <code>info.ini</code> (see
 {page:trouble#settings|where the settings live}), or use
-<code>--delete-source</code> with {page:cli}.</p>
+<code>--delete-source</code> with {page:cli|kinovert-cli}.</p>
 """
 
 PAGES["settings"] = """
@@ -595,7 +595,7 @@ MP3, AMR, WAV, in any letter case.</dd>
 <dt><code>--delete-source</code></dt>
 <dd>Delete each source after its successful conversion.</dd>
 <dt><code>--priority 0-3</code></dt>
-<dd>Idle, normal, high, realtime, as in the {page:settings}.</dd>
+<dd>Idle, normal, high, realtime, as in the {page:settings|settings}.</dd>
 </dl>
 <p>On a terminal a progress line shows the current file and the batch;
 failures are printed as they happen and a summary at the end. {kbd:Ctrl+C}
@@ -644,7 +644,7 @@ the batch ran; the rest of the batch went on. Common causes:</p>
 download that did not finish. Play it with {ui:MSG_PLAY_SOURCE} to check.</li>
 <li><strong>The profile asks for something the codec or format cannot
 do.</strong> Try one of the shipped profiles; if that works, compare its
-settings with yours in the {page:editor}.</li>
+settings with yours in the {page:editor|profile editor}.</li>
 <li><strong>The output folder is not writable</strong> or the disk is
 full.</li>
 <li><strong>FFmpeg lacks a codec.</strong> Kinovert needs FFmpeg with the
@@ -728,7 +728,7 @@ may write to its parent folder.</dd>
 TARGET_INTRO = """
 <p>{ui:MSG_CONVERT_TO} › <span class="ui">{name}</span> makes {name} the target;
 the {label:MSG_PRPFILE} box then lists the {name} profiles. This page lists
-what a {name} profile can hold; the meaning of each setting is explained in
+what a {name} profile can hold; the meaning of each setting is explained on the page
 {page:editor}.</p>
 """
 
@@ -754,9 +754,9 @@ give a good picture at DVD size.</p>
 PAGES["to-mp4"] = """
 <p>MP4 files play on most phones, tablets, media players and web browsers.
 Kinovert writes them with H.264 video and AAC sound.</p>
-<p>Like 3GP, MP4 converts with {page:devices}: presets for the iPod and the
+<p>Like 3GP, MP4 converts with {page:devices|device presets}: presets for the iPod and the
 PlayStation Portable, chosen from the MP4 device menu in editions of Kinovert
-that have one, or with <code>--device</code> on {page:cli}.</p>
+that have one, or with <code>--device</code> on {page:cli|the command line}.</p>
 <p>Besides the presets, Kinovert keeps MP4 profiles (the files of the
 <code>mp4</code> profile folder) with the settings listed below. Conversions
 do not use them; <code>kinovert-cli options --target mp4 FILE</code> prints

@@ -13,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
 #include <QPixmap>
 #include <QScreen>
 #include <QTimer>
@@ -130,11 +131,13 @@ const std::map<std::string, std::function<QWidget*()>> Windows = {
      }},
 };
 
-// Where a menu opens: under the button or in the list that opens it.
-QPoint MenuPlace(TfrmMain* main, const std::string& menu) {
+// Where a menu opens: under the button or in the list that opens it. The
+// help menu ends at its button, so it and a submenu stay mostly over the
+// window.
+QPoint MenuPlace(TfrmMain* main, const std::string& menu, const QMenu* shown) {
   if (menu == "PopupMenuHelp") {
     auto* help = main->findChild<QWidget*>("SystemButton2");
-    return help->mapToGlobal(QPoint(0, help->height()));
+    return help->mapToGlobal(QPoint(help->width() - shown->sizeHint().width(), help->height()));
   }
   if (menu.rfind("PopupMenuListView", 0) == 0) {
     auto* list = main->findChild<QWidget*>("ListViewFiles");
@@ -143,14 +146,24 @@ QPoint MenuPlace(TfrmMain* main, const std::string& menu) {
   return main->mapToGlobal(QPoint(160, 60));
 }
 
-// The main window and the menus over it, with a little of the screen around.
+// The main window and the menus over it, each taken from the screen; what
+// lies between them is left transparent rather than showing the bare screen.
 std::vector<QWidget*> Shown;
 QPixmap GrabCovered(QScreen* screen) {
   QRect covered;
   for (QWidget* w : Shown)
     if (w != nullptr && w->isVisible()) covered |= w->frameGeometry();
-  covered = covered.adjusted(-8, -8, 8, 8) & screen->geometry();
-  return screen->grabWindow(0, covered.x(), covered.y(), covered.width(), covered.height());
+  covered &= screen->geometry();
+  QPixmap picture(covered.size());
+  picture.fill(Qt::transparent);
+  QPainter painter(&picture);
+  for (QWidget* w : Shown) {
+    if (w == nullptr || !w->isVisible()) continue;
+    const QRect r = w->frameGeometry() & covered;
+    painter.drawPixmap(r.topLeft() - covered.topLeft(),
+                       screen->grabWindow(0, r.x(), r.y(), r.width(), r.height()));
+  }
+  return picture;
 }
 
 }  // namespace
@@ -184,7 +197,7 @@ int main(int argc, char** argv) {
       return 2;
     }
     QTimer::singleShot(700, [main, menu, submenu, names] {
-      menu->popup(MenuPlace(main, names.substr(0, names.find('/'))));
+      menu->popup(MenuPlace(main, names.substr(0, names.find('/')), menu));
       if (submenu == nullptr) return;
       for (QAction* a : menu->actions()) {
         if (a->menu() != submenu) continue;

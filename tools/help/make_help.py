@@ -9,7 +9,7 @@ the frame around it (contents column, title band, previous and next page),
 copies the stylesheet, and fills in what the program itself knows:
 
   {ui:KEY}          a caption exactly as the program shows it (text table)
-  {label:KEY}       the same without a trailing colon
+  {label:KEY}       the same without a trailing colon or equals sign
   {msg:KEY|a|b}     a message of the program with its %s/%d filled in
                     (by a, b, or by another text when written @KEY)
   {page:ID}         a link to another page, named by its title
@@ -166,7 +166,7 @@ class Language:
         return '<span class="ui">%s</span>' % esc(self.caption(key))
 
     def label(self, key):
-        return '<span class="ui">%s</span>' % esc(re.sub(r"[\s\u00a0]*:$", "", self.caption(key)))
+        return '<span class="ui">%s</span>' % esc(self.label_text(key))
 
     def msg(self, arg):
         key, *values = arg.split("|")
@@ -175,7 +175,9 @@ class Language:
         values = iter(self.caption(v[1:]) if v.startswith("@") else v for v in values)
         text = re.sub(r"%%|%[sd]", lambda m: "%" if m.group(0) == "%%" else next(values, m.group(0)),
                       text)
-        return '<q class="msg">%s</q>' % esc(text)
+        # Set apart by style rather than quotation marks: many messages quote
+        # a name themselves.
+        return '<span class="msg">%s</span>' % esc(text)
 
     def page_link(self, arg):
         target, _, text = arg.partition("|")
@@ -213,7 +215,8 @@ class Language:
             esc(self.word("profile")), esc(self.label_text("MSG_DESCIPTION")), rows)
 
     def label_text(self, key):
-        return re.sub(r"[\s\u00a0]*:$", "", self.caption(key))
+        # "Profile:" and "Status=" as a sentence names them.
+        return re.sub(r"[\s\u00a0]*[:=]$", "", self.caption(key))
 
     def devices(self):
         folder = os.path.join(DATA, self.tree, "default_setting")
@@ -263,7 +266,7 @@ class Language:
             if "shownWhen" in lst:
                 owner = by_key[lst["shownWhen"]["key"]]
                 values = ", ".join(esc(owner["items"][v]["text"]) for v in lst["shownWhen"]["values"])
-                name += " <small>(%s)</small>" % esc(self.word("shown_for")).format(values)
+                name += "<br><small>%s</small>" % esc(self.word("shown_for")).format(values)
             items = []
             for item in lst["items"]:
                 text = '<span class="ui">%s</span>' % esc(item["text"])

@@ -113,7 +113,7 @@ gemeldet und nicht übernommen.</p></li>
 unter den Listen zeigt Format, Spieldauer, Bildgröße und Toneigenschaften der
 Datei. {ui:MSG_MOREINFO} öffnet den ausführlichen Bericht.</p></li>
 <li><p><strong>Gerät wählen.</strong> Klicken Sie in der Liste neben
-<span class="ui">3GP Format:</span> auf die Art von Handy, für die die Videos
+<span class="ui">3GP Format</span> auf die Art von Handy, für die die Videos
 bestimmt sind, und wählen Sie dann im Feld {label:MSG_PRPFILE} eine
 Qualität. Für andere Zielformate öffnen Sie das Menü {ui:MSG_CONVERT_TO}
 (Rechtsklick auf die Dateiliste oder Schaltfläche
@@ -171,7 +171,7 @@ unten).</td></tr>
 <tr><td>{label:MSG_OUTPUTDIR}</td><td>Der Ordner für die umgewandelten
 Dateien. Geben Sie ihn ein oder wählen Sie ihn mit der Schaltfläche
 {ui:MSG_BROWSE} daneben.</td></tr>
-<tr><td><span class="ui">3GP Format:</span></td><td>Die Gerätevorgaben des
+<tr><td><span class="ui">3GP Format</span></td><td>Die Gerätevorgaben des
 Zielformats 3GP. Ein Klick auf ein Gerät macht 3GP zum Zielformat und zeigt
 dessen Auswahl im Profilfeld (siehe {page:devices}).</td></tr>
 <tr><td>{label:MSG_PRPFILE}</td><td>Das Profil des Zielformats: bei 3GP und
@@ -236,7 +236,7 @@ für die Kinovert gebaut wurde), {ui:MSG_CONVERT_TO}, {ui:MSG_ONLINE_RES},
 <p>{ui:MSG_CONVERT_TO} führt alle sechzehn Formate auf; das aktuelle ist
 markiert. Wenn Sie ein Format wählen, zeigt das Feld {label:MSG_PRPFILE}
 dessen Profile. Mit 3GP (oder einem Klick auf ein Gerät in der Liste
-<span class="ui">3GP Format:</span>) kommen stattdessen die Gerätevorgaben
+<span class="ui">3GP Format</span>) kommen stattdessen die Gerätevorgaben
 zum Zug. Auch MP4 arbeitet mit Gerätevorgaben (iPod- und PSP-Player); in
 einer Ausgabe von Kinovert ohne solche Vorgaben ist der Eintrag MP4
 ausgegraut, {page:cli|die Befehlszeile} wandelt aber auch dann mit einer
@@ -455,7 +455,7 @@ Varianten, meist eine kleine Datei und eine schönere.</p>
 
 <h2 id="use">Eine Gerätevorgabe verwenden</h2>
 <ol>
-<li>Klicken Sie in der Liste <span class="ui">3GP Format:</span> auf das
+<li>Klicken Sie in der Liste <span class="ui">3GP Format</span> auf das
 Gerät. 3GP wird Zielformat.</li>
 <li>Wählen Sie im Feld {label:MSG_PRPFILE} eine der Varianten des
 Geräts.</li>
@@ -835,7 +835,7 @@ Größenliste nennt die Größen, die zu diesen Geräten passen, etwa
 PAGES["to-3gp"] = """
 <p>3GP ist das Videoformat der Handys und das Zielformat, mit dem Kinovert
 startet: Die Vorgaben für Handys stehen im Hauptfenster neben
-<span class="ui">3GP Format:</span>, das Feld {label:MSG_PRPFILE} bietet ihre
+<span class="ui">3GP Format</span>, das Feld {label:MSG_PRPFILE} bietet ihre
 Qualitätsstufen an. Siehe {page:devices}.</p>
 <p>Neben den Vorgaben führt Kinovert 3GP-Profile (die Dateien des
 Profilordners <code>3gp</code>) mit den unten aufgeführten Einstellungen.

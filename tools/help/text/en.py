@@ -108,7 +108,7 @@ reported and left out.</p></li>
 shows the file's format, play time, video size and audio properties.
 {ui:MSG_MOREINFO} opens the full report.</p></li>
 <li><p><strong>Choose the device.</strong> In the list beside
-<span class="ui">3GP Format:</span>, click the kind of phone the files are
+<span class="ui">3GP Format</span>, click the kind of phone the files are
 for, then choose a quality in the {label:MSG_PRPFILE} box. For other target
 formats, open the {ui:MSG_CONVERT_TO} menu (right-click the file list, or the
 <span class="ui">?</span> button at the top right) and choose the format; the
@@ -160,7 +160,7 @@ disk), {label:MSG_MOVE_UP} and {label:MSG_MOVE_DOWN} (moves the selected row;
 files are converted from top to bottom).</td></tr>
 <tr><td>{label:MSG_OUTPUTDIR}</td><td>The folder the converted files go to.
 Type it or choose it with the {ui:MSG_BROWSE} button beside it.</td></tr>
-<tr><td><span class="ui">3GP Format:</span></td><td>The device presets of the
+<tr><td><span class="ui">3GP Format</span></td><td>The device presets of the
 3GP target. Clicking one makes 3GP the target and fills the profile box with
 that device's choices (see {page:devices}).</td></tr>
 <tr><td>{label:MSG_PRPFILE}</td><td>The profile of the current target: for 3GP
@@ -221,7 +221,7 @@ built for),
 <h3 id="targets">Choosing the target format</h3>
 <p>{ui:MSG_CONVERT_TO} lists all sixteen formats; the current one is marked.
 Choosing a format brings its profiles into the {label:MSG_PRPFILE} box.
-Choosing 3GP (or clicking a device in the <span class="ui">3GP Format:</span>
+Choosing 3GP (or clicking a device in the <span class="ui">3GP Format</span>
 list) uses the device presets instead. MP4 also works with device presets
 (iPod and PSP players); in an edition of Kinovert without such presets the MP4
 entry is greyed out, and {page:cli|the command line} can still convert to MP4 with a preset
@@ -426,7 +426,7 @@ small file and a better-looking one.</p>
 
 <h2 id="use">Using a device preset</h2>
 <ol>
-<li>Click the device in the <span class="ui">3GP Format:</span> list. 3GP
+<li>Click the device in the <span class="ui">3GP Format</span> list. 3GP
 becomes the target.</li>
 <li>Choose one of the device's choices in the {label:MSG_PRPFILE} box.</li>
 <li>Press {ui:MSG_CONVERT}.</li>
@@ -779,7 +779,7 @@ that suit these devices, for example {ui:MSG_PSP_FULLSCR} (368x208).</p>
 
 PAGES["to-3gp"] = """
 <p>3GP is the video format of mobile phones. It is the target Kinovert opens
-with: the phones' presets are listed beside <span class="ui">3GP Format:</span>
+with: the phones' presets are listed beside <span class="ui">3GP Format</span>
 in the main window, and the {label:MSG_PRPFILE} box offers their quality
 choices. See {page:devices}.</p>
 <p>Besides the presets, Kinovert keeps 3GP profiles (the files of the

@@ -117,7 +117,7 @@ panneau situé sous les listes affiche le format du fichier, sa durée, la
 taille de l'image et les caractéristiques du son. {ui:MSG_MOREINFO} ouvre le
 rapport détaillé.</p></li>
 <li><p><strong>Choisissez l'appareil.</strong> Dans la liste
-<span class="ui">3GP Format:</span>, cliquez sur le type de téléphone
+<span class="ui">3GP Format</span>, cliquez sur le type de téléphone
 auquel les vidéos sont destinées, puis choisissez une qualité dans la liste
 {label:MSG_PRPFILE}. Pour un autre format, ouvrez le menu
 {ui:MSG_CONVERT_TO} (clic droit sur la liste des fichiers, ou bouton
@@ -174,7 +174,7 @@ sélectionnée ; les fichiers sont traités de haut en bas).</td></tr>
 <tr><td>{label:MSG_OUTPUTDIR}</td><td>Le dossier qui recevra les fichiers
 convertis. Saisissez-le ou choisissez-le avec le bouton {ui:MSG_BROWSE}
 voisin.</td></tr>
-<tr><td><span class="ui">3GP Format:</span></td><td>Les préréglages
+<tr><td><span class="ui">3GP Format</span></td><td>Les préréglages
 d'appareils du format 3GP. Un clic sur l'un d'eux fait du 3GP le format
 cible et affiche les choix de cet appareil dans la liste des profils (voir
 {page:devices}).</td></tr>
@@ -241,7 +241,7 @@ la langue pour laquelle Kinovert a été compilé), {ui:MSG_CONVERT_TO},
 <p>{ui:MSG_CONVERT_TO} énumère les seize formats et marque le format actuel.
 Choisir un format affiche ses profils dans la liste {label:MSG_PRPFILE}.
 Choisir 3GP (ou cliquer sur un appareil de la liste
-<span class="ui">3GP Format:</span>) fait appel aux préréglages d'appareils.
+<span class="ui">3GP Format</span>) fait appel aux préréglages d'appareils.
 Le MP4 fonctionne lui aussi avec des préréglages (baladeurs iPod et PSP) ;
 dans une édition de Kinovert qui n'en comporte pas, l'entrée MP4 est grisée,
 mais {page:cli|la ligne de commande} peut toujours convertir en MP4 avec un fichier de
@@ -462,7 +462,7 @@ un fichier de meilleure qualité.</p>
 
 <h2 id="use">Utiliser un préréglage</h2>
 <ol>
-<li>Cliquez sur l'appareil dans la liste <span class="ui">3GP Format:</span>.
+<li>Cliquez sur l'appareil dans la liste <span class="ui">3GP Format</span>.
 Le 3GP devient le format cible.</li>
 <li>Choisissez l'une des propositions de l'appareil dans la liste
 {label:MSG_PRPFILE}.</li>
@@ -845,7 +845,7 @@ signale celles qui conviennent à ces appareils, par exemple
 PAGES["to-3gp"] = """
 <p>Le 3GP est le format vidéo des téléphones portables, et le format cible
 que Kinovert propose à l'ouverture : les préréglages des téléphones figurent
-dans la liste <span class="ui">3GP Format:</span> de la fenêtre principale,
+dans la liste <span class="ui">3GP Format</span> de la fenêtre principale,
 et la liste {label:MSG_PRPFILE} propose leurs niveaux de qualité. Voir
 {page:devices}.</p>
 <p>En plus des préréglages, Kinovert conserve des profils 3GP (les fichiers

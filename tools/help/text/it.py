@@ -115,7 +115,7 @@ riquadro sotto gli elenchi mostra il formato del file, la durata, le
 dimensioni dell'immagine e le caratteristiche dell'audio.
 {ui:MSG_MOREINFO} apre il rapporto dettagliato.</p></li>
 <li><p><strong>Scegliere il dispositivo.</strong> Nell'elenco accanto a
-<span class="ui">3GP Format:</span> fare clic sul tipo di telefono a cui sono
+<span class="ui">3GP Format</span> fare clic sul tipo di telefono a cui sono
 destinati i video, quindi scegliere una qualità nell'elenco
 {label:MSG_PRPFILE}. Per gli altri formati aprire il menu
 {ui:MSG_CONVERT_TO} (clic destro sull'elenco dei file oppure pulsante
@@ -172,7 +172,7 @@ selezionata; i file vengono convertiti dall'alto verso il basso).</td></tr>
 <tr><td>{label:MSG_OUTPUTDIR}</td><td>La cartella in cui vengono salvati i
 file convertiti. Digitarla o sceglierla con il pulsante {ui:MSG_BROWSE}
 accanto.</td></tr>
-<tr><td><span class="ui">3GP Format:</span></td><td>Le preimpostazioni per
+<tr><td><span class="ui">3GP Format</span></td><td>Le preimpostazioni per
 dispositivi del formato 3GP. Un clic su un dispositivo imposta il 3GP come
 formato di destinazione e mostra le relative scelte nell'elenco dei profili
 (vedere {page:devices}).</td></tr>
@@ -238,7 +238,7 @@ Kinovert è stato compilato), {ui:MSG_CONVERT_TO}, {ui:MSG_ONLINE_RES},
 <p>{ui:MSG_CONVERT_TO} elenca tutti i sedici formati e contrassegna quello
 attuale. Scegliendo un formato, l'elenco {label:MSG_PRPFILE} ne mostra i
 profili. Scegliendo 3GP (o facendo clic su un dispositivo dell'elenco
-<span class="ui">3GP Format:</span>) si usano invece le preimpostazioni per
+<span class="ui">3GP Format</span>) si usano invece le preimpostazioni per
 dispositivi. Anche l'MP4 funziona con preimpostazioni (lettori iPod e PSP);
 nelle edizioni di Kinovert che non ne hanno, la voce MP4 è disattivata, ma
 {page:cli|la riga di comando} può comunque convertire in MP4 con un file di
@@ -457,7 +457,7 @@ leggero e uno di qualità migliore.</p>
 <h2 id="use">Usare una preimpostazione</h2>
 <ol>
 <li>Fare clic sul dispositivo nell'elenco
-<span class="ui">3GP Format:</span>. Il 3GP diventa il formato di
+<span class="ui">3GP Format</span>. Il 3GP diventa il formato di
 destinazione.</li>
 <li>Scegliere una delle proposte del dispositivo nell'elenco
 {label:MSG_PRPFILE}.</li>
@@ -840,7 +840,7 @@ delle dimensioni segnala quelle adatte a questi dispositivi, ad esempio
 PAGES["to-3gp"] = """
 <p>Il 3GP è il formato video dei telefoni cellulari ed è il formato con cui
 Kinovert si apre: le preimpostazioni dei telefoni compaiono nell'elenco
-<span class="ui">3GP Format:</span> della finestra principale e l'elenco
+<span class="ui">3GP Format</span> della finestra principale e l'elenco
 {label:MSG_PRPFILE} ne propone i livelli di qualità. Vedere
 {page:devices}.</p>
 <p>Oltre alle preimpostazioni, Kinovert conserva profili 3GP (i file della

@@ -26,11 +26,21 @@ std::string Quoted(std::string_view text) {
   std::string out = "\"";
   for (char c : text) {
     switch (c) {
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      case '\t': out += "\\t"; break;
+      case '"':
+        out += "\\\"";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
       default:
         if (static_cast<unsigned char>(c) < 0x20) {
           char escaped[8];
@@ -44,7 +54,9 @@ std::string Quoted(std::string_view text) {
   return out + "\"";
 }
 
-std::string Text(TMsgKey key) { return Quoted(ResStr(key)); }
+std::string Text(TMsgKey key) {
+  return Quoted(ResStr(key));
+}
 
 template <class T, class F>
 std::string Array(std::span<const T> items, F each) {
@@ -92,14 +104,16 @@ std::string List(const TListDesc& list) {
 }
 
 std::string VideoBlock(const TVideoBlockDesc& block) {
-  std::string out = "{\"suffix\":" + Quoted(block.Suffix) + ",\"title\":" + Text(block.Title) +
-                    ",\"presets\":" + Presets(block.Ladder, block.TrackBarMax) +
-                    ",\"configure\":[" + std::to_string(LadderValue(block.Ladder, 1)) + "," +
-                    std::to_string(LadderValue(block.Ladder, static_cast<int>(block.Ladder.size()))) +
-                    "],\"frameRates\":" + Strings(block.FrameRates);
+  std::string out =
+      "{\"suffix\":" + Quoted(block.Suffix) + ",\"title\":" + Text(block.Title) +
+      ",\"presets\":" + Presets(block.Ladder, block.TrackBarMax) + ",\"configure\":[" +
+      std::to_string(LadderValue(block.Ladder, 1)) + "," +
+      std::to_string(LadderValue(block.Ladder, static_cast<int>(block.Ladder.size()))) +
+      "],\"frameRates\":" + Strings(block.FrameRates);
   if (block.Size == TVideoSize::FixedH263) {
-    out += ",\"sizes\":" + Array(std::span<const TFixedSize>(kH263Sizes),
-                                 [](const TFixedSize& s) { return Quoted(s.Text); }) +
+    out += ",\"sizes\":" +
+           Array(std::span<const TFixedSize>(kH263Sizes),
+                 [](const TFixedSize& s) { return Quoted(s.Text); }) +
            ",\"fixedSize\":true,\"aspects\":" + Strings(H263AspectChoices);
   } else {
     out += ",\"sizes\":" +
@@ -117,21 +131,22 @@ std::string AudioBlock(const TAudioBlockDesc& block) {
                     ",\"sampleRates\":" + Strings(block.SampleRates) +
                     ",\"channels\":" + Array(block.Channels, [](TMsgKey k) { return Text(k); });
   if (!block.Rule.BySampleRate.empty()) {
-    out += ",\"rangeBySampleRate\":" +
-           Array(block.Rule.BySampleRate,
-                 [&](const TBitrateRange& r) { return Range(block.Ladder, r); });
+    out += ",\"rangeBySampleRate\":" + Array(block.Rule.BySampleRate, [&](const TBitrateRange& r) {
+             return Range(block.Ladder, r);
+           });
   }
-  if (block.Rule.SixChannels) out += ",\"sixChannels\":" + Range(block.Ladder, *block.Rule.SixChannels);
+  if (block.Rule.SixChannels)
+    out += ",\"sixChannels\":" + Range(block.Ladder, *block.Rule.SixChannels);
   return out + "}";
 }
 
 std::string Editor(int format) {
   const TEditorDesc& desc = *FindEditorDesc(format);
   const auto index = static_cast<size_t>(format);
-  return "{\"format\":" + std::to_string(format) + ",\"name\":" +
-         Quoted(OutputFormatNames[index]) + ",\"folder\":" + Quoted(FormatFolderName(format)) +
-         ",\"extension\":" + Quoted(ProfileExtension(format)) +
-         ",\"caption\":" + Quoted(FormatText(ResStr(MSG_PROFILE_EDITOR), {ResStr(desc.FormatName)})) +
+  return "{\"format\":" + std::to_string(format) + ",\"name\":" + Quoted(OutputFormatNames[index]) +
+         ",\"folder\":" + Quoted(FormatFolderName(format)) +
+         ",\"extension\":" + Quoted(ProfileExtension(format)) + ",\"caption\":" +
+         Quoted(FormatText(ResStr(MSG_PROFILE_EDITOR), {ResStr(desc.FormatName)})) +
          ",\"mpegPresets\":" + (desc.MpegPresets ? "true" : "false") +
          ",\"lists\":" + Array(std::span<const TListDesc>(desc.Lists), List) +
          ",\"video\":" + Array(std::span<const TVideoBlockDesc>(desc.VideoBlocks), VideoBlock) +

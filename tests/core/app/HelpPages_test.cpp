@@ -93,7 +93,8 @@ std::vector<TTag> StartTags(const std::string& html) {
 std::string PercentDecoded(const std::string& text) {
   std::string out;
   for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '%' && i + 2 < text.size() && std::isxdigit(static_cast<unsigned char>(text[i + 1])) &&
+    if (text[i] == '%' && i + 2 < text.size() &&
+        std::isxdigit(static_cast<unsigned char>(text[i + 1])) &&
         std::isxdigit(static_cast<unsigned char>(text[i + 2]))) {
       out += static_cast<char>(std::stoi(text.substr(i + 1, 2), nullptr, 16));
       i += 2;
@@ -163,7 +164,8 @@ TEST(HelpPages, TopicsTheProgramOpensExistInEveryLanguage) {
 TEST(HelpPages, EveryLanguageHasTheSamePages) {
   const std::set<std::string> english = PageNames(HelpFolder(0));
   EXPECT_GT(english.size(), 2u);
-  for (int l = 1; l < kLanguages; ++l) EXPECT_EQ(PageNames(HelpFolder(l)), english) << HelpFolderName(l);
+  for (int l = 1; l < kLanguages; ++l)
+    EXPECT_EQ(PageNames(HelpFolder(l)), english) << HelpFolderName(l);
 }
 
 TEST(HelpPages, LinksAndPicturesResolve) {
@@ -178,8 +180,8 @@ TEST(HelpPages, LinksAndPicturesResolve) {
           if (found == tag.Attributes.end()) continue;
           ++references;
           EXPECT_EQ(CheckReference(page, text, tag, found->second), "")
-              << HelpFolderName(l) << "/" << name << ": <" << tag.Name << " " << attribute
-              << "=\"" << found->second << "\">";
+              << HelpFolderName(l) << "/" << name << ": <" << tag.Name << " " << attribute << "=\""
+              << found->second << "\">";
         }
       }
     }

@@ -728,8 +728,8 @@ may write to its parent folder.</dd>
 TARGET_INTRO = """
 <p>{ui:MSG_CONVERT_TO} › <span class="ui">{name}</span> makes {name} the target;
 the {label:MSG_PRPFILE} box then lists the {name} profiles. This page lists
-what a {name} profile can hold; the meaning of each setting is explained on the page
-{page:editor}.</p>
+what {name} profiles can hold; the meaning of each setting is explained on the
+page {page:editor}.</p>
 """
 
 PAGES["to-avi"] = """

@@ -99,8 +99,7 @@ die Pakete <code>ffmpeg</code>, <code>libavcodec-extra</code> und
 
 PAGES["quickstart"] = """
 <p>So kommen Sie von einer leeren Liste zu fertig umgewandelten Dateien. Im
-Beispiel entstehen 3GP-Videos für ein Handy – das Format, mit dem Kinovert
-startet.</p>
+Beispiel entstehen 3GP-Videos für ein Handy.</p>
 
 <ol class="steps">
 <li><p><strong>Dateien hinzufügen.</strong> Klicken Sie neben

@@ -96,7 +96,7 @@ come from your Linux distribution (on Debian: the packages
 
 PAGES["quickstart"] = """
 <p>This page takes you from an empty list to converted files. The example makes
-3GP files for a mobile phone, the format Kinovert opens with.</p>
+3GP files for a mobile phone.</p>
 
 <ol class="steps">
 <li><p><strong>Add files.</strong> Click {ui:MSG_BROWSE} beside

@@ -102,8 +102,7 @@ Linux (sous Debian : paquets <code>ffmpeg</code>,
 
 PAGES["quickstart"] = """
 <p>Voici comment passer d'une liste vide à des fichiers convertis. L'exemple
-prépare des vidéos 3GP pour un téléphone portable, le format que Kinovert
-propose à l'ouverture.</p>
+prépare des vidéos 3GP pour un téléphone portable.</p>
 
 <ol class="steps">
 <li><p><strong>Ajoutez des fichiers.</strong> Cliquez sur {ui:MSG_BROWSE} à

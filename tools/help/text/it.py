@@ -100,8 +100,7 @@ Debian i pacchetti <code>ffmpeg</code>, <code>libavcodec-extra</code> e
 
 PAGES["quickstart"] = """
 <p>Questa pagina accompagna dall'elenco vuoto fino ai file convertiti.
-Nell'esempio si creano video 3GP per un telefono cellulare, il formato con
-cui Kinovert si apre.</p>
+Nell'esempio si creano video 3GP per un telefono cellulare.</p>
 
 <ol class="steps">
 <li><p><strong>Aggiungere i file.</strong> Fare clic su {ui:MSG_BROWSE}

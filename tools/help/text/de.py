@@ -129,7 +129,7 @@ umgewandelt wurde (grüner Haken) oder fehlgeschlagen ist (rotes
 Kreuz).</p></li>
 </ol>
 
-{img:main|Das Hauptfenster bereit zum Umwandeln: drei Dateien, ein 3GPP-Handy und eine Qualität sind gewählt}
+{img:main|Das Hauptfenster bereit zum Umwandeln: drei Dateien, ein Handy und eine Qualität sind gewählt}
 
 <p class="note">Die umgewandelte Datei trägt den Namen der Quelle mit der
 Endung des Zielformats. Ist dieser Name im Ausgabeordner schon vergeben,

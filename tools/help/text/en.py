@@ -123,7 +123,7 @@ closes, every row shows whether its file was converted (a green tick) or
 failed (a red cross).</p></li>
 </ol>
 
-{img:main|The main window ready to convert: three files, the 3GPP device and a quality chosen}
+{img:main|The main window ready to convert: three files, a phone and a quality chosen}
 
 <p class="note">The converted files have the name of their source with the
 extension of the target format. If that name is already taken in the output

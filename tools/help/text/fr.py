@@ -132,7 +132,7 @@ et l'ensemble du lot. Une fois qu'elle s'est fermée, chaque ligne indique si
 le fichier a été converti (coche verte) ou non (croix rouge).</p></li>
 </ol>
 
-{img:main|La fenêtre principale prête pour la conversion : trois fichiers, un téléphone 3GPP et une qualité choisis}
+{img:main|La fenêtre principale prête pour la conversion : trois fichiers, un téléphone et une qualité choisis}
 
 <p class="note">Le fichier converti porte le nom de la source, avec l'extension
 du format cible. Si ce nom est déjà pris dans le dossier de sortie, Kinovert

@@ -130,7 +130,7 @@ l'intero blocco. Quando si chiude, ogni riga indica se il file è stato
 convertito (segno di spunta verde) o meno (croce rossa).</p></li>
 </ol>
 
-{img:main|La finestra principale pronta per la conversione: tre file, un telefono 3GPP e una qualità selezionati}
+{img:main|La finestra principale pronta per la conversione: tre file, un telefono e una qualità selezionati}
 
 <p class="note">Il file convertito ha lo stesso nome dell'originale, con
 l'estensione del formato di destinazione. Se quel nome è già presente nella

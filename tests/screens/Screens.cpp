@@ -210,6 +210,7 @@ int main(int argc, char** argv) {
   } else if (Windows.count(window) != 0) {
     shown = Windows.at(window)();
     shown->show();
+    shown->activateWindow();  // drawn in its active colours, as a user sees it
   } else {
     std::fprintf(stderr, "no window %s\n", window.c_str());
     return 2;
@@ -217,6 +218,7 @@ int main(int argc, char** argv) {
   QString out = QString::fromLocal8Bit(argv[3]);
   int result = 1;
   QTimer::singleShot(isMenu ? 1500 : 1200, [&] {
+    if (!isMenu && !shown->isActiveWindow()) std::fprintf(stderr, "note: %s is not active\n", argv[1]);
     QPixmap picture = isMenu ? GrabCovered(shown->screen()) : shown->grab();
     result = picture.save(out) ? 0 : 1;
     app.quit();

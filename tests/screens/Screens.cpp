@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writes a picture of a window in a language, as a user would see it, e.g.
 //   xvfb-run -a -s "-screen 0 1280x1024x24" build/tests/kinovert_screens main french.ini fr.png FILE...
-// WINDOW is one of: name, main, about, buttons, menu:<menu name> (a menu
-// opened over the main window; the picture is then of the whole screen), or
-// convert: the files really converted from the main window (into
-// $KINOVERT_SCREENS_OUT, default /tmp/kinovert-screens-out), with pictures of
-// the whole screen mid-batch (OUT.png) and after it (OUT-after.png).
+// WINDOW is one of: name, main, states (the files in the four file states),
+// about, fileinfo (of the first FILE), buttons, menu:<menu name>[/<submenu>]
+// (a menu, and one of its submenus, opened over the main window; the picture
+// is then of the part of the screen they cover), or convert: the files really
+// converted from the main window (into $KINOVERT_SCREENS_OUT, default
+// /tmp/kinovert-screens-out), with pictures of the whole screen mid-batch
+// (OUT.png) and after it (OUT-after.png).
 // The main window runs over a copy of the program folder, so nothing of the
 // build's own folder changes.
 #include <QAction>
@@ -14,6 +16,7 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
 #include <QPixmap>
 #include <QScreen>
 #include <QTimer>
@@ -24,6 +27,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <map>
 #include <memory>
 #include <string>
@@ -34,6 +38,7 @@
 #include "app/QtDialogProvider.h"
 #include "lang/ResStr.h"
 #include "main/AboutBox.h"
+#include "main/FileInfo.h"
 #include "main/Main.h"
 #include "main/Name.h"
 #include "toolkit/ImageButton.h"
@@ -75,6 +80,25 @@ const std::map<std::string, std::function<QWidget*()>> Windows = {
        return dialog;
      }},
     {"main", [] { return OpenMain(); }},
+    {"states",
+     [] {
+       // The pictures a batch leaves: done, failed, converting, idle.
+       TfrmMain* main = OpenMain();
+       main->AddInputFiles({}, [main] {
+         static constexpr int kStates[] = {2, 1, 3};
+         for (size_t i = 0; i < Files.size() && i < std::size(kStates); ++i)
+           main->SetFileState(Files[i], kStates[i]);
+         main->SelectFileRow(1);
+       });
+       return main;
+     }},
+    {"fileinfo",
+     [] {
+       TfrmMain* main = OpenMain();
+       auto* info = new TfrmFileInfo(main);
+       if (!Files.empty()) info->ShowFile(Files.front());
+       return info;
+     }},
     {"about",
      [] {
        TfrmMain* main = OpenMain();
@@ -110,6 +134,41 @@ const std::map<std::string, std::function<QWidget*()>> Windows = {
        return sheet;
      }},
 };
+
+// Where a menu opens: under the button or in the list that opens it. The
+// help menu ends at its button, so it and a submenu stay mostly over the
+// window.
+QPoint MenuPlace(TfrmMain* main, const std::string& menu, const QMenu* shown) {
+  if (menu == "PopupMenuHelp") {
+    auto* help = main->findChild<QWidget*>("SystemButton2");
+    return help->mapToGlobal(QPoint(help->width() - shown->sizeHint().width(), help->height()));
+  }
+  if (menu.rfind("PopupMenuListView", 0) == 0) {
+    auto* list = main->findChild<QWidget*>("ListViewFiles");
+    return list->mapToGlobal(QPoint(220, 24));
+  }
+  return main->mapToGlobal(QPoint(160, 60));
+}
+
+// The main window and the menus over it, each taken from the screen; what
+// lies between them is left transparent rather than showing the bare screen.
+std::vector<QWidget*> Shown;
+QPixmap GrabCovered(QScreen* screen) {
+  QRect covered;
+  for (QWidget* w : Shown)
+    if (w != nullptr && w->isVisible()) covered |= w->frameGeometry();
+  covered &= screen->geometry();
+  QPixmap picture(covered.size());
+  picture.fill(Qt::transparent);
+  QPainter painter(&picture);
+  for (QWidget* w : Shown) {
+    if (w == nullptr || !w->isVisible()) continue;
+    const QRect r = w->frameGeometry() & covered;
+    painter.drawPixmap(r.topLeft() - covered.topLeft(),
+                       screen->grabWindow(0, r.x(), r.y(), r.width(), r.height()));
+  }
+  return picture;
+}
 
 }  // namespace
 
@@ -162,16 +221,29 @@ int main(int argc, char** argv) {
   QWidget* shown = nullptr;
   if (isMenu) {
     TfrmMain* main = OpenMain();
-    QMenu* menu = main->Menu(window.substr(5));
-    if (menu == nullptr) {
-      std::fprintf(stderr, "no menu %s\n", window.c_str() + 5);
+    const std::string names = window.substr(5);
+    const size_t slash = names.find('/');
+    QMenu* menu = main->Menu(names.substr(0, slash));
+    QMenu* submenu = slash == std::string::npos ? nullptr : main->Menu(names.substr(slash + 1));
+    if (menu == nullptr || (slash != std::string::npos && submenu == nullptr)) {
+      std::fprintf(stderr, "no menu %s\n", names.c_str());
       return 2;
     }
-    QTimer::singleShot(700, [main, menu] { menu->popup(main->mapToGlobal(QPoint(160, 60))); });
+    QTimer::singleShot(700, [main, menu, submenu, names] {
+      menu->popup(MenuPlace(main, names.substr(0, names.find('/')), menu));
+      if (submenu == nullptr) return;
+      for (QAction* a : menu->actions()) {
+        if (a->menu() != submenu) continue;
+        menu->setActiveAction(a);
+        submenu->popup(menu->mapToGlobal(menu->actionGeometry(a).topRight()));
+      }
+    });
+    Shown = {main, menu, submenu};
     shown = main;
   } else if (Windows.count(window) != 0) {
     shown = Windows.at(window)();
     shown->show();
+    shown->activateWindow();  // drawn in its active colours, as a user sees it
   } else {
     std::fprintf(stderr, "no window %s\n", window.c_str());
     return 2;
@@ -179,7 +251,8 @@ int main(int argc, char** argv) {
   QString out = QString::fromLocal8Bit(argv[3]);
   int result = 1;
   QTimer::singleShot(isMenu ? 1500 : 1200, [&] {
-    QPixmap picture = isMenu ? shown->screen()->grabWindow(0) : shown->grab();
+    if (!isMenu && !shown->isActiveWindow()) std::fprintf(stderr, "note: %s is not active\n", argv[1]);
+    QPixmap picture = isMenu ? GrabCovered(shown->screen()) : shown->grab();
     result = picture.save(out) ? 0 : 1;
     app.quit();
   });

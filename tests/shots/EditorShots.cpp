@@ -47,12 +47,25 @@ int main(int argc, char** argv) {
   editor->LoadControls();
   editor->adjustSize();
   editor->show();
+  // An active window is drawn in its active colours; without a window manager
+  // activation takes a moment, and pictures taken before it would differ.
+  for (int i = 0; i < 200 && !editor->isActiveWindow(); ++i) {
+    editor->activateWindow();
+    app.processEvents(QEventLoop::AllEvents, 10);
+  }
   auto* tabs = editor->findChild<QTabWidget*>(QStringLiteral("PageControlOptions"));
   std::vector<QPixmap> shots;
   for (int t = 0; t < tabs->count(); ++t) {
     if (!tabs->isTabVisible(t)) continue;
     tabs->setCurrentIndex(t);
-    app.processEvents();
+    // No keyboard focus anywhere: where it lands after a tab switch depends on
+    // timing, and a focused control is drawn differently.
+    if (QWidget* focused = QApplication::focusWidget()) focused->clearFocus();
+    // Let every queued update land before the picture is taken.
+    for (int i = 0; i < 5; ++i) {
+      QApplication::sendPostedEvents();
+      app.processEvents(QEventLoop::AllEvents, 20);
+    }
     const QString name =
         QStringLiteral("%1/%2-%3-%4-%5.png")
             .arg(out, QString::fromLatin1(argv[1]).toLower(), QString::fromStdString(language))

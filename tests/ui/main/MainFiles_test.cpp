@@ -60,25 +60,29 @@ void Drop(QWidget* target, const std::vector<std::string>& paths) {
 
 }  // namespace
 
-TEST_F(MainWindowTest, AddingSkipsMissingAndUnknownFilesAndRejectsDamagedOnes) {
+// A file of a listed type is added by its name and size: a damaged one fails
+// at conversion with its reason. Only a file with no size is refused here.
+TEST_F(MainWindowTest, AddingSkipsMissingAndUnknownFilesAndRejectsEmptyOnes) {
   TfrmMain& w = Open();
   WriteFileText(Home / "notes.txt", "text");
   WriteFileText(Home / "broken.avi", std::string(4096, 'x'));
-  AddAndWait({Clips().Video, Home / "missing.avi", Home / "notes.txt", Home / "broken.avi", Clips().Audio,
-              Clips().Video});
+  WriteFileText(Home / "empty.avi", "");
+  AddAndWait({Clips().Video, Home / "missing.avi", Home / "notes.txt", Home / "broken.avi",
+              Home / "empty.avi", Clips().Audio, Clips().Video});
   const TFileListModel& list = w.FileList();
-  ASSERT_EQ(list.Count(), 2);
+  ASSERT_EQ(list.Count(), 3);
   EXPECT_EQ(list.Row(0).Item.Caption(), Clips().Video);
-  EXPECT_EQ(list.Row(1).Item.Caption(), Clips().Audio);
+  EXPECT_EQ(list.Row(1).Item.Caption(), Home / "broken.avi");
+  EXPECT_EQ(list.Row(2).Item.Caption(), Clips().Audio);
   ASSERT_EQ(Dialogs.Messages.size(), 1u);
-  EXPECT_NE(Dialogs.Messages[0].Text.find("broken.avi"), std::string::npos);
+  EXPECT_NE(Dialogs.Messages[0].Text.find("empty.avi"), std::string::npos);
   // The last row is selected and the panel shows it.
-  EXPECT_EQ(list.FirstSelected(), 1);
+  EXPECT_EQ(list.FirstSelected(), 2);
   auto* panel = Child<TMediaPanel>("ScrollBox");
   EXPECT_TRUE(panel->isVisible());
   EXPECT_EQ(Child<QLineEdit>("EditBox1")->text(), Q(Clips().Audio));
   EXPECT_EQ(Child<QLineEdit>("EditBox7")->text(), "...");  // no video in an audio file
-  EXPECT_EQ(Child<QLabel>("Label6")->text(), "Summary: 2 files");
+  EXPECT_EQ(Child<QLabel>("Label6")->text(), "Summary: 3 files");
   w.Action("ActionClearList")->trigger();
   EXPECT_EQ(list.Count(), 0);
   EXPECT_FALSE(panel->isVisible());

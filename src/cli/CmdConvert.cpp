@@ -15,6 +15,7 @@
 #include "Cli.h"
 #include "app/Dialogs.h"
 #include "base/FileNames.h"
+#include "base/Utf8.h"
 #include "app/ProgramFolder.h"
 #include "app/Settings.h"
 #include "app/TypeFile.h"
@@ -120,10 +121,10 @@ class TCliView final : public TProgressView {
     Index_ = index;
     FilePercent_ = 0;
     PercentKnown_ = false;
-    Name_ = FileNamePart(input);
+    Name_ = ShownText(FileNamePart(input));
     if (!Terminal_)
-      std::fprintf(stderr, "[%d/%d] %s -> %s\n", Index_, GlobalVars.TotalCount, input.c_str(),
-                   output.c_str());
+      std::fprintf(stderr, "[%d/%d] %s -> %s\n", Index_, GlobalVars.TotalCount,
+                   ShownText(input).c_str(), ShownText(output).c_str());
     Draw();
   }
   void Booked(bool ok) {
@@ -218,14 +219,14 @@ class TCliHost final : public TBatchHost {
   void ShowStartError(const std::string& message) override {
     ++StartErrors;
     if (View) View->EndLine();
-    std::fprintf(stderr, "kinovert-cli: %s\n", message.c_str());
+    std::fprintf(stderr, "kinovert-cli: %s\n", ShownText(message).c_str());
     Driver->StopNow();
   }
   void ReportSourceKept(const std::string& path, const std::string& reason) override {
     ++SourcesKept;
     if (View) View->EndLine();
-    std::fprintf(stderr, "kinovert-cli: %s: converted, but the source was kept: %s\n", path.c_str(),
-                 reason.c_str());
+    std::fprintf(stderr, "kinovert-cli: %s: converted, but the source was kept: %s\n",
+                 ShownText(path).c_str(), reason.c_str());
   }
   TMainThread& MainThread() override { return Loop; }
 
@@ -323,18 +324,19 @@ int RunConvert(TCliArgs& args) {
   int skipped = 0;
   for (const std::string& f : files) {
     std::string path = Absolute(f);
+    const std::string shown = ShownText(f);
     switch (AddInputFile(path, items)) {
       case TAddResult::Added: break;
       case TAddResult::Missing:
-        std::fprintf(stderr, "kinovert-cli: %s: no such file, skipped\n", f.c_str());
+        std::fprintf(stderr, "kinovert-cli: %s: no such file, skipped\n", shown.c_str());
         ++skipped;
         break;
       case TAddResult::UnknownType:
-        std::fprintf(stderr, "kinovert-cli: %s: not a known input type, skipped\n", f.c_str());
+        std::fprintf(stderr, "kinovert-cli: %s: not a known input type, skipped\n", shown.c_str());
         ++skipped;
         break;
       case TAddResult::Duplicate:
-        std::fprintf(stderr, "kinovert-cli: %s: listed twice, converted once\n", f.c_str());
+        std::fprintf(stderr, "kinovert-cli: %s: listed twice, converted once\n", shown.c_str());
         break;
       case TAddResult::Rejected: ++skipped; break;
     }

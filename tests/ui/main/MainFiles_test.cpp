@@ -44,11 +44,14 @@ const TClips& Clips() {
   return clips;
 }
 
+// As a file manager sends them: file URLs with every byte of the name
+// percent-encoded.
 void Drop(QWidget* target, const std::vector<std::string>& paths) {
   auto* mime = new QMimeData;
-  QList<QUrl> urls;
-  for (const std::string& p : paths) urls << QUrl::fromLocalFile(Q(p));
-  mime->setUrls(urls);
+  QByteArray list;
+  for (const std::string& p : paths)
+    list += "file://" + QByteArray::fromStdString(p).toPercentEncoding("/") + "\r\n";
+  mime->setData("text/uri-list", list);
   // As a drag from a file manager arrives: entering first, then the drop.
   QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(target, &enter);
@@ -87,6 +90,45 @@ TEST_F(MainWindowTest, AddingSkipsMissingAndUnknownFilesAndRejectsEmptyOnes) {
   EXPECT_EQ(list.Count(), 0);
   EXPECT_FALSE(panel->isVisible());
   EXPECT_EQ(Child<QLabel>("Label6")->text(), "Summary: No files");
+}
+
+// A name that is not UTF-8 (Latin-1 here): the row, the player and the
+// file-information window get its very bytes, and so does a folder of such a
+// name chosen for the output; the list, the panel and the titles show
+// replacement characters.
+TEST_F(MainWindowTest, NameThatIsNotUtf8) {
+  TfrmMain& w = Open();
+  const std::string file = Home / "caf\xE9.avi";
+  const QString shown = Q(Home / "caf\uFFFD.avi");
+  std::filesystem::copy_file(Clips().Video, file);
+  Drop(&w, {file});
+  ASSERT_TRUE(
+      QTest::qWaitFor([&] { return w.FileList().Count() == 1 && !w.AddingFiles(); }, 30000));
+  EXPECT_TRUE(Dialogs.Messages.empty());
+  EXPECT_EQ(w.FileList().Row(0).Item.Caption(), file);
+  auto* view = Child<TFileListView>("ListViewFiles");
+  EXPECT_EQ(view->model()->index(0, 0).data().toString(), shown);
+  EXPECT_EQ(Child<QLineEdit>("EditBox1")->text(), shown);
+  EXPECT_EQ(Child<QLineEdit>("EditBox9")->text(), "160");  // the clip's width: this file was read
+  w.Action("ActionPlaySource")->trigger();
+  EXPECT_EQ(Dialogs.Opened, std::vector<std::string>{file});
+
+  TfrmFileInfo info(Window.get());
+  info.ShowFile(file);
+  EXPECT_EQ(info.windowTitle(), "File Information - caf\uFFFD.avi");
+  EXPECT_TRUE(info.MemoInfo->toPlainText().contains(shown));
+
+  const std::string out = Home / "sortie \xE9t\xE9";
+  std::filesystem::create_directory(out);
+  Dialogs.Folder = out;
+  w.Action("ActionOutputBrowse")->trigger();
+  EXPECT_EQ(Child<QLineEdit>("editOutputFileName")->text(), Q(Home / "sortie \uFFFDt\uFFFD"));
+  w.Action("ActionOpenDestinationFolder")->trigger();
+  EXPECT_EQ(Dialogs.Opened.back(), out);
+  // A folder typed over it is taken as typed.
+  Child<QLineEdit>("editOutputFileName")->setText(Q(Home.Path()));
+  w.Action("ActionOpenDestinationFolder")->trigger();
+  EXPECT_EQ(Dialogs.Opened.back(), Home.Path());
 }
 
 TEST_F(MainWindowTest, DroppedFoldersAreSkippedAndLongPathsKeptWhole) {

@@ -17,6 +17,7 @@
 #include "app/GlobalVars.h"
 #include "app/TypeFile.h"
 #include "base/FileNames.h"
+#include "base/Utf8.h"
 #include "engine/BatchDriver.h"
 #include "engine/EventLoop.h"
 #include "engine/PowerActions.h"
@@ -145,7 +146,7 @@ class TCliHost final : public TBatchHost {
   // Nobody is there to press "Stop now": report and end the batch.
   void ShowStartError(const std::string& message) override {
     Report.BeforeMessage();
-    std::fprintf(stderr, "kinovert-cli: %s\n", message.c_str());
+    std::fprintf(stderr, "kinovert-cli: %s\n", ShownText(message).c_str());
     Report.Message(message);
     Report.Stopped();
     Driver->StopNow();
@@ -154,7 +155,7 @@ class TCliHost final : public TBatchHost {
     ++SourcesKept;
     const std::string text = path + ": converted, but the source was kept: " + reason;
     Report.BeforeMessage();
-    std::fprintf(stderr, "kinovert-cli: %s\n", text.c_str());
+    std::fprintf(stderr, "kinovert-cli: %s\n", ShownText(text).c_str());
     Report.Message(text);
   }
   TMainThread& MainThread() override { return Loop; }
@@ -259,7 +260,8 @@ int RunConvert(const TCliArgs& args) {
   std::vector<TFileItem> items;
   int skipped = 0;
   auto skip = [&](const std::string& file, const std::string& reason) {
-    std::fprintf(stderr, "kinovert-cli: %s: %s, skipped\n", file.c_str(), reason.c_str());
+    std::fprintf(stderr, "kinovert-cli: %s: %s, skipped\n", ShownText(file).c_str(),
+                 ShownText(reason).c_str());
     report->Skipped(AbsolutePath(file), reason);
     ++skipped;
   };
@@ -275,7 +277,8 @@ int RunConvert(const TCliArgs& args) {
         skip(f, "not a known input type");
         break;
       case TAddResult::Duplicate:
-        std::fprintf(stderr, "kinovert-cli: %s: listed twice, converted once\n", f.c_str());
+        std::fprintf(stderr, "kinovert-cli: %s: listed twice, converted once\n",
+                     ShownText(f).c_str());
         break;
       case TAddResult::Rejected:
         // The media check has said why on stderr already.

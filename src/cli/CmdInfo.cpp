@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "Cli.h"
+#include "base/Utf8.h"
 #include "lang/ResStr.h"
 #include "media/MediaStrings.h"
 
@@ -79,7 +80,7 @@ int RunInfo(const TCliArgs& args) {
     }
     if (!readable) {
       std::fflush(stdout);
-      std::fprintf(stderr, "kinovert-cli: %s: %s\n", file.c_str(), Reason(file).c_str());
+      std::fprintf(stderr, "kinovert-cli: %s: %s\n", ShownText(file).c_str(), Reason(file).c_str());
       result = kExitFailed;
       continue;
     }

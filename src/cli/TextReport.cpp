@@ -10,6 +10,7 @@
 #include "BatchReport.h"
 #include "Cli.h"
 #include "base/FileNames.h"
+#include "base/Utf8.h"
 
 namespace {
 
@@ -50,9 +51,10 @@ class TTextReport final : public TBatchReport {
     Index_ = index;
     Count_ = count;
     Figures_.FilePercent.reset();
-    Name_ = FileNamePart(input);
+    Name_ = ShownText(FileNamePart(input));
     if (!Terminal_)
-      std::fprintf(stderr, "[%d/%d] %s -> %s\n", index, count, input.c_str(), output.c_str());
+      std::fprintf(stderr, "[%d/%d] %s -> %s\n", index, count, ShownText(input).c_str(),
+                   ShownText(output).c_str());
     Draw();
   }
   void Progress(const TBatchFigures& figures) override {

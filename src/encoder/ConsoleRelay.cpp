@@ -4,6 +4,8 @@
 #include <charconv>
 #include <string_view>
 
+#include "Translate.h"
+
 namespace {
 
 constexpr size_t kKeptLines = 60;
@@ -76,7 +78,10 @@ void TConsoleRelay::ConsoleLine(const std::string& raw) {
   if (raw.empty()) return;
   TFfmpegLine line = SplitLevel(raw);
   const std::string& text = line.Text;
-  if (IsWriteFailure(text)) WriteFailed_ = true;
+  // FFmpeg names the file an error is about. One about the input is no
+  // write error: some readers end every file with one (RoQ does).
+  if (IsWriteFailure(text))
+    (StartsWith(text, FfmpegFileArg(Names_.Input) + ": ") ? InputReadFailed_ : WriteFailed_) = true;
   if (Contains(text, "Output file is empty, nothing was encoded")) EmptyOutput_ = true;
   if (StartsWith(text, "video:") && Contains(text, " audio:"))
     StatsAllZero_ = AllStreamsEmpty(text);
@@ -121,6 +126,7 @@ TFfmpegReport TConsoleRelay::Report() const {
   r.Lines.assign(Kept_.begin(), Kept_.end());
   r.FirstError = FirstError_;
   r.WriteFailed = WriteFailed_;
+  r.InputReadFailed = InputReadFailed_;
   // FFmpeg says so itself; failing that, its progress never left zero and its
   // closing statistics count no byte of any stream.
   r.NothingEncoded = EmptyOutput_ || (ProgressEnded_ && MostOutTimeUs_ <= 0 && StatsAllZero_);

@@ -22,6 +22,7 @@ struct TFfmpegReport {
   std::vector<TFfmpegLine> Lines;  // the last lines, oldest first
   TFfmpegLine FirstError;          // the first line at error level that says why
   bool WriteFailed = false;        // a write error FFmpeg may not count as failure
+  bool InputReadFailed = false;    // an input/output error that names the input
   bool NothingEncoded = false;     // the output holds no audio or video at all
   bool InputHasVideo = false, InputHasAudio = false;
 };
@@ -57,6 +58,7 @@ class TConsoleRelay {
   TProgressBlock Block_;
   std::string LastProgress_;
   bool WriteFailed_ = false, EmptyOutput_ = false, ProgressEnded_ = false, StatsAllZero_ = false;
+  bool InputReadFailed_ = false;
   bool InOutputPart_ = false, InputHasVideo_ = false, InputHasAudio_ = false;
   int64_t MostOutTimeUs_ = 0;
   size_t ProgressLinesShown_ = 0;

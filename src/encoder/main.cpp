@@ -50,6 +50,23 @@ std::string ReadProblem(const std::string& path) {
   return "";
 }
 
+// True when the whole file reads without an error: an input/output error
+// FFmpeg reported for it was its reader's way of ending, not the disk's.
+bool ReadsThrough(const std::string& path) {
+  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) return false;
+  struct stat st {};
+  bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+  std::vector<char> chunk(1 << 16);
+  while (ok) {
+    ssize_t n = ::read(fd, chunk.data(), chunk.size());
+    if (n == 0) break;
+    if (n < 0 && errno != EINTR) ok = false;
+  }
+  ::close(fd);
+  return ok;
+}
+
 struct TFileState {
   bool Exists = false;
   bool Regular = false;
@@ -155,7 +172,8 @@ int main(int argc, char** argv) {
   const TConsoleNames names{media, cmd.Output};
   TRunResult run = RunFfmpeg(ffmpeg, ffArgs, names);
 
-  bool failed = run.ExitCode != 0 || run.Report.WriteFailed || run.StopSignal != 0;
+  bool failed = run.ExitCode != 0 || run.Report.WriteFailed || run.StopSignal != 0 ||
+                (run.Report.InputReadFailed && !ReadsThrough(media));
   if (!failed && !outputBefore.Exists && !StateOf(cmd.Output).Exists) {
     EmitLine("Error: FFmpeg ended without writing the output file " + Quoted(cmd.Output));
     return 1;

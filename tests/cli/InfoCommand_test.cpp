@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Utf8.h"
 #include "core/media/MediaClips.h"
 #include "media/MediaStrings.h"
 #include "support/RunProgram.h"
@@ -37,7 +38,7 @@ class MediaCliTest : public ::testing::Test {
     Dir = std::make_unique<TTempDir>();
     media_clips::MakeVideoWithAudio(*Dir / "clip.avi");
     media_clips::MakeAudioOnly(*Dir / "sound.mp2");
-    WriteFileText(*Dir / "notes.txt", "not a video\n");
+    WriteFileText(*Dir / "empty.avi", "");
   }
   static void TearDownTestSuite() { Dir.reset(); }
   static std::unique_ptr<TTempDir> Dir;
@@ -81,7 +82,7 @@ TEST_F(MediaCliTest, BadFilesAreReportedAndTheOthersStillPrinted) {
   };
   const std::vector<TCase> cases = {{*Dir / "missing.avi", "no such file"},
                                     {Dir->Path(), "is a folder"},
-                                    {*Dir / "notes.txt", "not a media file"}};
+                                    {*Dir / "empty.avi", "not a media file"}};
   for (const TCase& c : cases) {
     TRunResult r = RunProgram(kCli, {"info", clip, c.File, sound});
     EXPECT_EQ(r.ExitCode, 1) << c.File;
@@ -104,7 +105,7 @@ TEST_F(MediaCliTest, ReportIsTheStandardReport) {
   while (!report.empty() && report.back() == '\n') report.pop_back();
   EXPECT_EQ(r.Out, report + "\n");
 
-  TRunResult bad = RunProgram(kCli, {"info", "--report", *Dir / "notes.txt"});
+  TRunResult bad = RunProgram(kCli, {"info", "--report", *Dir / "empty.avi"});
   EXPECT_EQ(bad.ExitCode, 1);
   EXPECT_EQ(bad.Out, "");
   EXPECT_EQ(Lines(bad.Err).size(), 1u);
@@ -119,6 +120,26 @@ TEST_F(MediaCliTest, OddFileNames) {
     EXPECT_EQ(r.ExitCode, 0) << name << ": " << r.Err;
     EXPECT_NE(r.Out.find("Complete Name: " + file), std::string::npos) << r.Out;
   }
+}
+
+// A name that is not UTF-8 (Latin-1 here) is read all the same; wherever it
+// is printed, its bad bytes are replacement characters.
+TEST_F(MediaCliTest, NameThatIsNotUtf8) {
+  TTempDir dir;
+  const std::string file = dir / "caf\xE9.mp2", shown = dir / "caf\uFFFD.mp2";
+  std::filesystem::copy_file(*Dir / "sound.mp2", file);
+  TRunResult r = RunProgram(kCli, {"info", file});
+  EXPECT_EQ(r.ExitCode, 0) << r.Err;
+  EXPECT_NE(r.Out.find("Complete Name: " + shown + "\n"), std::string::npos) << r.Out;
+  EXPECT_NE(r.Out.find("Sampling Rate: 44100\n"), std::string::npos) << r.Out;
+  TRunResult report = RunProgram(kCli, {"info", "--report", file});
+  EXPECT_EQ(report.ExitCode, 0) << report.Err;
+  EXPECT_NE(report.Out.find(shown), std::string::npos) << report.Out;
+  TRunResult missing = RunProgram(kCli, {"info", dir / "gon\xE9.mp2"});
+  EXPECT_EQ(missing.ExitCode, 1);
+  EXPECT_EQ(missing.Err, "kinovert-cli: " + dir / "gon\uFFFD.mp2" + ": no such file\n");
+  for (const TRunResult* run : {&r, &report, &missing})
+    EXPECT_TRUE(IsValidUtf8(run->Out) && IsValidUtf8(run->Err));
 }
 
 TEST_F(MediaCliTest, UsageErrors) {

@@ -11,6 +11,8 @@
 #include "FakeProgram.h"
 #include "base/IniFile.h"
 #include "app/GlobalVars.h"
+#include "base/FileNames.h"
+#include "base/Utf8.h"
 #include "store/DevicePresets.h"
 
 namespace fs = std::filesystem;
@@ -123,21 +125,50 @@ TEST(BatchConvert, EveryShippedProfileAndDevicePreset) {
   }
 }
 
-TEST(BatchConvert, MissingUnknownAndDamagedInputsAreSkipped) {
+// Missing files, unknown types and files without a size are skipped; a
+// damaged file of a listed type is converted, fails with its reason and is
+// booked as failed.
+TEST(BatchConvert, MissingUnknownEmptyAndDamagedInputs) {
   TTempDir dir;
   WriteFileText(dir / "notes.txt", "not media");
+  WriteFileText(dir / "empty.avi", "");
   WriteFileText(dir / "broken.avi", std::string(4096, 'x'));
   TRunResult r = RunProgram(Cli, {"convert", "--target", "mp3", "--profile", "Standard", "--output",
                                   dir / "out", "--", dir / "missing.avi", dir / "notes.txt",
-                                  dir / "broken.avi", ClipPath(TClip::AudioOnly)});
+                                  dir / "empty.avi", dir / "broken.avi", ClipPath(TClip::AudioOnly)});
   EXPECT_EQ(r.ExitCode, 1) << r.Err;
   EXPECT_NE(r.Err.find("missing.avi: no such file"), std::string::npos) << r.Err;
   EXPECT_NE(r.Err.find("notes.txt: not a known input type"), std::string::npos) << r.Err;
-  EXPECT_NE(r.Err.find("is damaged or the format is not supported"), std::string::npos) << r.Err;
-  EXPECT_NE(r.Err.find("Converted 1 of 4 files: 0 failed, 3 skipped."), std::string::npos) << r.Err;
+  EXPECT_NE(r.Err.find("empty.avi\" is damaged or the format is not supported"), std::string::npos)
+      << r.Err;
+  EXPECT_NE(r.Err.find("broken.avi' is not a video or audio file"), std::string::npos) << r.Err;
+  EXPECT_NE(r.Err.find("Converted 1 of 5 files: 1 failed, 3 skipped."), std::string::npos) << r.Err;
   size_t outputs = 0;
   for ([[maybe_unused]] auto& e : fs::directory_iterator(dir / "out")) ++outputs;
   EXPECT_EQ(outputs, 1u);
+}
+
+// The bytes of a name that is not UTF-8 are what is read, written and
+// deleted; the lines on the terminal show them as replacement characters.
+TEST(BatchConvert, NameThatIsNotUtf8) {
+  TTempDir dir;
+  const std::string input = dir / "caf\xE9.avi";
+  fs::copy_file(ClipPath(TClip::Video43), input);
+  TRunResult r = RunProgram(Cli, {"convert", "--target", "avi", "--profile", "Standard", "--output",
+                                  dir / "out", "--delete-source", "--", input,
+                                  dir / "gon\xE9.avi"});
+  EXPECT_EQ(r.ExitCode, 1) << r.Err;  // one file skipped
+  EXPECT_NE(r.Err.find("[1/1] " + dir / "caf\uFFFD.avi -> " + dir / "out/caf\uFFFD.avi\n"),
+            std::string::npos)
+      << r.Err;
+  EXPECT_NE(r.Err.find("gon\uFFFD.avi: no such file"), std::string::npos) << r.Err;
+  EXPECT_NE(r.Err.find("Converted 1 of 2 files: 0 failed, 1 skipped."), std::string::npos) << r.Err;
+  EXPECT_TRUE(IsValidUtf8(r.Err)) << r.Err;
+  const std::string output = dir / "out/caf\xE9.avi";
+  ASSERT_TRUE(FileExists(output));
+  EXPECT_EQ(DecodeErrors(output), "");
+  EXPECT_NE(Probe(output).First("video"), nullptr);
+  EXPECT_FALSE(PathExists(input));  // the source itself was deleted
 }
 
 TEST(BatchConvert, UsageErrors) {

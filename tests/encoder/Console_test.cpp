@@ -136,6 +136,26 @@ TEST(ConsoleRelay, NoticesAnOutputWithoutMedia) {
                    .Report.NothingEncoded);
 }
 
+// An input/output error is a write error only when it is not about the
+// input: a reader may end its file with one (avcore then reads the input
+// through to tell a bad disk from the end of the data).
+TEST(ConsoleRelay, InputOutputErrorOfTheInputIsNoWriteError) {
+  struct TCase {
+    const char* Console;
+    bool WriteFailed, InputReadFailed;
+  } cases[] = {
+      {"[error] file:/in/a.avi: Input/output error\n", false, true},
+      {"[error] Error writing trailer of file:/out/b.avi: Input/output error\n", true, false},
+      {"[error] av_interleaved_write_frame(): Input/output error\n", true, false},
+      {"[error] file:/out/b.avi: Input/output error\n", true, false},
+  };
+  for (const TCase& c : cases) {
+    TFfmpegReport report = Relay(c.Console, "", kNames).Report;
+    EXPECT_EQ(report.WriteFailed, c.WriteFailed) << c.Console;
+    EXPECT_EQ(report.InputReadFailed, c.InputReadFailed) << c.Console;
+  }
+}
+
 TEST(ConsoleRelay, ExplainsFailuresInPlainWords) {
   const std::string audioInput =
       "[info] Input #0, wav, from 'file:/in/a.avi':\n"

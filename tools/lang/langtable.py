@@ -94,9 +94,9 @@ AAC_ADVISORY_IT = (
 
 INVALID_NAME_CHARS = "\\ / : * ? \" < > |"
 
-TITLE = "Kinovert 3GP Converter"
-HOMEPAGE = "https://kinovert.example.org/3gp-converter/"
-SUPPORT = "3gp-support@kinovert.example.org"
+# The product title and its addresses belong to the edition the program is
+# built as (src/core/lang/ResStr.cpp); the language files leave them alone.
+EDITION = (None, None, None, None)
 
 
 def same(text):
@@ -298,7 +298,7 @@ ROWS = [
     ("MSG_CAPTURE", "Capture", "Capture", "Aufnahme", "Acquisizione"),
 
     # Shared by several windows
-    ("MSG_APPLICATION_TITLE",) + same(TITLE),
+    ("MSG_APPLICATION_TITLE",) + EDITION,
     ("MSG_APPLICATION_VERSION", "version:", "version :", "Version:", "versione:"),
     ("MSG_ID_STATUS", "Status=", "État=", "Status=", "Stato="),
     ("MSG_TRAY_INFO", "%s Information", "%s - Informations", "%s - Information",
@@ -584,8 +584,8 @@ ROWS = [
      "Copyright (C) 2026 les développeurs de Kinovert",
      "Copyright (C) 2026 die Kinovert-Entwickler",
      "Copyright (C) 2026 gli sviluppatori di Kinovert"),
-    ("MSG_HOMEPAGE",) + same(HOMEPAGE),
-    ("MSG_SUPPORT_MAIL",) + same(SUPPORT),
+    ("MSG_HOMEPAGE",) + EDITION,
+    ("MSG_SUPPORT_MAIL",) + EDITION,
     ("MSG_COPYRIGHT_WARNING", NOTICE_EN, NOTICE_FR, NOTICE_DE, NOTICE_IT),
 
     # Our own keys
@@ -623,6 +623,8 @@ def french_spacing(text):
     """French sets a space before the high punctuation and inside guillemets;
     a no-break one (narrow before ! ? ; and the percent sign) keeps the mark on
     the line of its word when a message wraps."""
+    if text is None:
+        return None
     for plain, glued in ((" :", "\u00a0:"), (" ;", "\u202f;"), (" !", "\u202f!"),
                          (" ?", "\u202f?"), (" %%", "\u202f%%"), ("« ", "«\u00a0"),
                          (" »", "\u00a0»")):

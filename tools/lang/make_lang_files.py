@@ -49,6 +49,8 @@ def check():
         key, en = row[0], row[1]
         if len(row) != 5:
             sys.exit(f"{key}: {len(row)} columns")
+        if row[1:] == (None, None, None, None):
+            continue  # the edition's text
         for text in row[1:]:
             if "#13" in text:
                 sys.exit(f"{key}: a literal #13 would load as a line break")
@@ -64,7 +66,7 @@ def write_files():
     for name, col in LANGUAGES:
         lines = [f"; Kinovert language file: {NAMES[name]} (UTF-8). A line break is written as #13.",
                  "[LANGRES]"]
-        lines += [f"{row[0]}={file_value(row[col])}" for row in ROWS]
+        lines += [f"{row[0]}={file_value(row[col])}" for row in ROWS if row[col] is not None]
         with open(os.path.join(LANG_DIR, name + ".ini"), "w", encoding="utf-8", newline="\n") as f:
             f.write("\n".join(lines) + "\n")
 
@@ -87,7 +89,10 @@ def cpp_literal(text):
 
 def print_cpp():
     for row in ROWS:
-        print(f"    K({row[0]}, {cpp_literal(row[1])}),")
+        if row[1] is None:
+            print(f"    K({row[0]}, nullptr),  // the edition's")
+        else:
+            print(f"    K({row[0]}, {cpp_literal(row[1])}),")
 
 
 if __name__ == "__main__":

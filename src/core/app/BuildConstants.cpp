@@ -4,33 +4,13 @@
 #include <array>
 
 #include "app/ProgramFolder.h"
+#include "lang/ResStr.h"
 
 static_assert(KINOVERT_LANGUAGE >= 0 && KINOVERT_LANGUAGE <= 3,
               "KINOVERT_LANGUAGE must be 0 (English), 1 (French), 2 (German) or 3 (Italian)");
 static_assert(KINOVERT_EDITION >= 0 && KINOVERT_EDITION <= 3, "KINOVERT_EDITION must be 0..3");
 
 namespace {
-
-struct TEdition {
-  const char* Title;
-  const char* HomePage;
-  const char* Support;
-};
-
-constexpr std::array<TEdition, 4> kEditions = {{
-    {"Kinovert Video Converter", "https://kinovert.example.org/video-converter/",
-     "mailto:support@kinovert.example.org"},
-    {"Kinovert 3GP Converter", "https://kinovert.example.org/3gp-converter/",
-     "mailto:3gp-support@kinovert.example.org"},
-    {"Kinovert PSP Converter", "https://kinovert.example.org/psp-converter/",
-     "mailto:psp-support@kinovert.example.org"},
-    {"Kinovert iPod Converter", "https://kinovert.example.org/ipod-converter/",
-     "mailto:ipod-support@kinovert.example.org"},
-}};
-
-const TEdition& Edition(int edition) {
-  return kEditions[edition >= 0 && edition < 4 ? static_cast<size_t>(edition) : 0];
-}
 
 size_t LanguageIndex(int language) {
   return language >= 0 && language < 4 ? static_cast<size_t>(language) : 0;
@@ -73,13 +53,13 @@ std::string HelpTopicPath(const std::string& topic) {
 }
 
 std::string ProductTitle(int edition) {
-  return Edition(edition).Title;
+  return EditionTexts(edition).Title;
 }
 std::string HomePageAddress(int edition) {
-  return Edition(edition).HomePage;
+  return EditionTexts(edition).HomePage;
 }
 std::string SupportAddress(int edition) {
-  return Edition(edition).Support;
+  return std::string("mailto:") + EditionTexts(edition).SupportMail;
 }
 
 std::string ProductTitle() {

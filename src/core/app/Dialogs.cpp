@@ -4,8 +4,9 @@
 #include <cstdio>
 #include <utility>
 
-#include "app/UtilFuncs.h"
 #include "app/GlobalVars.h"
+#include "base/TextUtil.h"
+#include "base/Utf8.h"
 
 namespace {
 
@@ -14,11 +15,12 @@ TDialogProvider* Provider = &ConsoleProvider;
 int WaitDepth = 0;
 
 // A text that already says what it is ("Error: ...") is not labelled twice.
+// A file name in the text may be any bytes; the terminal gets it as shown.
 void PrintMessage(const std::string& caption, const std::string& text) {
   if (caption.empty() || text.rfind(caption, 0) == 0)
-    std::fprintf(stderr, "%s\n", text.c_str());
+    std::fprintf(stderr, "%s\n", ShownText(text).c_str());
   else
-    std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+    std::fprintf(stderr, "%s: %s\n", ShownText(caption).c_str(), ShownText(text).c_str());
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/GlobalVars.h"
 
-#include "app/UtilFuncs.h"
+#include "base/TextUtil.h"
 
 TGlobalVars GlobalVars;
 

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "app/UtilFuncs.h"
+#include "base/TextUtil.h"
 
 namespace {
 

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/TypeFile.h"
 
+#include "app/GlobalVars.h"
+#include "app/ProgramFolder.h"
 #include "base/FileNames.h"
 #include "base/IniFile.h"
-#include "app/ProgramFolder.h"
-#include "app/UtilFuncs.h"
-#include "app/GlobalVars.h"
+#include "base/TextUtil.h"
+#include "base/Utf8.h"
 #include "lang/ResStr.h"
 
 std::string TypeFilePath() {
@@ -28,10 +29,10 @@ void LoadTypeFileFrom(const TIniFile& ini) {
   for (int n = 1;; ++n) {
     std::string ext = ini.ReadString("AVSExt", std::to_string(n), "<none>");
     if (ext == "<none>") break;
-    GlobalVars.AVSExt.push_back(ext);
+    GlobalVars.AVSExt.push_back(DataFileText(ext));
   }
   for (const auto& [description, patterns] : ini.ReadSectionValues("InputFileTypes"))
-    GlobalVars.InputFileTypes.push_back(description + "=" + patterns);
+    GlobalVars.InputFileTypes.push_back(DataFileText(description + "=" + patterns));
 }
 
 std::vector<std::pair<std::string, std::string>> InputFileTypeEntries() {

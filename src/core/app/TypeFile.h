@@ -17,6 +17,8 @@ std::string TypeFilePath();
 
 // Fills GlobalVars.AVSExt (up to the first missing key or "<none>") and
 // GlobalVars.InputFileTypes (every description=patterns line in file order).
+// Like a language file's texts, each value is taken as UTF-8, or as
+// Windows-1252 when it is not valid UTF-8 (files written by older editors).
 // False, with both lists empty, when the type file does not exist.
 bool LoadTypeFile();
 // The same from a type file already in memory.

@@ -3,10 +3,9 @@
 
 #include <string>
 
-// The window helpers that lean on the text table. The plain text helpers
-// live in base/TextUtil.h, which this header brings along; file names, time
-// texts, dialogs and window placement have headers of their own.
-#include "base/TextUtil.h"
+// The text helpers that lean on the text table. Plain text helpers are in
+// base/TextUtil.h; file names, time texts, dialogs and window placement have
+// headers of their own.
 
 // The text, or the placeholder of MSG_EMPTY_STR ("...") when it is empty.
 std::string NonEmptyOr(const std::string& text);

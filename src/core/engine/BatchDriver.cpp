@@ -32,7 +32,7 @@
 #include "base/IniFile.h"
 #include "base/PrivateFolder.h"
 #include "app/ProgramFolder.h"
-#include "app/UtilFuncs.h"
+#include "base/TextUtil.h"
 #include "engine/CommandLine.h"
 #include "app/GlobalVars.h"
 #include "engine/MainThread.h"

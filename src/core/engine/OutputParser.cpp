@@ -12,7 +12,7 @@
 #include "base/FileNames.h"
 #include "base/FormatText.h"
 #include "base/TimeText.h"
-#include "app/UtilFuncs.h"
+#include "base/TextUtil.h"
 #include "engine/BatchView.h"
 #include "app/GlobalVars.h"
 #include "lang/ResStr.h"

@@ -9,7 +9,10 @@
 #include <optional>
 
 #include "base/Error.h"
+#include "base/FileNames.h"
 #include "base/IniFile.h"
+#include "base/TextUtil.h"
+#include "base/Utf8.h"
 
 namespace {
 
@@ -133,7 +136,7 @@ constexpr std::array<TMsgEntry, kMsgKeyCount> kEntries{{
     K(MSG_TOAMR, "To AMR"),
     K(MSG_TOWAV, "To WAV"),
     K(MSG_CAPTURE, "Capture"),
-    K(MSG_APPLICATION_TITLE, "Kinovert 3GP Converter"),
+    K(MSG_APPLICATION_TITLE, nullptr),  // the edition's
     K(MSG_APPLICATION_VERSION, "version:"),
     K(MSG_ID_STATUS, "Status="),
     K(MSG_TRAY_INFO, "%s Information"),
@@ -309,8 +312,8 @@ constexpr std::array<TMsgEntry, kMsgKeyCount> kEntries{{
     K(MSG_TIME_LEFT, "Time left:"),
     K(MSG_ABOUT_CAPTIAON, "About"),
     K(MSG_COPYRIGHT, "Copyright (C) 2026 the Kinovert developers"),
-    K(MSG_HOMEPAGE, "https://kinovert.example.org/3gp-converter/"),
-    K(MSG_SUPPORT_MAIL, "3gp-support@kinovert.example.org"),
+    K(MSG_HOMEPAGE, nullptr),  // the edition's
+    K(MSG_SUPPORT_MAIL, nullptr),  // the edition's
     K(MSG_COPYRIGHT_WARNING, "This program is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License, version 3 or later. It comes with ABSOLUTELY NO WARRANTY."),
     K(MSG_DELETE_PROFILE_FAILED, "The profile file \"%s\" could not be deleted."),
     K(MSG_CONVERT_TO, "Convert to"),
@@ -338,9 +341,25 @@ constexpr std::string_view kSection = "LANGRES";
 
 using TTexts = std::array<std::string, kMsgKeyCount>;
 
+constexpr std::array<TEditionTexts, 4> kEditions{{
+    {"Kinovert Video Converter", "https://kinovert.example.org/video-converter/",
+     "support@kinovert.example.org"},
+    {"Kinovert 3GP Converter", "https://kinovert.example.org/3gp-converter/",
+     "3gp-support@kinovert.example.org"},
+    {"Kinovert PSP Converter", "https://kinovert.example.org/psp-converter/",
+     "psp-support@kinovert.example.org"},
+    {"Kinovert iPod Converter", "https://kinovert.example.org/ipod-converter/",
+     "ipod-support@kinovert.example.org"},
+}};
+
 TTexts DefaultTexts() {
   TTexts t;
-  for (size_t i = 0; i < kEntries.size(); ++i) t[i] = kEntries[i].Text;
+  for (size_t i = 0; i < kEntries.size(); ++i)
+    if (kEntries[i].Text != nullptr) t[i] = kEntries[i].Text;
+  const TEditionTexts& edition = EditionTexts(KINOVERT_EDITION);
+  t[MSG_APPLICATION_TITLE] = edition.Title;
+  t[MSG_HOMEPAGE] = edition.HomePage;
+  t[MSG_SUPPORT_MAIL] = edition.SupportMail;
   return t;
 }
 
@@ -365,30 +384,11 @@ const std::string& Empty() {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i)
-    if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
-  return true;
-}
-
-bool LessIgnoringCase(const std::string& a, const std::string& b) {
-  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                      [](char x, char y) { return LowerAscii(x) < LowerAscii(y); });
-}
-
 constexpr std::string_view kIni = ".ini";
 
 bool HasIniExtension(std::string_view name) {
-  return name.size() > kIni.size() && EqualsIgnoringCase(name.substr(name.size() - kIni.size()), kIni);
-}
-
-bool IsRegularFile(const std::filesystem::path& p) {
-  std::error_code ec;
-  return std::filesystem::is_regular_file(p, ec);
+  return name.size() > kIni.size() &&
+         SameTextIgnoringCase(name.substr(name.size() - kIni.size()), kIni);
 }
 
 // The entries of a folder that are (or link to) regular files; none when the
@@ -397,86 +397,11 @@ std::vector<std::string> FileNamesIn(const std::filesystem::path& folder) {
   std::vector<std::string> names;
   std::error_code ec;
   std::filesystem::directory_iterator it(folder.empty() ? "." : folder, ec);
-  for (; !ec && it != std::filesystem::directory_iterator(); it.increment(ec))
-    if (IsRegularFile(it->path())) names.push_back(it->path().filename().string());
+  for (; !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
+    std::error_code typeError;
+    if (it->is_regular_file(typeError)) names.push_back(it->path().filename().string());
+  }
   return names;
-}
-
-std::string ResolveIgnoringCase(const std::string& path) {
-  std::filesystem::path p(path);
-  if (IsRegularFile(p) || !p.has_filename()) return path;
-  const std::string wanted = p.filename().string();
-  std::vector<std::string> names = FileNamesIn(p.parent_path());
-  std::sort(names.begin(), names.end());  // the same file every time when several match
-  for (const std::string& name : names)
-    if (EqualsIgnoringCase(name, wanted)) return (p.parent_path() / name).string();
-  return path;
-}
-
-bool IsValidUtf8(std::string_view s) {
-  size_t i = 0;
-  while (i < s.size()) {
-    auto b = static_cast<unsigned char>(s[i]);
-    size_t len = 0;
-    uint32_t cp = 0;
-    if (b < 0x80) {
-      ++i;
-      continue;
-    }
-    if (b >= 0xC2 && b <= 0xDF) {
-      len = 2;
-      cp = b & 0x1Fu;
-    } else if (b >= 0xE0 && b <= 0xEF) {
-      len = 3;
-      cp = b & 0x0Fu;
-    } else if (b >= 0xF0 && b <= 0xF4) {
-      len = 4;
-      cp = b & 0x07u;
-    } else {
-      return false;
-    }
-    if (i + len > s.size()) return false;
-    for (size_t k = 1; k < len; ++k) {
-      auto c = static_cast<unsigned char>(s[i + k]);
-      if ((c & 0xC0u) != 0x80u) return false;
-      cp = (cp << 6) | (c & 0x3Fu);
-    }
-    // Overlong forms, surrogates and code points past U+10FFFF.
-    if ((len == 3 && cp < 0x800) || (len == 4 && (cp < 0x10000 || cp > 0x10FFFF)) ||
-        (cp >= 0xD800 && cp <= 0xDFFF))
-      return false;
-    i += len;
-  }
-  return true;
-}
-
-void AppendUtf8(std::string& out, uint32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
-}
-
-// Language files from before the UTF-8 ones were written in the Western
-// Windows code page; its 0x80..0x9F block differs from Latin-1.
-std::string Windows1252ToUtf8(std::string_view s) {
-  static constexpr std::array<uint16_t, 32> kHigh{
-      0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-      0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-      0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
-  std::string out;
-  out.reserve(s.size() * 2);
-  for (char ch : s) {
-    auto b = static_cast<unsigned char>(ch);
-    AppendUtf8(out, b >= 0x80 && b < 0xA0 ? kHigh[b - 0x80u] : b);
-  }
-  return out;
 }
 
 }  // namespace
@@ -489,13 +414,17 @@ const std::string& DefaultResStr(TMsgKey key) {
   return ValidKey(key) ? Defaults()[static_cast<size_t>(key)] : Empty();
 }
 
+const TEditionTexts& EditionTexts(int edition) {
+  return kEditions[edition >= 0 && edition < 4 ? static_cast<size_t>(edition) : 0];
+}
+
 std::string_view MsgKeyName(TMsgKey key) {
   return ValidKey(key) ? kEntries[static_cast<size_t>(key)].Name : std::string_view{};
 }
 
 std::optional<TMsgKey> FindMsgKey(std::string_view name) {
   for (const TMsgEntry& e : kEntries)
-    if (EqualsIgnoringCase(e.Name, name)) return e.Key;
+    if (SameTextIgnoringCase(e.Name, name)) return e.Key;
   return std::nullopt;
 }
 
@@ -532,7 +461,7 @@ std::string NormaliseText(std::string_view text) {
 bool LoadLanguage(const std::string& path) {
   std::optional<TIniFile> read;
   try {
-    read.emplace(ResolveIgnoringCase(path));
+    read.emplace(FindFileIgnoringCase(FolderPart(path), FileNamePart(path)));
   } catch (const EKinovertError&) {
     return false;  // no data file (a folder, a FIFO, a huge file): the texts stay
   }
@@ -546,9 +475,8 @@ bool LoadLanguageFrom(const TIniFile& ini) {
     // A key the file lacks is skipped rather than re-read with its current
     // text as default: normalising a text the file never held could alter it.
     if (!ini.ValueExists(kSection, e.Name)) continue;
-    std::string value = NormaliseText(ini.ReadString(kSection, e.Name, {}));
-    if (!IsValidUtf8(value)) value = Windows1252ToUtf8(value);
-    texts[static_cast<size_t>(e.Key)] = std::move(value);
+    texts[static_cast<size_t>(e.Key)] =
+        DataFileText(NormaliseText(ini.ReadString(kSection, e.Name, {})));
   }
   return true;
 }
@@ -559,14 +487,19 @@ std::vector<std::string> ListLanguageFiles(const std::string& folder) {
   std::vector<std::string> files;
   for (std::string& name : FileNamesIn(folder))
     if (HasIniExtension(name)) files.push_back(std::move(name));
-  std::sort(files.begin(), files.end(), LessIgnoringCase);
+  // Names equal but for letter case keep a fixed order too.
+  std::sort(files.begin(), files.end(), [](const std::string& a, const std::string& b) {
+    std::string la = LowerCaseAscii(a), lb = LowerCaseAscii(b);
+    return la != lb ? la < lb : a < b;
+  });
   return files;
 }
 
 std::string LanguageCaption(std::string_view fileName) {
   std::string caption(HasIniExtension(fileName) ? fileName.substr(0, fileName.size() - kIni.size())
                                                 : fileName);
-  for (char& c : caption) c = UpperAscii(c);
+  for (char& c : caption)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
   return caption;
 }
 
@@ -578,5 +511,5 @@ std::string LanguageFileOfCaption(std::string_view caption) {
 }
 
 bool IsCurrentLanguage(std::string_view caption, std::string_view languageFile) {
-  return EqualsIgnoringCase(LanguageFileOfCaption(caption), languageFile);
+  return SameTextIgnoringCase(LanguageFileOfCaption(caption), languageFile);
 }

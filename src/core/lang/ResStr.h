@@ -316,6 +316,18 @@ const std::string& ResStr(TMsgKey key);
 // The built-in English text of a key, whatever language is loaded.
 const std::string& DefaultResStr(TMsgKey key);
 
+// What an edition (0..3; any other index is edition 0) shows as itself: its
+// product title, home page and support e-mail address. The defaults of
+// MSG_APPLICATION_TITLE, MSG_HOMEPAGE and MSG_SUPPORT_MAIL are those of the
+// edition the program is built as, and the shipped language files leave the
+// three keys alone.
+struct TEditionTexts {
+  const char* Title;
+  const char* HomePage;
+  const char* SupportMail;  // without "mailto:"
+};
+const TEditionTexts& EditionTexts(int edition);
+
 // "MSG_EXIT" for MSG_EXIT; empty for an out-of-range key.
 std::string_view MsgKeyName(TMsgKey key);
 

@@ -1,15 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/MediaInfo.h"
 
-#include <locale.h>
+#include <errno.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <mutex>
-#include <sstream>
+#include <vector>
+
+#include "base/Utf8.h"
 
 // The library's own C interface, wide-character variant (the narrow one
-// converts through the process locale and mangles UTF-8 names).
+// converts through the process locale).
 #define UNICODE
 #include <MediaInfoDLL/MediaInfoDLL_Static.h>
 #undef UNICODE
@@ -23,97 +29,20 @@ std::mutex& OptionMutex() {
   return m;
 }
 
-// Decodes UTF-8; a malformed sequence becomes U+FFFD rather than stopping,
-// and `valid` tells whether that happened.
-std::wstring FromUtf8(const std::string& text, bool* valid = nullptr) {
-  if (valid != nullptr) *valid = true;
-  std::wstring out;
-  out.reserve(text.size());
-  const auto* p = reinterpret_cast<const unsigned char*>(text.data());
-  const unsigned char* end = p + text.size();
-  while (p < end) {
-    unsigned c = *p++;
-    if (c < 0x80) {
-      out.push_back(static_cast<wchar_t>(c));
-      continue;
-    }
-    int more = c >= 0xC2 && c <= 0xDF   ? 1
-               : c >= 0xE0 && c <= 0xEF ? 2
-               : c >= 0xF0 && c <= 0xF4 ? 3
-                                        : 0;
-    bool ok = more > 0 && end - p >= more;
-    unsigned value = ok ? c & (0x3Fu >> more) : 0;
-    for (int i = 0; ok && i < more; ++i) {
-      if ((p[i] & 0xC0) != 0x80) ok = false;
-      value = (value << 6) | (p[i] & 0x3Fu);
-    }
-    static constexpr unsigned kMin[] = {0, 0x80, 0x800, 0x10000};
-    if (ok && (value < kMin[more] || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)))
-      ok = false;
-    if (!ok) {
-      out.push_back(static_cast<wchar_t>(0xFFFD));
-      if (valid != nullptr) *valid = false;
-      continue;  // resume at the next byte: only the lead byte is dropped
-    }
-    p += more;
-    out.push_back(static_cast<wchar_t>(value));
-  }
-  return out;
-}
-
-void AppendUtf8(std::string& out, unsigned c) {
-  if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) c = 0xFFFD;
-  if (c < 0x80) {
-    out.push_back(static_cast<char>(c));
-  } else if (c < 0x800) {
-    out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-  } else if (c < 0x10000) {
-    out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-    out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-  } else {
-    out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-    out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-  }
+std::wstring Wide(const std::string& text) {
+  std::u32string decoded = DecodeUtf8(text);
+  return std::wstring(decoded.begin(), decoded.end());
 }
 
 std::string ToUtf8(const wchar_t* text) {
   std::string out;
   if (text == nullptr) return out;
-  for (; *text != 0; ++text) AppendUtf8(out, static_cast<unsigned>(*text));
+  for (; *text != 0; ++text) AppendUtf8(out, static_cast<char32_t>(*text));
   return out;
 }
 
-// The library turns a wide path back into bytes through the C locale of the
-// calling thread; a program that never called setlocale would lose every
-// non-ASCII name. A UTF-8 locale on this thread only leaves the rest of the
-// process alone.
-class TUtf8ThreadLocale {
- public:
-  TUtf8ThreadLocale() {
-    static const locale_t utf8 = [] {
-      locale_t l = newlocale(LC_CTYPE_MASK, "C.UTF-8", static_cast<locale_t>(nullptr));
-      if (l == static_cast<locale_t>(nullptr))
-        l = newlocale(LC_CTYPE_MASK, "en_US.UTF-8", static_cast<locale_t>(nullptr));
-      return l;
-    }();
-    if (utf8 != static_cast<locale_t>(nullptr)) Previous_ = uselocale(utf8);
-  }
-  ~TUtf8ThreadLocale() {
-    if (Previous_ != static_cast<locale_t>(nullptr)) uselocale(Previous_);
-  }
-  TUtf8ThreadLocale(const TUtf8ThreadLocale&) = delete;
-  TUtf8ThreadLocale& operator=(const TUtf8ThreadLocale&) = delete;
-
- private:
-  locale_t Previous_ = static_cast<locale_t>(nullptr);
-};
-
 std::string OptionLocked(const std::string& option, const std::string& value) {
-  return ToUtf8(MediaInfo_Option(nullptr, FromUtf8(option).c_str(), FromUtf8(value).c_str()));
+  return ToUtf8(MediaInfo_Option(nullptr, Wide(option).c_str(), Wide(value).c_str()));
 }
 
 // Current library versions answer the older parameter names the program asks
@@ -127,10 +56,44 @@ void EnableLegacyNames() {
   });
 }
 
-bool IsRegularFile(const std::string& fileName) {
-  struct stat st {};
-  return ::stat(fileName.c_str(), &st) == 0 && S_ISREG(st.st_mode);
-}
+// What one query may cost at most, however large the file and however often
+// the library asks to go elsewhere in it: a damaged file ends its query with
+// what was found rather than keeping the adder busy.
+constexpr std::size_t kChunkSize = 64 * 1024;
+constexpr std::uint64_t kMaxBytesHanded = 256ull * 1024 * 1024;
+constexpr int kMaxJumps = 4096;
+// Bit 3 of the answer to a chunk: the library has all it wants.
+constexpr std::size_t kParsingFinished = 0x08;
+
+class TReadOnlyFile {
+ public:
+  // Opening never waits: a FIFO without a writer would otherwise hold the
+  // caller until one comes. Such a file is refused below anyway.
+  explicit TReadOnlyFile(const std::string& name)
+      : Fd_(::open(name.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)) {}
+  ~TReadOnlyFile() {
+    if (Fd_ >= 0) ::close(Fd_);
+  }
+  TReadOnlyFile(const TReadOnlyFile&) = delete;
+  TReadOnlyFile& operator=(const TReadOnlyFile&) = delete;
+
+  // The size of a non-empty regular file; 0 for anything else.
+  std::uint64_t RegularSize() const {
+    struct stat st {};
+    if (Fd_ < 0 || ::fstat(Fd_, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size <= 0) return 0;
+    return static_cast<std::uint64_t>(st.st_size);
+  }
+  // Up to `size` bytes at `offset`; -1 on a read error.
+  ssize_t ReadAt(unsigned char* into, std::size_t size, std::uint64_t offset) const {
+    for (;;) {
+      ssize_t n = ::pread(Fd_, into, size, static_cast<off_t>(offset));
+      if (n >= 0 || errno != EINTR) return n;
+    }
+  }
+
+ private:
+  int Fd_;
+};
 
 }  // namespace
 
@@ -146,27 +109,49 @@ TMediaInfo::~TMediaInfo() {
 
 bool TMediaInfo::Open(const std::string& fileName) {
   Close();
-  if (Handle_ == nullptr || fileName.empty() || !IsRegularFile(fileName)) return false;
-  // A name that is not UTF-8 cannot be passed on as text; replacing its bad
-  // bytes could name, and describe, a different file.
-  bool valid = false;
-  std::wstring wideName = FromUtf8(fileName, &valid);
-  if (!valid) return false;
-  TUtf8ThreadLocale utf8;
-  Opened_ = MediaInfo_Open(Handle_, wideName.c_str()) != 0;
-  return Opened_;
-}
-
-bool TMediaInfo::Recognised() const {
-  return !Get(TStreamKind::General, 0, "Format").empty();
+  if (Handle_ == nullptr || fileName.empty()) return false;
+  // The file is opened and read here and its bytes handed over: the library
+  // takes names as text, and a name that is not UTF-8 has no text that names
+  // it. Only the name it reports is the name as shown.
+  TReadOnlyFile file(fileName);
+  const std::uint64_t size = file.RegularSize();
+  if (size == 0) return false;
+  MediaInfo_Option(Handle_, L"File_FileName", Wide(ShownText(fileName)).c_str());
+  MediaInfo_Open_Buffer_Init(Handle_, size, 0);
+  Opened_ = true;
+  std::vector<unsigned char> chunk(kChunkSize);
+  std::uint64_t offset = 0, handed = 0;
+  int jumps = 0;
+  while (offset < size && handed < kMaxBytesHanded) {
+    ssize_t n = file.ReadAt(
+        chunk.data(), static_cast<std::size_t>(std::min<std::uint64_t>(kChunkSize, size - offset)),
+        offset);
+    if (n <= 0) break;  // a read error, or the file got shorter meanwhile
+    offset += static_cast<std::uint64_t>(n);
+    handed += static_cast<std::uint64_t>(n);
+    if (MediaInfo_Open_Buffer_Continue(Handle_, chunk.data(), static_cast<std::size_t>(n)) &
+        kParsingFinished)
+      break;
+    const std::uint64_t wanted = MediaInfo_Open_Buffer_Continue_GoTo_Get(Handle_);
+    if (wanted == static_cast<std::uint64_t>(-1)) continue;
+    if (wanted >= size || ++jumps > kMaxJumps) break;
+    offset = wanted;
+    MediaInfo_Open_Buffer_Init(Handle_, size, offset);
+  }
+  // Nothing could be read at all: as unreadable as a file one may not open.
+  if (handed == 0) {
+    Close();
+    return false;
+  }
+  MediaInfo_Open_Buffer_Finalize(Handle_);
+  return true;
 }
 
 std::string TMediaInfo::Get(TStreamKind kind, std::size_t streamNumber,
                             const std::string& parameter) const {
   if (!Opened_) return {};
   return ToUtf8(MediaInfo_Get(Handle_, static_cast<MediaInfo_stream_C>(kind), streamNumber,
-                              FromUtf8(parameter).c_str(), MediaInfo_Info_Text,
-                              MediaInfo_Info_Name));
+                              Wide(parameter).c_str(), MediaInfo_Info_Text, MediaInfo_Info_Name));
 }
 
 std::string TMediaInfo::Inform() const {

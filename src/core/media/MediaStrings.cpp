@@ -30,9 +30,10 @@ TMediaStrings QueryMediaStrings(const std::string& fileName) {
   // One handle per file: handles are cheap next to parsing, and a query then
   // shares nothing with another thread's.
   TMediaInfo info;
-  // An unrecognised file would still answer its name and size and slip past
-  // the check of the caller; it is as unreadable as a missing one.
-  bool readable = info.Open(fileName) && info.Recognised();
+  // A file of a format the library does not know still answers its name and
+  // size: the encoder may well read it, and one it cannot read fails at
+  // conversion with its reason rather than being refused here.
+  bool readable = info.Open(fileName);
   for (std::size_t i = 0; i < kMediaStringCount; ++i) {
     const TMediaQuery& q = MediaQueries[i];
     std::string answer = readable ? info.Get(q.Kind, 0, q.Parameter) : std::string();
@@ -49,7 +50,7 @@ bool IsMediaReadable(const TMediaStrings& strings) {
 
 std::string MediaInfoReport(const std::string& fileName) {
   TMediaInfo info;
-  if (!info.Open(fileName) || !info.Recognised()) return {};
+  if (!info.Open(fileName)) return {};
   return info.StandardInform();
 }
 

@@ -55,8 +55,9 @@ struct TMediaPanelPlace {
 extern const std::array<TMediaPanelPlace, kMediaStringCount> MediaPanelPlaces;
 
 // The sixteen strings of a file, none empty: an empty answer is the
-// placeholder of NonEmptyOr. A file the library cannot open or does not
-// recognise gives sixteen placeholders.
+// placeholder of NonEmptyOr. The name is bytes; the complete name answered is
+// the name as shown (ShownText). Anything but a non-empty regular file that
+// can be read gives sixteen placeholders.
 TMediaStrings QueryMediaStrings(const std::string& fileName);
 
 // False when the complete name or the size is the placeholder: such a file is
@@ -64,5 +65,5 @@ TMediaStrings QueryMediaStrings(const std::string& fileName);
 bool IsMediaReadable(const TMediaStrings& strings);
 
 // The library's standard text report of a file (never the complete one);
-// "" when the file cannot be opened or is not recognised.
+// "" when the file cannot be opened.
 std::string MediaInfoReport(const std::string& fileName);

@@ -11,11 +11,11 @@
 #include <QUrl>
 
 #include "lang/ResStr.h"
+#include "toolkit/PathText.h"
 
 namespace {
 
 QString Q(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-std::string S(const QString& s) { return s.toUtf8().toStdString(); }
 
 // Texts hold CR LF line breaks, as the language files write them.
 QString Lines(const std::string& text) {
@@ -140,9 +140,11 @@ TModalResult TQtDialogProvider::MessageDialog(const TMessageDialogRequest& reque
 
 bool TQtDialogProvider::BrowseForFolder(const TBrowseRequest& request, std::string& path) {
   TNormalCursorWhileOpen normal;
-  QString chosen = QFileDialog::getExistingDirectory(Owner(), Q(request.Title), Q(request.Path));
-  if (chosen.isEmpty()) return false;
-  path = S(chosen);
+  QUrl chosen =
+      QFileDialog::getExistingDirectoryUrl(Owner(), Q(request.Title), UrlOfLocalPath(request.Path));
+  std::string folder = LocalPathOf(chosen);
+  if (folder.empty()) return false;
+  path = folder;
   return true;
 }
 
@@ -159,12 +161,14 @@ QString QtFileFilter(const std::string& classic) {
 }
 
 bool TQtDialogProvider::OpenFiles(const TFileDialogRequest& request, std::vector<std::string>& files) {
-  QFileDialog dialog(Owner(), Q(request.Title), Q(request.Folder), QtFileFilter(request.Filter));
+  QFileDialog dialog(Owner(), Q(request.Title), QString(), QtFileFilter(request.Filter));
+  dialog.setDirectoryUrl(UrlOfLocalPath(request.Folder));
   dialog.setFileMode(request.MultiSelect ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
   dialog.setOption(QFileDialog::ReadOnly);
   TNormalCursorWhileOpen normal;
   if (dialog.exec() != QDialog::Accepted) return false;
-  for (const QString& f : dialog.selectedFiles()) files.push_back(S(f));
+  for (const QUrl& url : dialog.selectedUrls())
+    if (std::string file = LocalPathOf(url); !file.empty()) files.push_back(file);
   return !files.empty();
 }
 
@@ -176,15 +180,15 @@ bool TQtDialogProvider::SaveFile(const TFileDialogRequest& request, std::string&
   dialog.setDefaultSuffix(Q(request.DefaultExt));
   dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.ConfirmOverwrite);
   TNormalCursorWhileOpen normal;
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
-  file = S(dialog.selectedFiles().front());
-  return true;
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedUrls().isEmpty()) return false;
+  file = LocalPathOf(dialog.selectedUrls().front());
+  return !file.empty();
 }
 
 void TQtDialogProvider::ShellOpen(const std::string& target) {
-  QString t = Q(target);
-  // A path is opened as a file: its name may hold characters an address would read otherwise.
-  QUrl url = t.startsWith(QLatin1Char('/')) ? QUrl::fromLocalFile(t) : QUrl(t);
+  // A path is opened as a file: its name may hold characters an address
+  // would read otherwise, and bytes that are no text at all.
+  QUrl url = target.rfind('/', 0) == 0 ? UrlOfLocalPath(target) : QUrl(Q(target));
   QDesktopServices::openUrl(url);
 }
 

@@ -53,11 +53,9 @@ TAboutBox::TAboutBox(QWidget* owner) : QDialog(owner) {
   auto* notice = new QLabel(Q(ResStr(MSG_COPYRIGHT_WARNING)), this);
   notice->setWordWrap(true);
   notice->setMinimumWidth(320);
-  std::string mail = SupportAddress();
-  std::string shownMail = mail.rfind("mailto:", 0) == 0 ? mail.substr(7) : mail;
-  QLabel* home = Link(Q(HomePageAddress()), HomePageAddress(), this);
+  QLabel* home = Link(Q(ResStr(MSG_HOMEPAGE)), HomePageAddress(), this);
   home->setObjectName("LabelHomePage");
-  QLabel* support = Link(Q(shownMail), mail, this);
+  QLabel* support = Link(Q(ResStr(MSG_SUPPORT_MAIL)), SupportAddress(), this);
   support->setObjectName("LabelSupport");
 
   auto* buttons = new QDialogButtonBox(this);

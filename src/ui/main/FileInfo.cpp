@@ -14,6 +14,7 @@
 #include "base/FormatText.h"
 #include "lang/ResStr.h"
 #include "media/MediaStrings.h"
+#include "toolkit/PathText.h"
 
 namespace {
 
@@ -61,7 +62,7 @@ TfrmFileInfo::TfrmFileInfo(QWidget* owner) : QDialog(owner) {
 }
 
 void TfrmFileInfo::ShowFile(const std::string& path) {
-  setWindowTitle(Q(FormatText(ResStr(MSG_FILE_INFO), {FileNamePart(path)})));
+  setWindowTitle(ShownName(FormatText(ResStr(MSG_FILE_INFO), {FileNamePart(path)})));
   MemoInfo->setPlainText(Q(MediaInfoReport(path)));
 }
 

@@ -10,6 +10,8 @@
 #include <QUrl>
 #include <algorithm>
 
+#include "toolkit/PathText.h"
+
 namespace {
 
 QString Q(const std::string& s) { return QString::fromUtf8(s.c_str()); }
@@ -44,7 +46,7 @@ QVariant TFileListQtModel::data(const QModelIndex& index, int role) const {
   if (index.column() == 0) {
     switch (role) {
       case Qt::DisplayRole:
-      case Qt::ToolTipRole: return Q(row.Item.Caption());
+      case Qt::ToolTipRole: return ShownName(row.Item.Caption());
       case Qt::DecorationRole: {
         const QPixmap& p = States_[static_cast<size_t>(row.Picture)];
         return p.isNull() ? QVariant() : QVariant(p);
@@ -171,6 +173,6 @@ std::vector<std::string> DroppedFiles(const QMimeData* data) {
   std::vector<std::string> paths;
   if (data == nullptr) return paths;
   for (const QUrl& url : data->urls())
-    if (url.isLocalFile()) paths.push_back(url.toLocalFile().toUtf8().toStdString());
+    if (url.isLocalFile()) paths.push_back(LocalPathOf(url));
   return paths;
 }

@@ -20,7 +20,7 @@ class QActionGroup;
 class QComboBox;
 class QFrame;
 class QLabel;
-class QLineEdit;
+class TPathEdit;
 class QMenu;
 class QTreeView;
 class QTreeWidget;
@@ -178,7 +178,7 @@ class TfrmMain final : public QWidget,
   std::unique_ptr<TFileAdder> Adder_;
   bool SyncingSelection_ = false;
   QTreeWidget* ListViewFormats_ = nullptr;
-  QLineEdit* EditOutputFileName_ = nullptr;
+  TPathEdit* EditOutputFileName_ = nullptr;
   std::map<std::string, QComboBox*, std::less<>> ProfileBoxes_;  // by object name
   std::array<TImageButton*, 11> ToolbarButtons_{};
   std::array<QLabel*, 3> ToolbarLines_{};

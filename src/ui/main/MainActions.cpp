@@ -27,6 +27,7 @@
 #include "main/MediaPanel.h"
 #include "store/TargetTable.h"
 #include "toolkit/ImageButton.h"
+#include "toolkit/PathText.h"
 
 namespace {
 
@@ -255,7 +256,9 @@ void TfrmMain::BuildLanguageMenu() {
   }
   LanguagesMI_->clear();
   for (const std::string& file : ListLanguageFiles(LanguageFolder())) {
-    QAction* entry = LanguagesMI_->addAction(Q(LanguageCaption(file)));
+    // The caption's bytes ride along: a file name need not be UTF-8 text.
+    QAction* entry = LanguagesMI_->addAction(ShownName(LanguageCaption(file)));
+    entry->setData(QByteArray::fromStdString(LanguageCaption(file)));
     entry->setCheckable(true);
     entry->setChecked(IsCurrentLanguage(LanguageCaption(file), GlobalVars.LanguageFile));
     LanguageGroup_->addAction(entry);
@@ -264,7 +267,7 @@ void TfrmMain::BuildLanguageMenu() {
 }
 
 void TfrmMain::SwitchLanguage(QAction* entry) {
-  GlobalVars.LanguageFile = LanguageFileOfCaption(entry->text().toStdString());
+  GlobalVars.LanguageFile = LanguageFileOfCaption(entry->data().toByteArray().toStdString());
   LoadLanguage(LanguageFolder() + GlobalVars.LanguageFile);
   // Without the new language's type file the program cannot go on: the
   // message has been shown, and the program ends.

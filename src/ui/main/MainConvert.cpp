@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Converting from the main window: the batch over the file list with the
 // chosen profile or device, and the settings dialog.
-#include <QLineEdit>
 #include <utility>
 
 #include "app/GlobalVars.h"
@@ -14,6 +13,7 @@
 #include "engine/Redirector.h"
 #include "main/Main.h"
 #include "store/TargetTable.h"
+#include "toolkit/PathEdit.h"
 
 void TfrmMain::CreateBatchHost() {
   BatchHost_ = std::make_unique<TDesktopBatchHost>(this, *MainThread_, *this);
@@ -28,8 +28,7 @@ void TfrmMain::ActionConvertExecute() {
   Adder_->WhenIdle([this] {
     std::vector<TBatchInput> files;
     for (const TFileRow& row : List_.Rows()) files.push_back({row.Item.Caption(), row.Item.Media[msFileSize]});
-    TBatchChoice choice{Store_.CurrentChoice(GlobalVars.OutputFormat),
-                        EditOutputFileName_->text().toUtf8().toStdString()};
+    TBatchChoice choice{Store_.CurrentChoice(GlobalVars.OutputFormat), EditOutputFileName_->Path()};
     TBatchDriver driver(*BatchHost_, *Runner_, *Power_);
     Converting_ = true;
     struct TDone {

@@ -7,7 +7,6 @@
 #include <QDropEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QTreeWidget>
@@ -28,14 +27,8 @@
 #include "main/FileListView.h"
 #include "main/Main.h"
 #include "main/MediaPanel.h"
+#include "toolkit/PathEdit.h"
 #include "toolkit/SkinPixmap.h"
-
-namespace {
-
-QString Q(const std::string& s) { return QString::fromUtf8(s.c_str()); }
-std::string S(const QString& s) { return s.toUtf8().toStdString(); }
-
-}  // namespace
 
 void TfrmMain::CreateFileList() {
   ListViewFiles_ = new TFileListView(this);
@@ -226,12 +219,12 @@ void TfrmMain::OutputBrowse() {
   std::string path = GlobalVars.LastOutputOpenDir;
   if (BrowseForFolder(path, ResStr(MSG_SELECT_FOLDER), BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE, "")) {
     GlobalVars.LastOutputOpenDir = path;
-    EditOutputFileName_->setText(Q(path));
+    EditOutputFileName_->SetPath(path);
   }
   WriteSettingText("System", "LastOutputOpenDir", GlobalVars.LastOutputOpenDir);
 }
 
 void TfrmMain::OpenDestinationFolder() {
-  std::string folder = S(EditOutputFileName_->text());
+  std::string folder = EditOutputFileName_->Path();
   if (CheckOutputFolder(folder)) ShellOpen(folder);
 }

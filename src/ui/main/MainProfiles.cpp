@@ -5,7 +5,6 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QMenu>
 #include <QSignalBlocker>
 #include <QTreeWidget>
@@ -17,6 +16,7 @@
 #include "main/Main.h"
 #include "main/WindowProfileUi.h"
 #include "store/TargetTable.h"
+#include "toolkit/PathEdit.h"
 
 namespace {
 
@@ -129,7 +129,7 @@ void TfrmMain::RestoreTarget() {
   SelectTarget(GlobalVars.OutputFormat);
   if (UsesDevicePresets(GlobalVars.OutputFormat)) Store_.Devices().RestoreDeviceChoice(GlobalVars.OutputFormat);
   ShowDeviceChoice();
-  EditOutputFileName_->setText(Q(GlobalVars.LastOutputOpenDir));
+  EditOutputFileName_->SetPath(GlobalVars.LastOutputOpenDir);
 }
 
 void TfrmMain::RunProfileAction(void (TProfileStore::*action)(int, TProfileUi&)) {

@@ -5,7 +5,6 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTreeView>
@@ -27,6 +26,7 @@
 #include "store/TargetTable.h"
 #include "toolkit/ColorScheme.h"
 #include "toolkit/ImageButton.h"
+#include "toolkit/PathEdit.h"
 #include "toolkit/SkinPixmap.h"
 
 namespace {
@@ -88,7 +88,7 @@ void TfrmMain::CreateControls() {
   ListViewFormats_->setSelectionMode(QAbstractItemView::SingleSelection);
   ListViewFormats_->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
-  EditOutputFileName_ = new QLineEdit(this);
+  EditOutputFileName_ = new TPathEdit(this);
   EditOutputFileName_->setObjectName("editOutputFileName");
   EditOutputFileName_->setFrame(false);
 

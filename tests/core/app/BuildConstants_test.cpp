@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "app/ProgramFolder.h"
+#include "lang/ResStr.h"
 
 TEST(BuildConstants, Editions) {
   const char* titles[] = {"Kinovert Video Converter", "Kinovert 3GP Converter",
@@ -66,4 +67,28 @@ TEST(ProgramFolder, RelativeNamesAreMadeAbsoluteOnce) {
   EXPECT_EQ(first, std::string(cwd) + "/rel/");
   ASSERT_EQ(::chdir(cwd), 0);
   ::unsetenv("KINOVERT_HOME");
+}
+
+// The title and addresses an edition shows are those of the build constants,
+// in the text table as in every shipped language, whatever the edition.
+TEST(BuildConstants, EditionTextsComeFromTheBuild) {
+  EXPECT_EQ(ProductTitle(1), "Kinovert 3GP Converter");
+  EXPECT_EQ(HomePageAddress(1), "https://kinovert.example.org/3gp-converter/");
+  EXPECT_EQ(SupportAddress(1), "mailto:3gp-support@kinovert.example.org");
+  for (int e = 1; e < 4; ++e) {
+    EXPECT_NE(HomePageAddress(e), HomePageAddress(0)) << e;
+    EXPECT_NE(SupportAddress(e), SupportAddress(0)) << e;
+  }
+  const std::string folder = KINOVERT_SOURCE_DIR "/data/skin/kvo/lang/";
+  for (const char* file : {"", "english.ini", "french.ini", "deutsch.ini", "italian.ini"}) {
+    SCOPED_TRACE(file);
+    ResetLanguage();
+    if (*file != 0) {
+      ASSERT_TRUE(LoadLanguage(folder + file));
+    }
+    EXPECT_EQ(ResStr(MSG_APPLICATION_TITLE), ProductTitle());
+    EXPECT_EQ(ResStr(MSG_HOMEPAGE), HomePageAddress());
+    EXPECT_EQ("mailto:" + ResStr(MSG_SUPPORT_MAIL), SupportAddress());
+  }
+  ResetLanguage();
 }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/BuildConstants.h"
 #include "app/GlobalVars.h"
 #include "lang/ResStr.h"
 
@@ -20,10 +21,10 @@ TEST(SettingsChoices, ListsInStoredOrderFromTheTextTable) {
   } cases[] = {
       {nullptr,
        {"Idle", "Normal", "High", "Realtime"},
-       {"Close Kinovert 3GP Converter", "Shutdown", "Log off", "Restart", "Hibernate", "Suspend"}},
+       {"Close " + ProductTitle(), "Shutdown", "Log off", "Restart", "Hibernate", "Suspend"}},
       {"french.ini",
        {"Basse", "Normale", "Haute", "Temps réel"},
-       {"Fermer Kinovert 3GP Converter", "Arrêter", "Fermer la session", "Redémarrer",
+       {"Fermer " + ProductTitle(), "Arrêter", "Fermer la session", "Redémarrer",
         "Veille prolongée", "Mettre en veille"}},
   };
   for (const TCase& c : cases) {

@@ -7,7 +7,7 @@
 
 #include "base/IniFile.h"
 #include "app/ProgramFolder.h"
-#include "app/UtilFuncs.h"
+#include "base/TextUtil.h"
 #include "app/GlobalVars.h"
 #include "lang/ResStr.h"
 #include "support/RunProgram.h"
@@ -63,6 +63,23 @@ TEST_F(TypeFileTest, LoadsBothSections) {
   EXPECT_EQ(GlobalVars.InputFileTypes,
             (std::vector<std::string>{"Video files=*.avi;*.MPG", "Audio=*.mp3"}));
   EXPECT_EQ(InputFilter(), "Video files|*.avi;*.MPG|Audio|*.mp3|" + ResStr(MSG_ALLFILES) + "|*.*");
+}
+
+// A type file saved by an older editor in Windows-1252 reaches the open
+// dialog as UTF-8, line by line, while a UTF-8 line is left as it is.
+TEST_F(TypeFileTest, Windows1252TypeFileIsConverted) {
+  WriteTypeFile("type_french.dat",
+                "[AVSExt]\n1=.vid\xE9o\n"
+                "[InputFileTypes]\n"
+                "Vid\xE9os \x80 \x93\x94=*.avi;*.caf\xE9\n"
+                "D\xC3\xA9j\xC3\xA0 UTF-8=*.mp3\n");
+  GlobalVars.LanguageFile = "french.ini";
+  ASSERT_TRUE(LoadTypeFile());
+  EXPECT_EQ(GlobalVars.AVSExt, (std::vector<std::string>{".vid\u00E9o"}));
+  EXPECT_EQ(GlobalVars.InputFileTypes,
+            (std::vector<std::string>{"Vid\u00E9os \u20AC \u201C\u201D=*.avi;*.caf\u00E9",
+                                      "D\u00E9j\u00E0 UTF-8=*.mp3"}));
+  EXPECT_TRUE(IsKnownInputType(".caf\u00E9"));
 }
 
 TEST_F(TypeFileTest, NoneEndsTheExtensionList) {

@@ -5,6 +5,7 @@
 
 #include <set>
 
+#include "base/TextUtil.h"
 #include "lang/ResStr.h"
 
 TEST(UtilFuncs, NonEmptyOrAndToolbarCaption) {

@@ -89,23 +89,40 @@ TEST_F(MediaStringsTest, TwoAudioStreamsGiveTheFirstStreamOnly) {
 
 TEST_F(MediaStringsTest, UnreadableFilesGivePlaceholdersOnly) {
   TTempDir dir;
-  std::string garbage(4096, '\0');
-  for (size_t i = 0; i < garbage.size(); ++i) garbage[i] = static_cast<char>((i * 7919 + 13) % 251);
-  WriteFileText(dir / "garbage.avi", garbage);
-  WriteFileText(dir / "notes.txt", "not a video\n");
   WriteFileText(dir / "empty.avi", "");
   ASSERT_EQ(::mkfifo((dir / "pipe.avi").c_str(), 0600), 0);
   std::filesystem::create_directory(dir / "folder.avi");
   std::filesystem::create_symlink(dir / "gone.avi", dir / "dangling.avi");
-  const std::vector<std::string> cases = {
-      dir / "garbage.avi",          dir / "notes.txt",   dir / "empty.avi",    dir / "pipe.avi",
-      dir / "folder.avi",           dir / "missing.avi", dir / "dangling.avi", "",
-      "http://127.0.0.1:9/clip.avi"};
+  const std::vector<std::string> cases = {dir / "empty.avi",
+                                          dir / "pipe.avi",
+                                          dir / "folder.avi",
+                                          dir / "missing.avi",
+                                          dir / "dangling.avi",
+                                          "",
+                                          "http://127.0.0.1:9/clip.avi"};
   for (const std::string& file : cases) {
     TMediaStrings s = QueryMediaStrings(file);
     EXPECT_FALSE(IsMediaReadable(s)) << file;
     for (const std::string& v : s) EXPECT_EQ(v, Placeholder()) << file;
     EXPECT_EQ(MediaInfoReport(file), "") << file;
+  }
+}
+
+// A format the library does not know is no reason to refuse a file: its
+// name and size are answered, and the encoder has the last word.
+TEST_F(MediaStringsTest, UnknownFormatsAnswerNameAndSize) {
+  TTempDir dir;
+  std::string garbage(4096, '\0');
+  for (size_t i = 0; i < garbage.size(); ++i) garbage[i] = static_cast<char>((i * 7919 + 13) % 251);
+  WriteFileText(dir / "garbage.avi", garbage);
+  WriteFileText(dir / "notes.txt", "not a video\n");
+  for (const std::string& file : {dir / "garbage.avi", dir / "notes.txt"}) {
+    TMediaStrings s = QueryMediaStrings(file);
+    EXPECT_TRUE(IsMediaReadable(s)) << file;
+    EXPECT_EQ(s[msCompleteName], file);
+    EXPECT_EQ(s[msFileSize], std::to_string(std::filesystem::file_size(file)));
+    EXPECT_EQ(s[msFormat], Placeholder()) << file;
+    EXPECT_NE(MediaInfoReport(file).find(file), std::string::npos) << file;
   }
 }
 
@@ -120,17 +137,24 @@ TEST_F(MediaStringsTest, OddFileNames) {
   }
 }
 
-TEST_F(MediaStringsTest, NameThatIsNotUtf8IsRejectedCleanly) {
-  // Such a name cannot be passed to the library as text; the file is refused
-  // like an unreadable one, not confused with the file whose name has
-  // replacement characters in place of the bad bytes.
+TEST_F(MediaStringsTest, NameThatIsNotUtf8) {
+  // The file of those very bytes is read, not the one whose name has
+  // replacement characters in place of the bad bytes; the name is shown with
+  // them.
   TTempDir dir;
-  std::string file = dir / "caf\xE9 \xFF\xC3.mp2";
+  const std::string file = dir / "caf\xE9 \xFF\xC3.mp2";
+  const std::string shown = dir / "caf\uFFFD \uFFFD\uFFFD.mp2";
   std::filesystem::copy_file(AudioOnly(), file);
-  std::filesystem::copy_file(VideoAudio(), dir / "caf\uFFFD \uFFFD\uFFFD.mp2");
+  std::filesystem::copy_file(VideoAudio(), shown);
   TMediaStrings s = QueryMediaStrings(file);
-  EXPECT_FALSE(IsMediaReadable(s));
-  EXPECT_EQ(MediaInfoReport(file), "");
+  EXPECT_TRUE(IsMediaReadable(s));
+  EXPECT_EQ(s[msCompleteName], shown);
+  EXPECT_EQ(s[msFileSize], std::to_string(std::filesystem::file_size(AudioOnly())));
+  EXPECT_EQ(s[msVideoCount], Placeholder());
+  EXPECT_EQ(s[msSamplingRate], "44100");
+  std::string report = MediaInfoReport(file);
+  EXPECT_NE(report.find(shown), std::string::npos);
+  EXPECT_EQ(report.find("Video"), std::string::npos);
 }
 
 TEST_F(MediaStringsTest, ReportIsStandardAfterACompleteReportWasAsked) {

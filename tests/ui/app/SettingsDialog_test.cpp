@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include "LayoutChecks.h"
+#include "app/BuildConstants.h"
 #include "app/GlobalVars.h"
 #include "app/ProgramFolder.h"
 #include "app/Settings.h"
@@ -70,8 +71,8 @@ TEST_F(SettingsDialog, ListsFromTheTextTableInEveryLanguage) {
                            QString::fromStdString(ResStr(MSG_REALTIME))}));
     QStringList shutdown = Items(dialog.ComboBoxShutdownFlag);
     ASSERT_EQ(shutdown.size(), 6);
-    EXPECT_TRUE(shutdown[0].endsWith(" Kinovert 3GP Converter") ||
-                shutdown[0].startsWith("Kinovert 3GP Converter "))
+    const QString title = QString::fromStdString(ProductTitle());
+    EXPECT_TRUE(shutdown[0].endsWith(" " + title) || shutdown[0].startsWith(title + " "))
         << shutdown[0].toStdString();
     EXPECT_EQ(shutdown[5], QString::fromStdString(ResStr(MSG_SUSPEMD)));
     dialog.show();

@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <filesystem>
 
+#include "app/BuildConstants.h"
 #include "app/GlobalVars.h"
 #include "app/ProgramFolder.h"
 #include "app/QtMainThread.h"
@@ -184,7 +185,7 @@ class BatchWindows : public ::testing::Test {
   int Countdowns = 0;
 };
 
-const std::string kDone = "Kinovert 3GP Converter Information|Convertion complete!";
+const std::string kDone = ProductTitle() + " Information|Convertion complete!";
 
 }  // namespace
 
@@ -360,7 +361,7 @@ TEST_F(BatchWindows, SendToTrayAndBack) {
                   EXPECT_FALSE(p.isVisible());
                   EXPECT_FALSE(Main.isVisible());
                   EXPECT_TRUE(tray.IconVisible());
-                  EXPECT_EQ(tray.LastBalloonTitle, "Kinovert 3GP Converter Information");
+                  EXPECT_EQ(tray.LastBalloonTitle.toStdString(), ProductTitle() + " Information");
                   EXPECT_EQ(tray.LastBalloonText.toStdString(), ResStr(MSG_TRAY_MIN));
                   emit tray.PopupMenuTray->aboutToShow();
                   EXPECT_EQ(tray.MenuItemTrayExit->text(), "Stop converting...");

@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "LayoutChecks.h"
+#include "app/BuildConstants.h"
 #include "lang/ResStr.h"
 
 using namespace std::chrono_literals;
@@ -27,7 +28,8 @@ TEST(TfrmShutdown, CountsThirtyDownToZeroThenGoesAhead) {
   EXPECT_EQ(countdown.windowTitle(), "Shutdown");
   EXPECT_EQ(countdown.LabelWarning->text(), "Warning!");
   EXPECT_EQ(countdown.LabelWarningDetail->text(),
-            "If you don't press cancel now, Kinovert 3GP Converter will shutdown Windows.");
+            QString::fromStdString("If you don't press cancel now, " + ProductTitle() +
+                                   " will shutdown Windows."));
 }
 
 TEST(TfrmShutdown, CancelEscapeAndCloseBoxCancel) {

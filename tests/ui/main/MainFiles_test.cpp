@@ -44,11 +44,14 @@ const TClips& Clips() {
   return clips;
 }
 
+// As a file manager sends them: file URLs with every byte of the name
+// percent-encoded.
 void Drop(QWidget* target, const std::vector<std::string>& paths) {
   auto* mime = new QMimeData;
-  QList<QUrl> urls;
-  for (const std::string& p : paths) urls << QUrl::fromLocalFile(Q(p));
-  mime->setUrls(urls);
+  QByteArray list;
+  for (const std::string& p : paths)
+    list += "file://" + QByteArray::fromStdString(p).toPercentEncoding("/") + "\r\n";
+  mime->setData("text/uri-list", list);
   // As a drag from a file manager arrives: entering first, then the drop.
   QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(target, &enter);
@@ -60,29 +63,72 @@ void Drop(QWidget* target, const std::vector<std::string>& paths) {
 
 }  // namespace
 
-TEST_F(MainWindowTest, AddingSkipsMissingAndUnknownFilesAndRejectsDamagedOnes) {
+// A file of a listed type is added by its name and size: a damaged one fails
+// at conversion with its reason. Only a file with no size is refused here.
+TEST_F(MainWindowTest, AddingSkipsMissingAndUnknownFilesAndRejectsEmptyOnes) {
   TfrmMain& w = Open();
   WriteFileText(Home / "notes.txt", "text");
   WriteFileText(Home / "broken.avi", std::string(4096, 'x'));
-  AddAndWait({Clips().Video, Home / "missing.avi", Home / "notes.txt", Home / "broken.avi", Clips().Audio,
-              Clips().Video});
+  WriteFileText(Home / "empty.avi", "");
+  AddAndWait({Clips().Video, Home / "missing.avi", Home / "notes.txt", Home / "broken.avi",
+              Home / "empty.avi", Clips().Audio, Clips().Video});
   const TFileListModel& list = w.FileList();
-  ASSERT_EQ(list.Count(), 2);
+  ASSERT_EQ(list.Count(), 3);
   EXPECT_EQ(list.Row(0).Item.Caption(), Clips().Video);
-  EXPECT_EQ(list.Row(1).Item.Caption(), Clips().Audio);
+  EXPECT_EQ(list.Row(1).Item.Caption(), Home / "broken.avi");
+  EXPECT_EQ(list.Row(2).Item.Caption(), Clips().Audio);
   ASSERT_EQ(Dialogs.Messages.size(), 1u);
-  EXPECT_NE(Dialogs.Messages[0].Text.find("broken.avi"), std::string::npos);
+  EXPECT_NE(Dialogs.Messages[0].Text.find("empty.avi"), std::string::npos);
   // The last row is selected and the panel shows it.
-  EXPECT_EQ(list.FirstSelected(), 1);
+  EXPECT_EQ(list.FirstSelected(), 2);
   auto* panel = Child<TMediaPanel>("ScrollBox");
   EXPECT_TRUE(panel->isVisible());
   EXPECT_EQ(Child<QLineEdit>("EditBox1")->text(), Q(Clips().Audio));
   EXPECT_EQ(Child<QLineEdit>("EditBox7")->text(), "...");  // no video in an audio file
-  EXPECT_EQ(Child<QLabel>("Label6")->text(), "Summary: 2 files");
+  EXPECT_EQ(Child<QLabel>("Label6")->text(), "Summary: 3 files");
   w.Action("ActionClearList")->trigger();
   EXPECT_EQ(list.Count(), 0);
   EXPECT_FALSE(panel->isVisible());
   EXPECT_EQ(Child<QLabel>("Label6")->text(), "Summary: No files");
+}
+
+// A name that is not UTF-8 (Latin-1 here): the row, the player and the
+// file-information window get its very bytes, and so does a folder of such a
+// name chosen for the output; the list, the panel and the titles show
+// replacement characters.
+TEST_F(MainWindowTest, NameThatIsNotUtf8) {
+  TfrmMain& w = Open();
+  const std::string file = Home / "caf\xE9.avi";
+  const QString shown = Q(Home / "caf\uFFFD.avi");
+  std::filesystem::copy_file(Clips().Video, file);
+  Drop(&w, {file});
+  ASSERT_TRUE(
+      QTest::qWaitFor([&] { return w.FileList().Count() == 1 && !w.AddingFiles(); }, 30000));
+  EXPECT_TRUE(Dialogs.Messages.empty());
+  EXPECT_EQ(w.FileList().Row(0).Item.Caption(), file);
+  auto* view = Child<TFileListView>("ListViewFiles");
+  EXPECT_EQ(view->model()->index(0, 0).data().toString(), shown);
+  EXPECT_EQ(Child<QLineEdit>("EditBox1")->text(), shown);
+  EXPECT_EQ(Child<QLineEdit>("EditBox9")->text(), "160");  // the clip's width: this file was read
+  w.Action("ActionPlaySource")->trigger();
+  EXPECT_EQ(Dialogs.Opened, std::vector<std::string>{file});
+
+  TfrmFileInfo info(Window.get());
+  info.ShowFile(file);
+  EXPECT_EQ(info.windowTitle(), "File Information - caf\uFFFD.avi");
+  EXPECT_TRUE(info.MemoInfo->toPlainText().contains(shown));
+
+  const std::string out = Home / "sortie \xE9t\xE9";
+  std::filesystem::create_directory(out);
+  Dialogs.Folder = out;
+  w.Action("ActionOutputBrowse")->trigger();
+  EXPECT_EQ(Child<QLineEdit>("editOutputFileName")->text(), Q(Home / "sortie \uFFFDt\uFFFD"));
+  w.Action("ActionOpenDestinationFolder")->trigger();
+  EXPECT_EQ(Dialogs.Opened.back(), out);
+  // A folder typed over it is taken as typed.
+  Child<QLineEdit>("editOutputFileName")->setText(Q(Home.Path()));
+  w.Action("ActionOpenDestinationFolder")->trigger();
+  EXPECT_EQ(Dialogs.Opened.back(), Home.Path());
 }
 
 TEST_F(MainWindowTest, DroppedFoldersAreSkippedAndLongPathsKeptWhole) {

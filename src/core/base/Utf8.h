@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Texts inside the program are UTF-8; file names are bytes, whatever the
+// system that wrote them used. These are the places where the two meet.
+
+// True when text is well-formed UTF-8 (no overlong forms, surrogates or code
+// points past U+10FFFF).
+bool IsValidUtf8(std::string_view text);
+
+// Appends one code point as UTF-8; a surrogate or a value past U+10FFFF
+// becomes U+FFFD.
+void AppendUtf8(std::string& out, char32_t c);
+
+// The code points of text. A byte that does not begin a well-formed sequence
+// becomes U+FFFD and decoding goes on at the next byte, so one bad byte costs
+// one character and never the rest of the text.
+std::u32string DecodeUtf8(std::string_view text);
+
+// text as it is shown: unchanged when it is UTF-8, else with U+FFFD for every
+// byte that is not part of a well-formed sequence. Only for showing: the
+// bytes themselves are what names a file.
+std::string ShownText(std::string_view text);
+
+// Text from the Western Windows code page, the one older data files were
+// written in (its 0x80..0x9F block differs from Latin-1).
+std::string Windows1252ToUtf8(std::string_view text);
+
+// A value read from a data file: taken as UTF-8 when it is, as Windows-1252
+// otherwise.
+std::string DataFileText(std::string_view value);

@@ -103,9 +103,20 @@ class TScript {
 };
 
 std::string Out;
+QWidget* Backdrop = nullptr;  // the stand-in main window, left out of NAME-windows.png
+// The whole screen as NAME.png, and the part the batch's own windows cover as
+// NAME-windows.png (what the help pages show).
 void Shot(const char* name) {
+  QScreen* screen = QGuiApplication::primaryScreen();
   QString file = QString::fromStdString(Out + "/" + name + ".png");
-  QGuiApplication::primaryScreen()->grabWindow(0).save(file);
+  screen->grabWindow(0).save(file);
+  QRect covered;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w != Backdrop && w->isVisible() && !w->isMinimized()) covered |= w->frameGeometry();
+  covered = covered.adjusted(-6, -6, 6, 6) & screen->geometry();
+  if (!covered.isEmpty())
+    screen->grabWindow(0, covered.x(), covered.y(), covered.width(), covered.height())
+        .save(QString::fromStdString(Out + "/" + name + "-windows.png"));
   std::printf("%s\n", file.toUtf8().constData());
 }
 
@@ -152,6 +163,7 @@ int main(int argc, char** argv) {
   main.setGeometry(240, 200, 801, 600);
   ApplyColorScheme(&main, TColorScheme::Light);
   main.show();
+  Backdrop = &main;
   TQtMainThread thread;
   TDesktopBatchHost host(&main, thread, main);
   TNoPower power;

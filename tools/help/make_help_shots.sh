@@ -8,9 +8,9 @@
 # HELP_LANGUAGES="en de" limits it to some of the languages.
 # Needs a build (the program folder, build/tests/kinovert_screens,
 # build/tests/editor_shots, build/tools/kinovert-helpfacts), ffmpeg, Xvfb
-# (xvfb-run) and python3. The pictures go to data/skin/kvo/lang/xx_help/images/;
+# (xvfb-run) and python3; build/tests/kinovert_batch_shots for the batch windows. The pictures go to data/skin/kvo/lang/xx_help/images/;
 # which ones are made follows from the pages ({img:NAME|...} in
-# tools/help/text/*.py). Windows the screenshot tool does not know yet are
+# tools/help/text/*.py). Windows the screenshot tool does not know are
 # skipped with a note, and their pages leave the picture out until a later
 # run can make it.
 set -euo pipefail
@@ -25,8 +25,9 @@ fi
 
 screens=$build/tests/kinovert_screens
 editors=$build/tests/editor_shots
+batch=$build/tests/kinovert_batch_shots
 facts=$build/tools/kinovert-helpfacts
-for tool in "$screens" "$editors" "$facts"; do
+for tool in "$screens" "$editors" "$batch" "$facts"; do
   [ -x "$tool" ] || { echo "missing $tool: build first (cmake --build $build)" >&2; exit 2; }
 done
 command -v ffmpeg >/dev/null || { echo "ffmpeg is needed for the clips of the file list" >&2; exit 2; }
@@ -91,6 +92,18 @@ editor_shot() {
   cp "$picture" "$out"
 }
 
+# progress, question, shutdown, settings: one fake batch through the real
+# batch windows per language, then the part of the screen its windows cover.
+batch_shot() {
+  local out=$1 step=$2 language=$3
+  local dir=$work/batch/$language
+  if [ ! -d "$dir" ]; then
+    "$batch" "$language.ini" "$dir" >/dev/null 2>"$work/batch.log" ||
+      { cat "$work/batch.log" >&2; return 1; }
+  fi
+  cp "$dir/$step-windows.png" "$out"
+}
+
 languages=${HELP_LANGUAGES:-en fr de it}
 only=${languages// /,}
 mapfile -t names < <(python3 "$root/tools/help/make_help.py" --list-images --languages "$only")
@@ -109,6 +122,10 @@ for pair in en:english fr:french de:deutsch it:italian; do
       name) shot "$out" name "$language.ini" ;;
       menu-files) shot "$out" menu:PopupMenuListViewHaveFile "$language.ini" "${files[@]}" ;;
       menu-convert) shot "$out" menu:PopupMenuHelp/ConvertToMI "$language.ini" ;;
+      progress) batch_shot "$out" 1-progress "$language" ;;
+      question) batch_shot "$out" 2-question "$language" ;;
+      shutdown) batch_shot "$out" 6-countdown "$language" ;;
+      settings) batch_shot "$out" 7-settings "$language" ;;
       editor-*-*)
         rest=${name#editor-}
         editor_shot "$out" "${rest%%-*}" "${rest#*-}" "$language"

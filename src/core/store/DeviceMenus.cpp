@@ -2,6 +2,7 @@
 #include "store/DeviceMenus.h"
 
 #include "app/GlobalVars.h"
+#include "base/Error.h"
 
 bool TDeviceMenus::Load(const std::string& folder, int edition) {
   bool found = LoadDevicePresets(folder, Presets_);
@@ -63,7 +64,14 @@ void TDeviceMenus::RestoreDeviceChoice(int outputFormat) {
     return;
   }
   const std::string& file = g.TgpiPodPSPProfileFileName;
-  ApplyDevicePreset(file);
+  // The remembered file may have become a folder or unreadable since; like
+  // a deleted one it leaves the box empty, and the program starts anyway.
+  try {
+    ApplyDevicePreset(file);
+  } catch (const EKinovertError&) {
+    Items_.clear();
+    ItemIndex_ = -1;
+  }
   TDeviceGroup group = outputFormat == ofMP4 ? dgMP4 : dg3GP;
   int32_t& position = group == dgMP4 ? g.MP4MenuIndex : g.TGPMenuIndex;
   int atPosition = -1, ofFile = -1;

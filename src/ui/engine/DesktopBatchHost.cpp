@@ -2,6 +2,7 @@
 #include "engine/DesktopBatchHost.h"
 
 #include <QCoreApplication>
+#include <QMessageBox>
 #include <QSystemTrayIcon>
 #include <QWidget>
 #include <cstdio>
@@ -139,7 +140,15 @@ void TDesktopBatchHost::ShowStartError(const std::string& message) {
   ShowFailure(std::make_exception_ptr(EKinovertError(message)));
 }
 
+// The batch goes on while the note waits for the user: a modal box here
+// would hold an unattended batch (and its power action) at this file. The
+// main window keeps the note when the progress window goes.
 void TDesktopBatchHost::ReportSourceKept(const std::string& path, const std::string& reason) {
-  MessageBoxText(FormatText(ResStr(MSG_SOURCE_KEPT), {path, reason}), ResStr(MSG_HINT),
-                 MB_OK | MB_ICONWARNING);
+  auto* box = new QMessageBox(QMessageBox::Warning, QString::fromStdString(ResStr(MSG_HINT)),
+                              QString::fromStdString(FormatText(ResStr(MSG_SOURCE_KEPT), {path, reason})),
+                              QMessageBox::Ok, MainWindow_);
+  box->setObjectName("SourceKeptNote");
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->setWindowModality(Qt::NonModal);
+  box->show();
 }

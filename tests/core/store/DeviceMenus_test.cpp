@@ -116,6 +116,7 @@ TEST_F(DeviceMenusTest, StartUpRestore) {
       {"index out of range, preset offered", of3GP, Dir / "e.ini", 7, 1, 1, 3},
       {"index of another preset", of3GP, Dir / "a.ini", 1, 0, 0, 2},
       {"file deleted", of3GP, Dir / "gone.ini", 0, -1, 0, 0},
+      {"file now a folder", of3GP, Dir.Path(), 0, -1, 0, 0},
       {"not offered in this menu", of3GP, Dir / "c.ini", 0, -1, 0, 2},
       {"MP4 of edition 1 has no entries", ofMP4, Dir / "c.ini", 0, -1, 0, 2},
       {"no preset remembered: the first device", of3GP, "", 0, 0, 0, 2},

@@ -10,6 +10,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
@@ -56,6 +57,7 @@ case "$mode" in
   sleep) echo $$ > "$in.pid"; printf partial > "$out"
          echo "size=       1kB time=0.50 bitrate=   8.0kbits/s" >&2; exec sleep 30;;
   hold) echo "size=       1kB time=0.50 bitrate=   8.0kbits/s" >&2; wait_for "$in.end";;
+  vanish) rm -f "$in";;
 esac
 echo "size=       2kB time=2.00 bitrate=   8.0kbits/s" >&2
 printf data > "$out"
@@ -419,6 +421,25 @@ TEST_F(BatchWindows, UntickingShutdownDuringTheBatchHolds) {
 
 // What the batch changed in memory is on disk before the machine goes; the
 // program's own end takes its normal close.
+// A source that cannot be deleted is noted in a box that waits beside the
+// batch: the next file and the power action come without anyone there.
+TEST_F(BatchWindows, AKeptSourceHoldsNeitherTheBatchNorThePowerAction) {
+  GlobalVars.DeleteFileAfterProcessing = true;
+  GlobalVars.ShutdownWindowsWhenDone = true;
+  GlobalVars.ShutdownFlag = 3;
+  auto a = Input("a.avi", "vanish"), b = Input("b.avi", "ok");
+  EXPECT_EQ(Run({a, b}), mrOk);
+  EXPECT_TRUE(FileExists(Out / "b.avi"));
+  EXPECT_FALSE(FileExists(b.FileName));
+  EXPECT_EQ(Power.Calls, "reboot;");
+  EXPECT_TRUE(Dialogs.Messages.empty());
+  auto* note = Main.findChild<QMessageBox*>("SourceKeptNote");
+  ASSERT_NE(note, nullptr);
+  EXPECT_FALSE(note->isModal());
+  EXPECT_TRUE(note->text().contains(QString::fromStdString(a.FileName))) << note->text().toStdString();
+  note->close();
+}
+
 TEST_F(BatchWindows, SettingsAreSavedBeforeThePowerAction) {
   struct TCase {
     uint8_t Flag;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/FileAdder.h"
 
+#include <exception>
 #include <memory>
 
 #include "app/Dialogs.h"
@@ -90,12 +91,28 @@ void TFileAdder::Work() {
   }
 }
 
+namespace {
+
+// Runs a call; a failure is kept for later (the first one only), so the
+// calls after it still run and the adder's own state stays whole.
+void RunKeepingFailure(const std::function<void()>& call, std::exception_ptr& failure) {
+  try {
+    if (call) call();
+  } catch (...) {
+    if (!failure) failure = std::current_exception();
+  }
+}
+
+}  // namespace
+
 // Appends what the worker found, in order. A rejection message keeps the
 // main thread's events running; results that arrive meanwhile wait for it
-// instead of opening more messages on top.
+// instead of opening more messages on top. A call that fails (a batch that
+// cannot start) is passed on once everything else has run.
 void TFileAdder::Deliver() {
   if (Delivering_) return;
   Delivering_ = true;
+  std::exception_ptr failure;
   for (;;) {
     std::shared_ptr<TResult> r;
     {
@@ -105,14 +122,15 @@ void TFileAdder::Deliver() {
       Results_.pop_front();
     }
     if (r->Query) List_.Append(r->Path, r->Media);
-    FinishOne(r->Done);
+    FinishOne(r->Done, failure);
   }
   Delivering_ = false;
+  if (failure) std::rethrow_exception(failure);
 }
 
-void TFileAdder::FinishOne(const std::function<void()>& done) {
+void TFileAdder::FinishOne(const std::function<void()>& done, std::exception_ptr& failure) {
   --Pending_;
-  if (done) done();
+  RunKeepingFailure(done, failure);
   if (Pending_ > 0) return;
   EndWaitCursor();
   if (OnBusyChanged) OnBusyChanged(false);
@@ -123,6 +141,6 @@ void TFileAdder::FinishOne(const std::function<void()>& done) {
     if (Pending_ > 0)
       WhenIdle_.push_back(std::move(call));
     else
-      call();
+      RunKeepingFailure(call, failure);
   }
 }

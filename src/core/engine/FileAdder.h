@@ -3,6 +3,7 @@
 
 #include <condition_variable>
 #include <deque>
+#include <exception>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -45,7 +46,7 @@ class TFileAdder final {
   struct TResult;
   void Work();
   void Deliver();
-  void FinishOne(const std::function<void()>& done);
+  void FinishOne(const std::function<void()>& done, std::exception_ptr& failure);
 
   TMainThread& Main_;
   TFileListModel& List_;

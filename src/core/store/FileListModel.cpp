@@ -63,6 +63,25 @@ void TFileListModel::SetSelection(const std::vector<int>& rows, int focus) {
   Changed();
 }
 
+TListSelection TFileListModel::SelectionByPath() const {
+  TListSelection selection;
+  for (int r : SelectedRows()) selection.Paths.push_back(Row(r).Item.Caption());
+  if (Focus_ >= 0) selection.Focus = Row(Focus_).Item.Caption();
+  return selection;
+}
+
+void TFileListModel::RestoreSelection(const TListSelection& selection) {
+  std::vector<int> rows;
+  int focus = -1;
+  for (int r = 0; r < Count(); ++r) {
+    const std::string caption = Row(r).Item.Caption();
+    if (std::find(selection.Paths.begin(), selection.Paths.end(), caption) != selection.Paths.end())
+      rows.push_back(r);
+    if (caption == selection.Focus) focus = r;
+  }
+  SetSelection(rows, focus);
+}
+
 std::vector<int> TFileListModel::SelectedRows() const {
   std::vector<int> rows;
   for (int r = 0; r < Count(); ++r)

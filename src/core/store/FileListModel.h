@@ -10,6 +10,13 @@
 // (0 idle, 1 failed, 2 done, 3 converting); other states show idle.
 int FileStatePicture(int state);
 
+// A selection by the rows' paths, which stay true while rows are added or
+// moved in between.
+struct TListSelection {
+  std::vector<std::string> Paths;
+  std::string Focus;
+};
+
 // One row of the file list: its file and the index of its state picture.
 struct TFileRow {
   TFileItem Item;
@@ -53,6 +60,9 @@ class TFileListModel final {
   void SetSelected(int row, bool selected);
   void SetSelection(const std::vector<int>& rows, int focus);
   std::vector<int> SelectedRows() const;
+  TListSelection SelectionByPath() const;
+  // Selects the rows still listed under those paths, and nothing else.
+  void RestoreSelection(const TListSelection& selection);
   int FirstSelected() const;  // -1 when none
   int Focus() const { return Focus_; }
   // Deselects everything, then selects and focuses the row, or the last row

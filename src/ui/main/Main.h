@@ -148,6 +148,7 @@ class TfrmMain final : public QWidget,
   void SetStatePicturesFromSkin();
   void AddFilesByDialog();
   int FileRowCount() const;
+  void EditWhenAddsEnd(std::function<void()> edit);
   void DeleteSelectedFiles();
   void ClearList();
   void MoveFile(bool up);

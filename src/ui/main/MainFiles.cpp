@@ -52,7 +52,7 @@ void TfrmMain::CreateFileList() {
           [this](const std::vector<std::string>& paths) { Guarded([&] { AddInputFiles(paths); }); });
   connect(ListViewFiles_, &TFileListView::RowDropped, this, [this](int target) {
     Guarded([&] {
-      Adder_->WhenIdle([this, target] {
+      EditWhenAddsEnd([this, target] {
         List_.DropFocusedRow(target);
         UpdateSummary();
       });
@@ -181,8 +181,22 @@ void TfrmMain::dropEvent(QDropEvent* event) {
 
 // -------------------------------------------------------------------- removing and ordering
 
+// An edit pressed while files are being added runs once they are all in, on
+// the rows that were selected when it was pressed (the end of an add selects
+// the last row).
+void TfrmMain::EditWhenAddsEnd(std::function<void()> edit) {
+  if (!Adder_->Busy()) {
+    edit();
+    return;
+  }
+  Adder_->WhenIdle([this, pressedOn = List_.SelectionByPath(), edit = std::move(edit)] {
+    List_.RestoreSelection(pressedOn);
+    edit();
+  });
+}
+
 void TfrmMain::DeleteSelectedFiles() {
-  Adder_->WhenIdle([this] {
+  EditWhenAddsEnd([this] {
     List_.DeleteSelected();
     UpdateSummary();
   });
@@ -193,7 +207,7 @@ void TfrmMain::ClearList() {
 }
 
 void TfrmMain::MoveFile(bool up) {
-  Adder_->WhenIdle([this, up] { up ? List_.MoveUp() : List_.MoveDown(); });
+  EditWhenAddsEnd([this, up] { up ? List_.MoveUp() : List_.MoveDown(); });
 }
 
 void TfrmMain::PlaySource() {

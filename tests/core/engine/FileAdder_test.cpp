@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "app/GlobalVars.h"
+#include "base/Error.h"
 #include "engine/EventLoop.h"
 #include "store/FileListModel.h"
 #include "support/RecordingDialogs.h"
@@ -63,6 +64,39 @@ TEST(FileAdder, RowsComeInTheOrderGivenAndEditsWaitForThem) {
   ASSERT_TRUE(loop.RunUntil([&] { return !adder.Busy(); }, std::chrono::seconds(30)));
   EXPECT_EQ(Names(list), "c.wav a.wav b.wav ");
   EXPECT_TRUE(dialogs.Cursor.size() >= 2 && dialogs.Cursor.back() == false);
+  ResetGlobalVars();
+}
+
+// A waiting call that fails (a batch that cannot start) is passed on after
+// the others have run, and the next add and edit go through as usual.
+TEST(FileAdder, AFailingWaitingCallStopsNeitherTheOthersNorLaterAdds) {
+  TRecordingDialogs dialogs;
+  TTempDir dir;
+  GlobalVars.InputFileTypes = {"Media=*.wav"};
+  media_clips::MakeAudioOnly(dir / "a.wav");
+  std::filesystem::copy_file(dir / "a.wav", dir / "b.wav");
+  TEventLoop loop;
+  TFileListModel list;
+  TFileAdder adder(loop, list);
+  adder.Add({dir / "a.wav"});
+  bool ranAfter = false;
+  adder.WhenIdle([] { throw EKinovertError("cannot start"); });
+  adder.WhenIdle([&] { ranAfter = true; });
+  std::string failure;
+  try {
+    loop.RunUntil([&] { return !adder.Busy(); }, std::chrono::seconds(30));
+  } catch (const EKinovertError& e) {
+    failure = e.what();
+  }
+  EXPECT_EQ(failure, "cannot start");
+  EXPECT_TRUE(ranAfter);
+  EXPECT_FALSE(adder.Busy());
+  EXPECT_TRUE(!dialogs.Cursor.empty() && dialogs.Cursor.back() == false);
+  bool cleared = false;
+  adder.Add({dir / "b.wav"});
+  adder.WhenIdle([&] { cleared = list.Count() == 2; });
+  ASSERT_TRUE(loop.RunUntil([&] { return !adder.Busy(); }, std::chrono::seconds(30)));
+  EXPECT_TRUE(cleared);
   ResetGlobalVars();
 }
 

@@ -146,22 +146,27 @@ TEST_F(MainWindowTest, DroppedFoldersAreSkippedAndLongPathsKeptWhole) {
   EXPECT_TRUE(Dialogs.Messages.empty());
 }
 
-TEST_F(MainWindowTest, DeleteDuringAnAddWaitsForIt) {
+TEST_F(MainWindowTest, DeleteDuringAnAddWaitsForItAndTakesTheRowsSelectedThen) {
   TfrmMain& w = Open();
-  std::vector<std::string> paths;
+  std::vector<std::string> first, more;
   for (int i = 0; i < 30; ++i) {
-    paths.push_back(Home / ("c" + std::to_string(i) + ".avi"));
-    std::filesystem::copy_file(Clips().Video, paths.back());
+    (i < 2 ? first : more).push_back(Home / ("c" + std::to_string(i) + ".avi"));
+    std::filesystem::copy_file(Clips().Video, i < 2 ? first.back() : more.back());
   }
-  w.AddInputFiles(paths);
+  w.AddInputFiles(first);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !w.AddingFiles(); }, 30000));
+  w.SelectFileRow(0);
+  w.AddInputFiles(more);
   ASSERT_TRUE(w.AddingFiles());
-  // Delete now: it must act on the whole list once the add is done, not on
-  // a half-filled one (the last row is selected when the add ends).
+  // Delete now: it must wait for the whole list, not act on a half-filled
+  // one, and take the row the user saw selected, not the last one the add
+  // selects when it ends.
   w.Action("ActionDel")->trigger();
   EXPECT_TRUE(QTest::qWaitFor([&] { return !w.AddingFiles(); }, 30000));
   QTest::qWait(10);
-  EXPECT_EQ(w.FileList().Count(), 29);
-  EXPECT_EQ(w.FileList().Row(28).Item.FileName, "c28.avi");
+  ASSERT_EQ(w.FileList().Count(), 29);
+  EXPECT_EQ(w.FileList().Row(0).Item.FileName, "c1.avi");
+  EXPECT_EQ(w.FileList().Row(28).Item.FileName, "c29.avi");
 }
 
 TEST_F(MainWindowTest, PanelFollowsTheSelection) {

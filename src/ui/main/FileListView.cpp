@@ -66,14 +66,18 @@ Qt::ItemFlags TFileListQtModel::flags(const QModelIndex& index) const {
 // Core changes its rows first and tells afterwards; a model must announce a
 // change before it happens, so each notice is bracketed at once.
 void TFileListQtModel::RowsInserted(int first, int count) {
+  Relaying_ = true;
   beginInsertRows({}, first, first + count - 1);
   endInsertRows();
+  Relaying_ = false;
   emit ListRowsChanged();
 }
 
 void TFileListQtModel::RowsRemoved(int first, int count) {
+  Relaying_ = true;
   beginRemoveRows({}, first, first + count - 1);
   endRemoveRows();
+  Relaying_ = false;
   emit ListRowsChanged();
 }
 

@@ -32,6 +32,11 @@ class TFileListQtModel final : public QAbstractTableModel, public TFileListListe
   void RowChanged(int row) override;
   void SelectionChanged() override;
 
+  // While a change of core's rows is passed on: what the view's selection
+  // says then is its own bookkeeping, not the user's choice, and core
+  // already holds the selection it will show once the change is told.
+  bool Relaying() const { return Relaying_; }
+
  signals:
   void ListSelectionChanged();
   void ListRowsChanged();
@@ -39,6 +44,7 @@ class TFileListQtModel final : public QAbstractTableModel, public TFileListListe
  private:
   TFileListModel& List_;
   std::array<QPixmap, 4> States_;
+  bool Relaying_ = false;
 };
 
 // The report view of the file list: whole rows, several at a time, no

@@ -92,7 +92,7 @@ void TfrmMain::PushSelectionToView() {
 }
 
 void TfrmMain::TakeSelectionFromView() {
-  if (SyncingSelection_) return;
+  if (SyncingSelection_ || ListModel_->Relaying()) return;
   SyncingSelection_ = true;
   std::vector<int> rows;
   for (const QModelIndex& index : ListViewFiles_->selectionModel()->selectedRows()) rows.push_back(index.row());

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QUrl>
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <thread>
@@ -167,6 +168,31 @@ TEST_F(MainWindowTest, DeleteDuringAnAddWaitsForItAndTakesTheRowsSelectedThen) {
   ASSERT_EQ(w.FileList().Count(), 29);
   EXPECT_EQ(w.FileList().Row(0).Item.FileName, "c1.avi");
   EXPECT_EQ(w.FileList().Row(28).Item.FileName, "c29.avi");
+}
+
+// Move down takes the first selected row; the other selected rows stay
+// selected, in the view as in the list.
+TEST_F(MainWindowTest, MovingARowKeepsTheOtherSelectedRows) {
+  TfrmMain& w = Open();
+  std::vector<std::string> paths;
+  for (const char* name : {"a", "b", "c", "d", "e"}) {
+    paths.push_back(Home / (std::string(name) + ".avi"));
+    std::filesystem::copy_file(Clips().Video, paths.back());
+  }
+  AddAndWait(paths);
+  auto* view = Child<TFileListView>("ListViewFiles");
+  QItemSelection chosen;
+  for (int row : {1, 3}) chosen.select(view->model()->index(row, 0), view->model()->index(row, 0));
+  view->selectionModel()->select(chosen, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  w.Action("ActionMoveDown")->trigger();
+  std::string order;
+  for (const TFileRow& row : w.FileList().Rows()) order += row.Item.FileName.substr(0, 1);
+  EXPECT_EQ(order, "acbde");
+  EXPECT_EQ(w.FileList().SelectedRows(), (std::vector<int>{2, 3}));
+  std::vector<int> shown;
+  for (const QModelIndex& index : view->selectionModel()->selectedRows()) shown.push_back(index.row());
+  std::sort(shown.begin(), shown.end());
+  EXPECT_EQ(shown, (std::vector<int>{2, 3}));
 }
 
 TEST_F(MainWindowTest, PanelFollowsTheSelection) {

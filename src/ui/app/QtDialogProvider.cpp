@@ -155,7 +155,14 @@ QString QtFileFilter(const std::string& classic) {
     for (const std::string& p : f.Patterns) patterns << Q(p);
     // "*.*" means every file here, extension or not.
     QString list = patterns.join(QLatin1Char(' ')).replace(QLatin1String("*.*"), QLatin1String("*"));
-    parts << QStringLiteral("%1 (%2)").arg(Q(f.Description), list);
+    // A description that names its patterns itself, "Text Files (*.txt)",
+    // would show them twice once Qt's own group follows.
+    QString description = Q(f.Description).trimmed();
+    if (description.endsWith(QLatin1Char(')'))) {
+      const qsizetype open = description.lastIndexOf(QLatin1Char('('));
+      if (open > 0) description = description.left(open).trimmed();
+    }
+    parts << QStringLiteral("%1 (%2)").arg(description, list);
   }
   return parts.join(QLatin1String(";;"));
 }

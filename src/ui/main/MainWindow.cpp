@@ -91,6 +91,8 @@ void TfrmMain::CreateControls() {
   EditOutputFileName_ = new TPathEdit(this);
   EditOutputFileName_->setObjectName("editOutputFileName");
   EditOutputFileName_->setFrame(false);
+  // Files dropped here are files to convert, as anywhere on the window.
+  EditOutputFileName_->setAcceptDrops(false);
 
   for (const TTargetInfo& t : Targets) {
     auto* box = new QComboBox(this);
@@ -342,10 +344,9 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-// The desktop moves the window where it can; elsewhere (no window manager)
-// it follows the pointer by hand.
+// A press of any button moves the window. The desktop moves it where it can;
+// elsewhere (no window manager) it follows the pointer by hand.
 void TfrmMain::StartWindowMove(QWidget*, const QPoint&, QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton) return;
   if (windowHandle() != nullptr && windowHandle()->startSystemMove()) return;
   Dragging_ = true;
   DragOffset_ = event->globalPosition().toPoint() - frameGeometry().topLeft();

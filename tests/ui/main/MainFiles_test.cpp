@@ -46,13 +46,14 @@ const TClips& Clips() {
 }
 
 // As a file manager sends them: file URLs with every byte of the name
-// percent-encoded.
-void Drop(QWidget* target, const std::vector<std::string>& paths) {
+// percent-encoded (and, from some, the same list as plain text).
+void Drop(QWidget* target, const std::vector<std::string>& paths, bool asTextToo = false) {
   auto* mime = new QMimeData;
   QByteArray list;
   for (const std::string& p : paths)
     list += "file://" + QByteArray::fromStdString(p).toPercentEncoding("/") + "\r\n";
   mime->setData("text/uri-list", list);
+  if (asTextToo) mime->setData("text/plain", list);
   // As a drag from a file manager arrives: entering first, then the drop.
   QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(target, &enter);
@@ -145,6 +146,13 @@ TEST_F(MainWindowTest, DroppedFoldersAreSkippedAndLongPathsKeptWhole) {
   EXPECT_TRUE(QTest::qWaitFor([&] { return w.FileList().Count() == 1 && !w.AddingFiles(); }, 30000));
   EXPECT_EQ(w.FileList().Row(0).Item.Caption(), longPath);
   EXPECT_TRUE(Dialogs.Messages.empty());
+  // Dropped on the output folder's box, a file is added all the same; the
+  // box does not take the link as text.
+  auto* output = Child<QLineEdit>("editOutputFileName");
+  const QString folder = output->text();
+  Drop(output, {Clips().Audio}, true);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return w.FileList().Count() == 2 && !w.AddingFiles(); }, 30000));
+  EXPECT_EQ(output->text(), folder);
 }
 
 TEST_F(MainWindowTest, DeleteDuringAnAddWaitsForItAndTakesTheRowsSelectedThen) {

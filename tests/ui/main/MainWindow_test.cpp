@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's shell: start-up, targets, languages, menus, closing.
 #include <QComboBox>
+#include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QScreen>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include "MainTesting.h"
@@ -111,10 +113,16 @@ TEST_F(MainWindowTest, SwitchingLanguageAndBack) {
   EXPECT_EQ(GlobalVars.LanguageFile, "ENGLISH.ini");
   // A language without its type file: the message, and the program ends.
   std::filesystem::remove(Home / "skin/kvo/lang/type_deutsch.dat");
-  entry("DEUTSCH")->trigger();
+  const std::string settingsBefore = ReadFileText(SettingsFilePath());
+  QEventLoop running;
+  QTimer::singleShot(0, [&] { entry("DEUTSCH")->trigger(); });
+  EXPECT_EQ(running.exec(), 1);
   ASSERT_EQ(Dialogs.Messages.size(), 1u);
   EXPECT_EQ(Dialogs.Messages[0].Caption, ResStr(MSG_NO_DAT_FILE_TITLE));
   EXPECT_NE(Dialogs.Messages[0].Text.find("type_DEUTSCH.dat"), std::string::npos);
+  // It ends without saving: the settings stay as they were.
+  w.close();
+  EXPECT_EQ(ReadFileText(SettingsFilePath()), settingsBefore);
 }
 
 TEST_F(MainWindowTest, ASettingsWriteThatFailsIsAMessageAndTheProgramGoesOn) {

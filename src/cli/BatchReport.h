@@ -17,6 +17,7 @@ struct TBatchFigures {
 struct TBatchSummary {
   int Converted = 0, Failed = 0, Skipped = 0;
   bool Stopped = false;
+  int NotRun = 0;  // files of the batch a stop left unconverted
 };
 
 // How kinovert-cli convert tells a batch's progress. Messages meant for a

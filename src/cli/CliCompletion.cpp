@@ -119,7 +119,7 @@ TAnswer Complete(const std::vector<std::string>& before, const std::string& curr
   const TCliArgs args(options, rest, {.Tolerant = true});
   ApplyHome(args);
   if (const TCliOption* pending = args.Pending()) return Values(*pending, typed, &args);
-  if (!args.OptionsEnded() && current.size() > 1 && current[0] == '-') {
+  if (!args.OptionsEnded() && !current.empty() && current[0] == '-') {
     const size_t equals = current.find('=');
     if (current.rfind("--", 0) == 0 && equals != std::string::npos) {
       typed = current.substr(equals + 1);

@@ -318,7 +318,7 @@ int RunConvert(const TCliArgs& args) {
   const int done = g.DoneCount, failed = g.FailedCount;
   const int notRun = static_cast<int>(inputs.size()) - done - failed;
   const bool stopped = Interrupted || notRun > 0;
-  report->Finished({done, failed, skipped, stopped});
+  report->Finished({done, failed, skipped, stopped, notRun});
   std::fprintf(stderr, "Converted %d of %zu files: %d failed, %d skipped%s.\n", done,
                inputs.size() + static_cast<size_t>(skipped), failed, skipped + notRun,
                Interrupted ? " (stopped)" : "");

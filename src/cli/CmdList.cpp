@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "Cli.h"
+#include "app/BuildConstants.h"
 #include "app/GlobalVars.h"
 #include "base/FileNames.h"
 #include "store/DevicePresets.h"
@@ -40,12 +41,21 @@ void PrintProfiles(int format) {
   for (const auto& row : rows) PrintRow("  ", row, FirstColumnWidth(rows));
 }
 
-void PrintPresets(const std::string& heading, const std::vector<TProfileItem>& presets) {
+// `offered`, when given, is what the desktop program's menu offers in this
+// edition; the others convert here all the same, and say so.
+void PrintPresets(const std::string& heading, const std::vector<TProfileItem>& presets,
+                  const std::vector<TProfileItem>* offered = nullptr) {
   std::printf("%s (--device FILE --item SECTION):\n", heading.c_str());
   if (presets.empty()) std::printf("  (none)\n");
   TRows titles, rows;
-  for (const TProfileItem& p : presets)
-    titles.emplace_back(p.Title, "[" + std::string(PresetGroupName(PresetGroupOf(p.Title))) + "]");
+  for (const TProfileItem& p : presets) {
+    std::string tag = "[" + std::string(PresetGroupName(PresetGroupOf(p.Title)));
+    if (offered != nullptr &&
+        std::none_of(offered->begin(), offered->end(),
+                     [&](const TProfileItem& o) { return o.FileName == p.FileName; }))
+      tag += ", not in this edition's menu";
+    titles.emplace_back(p.Title, tag + "]");
+  }
   const size_t titleWidth = FirstColumnWidth(titles);
   for (size_t i = 0; i < presets.size(); ++i)
     rows.emplace_back(FileNamePart(presets[i].FileName),
@@ -71,11 +81,15 @@ int RunList(const TCliArgs& args) {
     if (only >= 0 && format != only) continue;
     if (!first) std::printf("\n");
     first = false;
-    if (UsesDevicePresets(format))
+    if (format == ofMP4) {
+      const std::vector<TProfileItem> offered = Mp4MenuPresets(presets, BuildEdition());
+      PrintPresets("MP4 device presets", PresetsForTarget(presets, format), &offered);
+    } else if (UsesDevicePresets(format)) {
       PrintPresets(std::string(OutputFormatNames[static_cast<size_t>(format)]) + " device presets",
                    PresetsForTarget(presets, format));
-    else
+    } else {
       PrintProfiles(format);
+    }
   }
   if (only < 0 && !presets.Other.empty()) {
     std::printf("\n");

@@ -8,6 +8,7 @@
 #include "app/GlobalVars.h"
 #include "base/FileNames.h"
 #include "base/IniFile.h"
+#include "base/TextUtil.h"
 #include "profiles/ProfileSettings.h"
 #include "store/DevicePresets.h"
 #include "store/ProfileList.h"
@@ -28,11 +29,21 @@ std::string Choices(const std::string& given, const std::vector<std::string>& na
 }
 
 // A file given by path, read the way every profile is read (a folder, a FIFO
-// or a huge file is refused), that holds at least one key of the target's
-// profiles: anything else would convert with settings nobody chose.
+// or a huge file is refused), named as the target's profiles are and holding
+// at least one key of them: anything else would convert with settings nobody
+// chose (most keys are shared by several targets, so the keys alone do not
+// tell an MP3 profile from an AVI one).
 std::string CheckedProfileFile(int outputFormat, const std::string& path) {
   if (!PathExists(path)) throw TUsageError{"no profile file " + path};
   const TIniFile ini(path);
+  const std::string extension = ProfileExtension(outputFormat);
+  const std::string name = FileNamePart(path);
+  const bool named = name.size() > extension.size() + 1 &&
+                     SameTextIgnoringCase(name.substr(name.size() - extension.size() - 1),
+                                          "." + extension);
+  if (!named)
+    throw TUsageError{path + " is no " + TargetName(outputFormat) + " profile (" +
+                      TargetName(outputFormat) + " profiles end in ." + extension + ")"};
   for (std::string_view key : ProfileKeys(outputFormat))
     if (ini.ValueExists(kProfileSection, key)) return AbsolutePath(path);
   throw TUsageError{path + " is no " + TargetName(outputFormat) + " profile (its [" +
@@ -61,19 +72,35 @@ std::string ResolveProfile(int outputFormat, const std::string& profile) {
 }
 
 std::string ResolveDevicePreset(int outputFormat, const std::string& device) {
-  if (PathExists(device)) return AbsolutePath(device);
   TDevicePresets presets;
   LoadDevicePresets(GlobalVars.DefaultSettingDir, presets);
-  for (const TProfileItem& p : AllPresets(presets))
-    if (FileNamePart(p.FileName) == device) return p.FileName;
-  // A file of the folder that is no preset to offer still names itself.
-  if (std::string inFolder = GlobalVars.DefaultSettingDir + device; PathExists(inFolder))
-    return inFolder;
   std::vector<std::string> names;
   for (const TProfileItem& p : PresetsForTarget(presets, outputFormat))
     names.push_back(FileNamePart(p.FileName));
-  throw TUsageError{"no device preset '" + device + "'" +
-                    Choices(device, names, TargetName(outputFormat) + " device presets")};
+  std::string file;
+  if (PathExists(device)) {
+    file = device;
+  } else {
+    for (const TProfileItem& p : AllPresets(presets))
+      if (FileNamePart(p.FileName) == device) file = p.FileName;
+    // A file of the folder that is no preset to offer still names itself.
+    if (std::string inFolder = GlobalVars.DefaultSettingDir + device;
+        file.empty() && PathExists(inFolder))
+      file = inFolder;
+  }
+  if (file.empty())
+    throw TUsageError{"no device preset '" + device + "'" +
+                      Choices(device, names, TargetName(outputFormat) + " device presets")};
+  // A preset's title puts it in one device menu; the other target's presets
+  // write that target's files.
+  const TPresetGroup group = PresetGroupOf(TIniFile(file).ReadString("Info", "TitleE", ""));
+  const bool otherTarget = outputFormat == ofMP4 ? group == TPresetGroup::Tgp
+                                                 : group == TPresetGroup::IPod || group == TPresetGroup::Psp;
+  if (otherTarget)
+    throw TUsageError{device + " is a device preset of the " + std::string(PresetGroupName(group)) +
+                      " menu, not of " + TargetName(outputFormat) +
+                      Choices(device, names, TargetName(outputFormat) + " device presets")};
+  return file;
 }
 
 void CheckPresetItem(const std::string& presetFile, const std::string& section) {

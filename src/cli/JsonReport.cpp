@@ -65,6 +65,7 @@ class TJsonReport final : public TBatchReport {
     Emit("end", {{"converted", std::to_string(s.Converted)},
                  {"failed", std::to_string(s.Failed)},
                  {"skipped", std::to_string(s.Skipped)},
+                 {"not_run", std::to_string(s.NotRun)},
                  {"stopped", s.Stopped ? "true" : "false"}});
   }
 

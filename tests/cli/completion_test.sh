@@ -45,6 +45,7 @@ expect "" convert info list options profile settings time
 expect "co" convert
 expect "--h" --home --help
 expect "convert --ta" --target
+expect "list -" --target --help --home
 expect "convert -t mp" mp4 mpeg mp2 mp3
 expect "convert --target M" MP4 MPEG MOV MP2 MP3
 expect "convert -t mp3 -p " Standard "Top quality"

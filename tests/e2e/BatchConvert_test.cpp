@@ -203,7 +203,8 @@ TEST(BatchConvert, InterruptAndHangUpStopNow) {
     TTempDir runtime;  // where the batch keeps its private folder
     std::string out = dir / (std::string("out-") + sig);
     std::string script =
-        "\"$0\" convert --target avi --profile Standard --output \"$1\" -- \"$2\" 2>\"$1.log\" &\n"
+        "\"$0\" convert --target avi --profile Standard --output \"$1\" --progress=json -- \"$2\" "
+        "2>\"$1.log\" >\"$1.json\" &\n"
         "pid=$!\n"
         "i=0; while [ ! -s \"$1/long.avi\" ] && [ $i -lt 600 ]; do sleep 0.1; i=$((i+1)); done\n"
         "kill -$3 $pid; wait $pid; echo $?\n";
@@ -213,6 +214,9 @@ TEST(BatchConvert, InterruptAndHangUpStopNow) {
     EXPECT_EQ(r.Out, "1\n") << log;
     EXPECT_NE(log.find("stopping now"), std::string::npos) << log;
     EXPECT_NE(log.find("Converted 0 of 1 files"), std::string::npos) << log;
+    // The machine's account of the end agrees with the person's.
+    const std::string json = ReadFileText(out + ".json");
+    EXPECT_NE(json.find(R"("skipped":0,"not_run":1,"stopped":true)"), std::string::npos) << json;
     EXPECT_FALSE(FileExists(out + "/long.avi"));
     EXPECT_TRUE(fs::is_empty(runtime.Path()));
     TRunResult ps = RunProgram("/usr/bin/pgrep", {"-f", out});

@@ -132,6 +132,42 @@ TEST(CliBatch, FilesThatAreNoProfileAreRefused) {
   EXPECT_FALSE(fs::exists(dir / "out"));
 }
 
+// A profile or device preset of another target is refused before anything
+// runs, and so is a preset whose command is more than a call of avcore.
+TEST(CliBatch, ChoicesOfAnotherTargetAndHostilePresetsAreRefused) {
+  TFakeProgram program;
+  TTempDir dir;
+  const std::string presets = program.Home / "profile_en/default_setting/";
+  std::string hostile = ReadFileText(presets + "3gpp_h263_amr.ini");
+  const size_t at = hostile.find("Command1=");
+  ASSERT_NE(at, std::string::npos);
+  hostile.insert(at + 9, "touch " + (dir / "ran") + "; ");
+  WriteFileText(dir / "hostile.ini", hostile);
+  const std::string mp3 = program.Home / "profile_en/mp3/Standard.mpo";
+  struct TCase {
+    std::vector<std::string> Choice;
+    std::string Says;
+    int Exit;
+  } cases[] = {
+      {{"-t", "avi", "-p", mp3}, "is no AVI profile (AVI profiles end in .avo)", 2},
+      {{"-t", "mp4", "-d", "3gpp_h263_amr.ini", "-i", "Item1"}, "of the 3GP menu, not of MP4", 2},
+      {{"-t", "3gp", "-d", "ipod_h264.ini", "-i", "Item1"}, "of the iPod menu, not of 3GP", 2},
+      {{"-t", "3gp", "-d", dir / "hostile.ini", "-i", "Item1"},
+       "is not run: the command does not call <%AppPath%>/avcore", 2},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Says);
+    std::vector<std::string> args = {"convert"};
+    args.insert(args.end(), c.Choice.begin(), c.Choice.end());
+    for (std::string a : {std::string("-o"), dir / "out", ClipPath(TClip::AudioOnly)}) args.push_back(a);
+    TRunResult r = RunProgram(program.Cli(), args);
+    EXPECT_EQ(r.ExitCode, c.Exit);
+    EXPECT_NE(r.Err.find(c.Says), std::string::npos) << r.Err;
+  }
+  EXPECT_FALSE(fs::exists(dir / "ran"));
+  EXPECT_FALSE(fs::exists(program.Home / "avcore.log"));
+}
+
 // Every line is one JSON object; together they tell the whole batch, in
 // order, each failed file with its reason (a file whose encoder failed
 // without a word too), and names that are no UTF-8.
@@ -225,6 +261,7 @@ TEST(CliBatch, JsonLinesFollowABatchWithAFailedFile) {
   EXPECT_EQ(events[i]["converted"], count - 2);
   EXPECT_EQ(events[i]["failed"], 2);
   EXPECT_EQ(events[i]["skipped"], latin1Skipped ? 2 : 1);
+  EXPECT_EQ(events[i]["not_run"], 0);
   EXPECT_EQ(events[i]["stopped"], false);
   // The people's lines stay on standard error.
   EXPECT_NE(r.Err.find("missing.avi: no such file"), std::string::npos) << r.Err;

@@ -273,8 +273,12 @@ void TBatchDriver::WriteDeviceBatch(const std::string& input) const {
       {"<%InputFile%>", ShellQuote(input)},
   };
   std::string script;
-  for (const std::string& command : PresetCommands(Choice_.DevicePresetFile, Choice_.DeviceSection))
+  for (const std::string& command : PresetCommands(Choice_.DevicePresetFile, Choice_.DeviceSection)) {
+    std::string why;
+    if (!IsAvcoreCall(command, &why))
+      throw EKinovertError("The device preset \"" + Choice_.DevicePresetFile + "\" is not run: " + why);
     (script += FillTemplate(command, values)) += '\n';
+  }
   std::string path = TemporaryBatchPath();
   if (!WriteFileAtomically(path, script)) throw EKinovertError("Unable to write to " + path);
 }

@@ -170,3 +170,49 @@ std::string FillTemplate(std::string_view line, const TTemplateValues& values) {
   }
   return out;
 }
+
+namespace {
+
+// What a word of a preset's command may hold besides placeholders: options,
+// numbers, sizes, codec names, rates and extensions.
+bool IsPlainWordCharacter(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+         std::string_view("._:,/+=@-").find(c) != std::string_view::npos;
+}
+
+}  // namespace
+
+bool IsAvcoreCall(std::string_view command, std::string* why) {
+  auto refuse = [&](std::string reason) {
+    if (why != nullptr) *why = std::move(reason);
+    return false;
+  };
+  static constexpr std::string_view kProgram = "<%AppPath%>/avcore";
+  size_t at = command.find_first_not_of(" \t");
+  if (at == std::string_view::npos) return refuse("the command is empty");
+  command.remove_prefix(at);
+  if (command.size() < kProgram.size() || !SameTextIgnoringCase(command.substr(0, kProgram.size()), kProgram) ||
+      (command.size() > kProgram.size() && command[kProgram.size()] != ' ' &&
+       command[kProgram.size()] != '\t'))
+    return refuse("the command does not call " + std::string(kProgram));
+  for (size_t i = kProgram.size(); i < command.size();) {
+    const char c = command[i];
+    if (c == ' ' || c == '\t' || IsPlainWordCharacter(c)) {
+      ++i;
+      continue;
+    }
+    if (command.compare(i, 2, "<%") == 0) {
+      size_t end = command.find("%>", i + 2);
+      bool named = end != std::string_view::npos && end > i + 2;
+      for (size_t k = i + 2; named && k < end; ++k)
+        named = (command[k] >= 'A' && command[k] <= 'Z') || (command[k] >= 'a' && command[k] <= 'z') ||
+                (command[k] >= '0' && command[k] <= '9');
+      if (named) {
+        i = end + 2;
+        continue;
+      }
+    }
+    return refuse(std::string("the command holds \"") + c + "\", which only a shell would read");
+  }
+  return true;
+}

@@ -49,5 +49,12 @@ using TTemplateValues = std::vector<std::pair<std::string_view, std::string>>;
 // brings in is never taken for a placeholder itself.
 std::string FillTemplate(std::string_view line, const TTemplateValues& values);
 
+// A device preset's command, before its placeholders are filled: one call of
+// the program folder's avcore ("<%AppPath%>/avcore ...") whose words hold
+// nothing /bin/sh could take as syntax, besides the placeholders (whose
+// values are quoted). Presets are files users download and share: any other
+// command is refused rather than run. `why` says what is wrong.
+bool IsAvcoreCall(std::string_view command, std::string* why = nullptr);
+
 // True when the text holds nothing but blanks and control characters.
 bool IsBlankText(std::string_view text);

@@ -50,6 +50,38 @@ TEST(SplitCommandLine, QuoteArgumentRoundTrips) {
   EXPECT_EQ(SplitCommandLine(line), all);
 }
 
+// A device preset's command runs through /bin/sh: only a call of avcore with
+// plain words and placeholders gets that far.
+TEST(IsAvcoreCall, PlainCallsOfAvcoreOnly) {
+  struct TCase {
+    const char* Command;
+    bool Runs;
+  } cases[] = {
+      {"<%AppPath%>/avcore -p 5310746 -i <%InputFile%> -y -f 3gp -vcodec h263 -s 176x144 "
+       "-b 128k -r 15 -acodec amr_nb -ac 1 -ar 8000 -ab 12 <%OutputFile%>.3gp",
+       true},
+      {"  <%apppath%>/avcore\t-i <%InputFile%> -r 30000/1001 <%OutputFile%>.mp4", true},
+      {"", false},
+      {"touch /tmp/x; <%AppPath%>/avcore -i <%InputFile%> <%OutputFile%>.3gp", false},
+      {"<%AppPath%>/avcore -i <%InputFile%> <%OutputFile%>.3gp; rm -rf ~", false},
+      {"<%AppPath%>/avcore -i <%InputFile%> $(id) <%OutputFile%>.3gp", false},
+      {"<%AppPath%>/avcore -i <%InputFile%> `id` <%OutputFile%>.3gp", false},
+      {"<%AppPath%>/avcore -i <%InputFile%> <%OutputFile%>.3gp > /tmp/log", false},
+      {"<%AppPath%>/avcore -i <%InputFile%> | sh", false},
+      {"<%AppPath%>/avcore -i \"<%InputFile%>\" <%OutputFile%>.3gp", false},
+      {"<%AppPath%>/avcore2 -i <%InputFile%>", false},
+      {"<%AppPath%>/../avcore -i <%InputFile%>", false},
+      {"/usr/bin/ffmpeg -i <%InputFile%> <%OutputFile%>.3gp", false},
+      {"<%AppPath%>/avcore -i <% InputFile %> x", false},
+      {"<%AppPath%>/avcore -i <%InputFile%>\n<%AppPath%>/avcore", false},
+  };
+  for (const TCase& c : cases) {
+    std::string why;
+    EXPECT_EQ(IsAvcoreCall(c.Command, &why), c.Runs) << c.Command;
+    EXPECT_EQ(why.empty(), c.Runs) << c.Command << ": " << why;
+  }
+}
+
 TEST(PlanLaunch, ProgramLookupAndScripts) {
   struct TCase {
     const char* App;

@@ -15,6 +15,10 @@
 // millisecond fields is not a time either.
 int64_t ParseTimeText(std::string_view text);
 
+// Longest time a profile's time window may hold: 200 hours. The editors
+// accept no more, and the encoder takes no more.
+inline constexpr int64_t kMaxTimeWindowMs = 720000000;
+
 // Hours (at least one digit, never wrapped at 24) ":" mm ":" ss "." xxx;
 // a negative time gets a leading "-".
 std::string FormatTimeText(int64_t ms);

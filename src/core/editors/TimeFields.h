@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "base/TimeText.h"
+
 enum class TTimeField { Start, End, Duration };
 
 // The Start / End / Duration texts of the time control group. Start and
@@ -14,7 +16,7 @@ enum class TTimeField { Start, End, Duration };
 class TTimeFields {
  public:
   // Longest time a field accepts: 200 hours.
-  static constexpr int64_t MaxTimeMs = 720000000;
+  static constexpr int64_t MaxTimeMs = kMaxTimeWindowMs;
 
   // As stored; End follows from them.
   void Load(const std::string& startTime, const std::string& duration);

@@ -96,7 +96,9 @@ class TOptions {
   void TimeClause(bool enabled, const std::string& duration, const std::string& start) {
     if (!enabled) return;
     int64_t d = ParseTimeText(duration), s = ParseTimeText(start);
-    if (d < 0 || s < 0) return;
+    // A hand-edited time the editors would not take leaves the window out,
+    // as a text that is no time does.
+    if (d < 0 || s < 0 || d > kMaxTimeWindowMs || s > kMaxTimeWindowMs) return;
     Text_ += " -t " + FormatTimeText(d) + " -ss " + FormatTimeText(s) + " ";
   }
   std::string Take() { return std::move(Text_); }

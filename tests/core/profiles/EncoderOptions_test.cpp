@@ -236,6 +236,9 @@ TEST(EncoderOptionsTimeClause, OnlyTimesReachTheOptions) {
       {"", "0:00:00.000", ""},
       {"abc", "0:00:00.000", ""},
       {"99999:00:00.000", "0:00:00.000", ""},  // beyond what a profile can hold
+      {"200:00:00.000", "0:00:00.000", " -t 200:00:00.000 -ss 0:00:00.000 "},
+      {"200:00:00.001", "0:00:00.000", ""},  // more than the editors and the encoder take
+      {"0:00:01.000", "201:00:00.000", ""},
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.Duration + std::string(" | ") + c.Start);

@@ -471,8 +471,15 @@ void MakeFolder(const std::string& path) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: kinovert-profilegen DATA_FOLDER\n");
+  const char* const usage = "usage: kinovert-profilegen DATA_FOLDER\n";
+  if (argc == 2 && std::string(argv[1]) == "--help") {
+    std::fputs(usage, stdout);
+    return 0;
+  }
+  // An option taken for a folder would leave profile trees in "./--x"; a
+  // folder whose name begins with '-' can still be given as "./-x".
+  if (argc != 2 || argv[1][0] == '-') {
+    std::fputs(usage, stderr);
     return 2;
   }
   std::string root = argv[1];

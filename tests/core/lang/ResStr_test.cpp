@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/IniFile.h"
+#include "base/TextUtil.h"
 #include "support/RunProgram.h"
 
 namespace {
@@ -415,6 +416,19 @@ TEST_F(LangTest, TranslationsTranslate) {
     for (TMsgKey key : {MSG_CANCEL, MSG_CONVERT, MSG_NOFILES, MSG_FILE_EXISTS, MSG_ABORTENCODING,
                         MSG_WARNING_DETAIL, MSG_TRAY_MIN, MSG_SETTINGS_TITLE})
       EXPECT_NE(ResStr(key), AsLoadedFromFile(DefaultResStr(key))) << MsgKeyName(key);
+  }
+}
+
+// The program calls itself "programme" and "programma" everywhere.
+TEST_F(LangTest, TheProgramHasOneName) {
+  const std::pair<const char*, const char*> other[] = {{"french.ini", "application"},
+                                                       {"italian.ini", "applicazione"}};
+  for (const auto& [name, word] : other) {
+    ResetLanguage();
+    ASSERT_TRUE(LoadLanguage(kLangFolder + name));
+    for (int i = 0; i < kMsgKeyCount; ++i)
+      EXPECT_EQ(LowerCaseAscii(ResStr(KeyAt(i))).find(word), std::string::npos)
+          << name << " " << MsgKeyName(KeyAt(i)) << ": " << ResStr(KeyAt(i));
   }
 }
 

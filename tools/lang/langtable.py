@@ -267,7 +267,7 @@ ROWS = [
     ("MSG_ACODEC", "Codec:", "Codec :", "Codec:", "Codec:"),
     ("MSG_ABITRATE", "Bitrate:", "Débit :", "Bitrate:", "Bitrate:"),
     ("MSG_CHANNELS", "Channels:", "Canaux :", "Kanäle:", "Canali:"),
-    ("MSG_SAMPLINGRATE", "Sampling Rate:", "Fréquence :", "Abtastrate:", "Frequenza:"),
+    ("MSG_SAMPLINGRATE", "Sampling Rate:", "Échantillonnage :", "Abtastrate:", "Campionamento:"),
     ("MSG_TRAY_CONVERT_COMPLETE", "Convertion complete!", "Conversion terminée !",
      "Umwandlung abgeschlossen!", "Conversione completata!"),
     ("MSG_MOREINFO", "More Information...", "Plus d'informations...",

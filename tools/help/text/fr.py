@@ -44,7 +44,7 @@ WORDS = {
     "free_size": "libre : choisie dans la liste ou saisie, de {} à {} pixels",
     "even_sizes": "(une valeur impaire est arrondie au nombre pair supérieur)",
     "size_list": "Tailles proposées :",
-    "frame_rates": "Fréquences proposées (images par seconde) :",
+    "frame_rates": "Images par seconde proposées :",
     "no_bitrate": "aucun (non compressé)",
     "at_rates": "{} Hz : {} – {}",
     "six_channels": "{} : {} – {}",
@@ -288,7 +288,7 @@ le rapport détaillé de MediaInfo sur le fichier ;
 
 PAGES["profiles"] = """
 <p>Un profil regroupe, sous un nom, les réglages d'un format cible : codecs,
-débit, taille et fréquence d'image, fréquence d'échantillonnage et, au
+débit, taille de l'image, images par seconde, fréquence d'échantillonnage et, au
 besoin, la partie de la source à convertir. Chaque format a ses propres
 profils, sauf le 3GP et le MP4, qui utilisent les
 {page:devices|préréglages d'appareils}.</p>
@@ -347,8 +347,8 @@ PAGES["editor"] = """
 {ui:MSG_ADD_PROFILE}. Son titre rappelle le format, par exemple
 {msg:MSG_PROFILE_EDITOR|AVI}. Chaque format a son propre éditeur, mais tous
 sont composés des mêmes éléments, présentés sur cette page. La page de chaque
-format cible indique précisément les codecs, tailles, fréquences et débits
-proposés.</p>
+format cible indique précisément les codecs, tailles, images par seconde,
+fréquences d'échantillonnage et débits proposés.</p>
 
 <div class="shots">
 {img:editor-avi-general|L'onglet Général de l'éditeur de profil AVI}
@@ -419,9 +419,9 @@ codecs exigent des dimensions paires : une valeur impaire est augmentée de un
 quand vous quittez le champ. L'entrée « ... » de la liste correspond à une
 taille personnalisée. Le H.263 n'accepte que trois tailles.</dd>
 <dt>{label:MSG_FRAMETRATE}</dt>
-<dd>{ui:MSG_FRAMERATE_AUTO} conserve la fréquence de la source ;
-{ui:MSG_CHANGE_FRAMERATE} convertit à la fréquence choisie dans la liste
-(images par seconde).</dd>
+<dd>{ui:MSG_FRAMERATE_AUTO} conserve le nombre d'images par seconde de la
+source ; {ui:MSG_CHANGE_FRAMERATE} convertit au nombre d'images par seconde
+choisi dans la liste.</dd>
 <dt>{label:MSG_ASPECT}</dt>
 <dd>La forme que le lecteur donne à l'image. {ui:MSG_ASPECT_AUTO} conserve
 celle de la source ; 4:3 convient aux téléviseurs classiques, 16:9 aux écrans
@@ -434,7 +434,7 @@ larges. Le H.263 propose en plus 1:1 (pixels carrés) et 11:9.</dd>
 <dd>Le curseur règle le débit audio en kbit/s. Si la case
 {ui:MSG_AUDIO_BITRATE_AUTO} est cochée, l'encodeur le choisit lui-même. Les
 débits proposés dépendent du codec et de la fréquence d'échantillonnage : plus
-la fréquence est basse, plus le débit maximal l'est aussi, et le curseur se
+l'échantillonnage est bas, plus le débit maximal l'est aussi, et le curseur se
 replace de lui-même dans l'intervalle permis. Le WAV non compressé et l'A-Law
 n'ont pas de débit.</dd>
 <dt>{label:MSG_SAMPLERATE}</dt>
@@ -832,7 +832,7 @@ votre cru.</p>
 <p>La liste {label:MSG_TYPE} indique l'appareil visé. {ui:MSG_TYPE_PSP}
 produit la variante de MP4 propre à la PSP et n'accepte l'AAC qu'à
 48000 Hz ; {ui:MSG_TYPE_IPOD}, {ui:MSG_TYPE_MOBILE} et {ui:MSG_TYPE_MP4}
-proposent les huit fréquences de 11025 à 48000 Hz. La liste des tailles
+proposent les huit fréquences d'échantillonnage de 11025 à 48000 Hz. La liste des tailles
 signale celles qui conviennent à ces appareils, par exemple
 {ui:MSG_PSP_FULLSCR} (368x208).</p>
 <div class="shots">
@@ -899,7 +899,7 @@ audio.</li>
 {ui:MSG_TARGET_FORMAT_PAL} (Europe, majeure partie de l'Asie et de
 l'Afrique, 25 images par seconde), {ui:MSG_TARGET_FORMAT_NTSC} (Amérique du
 Nord et Japon, 29,97 images par seconde) ou {ui:MSG_TARGET_FORMAT_AUTO}, qui
-suit la fréquence d'image de la source. Vos réglages de codecs sont conservés
+reprend le nombre d'images par seconde de la source. Vos réglages de codecs sont conservés
 et reviennent quand vous décochez la case.</p>
 <p>L'éditeur MPEG accepte des largeurs et hauteurs impaires telles que vous
 les saisissez.</p>
@@ -982,7 +982,7 @@ des vidéos destinées à un logiciel de création de DVD.</p>
 {options:VOB}
 <p>Choisissez 720x576 à 25 images par seconde pour un DVD PAL, 720x480 à 29,97
 pour un DVD NTSC, comme le font les deux profils fournis. Le VOB ne propose
-que les fréquences d'image admises sur un DVD.</p>
+que les nombres d'images par seconde admis sur un DVD.</p>
 <div class="shots">
 {img:editor-vob-general|L'onglet Général de l'éditeur de profil VOB}
 {img:editor-vob-video|L'onglet Vidéo de l'éditeur de profil VOB}
@@ -1012,7 +1012,7 @@ source (y compris d'une vidéo) dans un fichier <code>.aac</code>.</p>
 <h2>Réglages</h2>
 {options:AAC}
 <p>Plus la fréquence d'échantillonnage est basse, plus le débit maximal l'est
-aussi ; si vous choisissez une telle fréquence, le curseur du débit redescend
+aussi ; si vous choisissez un échantillonnage bas, le curseur du débit redescend
 de lui-même.</p>
 {img:editor-aac-audio|L'onglet Audio de l'éditeur de profil AAC}
 """

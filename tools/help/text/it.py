@@ -42,7 +42,7 @@ WORDS = {
     "free_size": "libere: dall'elenco o digitate, da {} a {} pixel",
     "even_sizes": "(i valori dispari vengono portati al pari successivo)",
     "size_list": "Dimensioni nell'elenco:",
-    "frame_rates": "Frequenze nell'elenco (fotogrammi al secondo):",
+    "frame_rates": "Fotogrammi al secondo nell'elenco:",
     "no_bitrate": "nessuno (non compresso)",
     "at_rates": "{} Hz: {} – {}",
     "six_channels": "{}: {} – {}",
@@ -284,8 +284,8 @@ in un file di testo.</p>
 
 PAGES["profiles"] = """
 <p>Un profilo raccoglie sotto un nome le impostazioni di un formato di
-destinazione: quali codec usare, con quale bitrate, dimensioni, frequenza dei
-fotogrammi e frequenza di campionamento e, se serve, quale parte
+destinazione: quali codec usare, con quale bitrate, dimensioni, fotogrammi
+al secondo e frequenza di campionamento e, se serve, quale parte
 dell'originale convertire. Ogni formato ha i propri profili, tranne 3GP e
 MP4, che usano le {page:devices|preimpostazioni per dispositivi}.</p>
 
@@ -343,7 +343,8 @@ PAGES["editor"] = """
 {msg:MSG_PROFILE_EDITOR|AVI}. Ogni formato ha il proprio editor, ma tutti
 sono composti dagli stessi elementi, descritti in questa pagina. La pagina di
 ciascun formato di destinazione riporta con esattezza i codec, le
-dimensioni, le frequenze e i bitrate disponibili.</p>
+dimensioni, i fotogrammi al secondo, le frequenze di campionamento e i
+bitrate disponibili.</p>
 
 <div class="shots">
 {img:editor-avi-general|La scheda Generale dell'editor dei profili AVI}
@@ -413,9 +414,9 @@ viene aumentato di uno quando si esce dal campo. La voce «...» dell'elenco
 indica una dimensione personalizzata. L'H.263 accetta solo tre dimensioni
 fisse.</dd>
 <dt>{label:MSG_FRAMETRATE}</dt>
-<dd>{ui:MSG_FRAMERATE_AUTO} mantiene la frequenza dell'originale;
-{ui:MSG_CHANGE_FRAMERATE} converte alla frequenza scelta nell'elenco
-(fotogrammi al secondo).</dd>
+<dd>{ui:MSG_FRAMERATE_AUTO} mantiene i fotogrammi al secondo
+dell'originale; {ui:MSG_CHANGE_FRAMERATE} converte al numero di fotogrammi al
+secondo scelto nell'elenco.</dd>
 <dt>{label:MSG_ASPECT}</dt>
 <dd>La forma che il lettore dà all'immagine. {ui:MSG_ASPECT_AUTO} mantiene
 quella dell'originale; 4:3 è adatto ai televisori tradizionali, 16:9 agli
@@ -427,8 +428,8 @@ schermi panoramici. L'H.263 offre anche 1:1 (pixel quadrati) e 11:9.</dd>
 <dt>{label:MSG_AUDIO_BITRATE}</dt>
 <dd>Il cursore sceglie il bitrate audio in kbit/s. Con
 {ui:MSG_AUDIO_BITRATE_AUTO} selezionato lo sceglie il codificatore. I bitrate
-disponibili dipendono dal codec e dalla frequenza di campionamento: a
-frequenze più basse corrispondono bitrate massimi più bassi, e il cursore si
+disponibili dipendono dal codec e dalla frequenza di campionamento: a un
+campionamento più basso corrispondono bitrate massimi più bassi, e il cursore si
 riporta da solo nell'intervallo consentito. Il WAV non compresso e l'A-Law
 non hanno bitrate.</dd>
 <dt>{label:MSG_SAMPLERATE}</dt>
@@ -827,7 +828,7 @@ riprendere in una preimpostazione personalizzata.</p>
 <p>L'elenco {label:MSG_TYPE} indica il dispositivo a cui è destinato il file.
 {ui:MSG_TYPE_PSP} scrive la variante di MP4 propria della PSP e usa l'AAC
 solo a 48000 Hz; {ui:MSG_TYPE_IPOD}, {ui:MSG_TYPE_MOBILE} e
-{ui:MSG_TYPE_MP4} offrono le otto frequenze da 11025 a 48000 Hz. L'elenco
+{ui:MSG_TYPE_MP4} offrono le otto frequenze di campionamento da 11025 a 48000 Hz. L'elenco
 delle dimensioni segnala quelle adatte a questi dispositivi, ad esempio
 {ui:MSG_PSP_FULLSCR} (368x208).</p>
 <div class="shots">
@@ -894,7 +895,7 @@ audio.</li>
 {ui:MSG_TARGET_FORMAT_PAL} (Europa, gran parte dell'Asia e dell'Africa,
 25 fotogrammi al secondo), {ui:MSG_TARGET_FORMAT_NTSC} (America del Nord e
 Giappone, 29,97 fotogrammi al secondo) oppure {ui:MSG_TARGET_FORMAT_AUTO},
-che segue la frequenza dei fotogrammi dell'originale. Le impostazioni dei
+che segue i fotogrammi al secondo dell'originale. Le impostazioni dei
 codec vengono conservate e tornano quando si deseleziona la casella.</p>
 <p>L'editor MPEG mantiene larghezze e altezze dispari così come vengono
 digitate.</p>
@@ -975,8 +976,8 @@ preparare il materiale per i programmi di authoring DVD.</p>
 <h2>Codec e impostazioni</h2>
 {options:VOB}
 <p>Per i DVD PAL scegliere 720x576 a 25 fotogrammi al secondo, per i DVD NTSC
-720x480 a 29,97, come fanno i due profili forniti. Il VOB propone solo le
-frequenze dei fotogrammi ammesse su un DVD.</p>
+720x480 a 29,97, come fanno i due profili forniti. Il VOB propone solo i
+valori di fotogrammi al secondo ammessi su un DVD.</p>
 <div class="shots">
 {img:editor-vob-general|La scheda Generale dell'editor dei profili VOB}
 {img:editor-vob-video|La scheda Video dell'editor dei profili VOB}
@@ -1006,7 +1007,7 @@ dell'originale (anche di un video) in un file <code>.aac</code>.</p>
 <h2>Impostazioni</h2>
 {options:AAC}
 <p>Frequenze di campionamento più basse consentono bitrate massimi più bassi;
-scegliendo una di queste frequenze, il cursore del bitrate scende da
+scegliendo un campionamento basso, il cursore del bitrate scende da
 solo.</p>
 {img:editor-aac-audio|La scheda Audio dell'editor dei profili AAC}
 """

@@ -20,6 +20,8 @@ copies the stylesheet, and fills in what the program itself knows:
   {profiles:FMT}    the profiles the language's profile tree ships for FMT
   {options:FMT}     what FMT's profile editor offers, from the editors' tables
   {devices}         the device presets of the language's profile tree
+  {preset:FILE}     the start of a shipped device preset as it is written (its
+                    [Info] and first Item section), from the language's tree
 
 The editors' tables and the texts come from kinovert-helpfacts (built with the
 program; default build/tools/kinovert-helpfacts). Pictures are made by
@@ -233,6 +235,22 @@ class Language:
                        for k in ("preset_file", "preset_title", "preset_description", "preset_items"))
         return "<table><tr>%s</tr>%s</table>" % (head, "".join(rows))
 
+    def preset_example(self, file_name):
+        # Read from the shipped file, so the example always matches it.
+        path = os.path.join(DATA, self.tree, "default_setting", file_name)
+        if not os.path.isfile(path):
+            raise SystemExit("%s: no device preset %s" % (self.code, path))
+        lines, items = [], 0
+        with open(path, encoding="utf-8") as f:
+            for raw in f:
+                line = raw.rstrip("\r\n")
+                if line.startswith("[Item"):
+                    items += 1
+                    if items > 1:
+                        break
+                lines.append(line)
+        return "<pre><code>%s</code></pre>" % esc("\n".join(lines))
+
     def editor(self, target):
         return self.facts["editors"][TARGETS.index(target.upper())]
 
@@ -400,8 +418,11 @@ class Language:
                 return self.profiles(arg)
             if kind == "options":
                 return self.options(arg)
+            if kind == "preset":
+                return self.preset_example(arg)
             return self.devices()
-        body = re.sub(r"\{(ui|label|msg|page|img|kbd|profiles|options|devices):?([^{}]*)\}", one, body)
+        body = re.sub(r"\{(ui|label|msg|page|img|kbd|profiles|options|preset|devices):?([^{}]*)\}",
+                      one, body)
         left = re.search(r"\{[a-z]+:[^{}]*\}", body)
         if left:
             raise SystemExit("%s/%s: unknown placeholder %s" % (self.code, page_id, left.group(0)))

@@ -480,13 +480,7 @@ Beschreibung (<code>DescriptionE</code>). Jeder Abschnitt, dessen Name mit
 Endung der Ausgabedatei (<code>EXT</code>) und einer oder mehreren
 Befehlszeilen (<code>Command1</code>, <code>Command2</code> usw.), die für
 jede Datei nacheinander ausgeführt werden.</p>
-<pre><code>[Info]
-TitleE=3GPP-Handy (H.263, AMR)
-DescriptionE=Ältere Handys
-[Item1]
-TitleE=Niedrige Qualität, kleine Datei
-EXT=3gp
-Command1=&lt;%AppPath%&gt;/avcore -p 5310746 -i &lt;%InputFile%&gt; -y -f 3gp -vcodec h263 -s 176x144 -b 128k -r 15 -acodec amr_nb -ac 1 -ar 8000 -ab 12 &lt;%OutputFile%&gt;.3gp</code></pre>
+{preset:3gpp_h263_amr.ini}
 <p>In den Befehlszeilen steht <code>&lt;%InputFile%&gt;</code> für die Quelle,
 <code>&lt;%OutputFile%&gt;</code> für die Ausgabedatei ohne Endung,
 <code>&lt;%OutputPath%&gt;</code> für den Ausgabeordner und

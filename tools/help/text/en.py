@@ -450,13 +450,7 @@ description (<code>DescriptionE</code>); every section whose name begins with
 extension of the output file (<code>EXT</code>) and one or more command lines
 (<code>Command1</code>, <code>Command2</code>, …) that are run one after the
 other for each file.</p>
-<pre><code>[Info]
-TitleE=3GPP phone (H.263, AMR)
-DescriptionE=Older phones
-[Item1]
-TitleE=Low quality, small file
-EXT=3gp
-Command1=&lt;%AppPath%&gt;/avcore -p 5310746 -i &lt;%InputFile%&gt; -y -f 3gp -vcodec h263 -s 176x144 -b 128k -r 15 -acodec amr_nb -ac 1 -ar 8000 -ab 12 &lt;%OutputFile%&gt;.3gp</code></pre>
+{preset:3gpp_h263_amr.ini}
 <p>In the command lines, <code>&lt;%InputFile%&gt;</code> stands for the source,
 <code>&lt;%OutputFile%&gt;</code> for the output file without its extension,
 <code>&lt;%OutputPath%&gt;</code> for the output folder and

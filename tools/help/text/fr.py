@@ -487,13 +487,7 @@ par <code>Item</code> constitue un choix : son titre (<code>TitleE</code>),
 l'extension du fichier produit (<code>EXT</code>) et une ou plusieurs lignes
 de commande (<code>Command1</code>, <code>Command2</code>, etc.), exécutées
 l'une après l'autre pour chaque fichier.</p>
-<pre><code>[Info]
-TitleE=Téléphone 3GPP (H.263, AMR)
-DescriptionE=Téléphones anciens
-[Item1]
-TitleE=Qualité basse, petit fichier
-EXT=3gp
-Command1=&lt;%AppPath%&gt;/avcore -p 5310746 -i &lt;%InputFile%&gt; -y -f 3gp -vcodec h263 -s 176x144 -b 128k -r 15 -acodec amr_nb -ac 1 -ar 8000 -ab 12 &lt;%OutputFile%&gt;.3gp</code></pre>
+{preset:3gpp_h263_amr.ini}
 <p>Dans les lignes de commande, <code>&lt;%InputFile%&gt;</code> désigne la
 source, <code>&lt;%OutputFile%&gt;</code> le fichier produit sans son
 extension, <code>&lt;%OutputPath%&gt;</code> le dossier de sortie et

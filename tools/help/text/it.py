@@ -483,13 +483,7 @@ descrizione (<code>DescriptionE</code>). Ogni sezione il cui nome inizia con
 l'estensione del file prodotto (<code>EXT</code>) e una o più righe di
 comando (<code>Command1</code>, <code>Command2</code> e così via), eseguite
 una dopo l'altra per ogni file.</p>
-<pre><code>[Info]
-TitleE=Telefono 3GPP (H.263, AMR)
-DescriptionE=Telefoni meno recenti
-[Item1]
-TitleE=Qualità bassa, file piccolo
-EXT=3gp
-Command1=&lt;%AppPath%&gt;/avcore -p 5310746 -i &lt;%InputFile%&gt; -y -f 3gp -vcodec h263 -s 176x144 -b 128k -r 15 -acodec amr_nb -ac 1 -ar 8000 -ab 12 &lt;%OutputFile%&gt;.3gp</code></pre>
+{preset:3gpp_h263_amr.ini}
 <p>Nelle righe di comando <code>&lt;%InputFile%&gt;</code> indica il file
 originale, <code>&lt;%OutputFile%&gt;</code> il file prodotto senza
 estensione, <code>&lt;%OutputPath%&gt;</code> la cartella di destinazione e

@@ -18,6 +18,7 @@ copies the stylesheet, and fills in what the program itself knows:
                     while the picture does not exist
   {kbd:Ctrl+N}      keys
   {profiles:FMT}    the profiles the language's profile tree ships for FMT
+  {listing:FMT}     what `kinovert-cli list -t FMT` prints for those profiles
   {options:FMT}     what FMT's profile editor offers, from the editors' tables
   {devices}         the device presets of the language's profile tree
   {preset:FILE}     the start of a shipped device preset as it is written (its
@@ -206,15 +207,28 @@ class Language:
     def keys(self, arg):
         return "+".join("<kbd>%s</kbd>" % esc(k) for k in arg.split("+"))
 
-    def profiles(self, target):
+    def profile_rows(self, target):
+        """Name and description of each shipped profile, in the profile box's order."""
         editor = self.editor(target)
         folder = os.path.join(DATA, self.tree, editor["folder"])
         suffix = "." + editor["extension"]
         names = casefold_sorted(f[: -len(suffix)] for f in os.listdir(folder) if f.endswith(suffix))
-        rows = "".join("<tr><td>%s</td><td>%s</td></tr>" % (
-            esc(n), esc(read_profile_description(os.path.join(folder, n + suffix)))) for n in names)
+        return [(n, read_profile_description(os.path.join(folder, n + suffix))) for n in names]
+
+    def profiles(self, target):
+        rows = "".join("<tr><td>%s</td><td>%s</td></tr>" % (esc(n), esc(d))
+                       for n, d in self.profile_rows(target))
         return '<table><tr><th>%s</th><th>%s</th></tr>%s</table>' % (
             esc(self.word("profile")), esc(self.label_text("MSG_DESCIPTION")), rows)
+
+    def listing(self, target):
+        # kinovert-cli's layout: the names in a column as wide as the widest.
+        rows = self.profile_rows(target)
+        width = max(len(n) for n, _ in rows)
+        lines = ["$ kinovert-cli list -t %s" % target.lower(),
+                 "%s profiles (--profile NAME):" % target.upper()]
+        lines += ["  %s  %s" % (n.ljust(width), d) for n, d in rows]
+        return "<pre><code>%s</code></pre>" % esc("\n".join(lines))
 
     def label_text(self, key):
         # "Profile:" and "Status=" as a sentence names them.
@@ -416,12 +430,14 @@ class Language:
                 return self.keys(arg)
             if kind == "profiles":
                 return self.profiles(arg)
+            if kind == "listing":
+                return self.listing(arg)
             if kind == "options":
                 return self.options(arg)
             if kind == "preset":
                 return self.preset_example(arg)
             return self.devices()
-        body = re.sub(r"\{(ui|label|msg|page|img|kbd|profiles|options|preset|devices):?([^{}]*)\}",
+        body = re.sub(r"\{(ui|label|msg|page|img|kbd|profiles|listing|options|preset|devices):?([^{}]*)\}",
                       one, body)
         left = re.search(r"\{[a-z]+:[^{}]*\}", body)
         if left:

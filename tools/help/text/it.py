@@ -613,35 +613,95 @@ PAGES["cli"] = """
 stessi profili e le stesse preimpostazioni per dispositivi ed è quindi lo
 strumento adatto a script, server e grandi quantità di file.</p>
 
-<pre><code>kinovert-cli [--home CARTELLA] COMANDO [OPZIONI] [--] [FILE]</code></pre>
+<pre><code>kinovert-cli [--home CARTELLA] COMANDO [OPZIONI] [--] [ARGOMENTI]</code></pre>
+<p><code>kinovert-cli --help</code> elenca i comandi e
+<code>kinovert-cli COMANDO --help</code> le opzioni di un comando.</p>
+
+<h2 id="list">Vedere profili e preimpostazioni</h2>
+<p><code>list</code> mostra i profili di ogni formato di destinazione, con la
+descrizione e nell'ordine dell'elenco dei profili, e per MP4 e 3GP le
+preimpostazioni per dispositivi: file, titolo, menu e ogni sezione
+<code>Item</code> con il suo titolo. Con <code>-t</code> si limita a un solo
+formato. Il comando legge gli stessi profili della finestra, compresi i
+propri.</p>
+{listing:MP3}
 
 <h2 id="convert">Convertire</h2>
-<pre><code>kinovert-cli convert --target mp3 --profile Standard --output ~/Musica -- *.avi
-kinovert-cli convert --target 3gp --device 3gpp_h263_amr.ini --item Item1 --output uscita -- clip.mp4</code></pre>
+<pre><code>kinovert-cli convert -t mp3 -p Standard -o ~/Musica -- *.avi
+kinovert-cli convert -t mp3 -p ~/Scaricati/Podcast.mpo -o ~/Musica intervista.wav
+kinovert-cli convert -t 3gp -d 3gpp_h263_amr.ini -i Item1 -o uscita clip.mp4</code></pre>
 <dl>
-<dt><code>--target FORMATO</code></dt>
+<dt><code>-t</code>, <code>--target FORMATO</code></dt>
 <dd>AVI, MP4, 3GP, MPEG, MOV, WMV, RM, SWF, VOB, ASF, AAC, AC3, MP2, MP3, AMR
 o WAV, in maiuscolo o minuscolo.</dd>
-<dt><code>--profile NOME</code></dt>
-<dd>Un profilo del formato, con il nome che compare nell'elenco dei
-profili.</dd>
-<dt><code>--device FILE --item SEZIONE</code></dt>
-<dd>Per MP4 e 3GP: una preimpostazione per dispositivi (il nome di un file
-della cartella <code>default_setting</code> o un percorso) e una delle sue
+<dt><code>-p</code>, <code>--profile PROFILO</code></dt>
+<dd>Un profilo del formato, scritto esattamente come lo mostra
+<code>list</code>. Oppure un file di profilo, ad esempio uno ricevuto da
+qualcun altro: un valore che contiene una barra (<code>./Podcast.mpo</code>,
+<code>~/Scaricati/Podcast.mpo</code>) indica sempre un file; un nome senza
+barra indica un file della cartella corrente solo se nessun profilo ha quel
+nome. Vengono rifiutati una cartella, un file di oltre 16 MB o un file che
+non contiene nessuna impostazione dei profili del formato.</dd>
+<dt><code>-d</code>, <code>--device PREIMPOSTAZIONE.ini</code>,
+<code>-i</code>, <code>--item SEZIONE</code></dt>
+<dd>Per MP4 e 3GP, che usano una preimpostazione per dispositivi al posto di
+un profilo: il nome di un file della cartella <code>default_setting</code>
+oppure il percorso di un qualsiasi file di preimpostazione, e una delle sue
 sezioni <code>Item</code>.</dd>
-<dt><code>--output CARTELLA</code></dt>
+<dt><code>-o</code>, <code>--output CARTELLA</code></dt>
 <dd>La cartella di destinazione, creata se non esiste.</dd>
 <dt><code>--delete-source</code></dt>
 <dd>Elimina ogni file originale dopo la conversione riuscita.</dd>
 <dt><code>--priority 0-3</code></dt>
 <dd>Bassa, normale, alta, tempo reale, come nelle
 {page:settings|impostazioni}.</dd>
+<dt><code>--progress auto|terminal|plain|json</code></dt>
+<dd>Come seguire il blocco; vedere {page:cli#progress|più avanti}.</dd>
 </dl>
-<p>In un terminale una riga di avanzamento segue il file corrente e il
-blocco; gli errori vengono stampati man mano e alla fine compare un
-riepilogo. {kbd:Ctrl+C} interrompe subito ed elimina il file incompleto.
-<code>--</code> chiude le opzioni, quindi anche un file chiamato
-<code>-x.avi</code> viene accettato.</p>
+<p>A un nome di profilo, preimpostazione o sezione scritto male il comando
+risponde con i nomi esistenti e propone il più simile. I file mancanti, di
+tipo sconosciuto o illeggibili vengono segnalati e saltati; gli errori
+vengono stampati man mano e alla fine compare un riepilogo.
+{kbd:Ctrl+C} interrompe subito ed elimina il file incompleto.</p>
+<p>Le opzioni seguono le regole consuete: un valore può seguire come parola
+successiva o essere attaccato all'opzione (<code>--target=mp3</code>,
+<code>-tmp3</code>), un'opzione lunga può essere abbreviata finché resta
+univoca (<code>--prof</code>), e opzioni e file possono comparire in
+qualsiasi ordine. <code>--</code> chiude le opzioni, quindi anche un file
+chiamato <code>-x.avi</code> viene accettato.</p>
+
+<h2 id="progress">Seguire un blocco</h2>
+<table>
+<tr><th><code>--progress</code></th><th>Che cosa mostra</th></tr>
+<tr><td><code>auto</code></td><td>Il valore predefinito:
+<code>terminal</code> se l'output di errore è un terminale,
+<code>plain</code> altrimenti.</td></tr>
+<tr><td><code>terminal</code></td><td>Una sola riga, riscritta sul posto,
+con il file corrente e il blocco.</td></tr>
+<tr><td><code>plain</code></td><td>Una riga per ogni passo, per i file di
+log: <code>[2/3] origine -&gt; destinazione</code>, <code>[2/3]
+done</code>.</td></tr>
+<tr><td><code>json</code></td><td>Righe JSON per i programmi: un oggetto
+JSON per riga sull'output standard, scritto man mano.</td></tr>
+</table>
+<p>Ogni oggetto JSON ha un campo <code>event</code>: <code>start</code>
+(formato di destinazione, cartella di destinazione, numero di file),
+<code>file</code> (lo stato <code>state</code> di un file:
+<code>converting</code>, poi <code>done</code>, <code>failed</code> con il
+motivo <code>reason</code>, oppure <code>stopped</code>),
+<code>progress</code> (<code>file_percent</code>,
+<code>batch_percent</code>, <code>elapsed</code> e <code>remaining</code> in
+secondi, null finché non sono noti) ed <code>end</code> (quanti file sono
+stati convertiti, non riusciti e saltati); <code>skipped</code> e
+<code>message</code> segnalano un file escluso e un problema estraneo alla
+conversione. I messaggi destinati alle persone restano sull'output di
+errore.</p>
+<pre><code>$ kinovert-cli convert -t mp3 -p Standard -o uscita --progress json suono.wav
+{"event":"start","target":"MP3","output":"/home/io/uscita","count":1}
+{"event":"file","index":1,"count":1,"state":"converting","input":"/home/io/suono.wav","output":"/home/io/uscita/suono.mp3"}
+{"event":"progress","index":1,"count":1,"name":"suono.wav","file_percent":100,"batch_percent":100,"elapsed":0,"remaining":0}
+{"event":"file","index":1,"count":1,"state":"done","input":"/home/io/suono.wav","output":"/home/io/uscita/suono.mp3"}
+{"event":"end","converted":1,"failed":0,"skipped":0,"stopped":false}</code></pre>
 
 <h2 id="other">Altri comandi</h2>
 <table>
@@ -650,18 +710,28 @@ riepilogo. {kbd:Ctrl+C} interrompe subito ed elimina il file incompleto.
 di ogni file, gli stessi valori del riquadro delle informazioni;
 <code>--report</code> stampa il rapporto completo della finestra
 {ui:MSG_FILEINFO_CAPTION}.</td></tr>
-<tr><td><code>settings</code></td><td>Stampa le impostazioni e le cartelle
-in uso (file delle impostazioni, profili, guida).</td></tr>
-<tr><td><code>options --target FORMATO FILE_PROFILO</code></td><td>Stampa le
+<tr><td><code>settings</code></td><td>Stampa le impostazioni con cui si avvia
+il programma e le cartelle in uso (file delle impostazioni, profili,
+guida).</td></tr>
+<tr><td><code>options -t FORMATO FILE_PROFILO</code></td><td>Stampa le
 opzioni del codificatore che corrispondono a un profilo.</td></tr>
-<tr><td><code>profile default --target FORMATO FILE</code></td><td>Scrive un
+<tr><td><code>profile default -t FORMATO FILE</code></td><td>Scrive un
 profilo con le impostazioni predefinite del formato.</td></tr>
-<tr><td><code>profile normalize --target FORMATO FILE</code></td><td>Legge un
+<tr><td><code>profile normalize -t FORMATO FILE</code></td><td>Legge un
 profilo e lo riscrive con tutte le impostazioni esplicite.</td></tr>
-<tr><td><code>time parse TESTO</code>, <code>time format MS</code></td><td>Mostra
-come gli editor interpretano un tempo e il testo corrispondente a un numero
-di millisecondi.</td></tr>
+<tr><td><code>time parse TESTO</code>, <code>time format MS</code>,
+<code>time encoder TESTO</code></td><td>Mostra come gli editor interpretano
+un tempo (in millisecondi), il testo corrispondente a un numero di
+millisecondi e i millisecondi di un tempo scritto dal codificatore
+(hh:mm:ss.ff).</td></tr>
 </table>
+
+<h2 id="completion">Completamento nella shell</h2>
+<p>Kinovert installato porta con sé il completamento per bash (con il
+pacchetto bash-completion) e zsh: il tasto {kbd:Tab} completa i comandi, le
+opzioni, i nomi dei formati e i nomi di profili, preimpostazioni e sezioni
+che corrispondono al formato e alla preimpostazione già scritti sulla riga,
+compresi i propri.</p>
 
 <h2 id="exit">Codici di uscita</h2>
 <p>0: tutto è andato a buon fine. 1: alcuni file non sono stati convertiti o
@@ -673,7 +743,7 @@ nulla; una riga sull'output di errore ne spiega il motivo.
 <h2 id="parallel">Molti file contemporaneamente</h2>
 <p>Un blocco converte i file uno dopo l'altro. Per usare tutti i core del
 processore, avviare un blocco per ogni file con GNU parallel:</p>
-<pre><code>parallel -j4 kinovert-cli convert --target mp3 --profile Standard --output ~/Musica -- {} ::: *.avi</code></pre>
+<pre><code>parallel -j4 kinovert-cli convert -t mp3 -p Standard -o ~/Musica -- {} ::: *.avi</code></pre>
 <p>I blocchi eseguiti in parallelo non scrivono mai nello stesso file di
 destinazione.</p>
 """

@@ -56,3 +56,19 @@ TEST(ShippedProfiles, MatchTheGenerator) {
   EXPECT_EQ(count, shippedCount);
   EXPECT_GE(count, 5u * (16u * 2u + 7u));
 }
+
+// An option is never taken for the output folder: "--help" once wrote whole
+// profile trees into ./--help.
+TEST(ShippedProfiles, GeneratorTakesNoOptionForItsFolder) {
+  const std::string generator = KINOVERT_TOOLS_DIR "/kinovert-profilegen";
+  TRunResult help = RunProgram(generator, {"--help"});
+  EXPECT_EQ(help.ExitCode, 0);
+  EXPECT_NE(help.Out.find("usage: kinovert-profilegen DATA_FOLDER"), std::string::npos);
+  for (const char* option : {"-x", "--out", "-"}) {
+    TRunResult r = RunProgram(generator, {option});
+    EXPECT_EQ(r.ExitCode, 2) << option;
+    EXPECT_NE(r.Err.find("usage:"), std::string::npos) << option;
+    EXPECT_FALSE(fs::exists(option)) << option;
+  }
+  EXPECT_FALSE(fs::exists("--help"));
+}

@@ -18,8 +18,11 @@ copies the stylesheet, and fills in what the program itself knows:
                     while the picture does not exist
   {kbd:Ctrl+N}      keys
   {profiles:FMT}    the profiles the language's profile tree ships for FMT
+  {listing:FMT}     what `kinovert-cli list -t FMT` prints for those profiles
   {options:FMT}     what FMT's profile editor offers, from the editors' tables
   {devices}         the device presets of the language's profile tree
+  {preset:FILE}     the start of a shipped device preset as it is written (its
+                    [Info] and first Item section), from the language's tree
 
 The editors' tables and the texts come from kinovert-helpfacts (built with the
 program; default build/tools/kinovert-helpfacts). Pictures are made by
@@ -204,15 +207,28 @@ class Language:
     def keys(self, arg):
         return "+".join("<kbd>%s</kbd>" % esc(k) for k in arg.split("+"))
 
-    def profiles(self, target):
+    def profile_rows(self, target):
+        """Name and description of each shipped profile, in the profile box's order."""
         editor = self.editor(target)
         folder = os.path.join(DATA, self.tree, editor["folder"])
         suffix = "." + editor["extension"]
         names = casefold_sorted(f[: -len(suffix)] for f in os.listdir(folder) if f.endswith(suffix))
-        rows = "".join("<tr><td>%s</td><td>%s</td></tr>" % (
-            esc(n), esc(read_profile_description(os.path.join(folder, n + suffix)))) for n in names)
+        return [(n, read_profile_description(os.path.join(folder, n + suffix))) for n in names]
+
+    def profiles(self, target):
+        rows = "".join("<tr><td>%s</td><td>%s</td></tr>" % (esc(n), esc(d))
+                       for n, d in self.profile_rows(target))
         return '<table><tr><th>%s</th><th>%s</th></tr>%s</table>' % (
             esc(self.word("profile")), esc(self.label_text("MSG_DESCIPTION")), rows)
+
+    def listing(self, target):
+        # kinovert-cli's layout: the names in a column as wide as the widest.
+        rows = self.profile_rows(target)
+        width = max(len(n) for n, _ in rows)
+        lines = ["$ kinovert-cli list -t %s" % target.lower(),
+                 "%s profiles (--profile NAME):" % target.upper()]
+        lines += ["  %s  %s" % (n.ljust(width), d) for n, d in rows]
+        return "<pre><code>%s</code></pre>" % esc("\n".join(lines))
 
     def label_text(self, key):
         # "Profile:" and "Status=" as a sentence names them.
@@ -232,6 +248,22 @@ class Language:
         head = "".join("<th>%s</th>" % esc(self.word(k))
                        for k in ("preset_file", "preset_title", "preset_description", "preset_items"))
         return "<table><tr>%s</tr>%s</table>" % (head, "".join(rows))
+
+    def preset_example(self, file_name):
+        # Read from the shipped file, so the example always matches it.
+        path = os.path.join(DATA, self.tree, "default_setting", file_name)
+        if not os.path.isfile(path):
+            raise SystemExit("%s: no device preset %s" % (self.code, path))
+        lines, items = [], 0
+        with open(path, encoding="utf-8") as f:
+            for raw in f:
+                line = raw.rstrip("\r\n")
+                if line.startswith("[Item"):
+                    items += 1
+                    if items > 1:
+                        break
+                lines.append(line)
+        return "<pre><code>%s</code></pre>" % esc("\n".join(lines))
 
     def editor(self, target):
         return self.facts["editors"][TARGETS.index(target.upper())]
@@ -398,10 +430,15 @@ class Language:
                 return self.keys(arg)
             if kind == "profiles":
                 return self.profiles(arg)
+            if kind == "listing":
+                return self.listing(arg)
             if kind == "options":
                 return self.options(arg)
+            if kind == "preset":
+                return self.preset_example(arg)
             return self.devices()
-        body = re.sub(r"\{(ui|label|msg|page|img|kbd|profiles|options|devices):?([^{}]*)\}", one, body)
+        body = re.sub(r"\{(ui|label|msg|page|img|kbd|profiles|listing|options|preset|devices):?([^{}]*)\}",
+                      one, body)
         left = re.search(r"\{[a-z]+:[^{}]*\}", body)
         if left:
             raise SystemExit("%s/%s: unknown placeholder %s" % (self.code, page_id, left.group(0)))

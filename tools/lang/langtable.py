@@ -267,7 +267,7 @@ ROWS = [
     ("MSG_ACODEC", "Codec:", "Codec :", "Codec:", "Codec:"),
     ("MSG_ABITRATE", "Bitrate:", "Débit :", "Bitrate:", "Bitrate:"),
     ("MSG_CHANNELS", "Channels:", "Canaux :", "Kanäle:", "Canali:"),
-    ("MSG_SAMPLINGRATE", "Sampling Rate:", "Fréquence :", "Abtastrate:", "Frequenza:"),
+    ("MSG_SAMPLINGRATE", "Sampling Rate:", "Échantillonnage :", "Abtastrate:", "Campionamento:"),
     ("MSG_TRAY_CONVERT_COMPLETE", "Convertion complete!", "Conversion terminée !",
      "Umwandlung abgeschlossen!", "Conversione completata!"),
     ("MSG_MOREINFO", "More Information...", "Plus d'informations...",
@@ -556,12 +556,12 @@ ROWS = [
     ("MSG_SEND_TO_TRAY", "Send to tray", "Réduire en icône", "Minimieren",
      "Riduci a icona"),
     ("MSG_TRAY_MIN", "Application has been minimized. Double click tray icon to resume.",
-     "L'application a été réduite. Double-cliquez sur l'icône de la zone de notification pour "
-     "la rouvrir.",
+     "Le programme a été réduit. Double-cliquez sur l'icône de la zone de notification pour "
+     "le rouvrir.",
      "Das Programm wurde minimiert. Doppelklicken Sie auf das Symbol im Infobereich, um es "
      "wiederherzustellen.",
-     "L'applicazione è stata ridotta a icona. Fare doppio clic sull'icona nell'area di notifica "
-     "per ripristinarla."),
+     "Il programma è stato ridotto a icona. Fare doppio clic sull'icona nell'area di notifica "
+     "per ripristinarlo."),
     ("MSG_PLEASE_WAIT", "Please wait...", "Veuillez patienter...", "Bitte warten...",
      "Attendere..."),
     ("MSG_PREPARING", "Preparing", "Préparation", "Vorbereitung", "Preparazione"),

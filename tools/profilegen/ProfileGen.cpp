@@ -228,8 +228,8 @@ std::vector<TProfileSpec> SpecsFor(int format) {
                 "Standard (PAL)"},
                StandardKind,
                T("MPEG-2 720x576 (4:3) 25 fps 6000 kbit/s, AC-3 384 kbit/s",
-                 "MPEG-2 720x576 (4:3) 25 i/s 6000 kbit/s, AC-3 384 kbit/s",
-                 "MPEG-2 720x576 (4:3) 25 B/s 6000 kbit/s, AC-3 384 kbit/s",
+                 "MPEG-2 720x576 (4:3) 25 images/s 6000 kbit/s, AC-3 384 kbit/s",
+                 "MPEG-2 720x576 (4:3) 25 Bilder/s 6000 kbit/s, AC-3 384 kbit/s",
                  "MPEG-2 720x576 (4:3) 25 fps 6000 kbit/s, AC-3 384 kbit/s"),
                // A PAL frame is shown 4:3; left at "Auto" it would be marked 5:4.
                [] { VobSettings.VideoAspectMpeg2 = 1; }},
@@ -237,8 +237,8 @@ std::vector<TProfileSpec> SpecsFor(int format) {
                 "USA e Giappone (NTSC)", "USA and Japan (NTSC)"},
                StandardKind,
                T("MPEG-2 720x480 (4:3) 29.97 fps 6000 kbit/s, AC-3 384 kbit/s",
-                 "MPEG-2 720x480 (4:3) 29,97 i/s 6000 kbit/s, AC-3 384 kbit/s",
-                 "MPEG-2 720x480 (4:3) 29,97 B/s 6000 kbit/s, AC-3 384 kbit/s",
+                 "MPEG-2 720x480 (4:3) 29,97 images/s 6000 kbit/s, AC-3 384 kbit/s",
+                 "MPEG-2 720x480 (4:3) 29,97 Bilder/s 6000 kbit/s, AC-3 384 kbit/s",
                  "MPEG-2 720x480 (4:3) 29,97 fps 6000 kbit/s, AC-3 384 kbit/s"),
                [] {
                  VobSettings.VideoHeightMpeg2 = 480;
@@ -471,8 +471,15 @@ void MakeFolder(const std::string& path) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: kinovert-profilegen DATA_FOLDER\n");
+  const char* const usage = "usage: kinovert-profilegen DATA_FOLDER\n";
+  if (argc == 2 && std::string(argv[1]) == "--help") {
+    std::fputs(usage, stdout);
+    return 0;
+  }
+  // An option taken for a folder would leave profile trees in "./--x"; a
+  // folder whose name begins with '-' can still be given as "./-x".
+  if (argc != 2 || argv[1][0] == '-') {
+    std::fputs(usage, stderr);
     return 2;
   }
   std::string root = argv[1];

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/IniFile.h"
+#include "base/TextUtil.h"
 #include "support/RunProgram.h"
 
 namespace {
@@ -415,6 +416,42 @@ TEST_F(LangTest, TranslationsTranslate) {
     for (TMsgKey key : {MSG_CANCEL, MSG_CONVERT, MSG_NOFILES, MSG_FILE_EXISTS, MSG_ABORTENCODING,
                         MSG_WARNING_DETAIL, MSG_TRAY_MIN, MSG_SETTINGS_TITLE})
       EXPECT_NE(ResStr(key), AsLoadedFromFile(DefaultResStr(key))) << MsgKeyName(key);
+  }
+}
+
+// One thing, one word: the media panel's short sample-rate label once read
+// "Fréquence :" beside the editor's "Modifier la fréquence" for the frame rate.
+TEST_F(LangTest, SampleRateAndFrameRateAreToldApart) {
+  // The label without its colon, as a word to look for in the other captions.
+  auto word = [](TMsgKey key) {
+    std::string text = LowerCaseAscii(ResStr(key));
+    for (const std::string tail : {":", "\u00a0", " "})
+      if (text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0)
+        text.resize(text.size() - tail.size());
+    return text;
+  };
+  for (const char* name : {"english.ini", "french.ini", "deutsch.ini", "italian.ini"}) {
+    SCOPED_TRACE(name);
+    ResetLanguage();
+    ASSERT_TRUE(LoadLanguage(kLangFolder + name));
+    const std::string sampling = word(MSG_SAMPLINGRATE), frames = word(MSG_FRAMERATE);
+    for (TMsgKey key : {MSG_FRAMERATE, MSG_FRAMETRATE, MSG_CHANGE_FRAMERATE})
+      EXPECT_EQ(LowerCaseAscii(ResStr(key)).find(sampling), std::string::npos) << MsgKeyName(key);
+    for (TMsgKey key : {MSG_SAMPLINGRATE, MSG_SAMPLERATE})
+      EXPECT_EQ(LowerCaseAscii(ResStr(key)).find(frames), std::string::npos) << MsgKeyName(key);
+  }
+}
+
+// The program calls itself "programme" and "programma" everywhere.
+TEST_F(LangTest, TheProgramHasOneName) {
+  const std::pair<const char*, const char*> other[] = {{"french.ini", "application"},
+                                                       {"italian.ini", "applicazione"}};
+  for (const auto& [name, word] : other) {
+    ResetLanguage();
+    ASSERT_TRUE(LoadLanguage(kLangFolder + name));
+    for (int i = 0; i < kMsgKeyCount; ++i)
+      EXPECT_EQ(LowerCaseAscii(ResStr(KeyAt(i))).find(word), std::string::npos)
+          << name << " " << MsgKeyName(KeyAt(i)) << ": " << ResStr(KeyAt(i));
   }
 }
 

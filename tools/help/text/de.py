@@ -480,13 +480,7 @@ Beschreibung (<code>DescriptionE</code>). Jeder Abschnitt, dessen Name mit
 Endung der Ausgabedatei (<code>EXT</code>) und einer oder mehreren
 Befehlszeilen (<code>Command1</code>, <code>Command2</code> usw.), die für
 jede Datei nacheinander ausgeführt werden.</p>
-<pre><code>[Info]
-TitleE=3GPP-Handy (H.263, AMR)
-DescriptionE=Ältere Handys
-[Item1]
-TitleE=Niedrige Qualität, kleine Datei
-EXT=3gp
-Command1=&lt;%AppPath%&gt;/avcore -p 5310746 -i &lt;%InputFile%&gt; -y -f 3gp -vcodec h263 -s 176x144 -b 128k -r 15 -acodec amr_nb -ac 1 -ar 8000 -ab 12 &lt;%OutputFile%&gt;.3gp</code></pre>
+{preset:3gpp_h263_amr.ini}
 <p>In den Befehlszeilen steht <code>&lt;%InputFile%&gt;</code> für die Quelle,
 <code>&lt;%OutputFile%&gt;</code> für die Ausgabedatei ohne Endung,
 <code>&lt;%OutputPath%&gt;</code> für den Ausgabeordner und
@@ -615,34 +609,94 @@ PAGES["cli"] = """
 denselben Profilen und Gerätevorgaben um und ist damit das Werkzeug für
 Skripte, Server und große Stapel.</p>
 
-<pre><code>kinovert-cli [--home ORDNER] BEFEHL [OPTIONEN] [--] [DATEIEN]</code></pre>
+<pre><code>kinovert-cli [--home ORDNER] BEFEHL [OPTIONEN] [--] [ARGUMENTE]</code></pre>
+<p><code>kinovert-cli --help</code> listet die Befehle auf,
+<code>kinovert-cli BEFEHL --help</code> die Optionen eines Befehls.</p>
+
+<h2 id="list">Profile und Gerätevorgaben anzeigen</h2>
+<p><code>list</code> zeigt die Profile jedes Zielformats mit ihren
+Beschreibungen, in der Reihenfolge des Profilfelds, und für MP4 und 3GP die
+Gerätevorgaben: Datei, Titel, Menü und jeden <code>Item</code>-Abschnitt mit
+seinem Titel. Mit <code>-t</code> nur die eines Formats. Der Befehl liest
+dieselben Profile wie das Fenster, Ihre eigenen eingeschlossen.</p>
+{listing:MP3}
 
 <h2 id="convert">Umwandeln</h2>
-<pre><code>kinovert-cli convert --target mp3 --profile Standard --output ~/Musik -- *.avi
-kinovert-cli convert --target 3gp --device 3gpp_h263_amr.ini --item Item1 --output ausgabe -- clip.mp4</code></pre>
+<pre><code>kinovert-cli convert -t mp3 -p Standard -o ~/Musik -- *.avi
+kinovert-cli convert -t mp3 -p ~/Downloads/Podcast.mpo -o ~/Musik gespraech.wav
+kinovert-cli convert -t 3gp -d 3gpp_h263_amr.ini -i Item1 -o ausgabe clip.mp4</code></pre>
 <dl>
-<dt><code>--target FORMAT</code></dt>
+<dt><code>-t</code>, <code>--target FORMAT</code></dt>
 <dd>AVI, MP4, 3GP, MPEG, MOV, WMV, RM, SWF, VOB, ASF, AAC, AC3, MP2, MP3, AMR
 oder WAV, in beliebiger Groß- und Kleinschreibung.</dd>
-<dt><code>--profile NAME</code></dt>
-<dd>Ein Profil des Formats, so benannt, wie es das Profilfeld zeigt.</dd>
-<dt><code>--device DATEI --item ABSCHNITT</code></dt>
-<dd>Für MP4 und 3GP: eine Gerätevorgabe (ein Dateiname im Ordner
-<code>default_setting</code> oder ein Pfad) und einer ihrer
+<dt><code>-p</code>, <code>--profile PROFIL</code></dt>
+<dd>Ein Profil des Formats, genau so geschrieben, wie <code>list</code> es
+zeigt. Oder eine Profildatei, etwa eine, die Ihnen jemand geschickt hat: Ein
+Wert mit Schrägstrich (<code>./Podcast.mpo</code>,
+<code>~/Downloads/Podcast.mpo</code>) ist immer eine Datei; ein bloßer Name
+ist nur dann eine Datei im aktuellen Ordner, wenn kein Profil so heißt. Ein
+Ordner, eine Datei über 16 MB oder eine Datei ohne eine einzige Einstellung
+der Profile des Formats wird abgelehnt.</dd>
+<dt><code>-d</code>, <code>--device VORGABE.ini</code>, <code>-i</code>,
+<code>--item ABSCHNITT</code></dt>
+<dd>Für MP4 und 3GP, die statt eines Profils eine Gerätevorgabe verwenden:
+eine Datei im Ordner <code>default_setting</code> mit ihrem Namen oder eine
+beliebige Vorgabedatei mit ihrem Pfad, dazu einer ihrer
 <code>Item</code>-Abschnitte.</dd>
-<dt><code>--output ORDNER</code></dt>
+<dt><code>-o</code>, <code>--output ORDNER</code></dt>
 <dd>Der Ausgabeordner; er wird bei Bedarf angelegt.</dd>
 <dt><code>--delete-source</code></dt>
 <dd>Löscht jede Quelle nach ihrer erfolgreichen Umwandlung.</dd>
 <dt><code>--priority 0-3</code></dt>
 <dd>Niedrig, normal, hoch, Echtzeit – wie in den
 {page:settings|Einstellungen}.</dd>
+<dt><code>--progress auto|terminal|plain|json</code></dt>
+<dd>Wie der Stapel verfolgt wird; siehe {page:cli#progress|unten}.</dd>
 </dl>
-<p>Im Terminal zeigt eine Fortschrittszeile die aktuelle Datei und den
-Stapel; Fehler erscheinen, sobald sie auftreten, am Ende folgt eine
+<p>Auf einen falsch geschriebenen Profil-, Vorgabe- oder Abschnittsnamen
+antwortet der Befehl mit den vorhandenen Namen und schlägt den ähnlichsten
+vor. Fehlende, unbekannte oder unlesbare Dateien werden gemeldet und
+übersprungen; Fehler erscheinen, sobald sie auftreten, am Ende folgt eine
 Zusammenfassung. {kbd:Strg+C} hält sofort an und entfernt die unfertige
-Ausgabedatei. <code>--</code> beendet die Optionen, sodass auch eine Datei
-namens <code>-x.avi</code> funktioniert.</p>
+Ausgabedatei.</p>
+<p>Die Optionen folgen den üblichen Regeln: Ein Wert kann als nächstes Wort
+folgen oder direkt anschließen (<code>--target=mp3</code>,
+<code>-tmp3</code>), eine lange Option darf abgekürzt werden, solange sie
+eindeutig bleibt (<code>--prof</code>), und Optionen und Dateien dürfen in
+beliebiger Reihenfolge stehen. <code>--</code> beendet die Optionen, sodass
+auch eine Datei namens <code>-x.avi</code> funktioniert.</p>
+
+<h2 id="progress">Einen Stapel verfolgen</h2>
+<table>
+<tr><th><code>--progress</code></th><th>Anzeige</th></tr>
+<tr><td><code>auto</code></td><td>Die Vorgabe: <code>terminal</code>, wenn
+die Fehlerausgabe ein Terminal ist, sonst <code>plain</code>.</td></tr>
+<tr><td><code>terminal</code></td><td>Eine einzige Zeile, die an Ort und
+Stelle neu geschrieben wird, mit der aktuellen Datei und dem
+Stapel.</td></tr>
+<tr><td><code>plain</code></td><td>Eine Zeile pro Schritt, für
+Protokolldateien: <code>[2/3] quelle -&gt; ziel</code>, <code>[2/3]
+done</code>.</td></tr>
+<tr><td><code>json</code></td><td>JSON-Zeilen für Programme: ein JSON-Objekt
+pro Zeile auf der Standardausgabe, geschrieben, sobald etwas
+geschieht.</td></tr>
+</table>
+<p>Jedes JSON-Objekt hat ein Feld <code>event</code>: <code>start</code>
+(Zielformat, Ausgabeordner, Anzahl der Dateien), <code>file</code> (der
+Zustand <code>state</code> einer Datei: <code>converting</code>, dann
+<code>done</code>, <code>failed</code> mit dem Grund <code>reason</code> oder
+<code>stopped</code>), <code>progress</code> (<code>file_percent</code>,
+<code>batch_percent</code>, <code>elapsed</code> und <code>remaining</code> in
+Sekunden, null, solange unbekannt) und <code>end</code> (wie viele Dateien
+umgewandelt, fehlgeschlagen und übersprungen sind); <code>skipped</code> und
+<code>message</code> melden eine ausgelassene Datei und ein Problem neben der
+Umwandlung. Meldungen für Menschen bleiben auf der Fehlerausgabe.</p>
+<pre><code>$ kinovert-cli convert -t mp3 -p Standard -o ausgabe --progress json ton.wav
+{"event":"start","target":"MP3","output":"/home/ich/ausgabe","count":1}
+{"event":"file","index":1,"count":1,"state":"converting","input":"/home/ich/ton.wav","output":"/home/ich/ausgabe/ton.mp3"}
+{"event":"progress","index":1,"count":1,"name":"ton.wav","file_percent":100,"batch_percent":100,"elapsed":0,"remaining":0}
+{"event":"file","index":1,"count":1,"state":"done","input":"/home/ich/ton.wav","output":"/home/ich/ausgabe/ton.mp3"}
+{"event":"end","converted":1,"failed":0,"skipped":0,"stopped":false}</code></pre>
 
 <h2 id="other">Weitere Befehle</h2>
 <table>
@@ -651,19 +705,28 @@ namens <code>-x.avi</code> funktioniert.</p>
 Medieneigenschaften jeder Datei aus, dieselben Werte wie die
 Medieninformationen; <code>--report</code> gibt den vollständigen Bericht des
 Fensters {ui:MSG_FILEINFO_CAPTION} aus.</td></tr>
-<tr><td><code>settings</code></td><td>Zeigt die Einstellungen und die
-verwendeten Ordner (Einstellungsdatei, Profile, Hilfe).</td></tr>
-<tr><td><code>options --target FORMAT PROFILDATEI</code></td><td>Gibt die
+<tr><td><code>settings</code></td><td>Zeigt die Einstellungen, mit denen das
+Programm startet, und die verwendeten Ordner (Einstellungsdatei, Profile,
+Hilfe).</td></tr>
+<tr><td><code>options -t FORMAT PROFILDATEI</code></td><td>Gibt die
 Encoder-Optionen aus, für die ein Profil steht.</td></tr>
-<tr><td><code>profile default --target FORMAT DATEI</code></td><td>Schreibt ein
+<tr><td><code>profile default -t FORMAT DATEI</code></td><td>Schreibt ein
 Profil mit den Standardeinstellungen des Formats.</td></tr>
-<tr><td><code>profile normalize --target FORMAT DATEI</code></td><td>Liest ein
+<tr><td><code>profile normalize -t FORMAT DATEI</code></td><td>Liest ein
 Profil und schreibt es mit allen Einstellungen ausgeschrieben
 zurück.</td></tr>
-<tr><td><code>time parse TEXT</code>, <code>time format MS</code></td><td>Zeigt,
-wie die Editoren eine Zeitangabe lesen, und den Text zu einer Anzahl
-Millisekunden.</td></tr>
+<tr><td><code>time parse TEXT</code>, <code>time format MS</code>,
+<code>time encoder TEXT</code></td><td>Zeigt, wie die Editoren eine
+Zeitangabe lesen (in Millisekunden), den Text zu einer Anzahl Millisekunden
+und die Millisekunden einer Zeitangabe des Encoders (hh:mm:ss.ff).</td></tr>
 </table>
+
+<h2 id="completion">Vervollständigung in der Shell</h2>
+<p>Ein installiertes Kinovert bringt die Vervollständigung für bash (mit dem
+Paket bash-completion) und zsh mit: {kbd:Tab} ergänzt die Befehle, die
+Optionen, die Formatnamen und die Namen der Profile, Vorgaben und Abschnitte,
+die zu dem Format und der Vorgabe passen, die schon auf der Zeile stehen –
+auch Ihre eigenen.</p>
 
 <h2 id="exit">Rückgabewerte</h2>
 <p>0: Alles hat geklappt. 1: Einige Dateien sind fehlgeschlagen oder wurden
@@ -675,7 +738,7 @@ Programmordner.</p>
 <h2 id="parallel">Viele Dateien gleichzeitig</h2>
 <p>Ein Stapel wandelt die Dateien nacheinander um. Um alle Prozessorkerne zu
 nutzen, starten Sie mit GNU parallel einen Stapel pro Datei:</p>
-<pre><code>parallel -j4 kinovert-cli convert --target mp3 --profile Standard --output ~/Musik -- {} ::: *.avi</code></pre>
+<pre><code>parallel -j4 kinovert-cli convert -t mp3 -p Standard -o ~/Musik -- {} ::: *.avi</code></pre>
 <p>Gleichzeitig laufende Stapel schreiben nie in dieselbe Ausgabedatei.</p>
 """
 

@@ -450,13 +450,7 @@ description (<code>DescriptionE</code>); every section whose name begins with
 extension of the output file (<code>EXT</code>) and one or more command lines
 (<code>Command1</code>, <code>Command2</code>, …) that are run one after the
 other for each file.</p>
-<pre><code>[Info]
-TitleE=3GPP phone (H.263, AMR)
-DescriptionE=Older phones
-[Item1]
-TitleE=Low quality, small file
-EXT=3gp
-Command1=&lt;%AppPath%&gt;/avcore -p 5310746 -i &lt;%InputFile%&gt; -y -f 3gp -vcodec h263 -s 176x144 -b 128k -r 15 -acodec amr_nb -ac 1 -ar 8000 -ab 12 &lt;%OutputFile%&gt;.3gp</code></pre>
+{preset:3gpp_h263_amr.ini}
 <p>In the command lines, <code>&lt;%InputFile%&gt;</code> stands for the source,
 <code>&lt;%OutputFile%&gt;</code> for the output file without its extension,
 <code>&lt;%OutputPath%&gt;</code> for the output folder and
@@ -575,32 +569,86 @@ PAGES["cli"] = """
 same profiles and device presets, which makes it the tool for scripts,
 servers and large batches.</p>
 
-<pre><code>kinovert-cli [--home FOLDER] COMMAND [OPTIONS] [--] [FILES]</code></pre>
+<pre><code>kinovert-cli [--home FOLDER] COMMAND [OPTIONS] [--] [ARGUMENTS]</code></pre>
+<p><code>kinovert-cli --help</code> lists the commands, and
+<code>kinovert-cli COMMAND --help</code> the options of one command.</p>
+
+<h2 id="list">What there is to convert with</h2>
+<p><code>list</code> shows the profiles of every target, with their
+descriptions and in the order of the profile box, and for MP4 and 3GP the
+device presets: file, title, menu, and each <code>Item</code> section with
+its title. <code>-t</code> limits it to one target. It reads the same
+profiles as the window, your own included.</p>
+{listing:MP3}
 
 <h2 id="convert">Converting</h2>
-<pre><code>kinovert-cli convert --target mp3 --profile Standard --output ~/Music -- *.avi
-kinovert-cli convert --target 3gp --device 3gpp_h263_amr.ini --item Item1 --output out -- clip.mp4</code></pre>
+<pre><code>kinovert-cli convert -t mp3 -p Standard -o ~/Music -- *.avi
+kinovert-cli convert -t mp3 -p ~/Downloads/Podcast.mpo -o ~/Music talk.wav
+kinovert-cli convert -t 3gp -d 3gpp_h263_amr.ini -i Item1 -o out clip.mp4</code></pre>
 <dl>
-<dt><code>--target FORMAT</code></dt>
+<dt><code>-t</code>, <code>--target FORMAT</code></dt>
 <dd>One of AVI, MP4, 3GP, MPEG, MOV, WMV, RM, SWF, VOB, ASF, AAC, AC3, MP2,
 MP3, AMR, WAV, in any letter case.</dd>
-<dt><code>--profile NAME</code></dt>
-<dd>A profile of the format, named as the profile box shows it.</dd>
-<dt><code>--device FILE --item SECTION</code></dt>
-<dd>For MP4 and 3GP: a device preset (a file name of the
-<code>default_setting</code> folder, or a path) and one of its
-<code>Item</code> sections.</dd>
-<dt><code>--output FOLDER</code></dt>
+<dt><code>-p</code>, <code>--profile PROFILE</code></dt>
+<dd>A profile of the format, named exactly as <code>list</code> shows it.
+Or a profile file, such as one someone sent you: a value with a slash
+(<code>./Podcast.mpo</code>, <code>~/Downloads/Podcast.mpo</code>) is always a
+file; a bare name is a file of the current folder only when no profile has
+that name. A folder, a file over 16 MB, or a file that holds no setting of
+the target's profiles is refused.</dd>
+<dt><code>-d</code>, <code>--device PRESET.ini</code>, <code>-i</code>,
+<code>--item SECTION</code></dt>
+<dd>For MP4 and 3GP, which take a device preset instead of a profile: a file
+of the <code>default_setting</code> folder by its name, or any preset file by
+its path, and one of its <code>Item</code> sections.</dd>
+<dt><code>-o</code>, <code>--output FOLDER</code></dt>
 <dd>The output folder; it is created when missing.</dd>
 <dt><code>--delete-source</code></dt>
 <dd>Delete each source after its successful conversion.</dd>
 <dt><code>--priority 0-3</code></dt>
 <dd>Idle, normal, high, realtime, as in the {page:settings|settings}.</dd>
+<dt><code>--progress auto|terminal|plain|json</code></dt>
+<dd>How the batch is followed; see {page:cli#progress|below}.</dd>
 </dl>
-<p>On a terminal a progress line shows the current file and the batch;
-failures are printed as they happen and a summary at the end. {kbd:Ctrl+C}
-stops at once and removes the unfinished output file. <code>--</code> ends the
-options, so a file named <code>-x.avi</code> works.</p>
+<p>A misspelt profile, preset or item is answered with the names there are
+and the nearest one. Files that are missing, of an unknown type or unreadable
+are reported and skipped; failures are printed as they happen, and a summary
+at the end. {kbd:Ctrl+C} stops at once and removes the unfinished output
+file.</p>
+<p>Options follow the usual rules: a value may follow as the next word or
+joined (<code>--target=mp3</code>, <code>-tmp3</code>), a long option may be
+cut short while it stays unambiguous (<code>--prof</code>), and options and
+files may come in any order. <code>--</code> ends the options, so a file
+named <code>-x.avi</code> works.</p>
+
+<h2 id="progress">Following a batch</h2>
+<table>
+<tr><th><code>--progress</code></th><th>What it shows</th></tr>
+<tr><td><code>auto</code></td><td>The default: <code>terminal</code> when the
+error output is a terminal, <code>plain</code> otherwise.</td></tr>
+<tr><td><code>terminal</code></td><td>One line, redrawn in place, with the
+current file and the batch.</td></tr>
+<tr><td><code>plain</code></td><td>A line per step, for log files:
+<code>[2/3] input -&gt; output</code>, <code>[2/3] done</code>.</td></tr>
+<tr><td><code>json</code></td><td>JSON lines for programs: one JSON object
+per line on the standard output, written as it happens.</td></tr>
+</table>
+<p>Each JSON object has an <code>event</code>: <code>start</code> (target,
+output folder, number of files), <code>file</code> (a file's
+<code>state</code>: <code>converting</code>, then <code>done</code>,
+<code>failed</code> with its <code>reason</code>, or <code>stopped</code>),
+<code>progress</code> (<code>file_percent</code>, <code>batch_percent</code>,
+<code>elapsed</code> and <code>remaining</code> in seconds, null while
+unknown) and <code>end</code> (the numbers converted, failed and skipped);
+<code>skipped</code> and <code>message</code> report a file left out and a
+problem beside the conversion. The messages for people stay on the error
+output.</p>
+<pre><code>$ kinovert-cli convert -t mp3 -p Standard -o out --progress json tone.wav
+{"event":"start","target":"MP3","output":"/home/me/out","count":1}
+{"event":"file","index":1,"count":1,"state":"converting","input":"/home/me/tone.wav","output":"/home/me/out/tone.mp3"}
+{"event":"progress","index":1,"count":1,"name":"tone.wav","file_percent":100,"batch_percent":100,"elapsed":0,"remaining":0}
+{"event":"file","index":1,"count":1,"state":"done","input":"/home/me/tone.wav","output":"/home/me/out/tone.mp3"}
+{"event":"end","converted":1,"failed":0,"skipped":0,"stopped":false}</code></pre>
 
 <h2 id="other">Other commands</h2>
 <table>
@@ -608,18 +656,25 @@ options, so a file named <code>-x.avi</code> works.</p>
 <tr><td><code>info [--report] FILE…</code></td><td>Prints the media properties
 of each file, the same values as the media panel; <code>--report</code> prints
 the full report of the {ui:MSG_FILEINFO_CAPTION} window.</td></tr>
-<tr><td><code>settings</code></td><td>Prints the settings and the folders in
-use (settings file, profiles, help).</td></tr>
-<tr><td><code>options --target FORMAT PROFILE_FILE</code></td><td>Prints the
+<tr><td><code>settings</code></td><td>Prints the settings the program starts
+with and the folders in use (settings file, profiles, help).</td></tr>
+<tr><td><code>options -t FORMAT PROFILE_FILE</code></td><td>Prints the
 encoder options a profile stands for.</td></tr>
-<tr><td><code>profile default --target FORMAT FILE</code></td><td>Writes a
+<tr><td><code>profile default -t FORMAT FILE</code></td><td>Writes a
 profile with the format's default settings.</td></tr>
-<tr><td><code>profile normalize --target FORMAT FILE</code></td><td>Reads a
+<tr><td><code>profile normalize -t FORMAT FILE</code></td><td>Reads a
 profile and writes it back with every setting spelled out.</td></tr>
-<tr><td><code>time parse TEXT</code>, <code>time format MS</code></td><td>Shows
-how the editors read a time text, and the text of a number of
-milliseconds.</td></tr>
+<tr><td><code>time parse TEXT</code>, <code>time format MS</code>,
+<code>time encoder TEXT</code></td><td>Shows how the editors read a time text
+(in milliseconds), the text of a number of milliseconds, and the milliseconds
+of a time in the encoder's output (hh:mm:ss.ff).</td></tr>
 </table>
+
+<h2 id="completion">Completion in the shell</h2>
+<p>An installed Kinovert brings completion for bash (with the
+bash-completion package) and zsh: {kbd:Tab} completes the commands, the
+options, the target names, and the names of the profiles, presets and items
+of the target and preset already on the line, your own ones too.</p>
 
 <h2 id="exit">Exit codes</h2>
 <p>0: everything worked. 1: some files failed or were skipped. 2: wrong usage,
@@ -630,7 +685,7 @@ or nothing could start; one line on the error output says why.
 <h2 id="parallel">Many files at once</h2>
 <p>One batch converts one file after the other. To use every processor core,
 run one batch per file with GNU parallel:</p>
-<pre><code>parallel -j4 kinovert-cli convert --target mp3 --profile Standard --output ~/Music -- {} ::: *.avi</code></pre>
+<pre><code>parallel -j4 kinovert-cli convert -t mp3 -p Standard -o ~/Music -- {} ::: *.avi</code></pre>
 <p>Batches running side by side never write to the same output file.</p>
 """
 

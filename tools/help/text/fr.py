@@ -44,7 +44,7 @@ WORDS = {
     "free_size": "libre : choisie dans la liste ou saisie, de {} à {} pixels",
     "even_sizes": "(une valeur impaire est arrondie au nombre pair supérieur)",
     "size_list": "Tailles proposées :",
-    "frame_rates": "Fréquences proposées (images par seconde) :",
+    "frame_rates": "Images par seconde proposées :",
     "no_bitrate": "aucun (non compressé)",
     "at_rates": "{} Hz : {} – {}",
     "six_channels": "{} : {} – {}",
@@ -288,7 +288,7 @@ le rapport détaillé de MediaInfo sur le fichier ;
 
 PAGES["profiles"] = """
 <p>Un profil regroupe, sous un nom, les réglages d'un format cible : codecs,
-débit, taille et fréquence d'image, fréquence d'échantillonnage et, au
+débit, taille de l'image, images par seconde, fréquence d'échantillonnage et, au
 besoin, la partie de la source à convertir. Chaque format a ses propres
 profils, sauf le 3GP et le MP4, qui utilisent les
 {page:devices|préréglages d'appareils}.</p>
@@ -347,8 +347,8 @@ PAGES["editor"] = """
 {ui:MSG_ADD_PROFILE}. Son titre rappelle le format, par exemple
 {msg:MSG_PROFILE_EDITOR|AVI}. Chaque format a son propre éditeur, mais tous
 sont composés des mêmes éléments, présentés sur cette page. La page de chaque
-format cible indique précisément les codecs, tailles, fréquences et débits
-proposés.</p>
+format cible indique précisément les codecs, tailles, images par seconde,
+fréquences d'échantillonnage et débits proposés.</p>
 
 <div class="shots">
 {img:editor-avi-general|L'onglet Général de l'éditeur de profil AVI}
@@ -419,9 +419,9 @@ codecs exigent des dimensions paires : une valeur impaire est augmentée de un
 quand vous quittez le champ. L'entrée « ... » de la liste correspond à une
 taille personnalisée. Le H.263 n'accepte que trois tailles.</dd>
 <dt>{label:MSG_FRAMETRATE}</dt>
-<dd>{ui:MSG_FRAMERATE_AUTO} conserve la fréquence de la source ;
-{ui:MSG_CHANGE_FRAMERATE} convertit à la fréquence choisie dans la liste
-(images par seconde).</dd>
+<dd>{ui:MSG_FRAMERATE_AUTO} conserve le nombre d'images par seconde de la
+source ; {ui:MSG_CHANGE_FRAMERATE} convertit au nombre d'images par seconde
+choisi dans la liste.</dd>
 <dt>{label:MSG_ASPECT}</dt>
 <dd>La forme que le lecteur donne à l'image. {ui:MSG_ASPECT_AUTO} conserve
 celle de la source ; 4:3 convient aux téléviseurs classiques, 16:9 aux écrans
@@ -434,7 +434,7 @@ larges. Le H.263 propose en plus 1:1 (pixels carrés) et 11:9.</dd>
 <dd>Le curseur règle le débit audio en kbit/s. Si la case
 {ui:MSG_AUDIO_BITRATE_AUTO} est cochée, l'encodeur le choisit lui-même. Les
 débits proposés dépendent du codec et de la fréquence d'échantillonnage : plus
-la fréquence est basse, plus le débit maximal l'est aussi, et le curseur se
+l'échantillonnage est bas, plus le débit maximal l'est aussi, et le curseur se
 replace de lui-même dans l'intervalle permis. Le WAV non compressé et l'A-Law
 n'ont pas de débit.</dd>
 <dt>{label:MSG_SAMPLERATE}</dt>
@@ -487,13 +487,7 @@ par <code>Item</code> constitue un choix : son titre (<code>TitleE</code>),
 l'extension du fichier produit (<code>EXT</code>) et une ou plusieurs lignes
 de commande (<code>Command1</code>, <code>Command2</code>, etc.), exécutées
 l'une après l'autre pour chaque fichier.</p>
-<pre><code>[Info]
-TitleE=Téléphone 3GPP (H.263, AMR)
-DescriptionE=Téléphones anciens
-[Item1]
-TitleE=Qualité basse, petit fichier
-EXT=3gp
-Command1=&lt;%AppPath%&gt;/avcore -p 5310746 -i &lt;%InputFile%&gt; -y -f 3gp -vcodec h263 -s 176x144 -b 128k -r 15 -acodec amr_nb -ac 1 -ar 8000 -ab 12 &lt;%OutputFile%&gt;.3gp</code></pre>
+{preset:3gpp_h263_amr.ini}
 <p>Dans les lignes de commande, <code>&lt;%InputFile%&gt;</code> désigne la
 source, <code>&lt;%OutputFile%&gt;</code> le fichier produit sans son
 extension, <code>&lt;%OutputPath%&gt;</code> le dossier de sortie et
@@ -621,34 +615,95 @@ PAGES["cli"] = """
 les mêmes profils et préréglages d'appareils ; c'est l'outil qu'il vous faut
 pour les scripts, les serveurs et les gros volumes.</p>
 
-<pre><code>kinovert-cli [--home DOSSIER] COMMANDE [OPTIONS] [--] [FICHIERS]</code></pre>
+<pre><code>kinovert-cli [--home DOSSIER] COMMANDE [OPTIONS] [--] [ARGUMENTS]</code></pre>
+<p><code>kinovert-cli --help</code> énumère les commandes, et
+<code>kinovert-cli COMMANDE --help</code> les options d'une commande.</p>
+
+<h2 id="list">Voir les profils et les préréglages</h2>
+<p><code>list</code> affiche les profils de chaque format cible, avec leur
+description et dans l'ordre de la liste des profils, et pour le MP4 et le
+3GP les préréglages d'appareils : fichier, titre, menu, et chaque section
+<code>Item</code> avec son titre. <code>-t</code> limite l'affichage à un seul
+format. La commande lit les mêmes profils que la fenêtre, y compris les
+vôtres.</p>
+{listing:MP3}
 
 <h2 id="convert">Convertir</h2>
-<pre><code>kinovert-cli convert --target mp3 --profile Standard --output ~/Musique -- *.avi
-kinovert-cli convert --target 3gp --device 3gpp_h263_amr.ini --item Item1 --output sortie -- clip.mp4</code></pre>
+<pre><code>kinovert-cli convert -t mp3 -p Standard -o ~/Musique -- *.avi
+kinovert-cli convert -t mp3 -p ~/Téléchargements/Podcast.mpo -o ~/Musique entretien.wav
+kinovert-cli convert -t 3gp -d 3gpp_h263_amr.ini -i Item1 -o sortie clip.mp4</code></pre>
 <dl>
-<dt><code>--target FORMAT</code></dt>
+<dt><code>-t</code>, <code>--target FORMAT</code></dt>
 <dd>AVI, MP4, 3GP, MPEG, MOV, WMV, RM, SWF, VOB, ASF, AAC, AC3, MP2, MP3, AMR
 ou WAV, en majuscules ou en minuscules.</dd>
-<dt><code>--profile NOM</code></dt>
-<dd>Un profil du format, nommé comme dans la liste des profils.</dd>
-<dt><code>--device FICHIER --item SECTION</code></dt>
-<dd>Pour le MP4 et le 3GP : un préréglage d'appareil (nom d'un fichier du
-dossier <code>default_setting</code>, ou chemin) et l'une de ses sections
+<dt><code>-p</code>, <code>--profile PROFIL</code></dt>
+<dd>Un profil du format, nommé exactement comme <code>list</code>
+l'affiche. Ou bien un fichier de profil, par exemple un profil que l'on vous
+a envoyé : une valeur qui contient une barre oblique
+(<code>./Podcast.mpo</code>, <code>~/Téléchargements/Podcast.mpo</code>)
+désigne toujours un fichier ; un nom seul ne désigne un fichier du dossier
+courant que si aucun profil ne porte ce nom. Un dossier, un fichier de plus
+de 16 Mo ou un fichier qui ne contient aucun réglage des profils du format
+est refusé.</dd>
+<dt><code>-d</code>, <code>--device PRÉRÉGLAGE.ini</code>, <code>-i</code>,
+<code>--item SECTION</code></dt>
+<dd>Pour le MP4 et le 3GP, qui utilisent un préréglage d'appareil au lieu
+d'un profil : le nom d'un fichier du dossier <code>default_setting</code>, ou
+le chemin de n'importe quel fichier de préréglage, et l'une de ses sections
 <code>Item</code>.</dd>
-<dt><code>--output DOSSIER</code></dt>
+<dt><code>-o</code>, <code>--output DOSSIER</code></dt>
 <dd>Le dossier de sortie, créé s'il n'existe pas.</dd>
 <dt><code>--delete-source</code></dt>
 <dd>Supprime chaque source après sa conversion réussie.</dd>
 <dt><code>--priority 0-3</code></dt>
 <dd>Basse, normale, haute, temps réel, comme dans les
 {page:settings|paramètres}.</dd>
+<dt><code>--progress auto|terminal|plain|json</code></dt>
+<dd>La manière de suivre le lot ; voir {page:cli#progress|plus bas}.</dd>
 </dl>
-<p>Dans un terminal, une ligne de progression suit le fichier en cours et le
-lot ; les échecs s'affichent au fur et à mesure et un bilan termine le
-traitement. {kbd:Ctrl+C} arrête tout immédiatement et supprime le fichier
-inachevé. <code>--</code> marque la fin des options : un fichier nommé
-<code>-x.avi</code> est ainsi accepté.</p>
+<p>Si le nom d'un profil, d'un préréglage ou d'une section est mal
+orthographié, la réponse énumère les noms existants et propose le plus
+proche. Les fichiers absents, d'un type inconnu ou illisibles sont signalés
+et ignorés ; les échecs s'affichent au fur et à mesure et un bilan termine
+le traitement. {kbd:Ctrl+C} arrête tout immédiatement et supprime le fichier
+inachevé.</p>
+<p>Les options suivent les règles habituelles : la valeur peut venir dans le
+mot suivant ou être collée à l'option (<code>--target=mp3</code>,
+<code>-tmp3</code>), une option longue peut être abrégée tant qu'elle reste
+sans ambiguïté (<code>--prof</code>), et options et fichiers peuvent se
+suivre dans n'importe quel ordre. <code>--</code> marque la fin des options :
+un fichier nommé <code>-x.avi</code> est ainsi accepté.</p>
+
+<h2 id="progress">Suivre un lot</h2>
+<table>
+<tr><th><code>--progress</code></th><th>Affichage</th></tr>
+<tr><td><code>auto</code></td><td>Par défaut : <code>terminal</code> si la
+sortie d'erreur est un terminal, <code>plain</code> sinon.</td></tr>
+<tr><td><code>terminal</code></td><td>Une seule ligne, redessinée sur place,
+avec le fichier en cours et le lot.</td></tr>
+<tr><td><code>plain</code></td><td>Une ligne par étape, pour les journaux :
+<code>[2/3] source -&gt; sortie</code>, <code>[2/3] done</code>.</td></tr>
+<tr><td><code>json</code></td><td>Des lignes JSON pour les programmes : un
+objet JSON par ligne sur la sortie standard, écrit au fil du
+traitement.</td></tr>
+</table>
+<p>Chaque objet JSON porte un champ <code>event</code> : <code>start</code>
+(format cible, dossier de sortie, nombre de fichiers), <code>file</code>
+(l'état <code>state</code> d'un fichier : <code>converting</code>, puis
+<code>done</code>, <code>failed</code> avec sa raison <code>reason</code>, ou
+<code>stopped</code>), <code>progress</code> (<code>file_percent</code>,
+<code>batch_percent</code>, <code>elapsed</code> et <code>remaining</code> en
+secondes, null tant qu'ils sont inconnus) et <code>end</code> (nombre de
+fichiers convertis, en échec et ignorés) ; <code>skipped</code> et
+<code>message</code> signalent un fichier laissé de côté et un problème
+survenu en dehors de la conversion. Les messages destinés aux personnes
+restent sur la sortie d'erreur.</p>
+<pre><code>$ kinovert-cli convert -t mp3 -p Standard -o sortie --progress json son.wav
+{"event":"start","target":"MP3","output":"/home/moi/sortie","count":1}
+{"event":"file","index":1,"count":1,"state":"converting","input":"/home/moi/son.wav","output":"/home/moi/sortie/son.mp3"}
+{"event":"progress","index":1,"count":1,"name":"son.wav","file_percent":100,"batch_percent":100,"elapsed":0,"remaining":0}
+{"event":"file","index":1,"count":1,"state":"done","input":"/home/moi/son.wav","output":"/home/moi/sortie/son.mp3"}
+{"event":"end","converted":1,"failed":0,"skipped":0,"stopped":false}</code></pre>
 
 <h2 id="other">Autres commandes</h2>
 <table>
@@ -657,18 +712,28 @@ inachevé. <code>--</code> marque la fin des options : un fichier nommé
 caractéristiques de chaque fichier, les mêmes que le panneau d'informations ;
 <code>--report</code> affiche le rapport complet de la fenêtre
 {ui:MSG_FILEINFO_CAPTION}.</td></tr>
-<tr><td><code>settings</code></td><td>Affiche les paramètres et les dossiers
-utilisés (fichier de paramètres, profils, aide).</td></tr>
-<tr><td><code>options --target FORMAT FICHIER_PROFIL</code></td><td>Affiche les
+<tr><td><code>settings</code></td><td>Affiche les paramètres avec lesquels le
+programme démarre et les dossiers utilisés (fichier de paramètres, profils,
+aide).</td></tr>
+<tr><td><code>options -t FORMAT FICHIER_PROFIL</code></td><td>Affiche les
 options d'encodage qui correspondent à un profil.</td></tr>
-<tr><td><code>profile default --target FORMAT FICHIER</code></td><td>Écrit un
+<tr><td><code>profile default -t FORMAT FICHIER</code></td><td>Écrit un
 profil avec les réglages par défaut du format.</td></tr>
-<tr><td><code>profile normalize --target FORMAT FICHIER</code></td><td>Lit un
+<tr><td><code>profile normalize -t FORMAT FICHIER</code></td><td>Lit un
 profil et le réécrit en détaillant tous les réglages.</td></tr>
-<tr><td><code>time parse TEXTE</code>, <code>time format MS</code></td><td>Montre
-comment les éditeurs interprètent une durée, et le texte correspondant à un
-nombre de millisecondes.</td></tr>
+<tr><td><code>time parse TEXTE</code>, <code>time format MS</code>,
+<code>time encoder TEXTE</code></td><td>Montre comment les éditeurs
+interprètent une durée (en millisecondes), le texte correspondant à un nombre
+de millisecondes, et les millisecondes d'une durée écrite par l'encodeur
+(hh:mm:ss.ff).</td></tr>
 </table>
+
+<h2 id="completion">Complétion dans le shell</h2>
+<p>Un Kinovert installé apporte la complétion pour bash (avec le paquet
+bash-completion) et zsh : la touche {kbd:Tab} complète les commandes, les
+options, les noms des formats, et les noms des profils, des préréglages et
+des sections qui correspondent au format et au préréglage déjà saisis sur la
+ligne, y compris les vôtres.</p>
 
 <h2 id="exit">Codes de retour</h2>
 <p>0 : tout s'est bien passé. 1 : des fichiers ont échoué ou ont été ignorés.
@@ -680,7 +745,7 @@ programme.</p>
 <h2 id="parallel">Plusieurs fichiers à la fois</h2>
 <p>Un lot traite les fichiers l'un après l'autre. Pour occuper tous les cœurs
 du processeur, lancez un lot par fichier avec GNU parallel :</p>
-<pre><code>parallel -j4 kinovert-cli convert --target mp3 --profile Standard --output ~/Musique -- {} ::: *.avi</code></pre>
+<pre><code>parallel -j4 kinovert-cli convert -t mp3 -p Standard -o ~/Musique -- {} ::: *.avi</code></pre>
 <p>Des lots qui tournent en parallèle n'écrivent jamais dans le même fichier
 de sortie.</p>
 """
@@ -832,7 +897,7 @@ votre cru.</p>
 <p>La liste {label:MSG_TYPE} indique l'appareil visé. {ui:MSG_TYPE_PSP}
 produit la variante de MP4 propre à la PSP et n'accepte l'AAC qu'à
 48000 Hz ; {ui:MSG_TYPE_IPOD}, {ui:MSG_TYPE_MOBILE} et {ui:MSG_TYPE_MP4}
-proposent les huit fréquences de 11025 à 48000 Hz. La liste des tailles
+proposent les huit fréquences d'échantillonnage de 11025 à 48000 Hz. La liste des tailles
 signale celles qui conviennent à ces appareils, par exemple
 {ui:MSG_PSP_FULLSCR} (368x208).</p>
 <div class="shots">
@@ -899,7 +964,7 @@ audio.</li>
 {ui:MSG_TARGET_FORMAT_PAL} (Europe, majeure partie de l'Asie et de
 l'Afrique, 25 images par seconde), {ui:MSG_TARGET_FORMAT_NTSC} (Amérique du
 Nord et Japon, 29,97 images par seconde) ou {ui:MSG_TARGET_FORMAT_AUTO}, qui
-suit la fréquence d'image de la source. Vos réglages de codecs sont conservés
+reprend le nombre d'images par seconde de la source. Vos réglages de codecs sont conservés
 et reviennent quand vous décochez la case.</p>
 <p>L'éditeur MPEG accepte des largeurs et hauteurs impaires telles que vous
 les saisissez.</p>
@@ -982,7 +1047,7 @@ des vidéos destinées à un logiciel de création de DVD.</p>
 {options:VOB}
 <p>Choisissez 720x576 à 25 images par seconde pour un DVD PAL, 720x480 à 29,97
 pour un DVD NTSC, comme le font les deux profils fournis. Le VOB ne propose
-que les fréquences d'image admises sur un DVD.</p>
+que les nombres d'images par seconde admis sur un DVD.</p>
 <div class="shots">
 {img:editor-vob-general|L'onglet Général de l'éditeur de profil VOB}
 {img:editor-vob-video|L'onglet Vidéo de l'éditeur de profil VOB}
@@ -1012,7 +1077,7 @@ source (y compris d'une vidéo) dans un fichier <code>.aac</code>.</p>
 <h2>Réglages</h2>
 {options:AAC}
 <p>Plus la fréquence d'échantillonnage est basse, plus le débit maximal l'est
-aussi ; si vous choisissez une telle fréquence, le curseur du débit redescend
+aussi ; si vous choisissez un échantillonnage bas, le curseur du débit redescend
 de lui-même.</p>
 {img:editor-aac-audio|L'onglet Audio de l'éditeur de profil AAC}
 """

@@ -42,7 +42,7 @@ WORDS = {
     "free_size": "libere: dall'elenco o digitate, da {} a {} pixel",
     "even_sizes": "(i valori dispari vengono portati al pari successivo)",
     "size_list": "Dimensioni nell'elenco:",
-    "frame_rates": "Frequenze nell'elenco (fotogrammi al secondo):",
+    "frame_rates": "Fotogrammi al secondo nell'elenco:",
     "no_bitrate": "nessuno (non compresso)",
     "at_rates": "{} Hz: {} – {}",
     "six_channels": "{}: {} – {}",
@@ -284,8 +284,8 @@ in un file di testo.</p>
 
 PAGES["profiles"] = """
 <p>Un profilo raccoglie sotto un nome le impostazioni di un formato di
-destinazione: quali codec usare, con quale bitrate, dimensioni, frequenza dei
-fotogrammi e frequenza di campionamento e, se serve, quale parte
+destinazione: quali codec usare, con quale bitrate, dimensioni, fotogrammi
+al secondo e frequenza di campionamento e, se serve, quale parte
 dell'originale convertire. Ogni formato ha i propri profili, tranne 3GP e
 MP4, che usano le {page:devices|preimpostazioni per dispositivi}.</p>
 
@@ -343,7 +343,8 @@ PAGES["editor"] = """
 {msg:MSG_PROFILE_EDITOR|AVI}. Ogni formato ha il proprio editor, ma tutti
 sono composti dagli stessi elementi, descritti in questa pagina. La pagina di
 ciascun formato di destinazione riporta con esattezza i codec, le
-dimensioni, le frequenze e i bitrate disponibili.</p>
+dimensioni, i fotogrammi al secondo, le frequenze di campionamento e i
+bitrate disponibili.</p>
 
 <div class="shots">
 {img:editor-avi-general|La scheda Generale dell'editor dei profili AVI}
@@ -413,9 +414,9 @@ viene aumentato di uno quando si esce dal campo. La voce «...» dell'elenco
 indica una dimensione personalizzata. L'H.263 accetta solo tre dimensioni
 fisse.</dd>
 <dt>{label:MSG_FRAMETRATE}</dt>
-<dd>{ui:MSG_FRAMERATE_AUTO} mantiene la frequenza dell'originale;
-{ui:MSG_CHANGE_FRAMERATE} converte alla frequenza scelta nell'elenco
-(fotogrammi al secondo).</dd>
+<dd>{ui:MSG_FRAMERATE_AUTO} mantiene i fotogrammi al secondo
+dell'originale; {ui:MSG_CHANGE_FRAMERATE} converte al numero di fotogrammi al
+secondo scelto nell'elenco.</dd>
 <dt>{label:MSG_ASPECT}</dt>
 <dd>La forma che il lettore dà all'immagine. {ui:MSG_ASPECT_AUTO} mantiene
 quella dell'originale; 4:3 è adatto ai televisori tradizionali, 16:9 agli
@@ -427,8 +428,8 @@ schermi panoramici. L'H.263 offre anche 1:1 (pixel quadrati) e 11:9.</dd>
 <dt>{label:MSG_AUDIO_BITRATE}</dt>
 <dd>Il cursore sceglie il bitrate audio in kbit/s. Con
 {ui:MSG_AUDIO_BITRATE_AUTO} selezionato lo sceglie il codificatore. I bitrate
-disponibili dipendono dal codec e dalla frequenza di campionamento: a
-frequenze più basse corrispondono bitrate massimi più bassi, e il cursore si
+disponibili dipendono dal codec e dalla frequenza di campionamento: a un
+campionamento più basso corrispondono bitrate massimi più bassi, e il cursore si
 riporta da solo nell'intervallo consentito. Il WAV non compresso e l'A-Law
 non hanno bitrate.</dd>
 <dt>{label:MSG_SAMPLERATE}</dt>
@@ -482,13 +483,7 @@ descrizione (<code>DescriptionE</code>). Ogni sezione il cui nome inizia con
 l'estensione del file prodotto (<code>EXT</code>) e una o più righe di
 comando (<code>Command1</code>, <code>Command2</code> e così via), eseguite
 una dopo l'altra per ogni file.</p>
-<pre><code>[Info]
-TitleE=Telefono 3GPP (H.263, AMR)
-DescriptionE=Telefoni meno recenti
-[Item1]
-TitleE=Qualità bassa, file piccolo
-EXT=3gp
-Command1=&lt;%AppPath%&gt;/avcore -p 5310746 -i &lt;%InputFile%&gt; -y -f 3gp -vcodec h263 -s 176x144 -b 128k -r 15 -acodec amr_nb -ac 1 -ar 8000 -ab 12 &lt;%OutputFile%&gt;.3gp</code></pre>
+{preset:3gpp_h263_amr.ini}
 <p>Nelle righe di comando <code>&lt;%InputFile%&gt;</code> indica il file
 originale, <code>&lt;%OutputFile%&gt;</code> il file prodotto senza
 estensione, <code>&lt;%OutputPath%&gt;</code> la cartella di destinazione e
@@ -618,35 +613,95 @@ PAGES["cli"] = """
 stessi profili e le stesse preimpostazioni per dispositivi ed è quindi lo
 strumento adatto a script, server e grandi quantità di file.</p>
 
-<pre><code>kinovert-cli [--home CARTELLA] COMANDO [OPZIONI] [--] [FILE]</code></pre>
+<pre><code>kinovert-cli [--home CARTELLA] COMANDO [OPZIONI] [--] [ARGOMENTI]</code></pre>
+<p><code>kinovert-cli --help</code> elenca i comandi e
+<code>kinovert-cli COMANDO --help</code> le opzioni di un comando.</p>
+
+<h2 id="list">Vedere profili e preimpostazioni</h2>
+<p><code>list</code> mostra i profili di ogni formato di destinazione, con la
+descrizione e nell'ordine dell'elenco dei profili, e per MP4 e 3GP le
+preimpostazioni per dispositivi: file, titolo, menu e ogni sezione
+<code>Item</code> con il suo titolo. Con <code>-t</code> si limita a un solo
+formato. Il comando legge gli stessi profili della finestra, compresi i
+propri.</p>
+{listing:MP3}
 
 <h2 id="convert">Convertire</h2>
-<pre><code>kinovert-cli convert --target mp3 --profile Standard --output ~/Musica -- *.avi
-kinovert-cli convert --target 3gp --device 3gpp_h263_amr.ini --item Item1 --output uscita -- clip.mp4</code></pre>
+<pre><code>kinovert-cli convert -t mp3 -p Standard -o ~/Musica -- *.avi
+kinovert-cli convert -t mp3 -p ~/Scaricati/Podcast.mpo -o ~/Musica intervista.wav
+kinovert-cli convert -t 3gp -d 3gpp_h263_amr.ini -i Item1 -o uscita clip.mp4</code></pre>
 <dl>
-<dt><code>--target FORMATO</code></dt>
+<dt><code>-t</code>, <code>--target FORMATO</code></dt>
 <dd>AVI, MP4, 3GP, MPEG, MOV, WMV, RM, SWF, VOB, ASF, AAC, AC3, MP2, MP3, AMR
 o WAV, in maiuscolo o minuscolo.</dd>
-<dt><code>--profile NOME</code></dt>
-<dd>Un profilo del formato, con il nome che compare nell'elenco dei
-profili.</dd>
-<dt><code>--device FILE --item SEZIONE</code></dt>
-<dd>Per MP4 e 3GP: una preimpostazione per dispositivi (il nome di un file
-della cartella <code>default_setting</code> o un percorso) e una delle sue
+<dt><code>-p</code>, <code>--profile PROFILO</code></dt>
+<dd>Un profilo del formato, scritto esattamente come lo mostra
+<code>list</code>. Oppure un file di profilo, ad esempio uno ricevuto da
+qualcun altro: un valore che contiene una barra (<code>./Podcast.mpo</code>,
+<code>~/Scaricati/Podcast.mpo</code>) indica sempre un file; un nome senza
+barra indica un file della cartella corrente solo se nessun profilo ha quel
+nome. Vengono rifiutati una cartella, un file di oltre 16 MB o un file che
+non contiene nessuna impostazione dei profili del formato.</dd>
+<dt><code>-d</code>, <code>--device PREIMPOSTAZIONE.ini</code>,
+<code>-i</code>, <code>--item SEZIONE</code></dt>
+<dd>Per MP4 e 3GP, che usano una preimpostazione per dispositivi al posto di
+un profilo: il nome di un file della cartella <code>default_setting</code>
+oppure il percorso di un qualsiasi file di preimpostazione, e una delle sue
 sezioni <code>Item</code>.</dd>
-<dt><code>--output CARTELLA</code></dt>
+<dt><code>-o</code>, <code>--output CARTELLA</code></dt>
 <dd>La cartella di destinazione, creata se non esiste.</dd>
 <dt><code>--delete-source</code></dt>
 <dd>Elimina ogni file originale dopo la conversione riuscita.</dd>
 <dt><code>--priority 0-3</code></dt>
 <dd>Bassa, normale, alta, tempo reale, come nelle
 {page:settings|impostazioni}.</dd>
+<dt><code>--progress auto|terminal|plain|json</code></dt>
+<dd>Come seguire il blocco; vedere {page:cli#progress|più avanti}.</dd>
 </dl>
-<p>In un terminale una riga di avanzamento segue il file corrente e il
-blocco; gli errori vengono stampati man mano e alla fine compare un
-riepilogo. {kbd:Ctrl+C} interrompe subito ed elimina il file incompleto.
-<code>--</code> chiude le opzioni, quindi anche un file chiamato
-<code>-x.avi</code> viene accettato.</p>
+<p>A un nome di profilo, preimpostazione o sezione scritto male il comando
+risponde con i nomi esistenti e propone il più simile. I file mancanti, di
+tipo sconosciuto o illeggibili vengono segnalati e saltati; gli errori
+vengono stampati man mano e alla fine compare un riepilogo.
+{kbd:Ctrl+C} interrompe subito ed elimina il file incompleto.</p>
+<p>Le opzioni seguono le regole consuete: un valore può seguire come parola
+successiva o essere attaccato all'opzione (<code>--target=mp3</code>,
+<code>-tmp3</code>), un'opzione lunga può essere abbreviata finché resta
+univoca (<code>--prof</code>), e opzioni e file possono comparire in
+qualsiasi ordine. <code>--</code> chiude le opzioni, quindi anche un file
+chiamato <code>-x.avi</code> viene accettato.</p>
+
+<h2 id="progress">Seguire un blocco</h2>
+<table>
+<tr><th><code>--progress</code></th><th>Che cosa mostra</th></tr>
+<tr><td><code>auto</code></td><td>Il valore predefinito:
+<code>terminal</code> se l'output di errore è un terminale,
+<code>plain</code> altrimenti.</td></tr>
+<tr><td><code>terminal</code></td><td>Una sola riga, riscritta sul posto,
+con il file corrente e il blocco.</td></tr>
+<tr><td><code>plain</code></td><td>Una riga per ogni passo, per i file di
+log: <code>[2/3] origine -&gt; destinazione</code>, <code>[2/3]
+done</code>.</td></tr>
+<tr><td><code>json</code></td><td>Righe JSON per i programmi: un oggetto
+JSON per riga sull'output standard, scritto man mano.</td></tr>
+</table>
+<p>Ogni oggetto JSON ha un campo <code>event</code>: <code>start</code>
+(formato di destinazione, cartella di destinazione, numero di file),
+<code>file</code> (lo stato <code>state</code> di un file:
+<code>converting</code>, poi <code>done</code>, <code>failed</code> con il
+motivo <code>reason</code>, oppure <code>stopped</code>),
+<code>progress</code> (<code>file_percent</code>,
+<code>batch_percent</code>, <code>elapsed</code> e <code>remaining</code> in
+secondi, null finché non sono noti) ed <code>end</code> (quanti file sono
+stati convertiti, non riusciti e saltati); <code>skipped</code> e
+<code>message</code> segnalano un file escluso e un problema estraneo alla
+conversione. I messaggi destinati alle persone restano sull'output di
+errore.</p>
+<pre><code>$ kinovert-cli convert -t mp3 -p Standard -o uscita --progress json suono.wav
+{"event":"start","target":"MP3","output":"/home/io/uscita","count":1}
+{"event":"file","index":1,"count":1,"state":"converting","input":"/home/io/suono.wav","output":"/home/io/uscita/suono.mp3"}
+{"event":"progress","index":1,"count":1,"name":"suono.wav","file_percent":100,"batch_percent":100,"elapsed":0,"remaining":0}
+{"event":"file","index":1,"count":1,"state":"done","input":"/home/io/suono.wav","output":"/home/io/uscita/suono.mp3"}
+{"event":"end","converted":1,"failed":0,"skipped":0,"stopped":false}</code></pre>
 
 <h2 id="other">Altri comandi</h2>
 <table>
@@ -655,18 +710,28 @@ riepilogo. {kbd:Ctrl+C} interrompe subito ed elimina il file incompleto.
 di ogni file, gli stessi valori del riquadro delle informazioni;
 <code>--report</code> stampa il rapporto completo della finestra
 {ui:MSG_FILEINFO_CAPTION}.</td></tr>
-<tr><td><code>settings</code></td><td>Stampa le impostazioni e le cartelle
-in uso (file delle impostazioni, profili, guida).</td></tr>
-<tr><td><code>options --target FORMATO FILE_PROFILO</code></td><td>Stampa le
+<tr><td><code>settings</code></td><td>Stampa le impostazioni con cui si avvia
+il programma e le cartelle in uso (file delle impostazioni, profili,
+guida).</td></tr>
+<tr><td><code>options -t FORMATO FILE_PROFILO</code></td><td>Stampa le
 opzioni del codificatore che corrispondono a un profilo.</td></tr>
-<tr><td><code>profile default --target FORMATO FILE</code></td><td>Scrive un
+<tr><td><code>profile default -t FORMATO FILE</code></td><td>Scrive un
 profilo con le impostazioni predefinite del formato.</td></tr>
-<tr><td><code>profile normalize --target FORMATO FILE</code></td><td>Legge un
+<tr><td><code>profile normalize -t FORMATO FILE</code></td><td>Legge un
 profilo e lo riscrive con tutte le impostazioni esplicite.</td></tr>
-<tr><td><code>time parse TESTO</code>, <code>time format MS</code></td><td>Mostra
-come gli editor interpretano un tempo e il testo corrispondente a un numero
-di millisecondi.</td></tr>
+<tr><td><code>time parse TESTO</code>, <code>time format MS</code>,
+<code>time encoder TESTO</code></td><td>Mostra come gli editor interpretano
+un tempo (in millisecondi), il testo corrispondente a un numero di
+millisecondi e i millisecondi di un tempo scritto dal codificatore
+(hh:mm:ss.ff).</td></tr>
 </table>
+
+<h2 id="completion">Completamento nella shell</h2>
+<p>Kinovert installato porta con sé il completamento per bash (con il
+pacchetto bash-completion) e zsh: il tasto {kbd:Tab} completa i comandi, le
+opzioni, i nomi dei formati e i nomi di profili, preimpostazioni e sezioni
+che corrispondono al formato e alla preimpostazione già scritti sulla riga,
+compresi i propri.</p>
 
 <h2 id="exit">Codici di uscita</h2>
 <p>0: tutto è andato a buon fine. 1: alcuni file non sono stati convertiti o
@@ -678,7 +743,7 @@ nulla; una riga sull'output di errore ne spiega il motivo.
 <h2 id="parallel">Molti file contemporaneamente</h2>
 <p>Un blocco converte i file uno dopo l'altro. Per usare tutti i core del
 processore, avviare un blocco per ogni file con GNU parallel:</p>
-<pre><code>parallel -j4 kinovert-cli convert --target mp3 --profile Standard --output ~/Musica -- {} ::: *.avi</code></pre>
+<pre><code>parallel -j4 kinovert-cli convert -t mp3 -p Standard -o ~/Musica -- {} ::: *.avi</code></pre>
 <p>I blocchi eseguiti in parallelo non scrivono mai nello stesso file di
 destinazione.</p>
 """
@@ -827,7 +892,7 @@ riprendere in una preimpostazione personalizzata.</p>
 <p>L'elenco {label:MSG_TYPE} indica il dispositivo a cui è destinato il file.
 {ui:MSG_TYPE_PSP} scrive la variante di MP4 propria della PSP e usa l'AAC
 solo a 48000 Hz; {ui:MSG_TYPE_IPOD}, {ui:MSG_TYPE_MOBILE} e
-{ui:MSG_TYPE_MP4} offrono le otto frequenze da 11025 a 48000 Hz. L'elenco
+{ui:MSG_TYPE_MP4} offrono le otto frequenze di campionamento da 11025 a 48000 Hz. L'elenco
 delle dimensioni segnala quelle adatte a questi dispositivi, ad esempio
 {ui:MSG_PSP_FULLSCR} (368x208).</p>
 <div class="shots">
@@ -894,7 +959,7 @@ audio.</li>
 {ui:MSG_TARGET_FORMAT_PAL} (Europa, gran parte dell'Asia e dell'Africa,
 25 fotogrammi al secondo), {ui:MSG_TARGET_FORMAT_NTSC} (America del Nord e
 Giappone, 29,97 fotogrammi al secondo) oppure {ui:MSG_TARGET_FORMAT_AUTO},
-che segue la frequenza dei fotogrammi dell'originale. Le impostazioni dei
+che segue i fotogrammi al secondo dell'originale. Le impostazioni dei
 codec vengono conservate e tornano quando si deseleziona la casella.</p>
 <p>L'editor MPEG mantiene larghezze e altezze dispari così come vengono
 digitate.</p>
@@ -975,8 +1040,8 @@ preparare il materiale per i programmi di authoring DVD.</p>
 <h2>Codec e impostazioni</h2>
 {options:VOB}
 <p>Per i DVD PAL scegliere 720x576 a 25 fotogrammi al secondo, per i DVD NTSC
-720x480 a 29,97, come fanno i due profili forniti. Il VOB propone solo le
-frequenze dei fotogrammi ammesse su un DVD.</p>
+720x480 a 29,97, come fanno i due profili forniti. Il VOB propone solo i
+valori di fotogrammi al secondo ammessi su un DVD.</p>
 <div class="shots">
 {img:editor-vob-general|La scheda Generale dell'editor dei profili VOB}
 {img:editor-vob-video|La scheda Video dell'editor dei profili VOB}
@@ -1006,7 +1071,7 @@ dell'originale (anche di un video) in un file <code>.aac</code>.</p>
 <h2>Impostazioni</h2>
 {options:AAC}
 <p>Frequenze di campionamento più basse consentono bitrate massimi più bassi;
-scegliendo una di queste frequenze, il cursore del bitrate scende da
+scegliendo un campionamento basso, il cursore del bitrate scende da
 solo.</p>
 {img:editor-aac-audio|La scheda Audio dell'editor dei profili AAC}
 """

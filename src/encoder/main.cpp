@@ -33,6 +33,13 @@ std::string Quoted(const std::string& path) {
   return "'" + path + "'";
 }
 
+// 4000000 -> "4.00 s"
+std::string Seconds(int64_t us) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.2f s", static_cast<double>(us) / 1e6);
+  return text;
+}
+
 std::string FolderOf(const std::string& path) {
   size_t slash = path.find_last_of('/');
   if (slash == std::string::npos) return ".";
@@ -178,11 +185,18 @@ int main(int argc, char** argv) {
     EmitLine("Error: FFmpeg ended without writing the output file " + Quoted(cmd.Output));
     return 1;
   }
-  // A file of headers alone is no conversion, though FFmpeg ends with 0; the
-  // batch would book it as done and might delete the source.
-  if (!failed && run.Report.NothingEncoded) {
-    EmitLine("Error: nothing was encoded into " + Quoted(cmd.Output) + ": " + Quoted(media) +
-             " has no audio or video left to convert (does the start time lie past its end?)");
+  // A file of headers alone, or of the one frame an encoder flushes at its
+  // end, is no conversion, though FFmpeg ends with 0; the batch would book it
+  // as done and might delete the source.
+  const bool startPastEnd = StartLiesPastTheEnd(run.Report, translation.StartMs);
+  if (!failed && (run.Report.NothingEncoded || startPastEnd)) {
+    EmitLine("Error: nothing was encoded into " + Quoted(cmd.Output) + ": " +
+             (startPastEnd
+                  ? "the start time (" + Seconds(translation.StartMs * 1000) +
+                        ") lies past the end of " + Quoted(media) + " (" +
+                        Seconds(run.Report.InputDurationUs) + " long)"
+                  : Quoted(media) + " has no audio or video left to convert (does the start time "
+                                    "lie past its end?)"));
     RemoveFailedOutput(cmd.Output, outputBefore);
     return 1;
   }

@@ -86,6 +86,21 @@ TEST(AvcoreFailure, NothingToEncodeIsAFailure) {
       {TClip::AudioOnly,
        "-y -f mp3  -t 0:00:01.000 -ss 0:00:05.000 -vn -acodec mp3 -ac 2 -ab 128 -ar 44100 ",
        ".mp3"},
+      // The AMR-NB encoder flushes one frame of nothing, and FFmpeg reports
+      // 0.02 s encoded; a start right at the end is no better.
+      {TClip::AudioOnly,
+       "-y -f amr  -t 0:00:01.000 -ss 0:00:05.000 -vn -acodec amr_nb -ac 1 -ar 8000 -ab 13 ",
+       ".amr"},
+      {TClip::AudioOnly, "-y -f amr  -ss 0:00:01.000 -vn -acodec amr_nb -ac 1 -ar 8000 -ab 13 ",
+       ".amr"},
+      {TClip::Video43,
+       "-y -f mov  -t 0:00:01.000 -ss 0:00:05.000 -vcodec h264 -b 1200k -r 25 -acodec amr_nb -ac 1 "
+       "-ar 8000 -ab 12 ",
+       ".mov"},
+      {TClip::Video43,
+       "-y -f 3gp  -ss 0:00:05.000 -vcodec h263 -s 176x144 -b 128k -r 15 -acodec amr_nb -ac 1 -ar "
+       "8000 -ab 12 ",
+       ".3gp"},
   };
   for (const auto& c : cases) {
     TTempDir dir;
@@ -93,6 +108,14 @@ TEST(AvcoreFailure, NothingToEncodeIsAFailure) {
     TRunResult r = RunAvcore(ClipPath(c.Clip), c.Options, out);
     ExpectFailure(r, out, "nothing was encoded");
   }
+  // A start inside the clip still converts what is left of it.
+  TTempDir dir;
+  const std::string out = dir / "early start.amr";
+  TRunResult r =
+      RunAvcore(ClipPath(TClip::AudioOnly),
+                "-y -f amr  -ss 0:00:00.500 -vn -acodec amr_nb -ac 1 -ar 8000 -ab 13 ", out);
+  ASSERT_EQ(r.ExitCode, 0) << r.Err;
+  EXPECT_NEAR(Probe(out).Duration, 0.5, 0.1);
 }
 
 // Options outside the legacy grammar never reach FFmpeg: nothing is written,

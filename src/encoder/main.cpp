@@ -121,8 +121,7 @@ int main(int argc, char** argv) {
     std::ifstream in(cmd.Input, std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
-    media = ScriptSourceFile(text.str(), cmd.Input,
-                             [](const std::string& path) { return ReadProblem(path).empty(); });
+    media = ScriptSourceFile(text.str(), cmd.Input);
     if (media.empty())
       return Fail("the script " + Quoted(cmd.Input) +
                   " names no media file (no DirectShowSource(\"...\") call)");

@@ -416,3 +416,29 @@ TEST(BatchConvert, DeleteSourceOnlyAfterRealOutput) {
     }
   }
 }
+
+// Through the DirectShow script, a name holding a quote must name that file,
+// not the file its first part names; that one was converted once instead,
+// and the real source deleted.
+TEST(BatchConvert, DirectShowNameWithAQuote) {
+  TTempDir home;
+  MakeHome(home.Path(), {"mp3/Standard.mpo"});
+  fs::copy_file(Tree / "DirectShow.avs", home / "profile_en/DirectShow.avs");
+  WriteFileText(home / "info.ini", "[System]\nUseDirectShow=1\n");
+  fs::create_directory(home / "dsq");
+  const std::string prefix = home / "dsq/take";
+  const std::string source = home / "dsq/take\" final.wav";
+  fs::copy_file(ClipPath(TClip::AudioOnly), prefix);
+  fs::copy_file(
+      ClipOnce("three seconds.wav", {"-f", "lavfi", "-i", "sine=f=500:r=48000:d=3", "-ac", "2"}),
+      source);
+  const std::string prefixSha = Sha(prefix);
+  TRunResult r =
+      RunProgram(Cli, {"--home", home.Path(), "convert", "--target", "mp3", "--profile", "Standard",
+                       "--delete-source", "--output", home / "out", "--", source});
+  EXPECT_EQ(r.ExitCode, 0) << r.Err;
+  EXPECT_NEAR(Probe(home / "out/take\" final.mp3").Duration, 3.0, 0.1);
+  EXPECT_FALSE(fs::exists(source));
+  EXPECT_EQ(Sha(prefix), prefixSha);
+  EXPECT_FALSE(fs::exists(home / "out/take.mp3"));
+}

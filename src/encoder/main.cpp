@@ -10,8 +10,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -21,8 +19,13 @@
 #include "FfmpegRunner.h"
 #include "LegacyCommand.h"
 #include "Translate.h"
+#include "base/AtomicFile.h"
 
 namespace {
+
+// A script names one file in a line or two. Anything much larger is no
+// script the batch wrote, and a device or FIFO named .avs would never end.
+constexpr long long kLargestScriptBytes = 1LL << 20;
 
 int Fail(const std::string& message, int exitCode = 1) {
   EmitLine("Error: " + message);
@@ -116,12 +119,11 @@ int main(int argc, char** argv) {
   // A script stands for the media file its source call names.
   std::string media = cmd.Input;
   if (IsScriptPath(cmd.Input)) {
-    if (std::string problem = ReadProblem(cmd.Input); !problem.empty())
-      return Fail("Could not open " + Quoted(cmd.Input) + ": " + problem);
-    std::ifstream in(cmd.Input, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    media = ScriptSourceFile(text.str(), cmd.Input);
+    std::string text, why;
+    if (!ReadWholeFile(cmd.Input, text, &why, kLargestScriptBytes))
+      return Fail(why.empty() ? "Could not open " + Quoted(cmd.Input) + ": " + std::strerror(ENOENT)
+                              : "the script " + why);
+    media = ScriptSourceFile(text, cmd.Input);
     if (media.empty())
       return Fail("the script " + Quoted(cmd.Input) +
                   " names no media file (no DirectShowSource(\"...\") call)");

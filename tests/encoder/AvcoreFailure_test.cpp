@@ -3,6 +3,7 @@
 // file, and must never harm the input.
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -116,6 +117,25 @@ TEST(AvcoreFailure, NothingToEncodeIsAFailure) {
                 "-y -f amr  -ss 0:00:00.500 -vn -acodec amr_nb -ac 1 -ar 8000 -ab 13 ", out);
   ASSERT_EQ(r.ExitCode, 0) << r.Err;
   EXPECT_NEAR(Probe(out).Duration, 0.5, 0.1);
+}
+
+// A script is read only when it is a small plain file: a FIFO would block
+// for ever, a device or a huge file would fill the memory.
+TEST(AvcoreFailure, ScriptsThatAreNoPlainSmallFiles) {
+  TTempDir dir;
+  const std::string out = dir / "out.avi";
+  const std::string source = "DirectShowSource(\"" + ClipPath(TClip::Video43) + "\")\n";
+  ASSERT_EQ(::mkfifo((dir / "fifo.avs").c_str(), 0600), 0);
+  std::filesystem::create_symlink("/dev/zero", dir / "zero.avs");
+  WriteFileText(dir / "huge.avs", source + std::string(2 << 20, '#'));
+  for (const char* name : {"fifo.avs", "zero.avs", "huge.avs"}) {
+    TRunResult r = RunAvcore(dir / name, kAvi, out);
+    ExpectFailure(r, out, dir / name);
+  }
+  // The same script, small, converts.
+  WriteFileText(dir / "small.avs", source);
+  TRunResult r = RunAvcore(dir / "small.avs", kAvi, out);
+  EXPECT_EQ(r.ExitCode, 0) << r.Err;
 }
 
 // Options outside the legacy grammar never reach FFmpeg: nothing is written,

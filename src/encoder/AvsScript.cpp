@@ -3,6 +3,7 @@
 
 #include <cctype>
 #include <sstream>
+#include <string_view>
 
 namespace {
 
@@ -11,12 +12,24 @@ std::string Lower(std::string s) {
   return s;
 }
 
-// No file name is longer than this, so no longer reading can name a file.
-constexpr size_t kLongestPath = 4096;
-
-size_t SkipBlanks(const std::string& s, size_t pos) {
+size_t SkipBlanks(std::string_view s, size_t pos) {
   while (pos < s.size() && (s[pos] == ' ' || s[pos] == '\t')) ++pos;
   return pos;
+}
+
+// True when the argument ends at `pos`: blanks, then "," or ")".
+bool ArgumentEndsAt(std::string_view s, size_t pos) {
+  pos = SkipBlanks(s, pos);
+  return pos < s.size() && (s[pos] == ',' || s[pos] == ')');
+}
+
+// Where the first `quote` at or after `from` that ends the argument begins,
+// or npos.
+size_t ClosingQuote(std::string_view line, size_t from, std::string_view quote) {
+  for (size_t at = line.find(quote, from); at != std::string_view::npos;
+       at = line.find(quote, at + 1))
+    if (ArgumentEndsAt(line, at + quote.size())) return at;
+  return std::string_view::npos;
 }
 
 }  // namespace
@@ -25,12 +38,11 @@ bool IsScriptPath(const std::string& path) {
   return path.size() > 4 && Lower(path.substr(path.size() - 4)) == ".avs";
 }
 
-std::string ScriptSourceFile(const std::string& scriptText, const std::string& scriptPath,
-                             const std::function<bool(const std::string&)>& exists) {
+std::string ScriptSourceFile(const std::string& scriptText, const std::string& scriptPath) {
   static const std::string kCall = "directshowsource";
+  static constexpr std::string_view kTriple = "\"\"\"", kPlain = "\"";
   const size_t slash = scriptPath.find_last_of('/');
   const std::string folder = slash == std::string::npos ? "" : scriptPath.substr(0, slash + 1);
-  auto full = [&folder](std::string name) { return name[0] == '/' ? name : folder + name; };
   std::istringstream in(scriptText);
   std::string line;
   while (std::getline(in, line)) {
@@ -38,38 +50,27 @@ std::string ScriptSourceFile(const std::string& scriptText, const std::string& s
     size_t start = SkipBlanks(line, 0);
     if (start < line.size() && line[start] == '#') continue;  // a comment line
     const std::string lower = Lower(line);
-    // Each step below looks at a part of the line once: a """ without its
-    // end has none after it either, and the readings of a "..." string stop
-    // at the longest name a file can have.
-    bool tripleEndsLater = true;
+    // A search for a closing quote that found none finds none from any later
+    // call either; remembering that keeps a long line of calls linear.
+    bool tripleCloses = true, plainCloses = true;
     for (size_t at = lower.find(kCall); at != std::string::npos;
          at = lower.find(kCall, at + kCall.size())) {
       size_t pos = SkipBlanks(line, at + kCall.size());
       if (pos >= line.size() || line[pos] != '(') continue;
       pos = SkipBlanks(line, pos + 1);
-      if (line.compare(pos, 3, "\"\"\"") == 0) {
-        if (!tripleEndsLater) continue;
-        size_t end = line.find("\"\"\"", pos + 3);
-        if (end != std::string::npos && end > pos + 3)
-          return full(line.substr(pos + 3, end - pos - 3));
-        tripleEndsLater = end != std::string::npos;
+      const bool triple = line.compare(pos, kTriple.size(), kTriple) == 0;
+      const std::string_view quote = triple ? kTriple : kPlain;
+      bool& closes = triple ? tripleCloses : plainCloses;
+      if (!closes || line.compare(pos, quote.size(), quote) != 0) continue;
+      const size_t first = pos + quote.size();
+      const size_t end = ClosingQuote(line, first, quote);
+      if (end == std::string::npos) {
+        closes = false;
         continue;
       }
-      if (pos >= line.size() || line[pos] != '"') continue;
-      // The readings up to each later quote, shortest first: the first that
-      // names an existing file wins, else the shortest.
-      std::string shortest;
-      for (size_t end = line.find('"', pos + 1); end != std::string::npos;
-           end = line.find('"', end + 1)) {
-        if (end == pos + 1) continue;
-        const bool tooLong = end - pos - 1 > kLongestPath;
-        if (tooLong && !shortest.empty()) break;
-        std::string reading = full(line.substr(pos + 1, end - pos - 1));
-        if (!tooLong && (!exists || exists(reading))) return reading;
-        if (shortest.empty()) shortest = reading;
-        if (tooLong) break;
-      }
-      if (!shortest.empty()) return shortest;
+      if (end == first) continue;  // an empty name names nothing
+      std::string name = line.substr(first, end - first);
+      return name[0] == '/' ? name : folder + name;
     }
   }
   return "";

@@ -1,18 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <functional>
 #include <string>
 
 // The media file a script opens through its DirectShowSource("...") call
 // (the function name in any letter case); empty when there is none. A
 // relative name is taken from the script's folder.
 //
-// The batch writes a path into the script as it is, so a name holding a
-// double quote ends the string early. When the name read up to the first
-// quote does not `exist`, longer readings up to each later quote on the line
-// are tried; with none existing, the shortest reading is returned.
-std::string ScriptSourceFile(const std::string& scriptText, const std::string& scriptPath,
-                             const std::function<bool(const std::string&)>& exists = nullptr);
+// The name is the string literal exactly as written: a """...""" string,
+// which may hold quotes, or a plain "..." string, each up to its own closing
+// quote(s) followed by "," or ")". The reading never depends on which files
+// exist: a misread name must not convert some other file.
+std::string ScriptSourceFile(const std::string& scriptText, const std::string& scriptPath);
 
 bool IsScriptPath(const std::string& path);

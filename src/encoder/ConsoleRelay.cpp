@@ -3,6 +3,7 @@
 
 #include <charconv>
 #include <string_view>
+#include <utility>
 
 #include "Translate.h"
 
@@ -38,7 +39,32 @@ bool AllStreamsEmpty(std::string_view text) {
   return true;
 }
 
+// "  Duration: 00:01:02.50, start: ..." -> 62500000; -1 for "N/A" or anything else.
+int64_t DurationUs(std::string_view text) {
+  static constexpr std::string_view kKey = "  Duration: ";
+  text.remove_prefix(kKey.size());
+  int64_t h = 0, m = 0, s = 0, cs = 0;
+  const char* p = text.data();
+  const char* end = p + text.size();
+  for (auto [value, stop] : {std::pair{&h, ':'}, {&m, ':'}, {&s, '.'}, {&cs, ','}}) {
+    auto [next, ec] = std::from_chars(p, end, *value);
+    if (ec != std::errc() || next == end || *next != stop || *value < 0) return -1;
+    p = next + 1;
+  }
+  if (m > 59 || s > 59 || cs > 99 || h > 1000000) return -1;
+  return ((h * 60 + m) * 60 + s) * 1000000 + cs * 10000;
+}
+
+// The longest frame avcore lets an encoder write: a picture at one frame a
+// second, the lowest rate it takes. Audio frames are far shorter.
+constexpr int64_t kLongestFrameUs = 1000000;
+
 }  // namespace
+
+bool StartLiesPastTheEnd(const TFfmpegReport& report, int64_t startMs) {
+  return startMs > 0 && report.InputDurationUs >= 0 && startMs * 1000 >= report.InputDurationUs &&
+         report.MostOutTimeUs <= kLongestFrameUs;
+}
 
 TFfmpegLine SplitLevel(const std::string& raw) {
   static constexpr std::string_view kLevels[] = {"quiet", "panic",   "fatal", "error", "warning",
@@ -87,6 +113,8 @@ void TConsoleRelay::ConsoleLine(const std::string& raw) {
     StatsAllZero_ = AllStreamsEmpty(text);
   // The streams the source has, from the header FFmpeg prints before the output's.
   if (StartsWith(text, "Output #") || StartsWith(text, "Stream mapping:")) InOutputPart_ = true;
+  if (!InOutputPart_ && InputDurationUs_ < 0 && StartsWith(text, "  Duration: "))
+    InputDurationUs_ = DurationUs(text);
   if (!InOutputPart_ && StartsWith(text, "  Stream #0:")) {
     InputHasVideo_ = InputHasVideo_ || Contains(text, ": Video: ");
     InputHasAudio_ = InputHasAudio_ || Contains(text, ": Audio: ");
@@ -132,5 +160,7 @@ TFfmpegReport TConsoleRelay::Report() const {
   r.NothingEncoded = EmptyOutput_ || (ProgressEnded_ && MostOutTimeUs_ <= 0 && StatsAllZero_);
   r.InputHasVideo = InputHasVideo_;
   r.InputHasAudio = InputHasAudio_;
+  r.InputDurationUs = InputDurationUs_;
+  r.MostOutTimeUs = MostOutTimeUs_;
   return r;
 }

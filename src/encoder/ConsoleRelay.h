@@ -25,7 +25,15 @@ struct TFfmpegReport {
   bool InputReadFailed = false;    // an input/output error that names the input
   bool NothingEncoded = false;     // the output holds no audio or video at all
   bool InputHasVideo = false, InputHasAudio = false;
+  int64_t InputDurationUs = -1;  // the input's "Duration:", -1 when unknown
+  int64_t MostOutTimeUs = 0;     // the furthest time the output reached
 };
+
+// True when the start (-ss) lies at or past the end of the input, so nothing
+// of it can be in the output: what FFmpeg wrote is at most the one frame
+// an encoder may flush at its end (AMR-NB does, and FFmpeg calls that
+// success). A longer output means FFmpeg's idea of the duration was short.
+bool StartLiesPastTheEnd(const TFfmpegReport& report, int64_t startMs);
 
 // Reads FFmpeg's standard error and its "-progress" key=value blocks, chunk
 // by chunk as they arrive, and passes on the lines of the old console
@@ -60,6 +68,6 @@ class TConsoleRelay {
   bool WriteFailed_ = false, EmptyOutput_ = false, ProgressEnded_ = false, StatsAllZero_ = false;
   bool InputReadFailed_ = false;
   bool InOutputPart_ = false, InputHasVideo_ = false, InputHasAudio_ = false;
-  int64_t MostOutTimeUs_ = 0;
+  int64_t MostOutTimeUs_ = 0, InputDurationUs_ = -1;
   size_t ProgressLinesShown_ = 0;
 };

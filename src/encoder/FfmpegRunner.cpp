@@ -16,12 +16,22 @@
 
 namespace {
 
+// The signals that stop avcore, and FFmpeg with it, in an orderly way.
+constexpr int kStopSignals[] = {SIGTERM, SIGINT, SIGHUP, SIGQUIT};
+
 volatile sig_atomic_t gStopSignal = 0;
 volatile pid_t gChild = 0;
 
+// FFmpeg run without a terminal leaves SIGQUIT at its default action, which
+// would end it without closing its file and may dump core: it gets the
+// plain request to stop instead.
+int ForwardedSignal(int sig) {
+  return sig == SIGQUIT ? SIGTERM : sig;
+}
+
 void OnStopSignal(int sig) {
   gStopSignal = sig;
-  if (gChild > 0) ::kill(gChild, sig);
+  if (gChild > 0) ::kill(gChild, ForwardedSignal(sig));
 }
 
 // The progress descriptor FFmpeg writes its key=value blocks to.
@@ -38,7 +48,7 @@ bool IsExecutable(const std::string& path) {
   ::prctl(PR_SET_PDEATHSIG, SIGKILL);
   if (::getppid() != parent) ::_exit(127);
   // Until exec, a stop signal must reach FFmpeg's default action, not our handler.
-  for (int sig : {SIGTERM, SIGINT, SIGHUP}) ::signal(sig, SIG_DFL);
+  for (int sig : kStopSignals) ::signal(sig, SIG_DFL);
   sigset_t none;
   sigemptyset(&none);
   ::sigprocmask(SIG_SETMASK, &none, nullptr);
@@ -106,7 +116,7 @@ void InstallStopHandlers() {
   sa.sa_handler = OnStopSignal;
   sigemptyset(&sa.sa_mask);
   sa.sa_flags = 0;  // no SA_RESTART: poll() must wake up
-  for (int sig : {SIGTERM, SIGINT, SIGHUP}) ::sigaction(sig, &sa, nullptr);
+  for (int sig : kStopSignals) ::sigaction(sig, &sa, nullptr);
 }
 
 TRunResult RunFfmpeg(const std::string& ffmpeg, const std::vector<std::string>& args,
@@ -123,7 +133,7 @@ TRunResult RunFfmpeg(const std::string& ffmpeg, const std::vector<std::string>& 
   // A stop signal between fork and exec must not run our handler in the child.
   sigset_t stopSet, oldSet;
   sigemptyset(&stopSet);
-  for (int sig : {SIGTERM, SIGINT, SIGHUP}) sigaddset(&stopSet, sig);
+  for (int sig : kStopSignals) sigaddset(&stopSet, sig);
   ::sigprocmask(SIG_BLOCK, &stopSet, &oldSet);
   const pid_t parent = ::getpid();
   const pid_t pid = ::fork();
@@ -142,7 +152,7 @@ TRunResult RunFfmpeg(const std::string& ffmpeg, const std::vector<std::string>& 
     ::close(statusPipe[0]);
     return result;
   }
-  if (gStopSignal != 0) ::kill(pid, gStopSignal);
+  if (gStopSignal != 0) ::kill(pid, ForwardedSignal(gStopSignal));
 
   using TClock = std::chrono::steady_clock;
   TConsoleRelay relay(names, EmitLine);

@@ -15,7 +15,7 @@ struct TRunResult {
   TFfmpegReport Report;  // what FFmpeg's console said
 };
 
-// Catches SIGTERM, SIGINT and SIGHUP so they reach FFmpeg too.
+// Catches SIGTERM, SIGINT, SIGHUP and SIGQUIT so they reach FFmpeg too.
 void InstallStopHandlers();
 
 // Runs FFmpeg with `args` and relays its console and progress to standard

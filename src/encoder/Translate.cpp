@@ -182,7 +182,10 @@ class TBuilder {
     if (R_.Overwrite) Add({"-y"});
     // Seeking on the input gives the same samples as an output seek, without
     // decoding everything before the start.
-    if (R_.StartMs.value_or(0) > 0) Add({"-ss", R_.Start});
+    if (R_.StartMs.value_or(0) > 0) {
+      Add({"-ss", R_.Start});
+      T_.StartMs = *R_.StartMs;
+    }
     Add({"-i", FfmpegFileArg(mediaInput)});
     if (R_.DurationMs) {
       // A zero duration is the untouched default of a time window, not a wish

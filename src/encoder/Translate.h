@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,8 @@ struct TTranslation {
   std::vector<std::string> Notes;
   // Set when the request cannot give a usable file; nothing is run then.
   std::string Error;
+  // Where in the input the output begins (-ss), in milliseconds.
+  int64_t StartMs = 0;
 };
 
 // Turns the options of an old-style command line into today's FFmpeg

@@ -10,8 +10,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -21,8 +19,13 @@
 #include "FfmpegRunner.h"
 #include "LegacyCommand.h"
 #include "Translate.h"
+#include "base/AtomicFile.h"
 
 namespace {
+
+// A script names one file in a line or two. Anything much larger is no
+// script the batch wrote, and a device or FIFO named .avs would never end.
+constexpr long long kLargestScriptBytes = 1LL << 20;
 
 int Fail(const std::string& message, int exitCode = 1) {
   EmitLine("Error: " + message);
@@ -31,6 +34,13 @@ int Fail(const std::string& message, int exitCode = 1) {
 
 std::string Quoted(const std::string& path) {
   return "'" + path + "'";
+}
+
+// 4000000 -> "4.00 s"
+std::string Seconds(int64_t us) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.2f s", static_cast<double>(us) / 1e6);
+  return text;
 }
 
 std::string FolderOf(const std::string& path) {
@@ -109,13 +119,11 @@ int main(int argc, char** argv) {
   // A script stands for the media file its source call names.
   std::string media = cmd.Input;
   if (IsScriptPath(cmd.Input)) {
-    if (std::string problem = ReadProblem(cmd.Input); !problem.empty())
-      return Fail("Could not open " + Quoted(cmd.Input) + ": " + problem);
-    std::ifstream in(cmd.Input, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    media = ScriptSourceFile(text.str(), cmd.Input,
-                             [](const std::string& path) { return ReadProblem(path).empty(); });
+    std::string text, why;
+    if (!ReadWholeFile(cmd.Input, text, &why, kLargestScriptBytes))
+      return Fail(why.empty() ? "Could not open " + Quoted(cmd.Input) + ": " + std::strerror(ENOENT)
+                              : "the script " + why);
+    media = ScriptSourceFile(text, cmd.Input);
     if (media.empty())
       return Fail("the script " + Quoted(cmd.Input) +
                   " names no media file (no DirectShowSource(\"...\") call)");
@@ -178,11 +186,18 @@ int main(int argc, char** argv) {
     EmitLine("Error: FFmpeg ended without writing the output file " + Quoted(cmd.Output));
     return 1;
   }
-  // A file of headers alone is no conversion, though FFmpeg ends with 0; the
-  // batch would book it as done and might delete the source.
-  if (!failed && run.Report.NothingEncoded) {
-    EmitLine("Error: nothing was encoded into " + Quoted(cmd.Output) + ": " + Quoted(media) +
-             " has no audio or video left to convert (does the start time lie past its end?)");
+  // A file of headers alone, or of the one frame an encoder flushes at its
+  // end, is no conversion, though FFmpeg ends with 0; the batch would book it
+  // as done and might delete the source.
+  const bool startPastEnd = StartLiesPastTheEnd(run.Report, translation.StartMs);
+  if (!failed && (run.Report.NothingEncoded || startPastEnd)) {
+    EmitLine("Error: nothing was encoded into " + Quoted(cmd.Output) + ": " +
+             (startPastEnd
+                  ? "the start time (" + Seconds(translation.StartMs * 1000) +
+                        ") lies past the end of " + Quoted(media) + " (" +
+                        Seconds(run.Report.InputDurationUs) + " long)"
+                  : Quoted(media) + " has no audio or video left to convert (does the start time "
+                                    "lie past its end?)"));
     RemoveFailedOutput(cmd.Output, outputBefore);
     return 1;
   }

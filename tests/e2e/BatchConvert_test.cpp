@@ -365,27 +365,80 @@ TEST(BatchConvert, ProfileByItsListedName) {
 // --delete-source takes a source only when its output really holds media: a
 // profile whose start lies past the clip's end leaves nothing encoded, so the
 // source stays (and no empty output is left), while a good file's goes.
-TEST(BatchConvert, DeleteSourceOnlyAfterRealOutput) {
-  TTempDir home;
+namespace {
+
+// A program folder of its own with the given shipped profiles ("mp3/Standard.mpo").
+void MakeHome(const fs::path& home, const std::vector<std::string>& profiles) {
   fs::path program(KINOVERT_PROGRAM_DIR);
   fs::create_symlink(program / "avcore", home / "avcore");
   fs::create_directory_symlink(program / "skin", home / "skin");
-  fs::create_directories(home / "profile_en/mp3");
-  fs::copy_file(Tree / "mp3/Standard.mpo", home / "profile_en/mp3/Standard.mpo");
-  std::string late = ReadFileText(Tree / "mp3/Standard.mpo");
-  late.replace(late.find("EnableTimeControl=0"), 19, "EnableTimeControl=1");
-  late.replace(late.find("StartTime=0:00:00.000"), 21, "StartTime=0:01:00.000");
-  WriteFileText(home / "profile_en/mp3/Late.mpo", late);
-  for (const char* profile : {"Late", "Standard"}) {
-    SCOPED_TRACE(profile);
-    const std::string source = home / (std::string(profile) + " source.wav");
-    fs::copy_file(ClipPath(TClip::AudioOnly), source);
-    const std::string output = home / ("out/" + std::string(profile) + " source.mp3");
-    TRunResult r = RunProgram(Cli, {"--home", home.Path(), "convert", "--target", "mp3", "--profile", profile,
-                                    "--delete-source", "--output", home / "out", "--", source});
-    const bool good = std::string(profile) == "Standard";
-    EXPECT_EQ(r.ExitCode, good ? 0 : 1) << r.Err;
-    EXPECT_EQ(fs::exists(source), !good);
-    EXPECT_EQ(fs::exists(output), good);
+  for (const std::string& p : profiles) {
+    fs::create_directories((home / "profile_en" / p).parent_path());
+    fs::copy_file(Tree / p, home / "profile_en" / p);
   }
+}
+
+}  // namespace
+
+// A start past the end converts nothing; the source must stay. AMR-NB
+// writes a frame of nothing all the same.
+TEST(BatchConvert, DeleteSourceOnlyAfterRealOutput) {
+  TTempDir home;
+  struct TCase {
+    std::string Target, Shipped, Extension;
+  } cases[] = {
+      {"mp3", "mp3/Standard.mpo", ".mp3"},
+      {"amr", "amr/AMR-NB narrow-band.amo", ".amr"},
+  };
+  for (const TCase& c : cases) {
+    const fs::path program = home / c.Target, shipped = c.Shipped;
+    fs::create_directory(program);
+    MakeHome(program, {c.Shipped});
+    std::string late = ReadFileText(Tree / shipped);
+    late.replace(late.find("EnableTimeControl=0"), 19, "EnableTimeControl=1");
+    late.replace(late.find("StartTime=0:00:00.000"), 21, "StartTime=0:01:00.000");
+    WriteFileText(
+        program / "profile_en" / shipped.parent_path() / ("Late" + shipped.extension().string()),
+        late);
+    for (const std::string& profile : {std::string("Late"), shipped.stem().string()}) {
+      SCOPED_TRACE(c.Target + " " + profile);
+      const std::string source = home / (c.Target + " " + profile + " source.wav");
+      fs::copy_file(ClipPath(TClip::AudioOnly), source);
+      const std::string output =
+          home / ("out/" + c.Target + " " + profile + " source" + c.Extension);
+      TRunResult r =
+          RunProgram(Cli, {"--home", home / c.Target, "convert", "--target", c.Target, "--profile",
+                           profile, "--delete-source", "--output", home / "out", "--", source});
+      const bool good = profile != "Late";
+      EXPECT_EQ(r.ExitCode, good ? 0 : 1) << r.Err;
+      EXPECT_EQ(fs::exists(source), !good);
+      EXPECT_EQ(fs::exists(output), good);
+    }
+  }
+}
+
+// Through the DirectShow script, a name holding a quote must name that file,
+// not the file its first part names; that one was converted once instead,
+// and the real source deleted.
+TEST(BatchConvert, DirectShowNameWithAQuote) {
+  TTempDir home;
+  MakeHome(home.Path(), {"mp3/Standard.mpo"});
+  fs::copy_file(Tree / "DirectShow.avs", home / "profile_en/DirectShow.avs");
+  WriteFileText(home / "info.ini", "[System]\nUseDirectShow=1\n");
+  fs::create_directory(home / "dsq");
+  const std::string prefix = home / "dsq/take";
+  const std::string source = home / "dsq/take\" final.wav";
+  fs::copy_file(ClipPath(TClip::AudioOnly), prefix);
+  fs::copy_file(
+      ClipOnce("three seconds.wav", {"-f", "lavfi", "-i", "sine=f=500:r=48000:d=3", "-ac", "2"}),
+      source);
+  const std::string prefixSha = Sha(prefix);
+  TRunResult r =
+      RunProgram(Cli, {"--home", home.Path(), "convert", "--target", "mp3", "--profile", "Standard",
+                       "--delete-source", "--output", home / "out", "--", source});
+  EXPECT_EQ(r.ExitCode, 0) << r.Err;
+  EXPECT_NEAR(Probe(home / "out/take\" final.mp3").Duration, 3.0, 0.1);
+  EXPECT_FALSE(fs::exists(source));
+  EXPECT_EQ(Sha(prefix), prefixSha);
+  EXPECT_FALSE(fs::exists(home / "out/take.mp3"));
 }

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/ScriptTemplate.h"
+
 TEST(AvsScript, FindsTheSourceCall) {
   struct TCase {
     const char* Text;
@@ -27,28 +29,75 @@ TEST(AvsScript, FindsTheSourceCall) {
     EXPECT_EQ(ScriptSourceFile(c.Text, "/scripts/DirectShow.avs"), c.Expected) << c.Text;
 }
 
-TEST(AvsScript, ANameWithQuotesIsReadUpToTheQuoteThatNamesAFile) {
-  const std::string text = "DirectShowSource(\"/m/say \"hi\" now.avi\", fps=\"25\")";
-  auto existing = [](const std::string& p) { return p == "/m/say \"hi\" now.avi"; };
-  EXPECT_EQ(ScriptSourceFile(text, "/s/a.avs", existing), "/m/say \"hi\" now.avi");
-  // Nothing exists: the plain reading, so the error names it.
-  EXPECT_EQ(ScriptSourceFile(text, "/s/a.avs", [](const std::string&) { return false; }),
-            "/m/say ");
+// A string ends at the quote that closes the argument, whatever files exist:
+// reading "dsq/take" for "dsq/take" final.mp4" once converted the wrong file.
+TEST(AvsScript, ANameIsReadAsWrittenNeverGuessed) {
+  struct TCase {
+    std::string Text, Expected;
+  } cases[] = {
+      {"DirectShowSource(\"/dsq/take\" final.mp4\")", "/dsq/take\" final.mp4"},
+      {"DirectShowSource(\"/m/say \"hi\" now.avi\", fps=\"25\")", "/m/say \"hi\" now.avi"},
+      {"DirectShowSource(\"\"\"/m/ends in \"\"\"\")", "/m/ends in \""},
+      {"DirectShowSource(\"\"\"\"a\"\"\" , fps=25)", "/s/\"a"},
+      {"DirectShowSource(\"\"\"/m/a\"), b\"\"\")", "/m/a\"), b"},
+      // A long line of quotes is one long name, not thousands of readings.
+      {"DirectShowSource(\"/m/a" + std::string(200000, '"') + ".avi\")",
+       "/m/a" + std::string(200000, '"') + ".avi"},
+      {"DirectShowSource(\"" + std::string(200000, '"'), ""},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(ScriptSourceFile(c.Text, "/s/a.avs"), c.Expected) << c.Text.substr(0, 80);
 }
 
-TEST(AvsScript, LongLinesOfQuotes) {
-  // Every quote of a line could end the name; the readings are looked at one
-  // by one and stop at the longest name a file can have.
-  std::string quotes(200000, '"');
-  const std::string text = "DirectShowSource(\"/m/a" + quotes + ".avi\")";
-  std::vector<std::string> asked;
-  auto exists = [&asked](const std::string& p) {
-    asked.push_back(p);
-    return false;
+// Whatever name the batch writes into a script, avcore reads back that name.
+TEST(AvsScript, ReadsBackWhatTheBatchWrites) {
+  const char* names[] = {
+      "/m/take\" final.mp4",
+      "/m/\"",
+      "/m/\"\"",
+      "/m/a\"",
+      "/m/a\"\"",
+      "/m/\"a",
+      "/m/a\", b",
+      "/m/a\") x",
+      "/m/a \"\" , \"\") b",
+      "/m/plain name.avi",
+      "/m/tab\tname",
   };
-  EXPECT_EQ(ScriptSourceFile(text, "/s/a.avs", exists), "/m/a");
-  EXPECT_LE(asked.size(), 4096u);
-  EXPECT_EQ(asked.front(), "/m/a");
+  for (const char* form : {"DirectShowSource(\"<%InputFile%>\")\r\n",
+                           "# made for you\nv = DIRECTSHOWSOURCE( \"<%inputfile%>\" , fps=25)\n",
+                           "DirectShowSource(\"\"\"<%InputFile%>\"\"\")"}) {
+    for (const char* name : names) {
+      std::string script, why;
+      ASSERT_TRUE(FillScriptTemplate(form, name, script, &why)) << name << ": " << why;
+      EXPECT_EQ(ScriptSourceFile(script, "/s/DirectShow.avs"), name) << script;
+    }
+  }
+}
+
+// What cannot be written so that it reads back is refused, never written.
+TEST(AvsScript, TheBatchRefusesNamesAScriptCannotHold) {
+  struct TCase {
+    const char* Form;
+    const char* Name;
+    const char* Why;
+  } cases[] = {
+      {"DirectShowSource(\"<%InputFile%>\")", "/m/a\"\"\"b", "three double quotes"},
+      {"DirectShowSource(\"<%InputFile%>\")", "/m/two\nlines", "line break"},
+      {"DirectShowSource(\"<%InputFile%>\")", "/m/cr\r", "line break"},
+      {"DirectShowSource(<%InputFile%>)", "/m/a\"b", "between quotes"},
+      {"DirectShowSource(\"\"<%InputFile%>\"\")", "/m/a\"b", "between quotes"},
+  };
+  for (const auto& c : cases) {
+    std::string script = "old", why;
+    EXPECT_FALSE(FillScriptTemplate(c.Form, c.Name, script, &why)) << c.Name;
+    EXPECT_EQ(script, "");
+    EXPECT_NE(why.find(c.Why), std::string::npos) << why;
+  }
+  // A name without quotes is written as it is, as the template has it.
+  std::string script;
+  ASSERT_TRUE(FillScriptTemplate("DirectShowSource(<%InputFile%>)", "/m/a b", script));
+  EXPECT_EQ(script, "DirectShowSource(/m/a b)");
 }
 
 TEST(AvsScript, RecognisesScriptsByExtension) {

@@ -136,6 +136,33 @@ TEST(ConsoleRelay, NoticesAnOutputWithoutMedia) {
                    .Report.NothingEncoded);
 }
 
+// A start at or past the input's end leaves nothing to encode, whatever one
+// frame an encoder flushes; the length is the input's, not the output's.
+TEST(ConsoleRelay, KnowsWhenTheStartLiesPastTheEnd) {
+  const std::string head =
+      "[info] Input #0, wav, from 'file:/in/a.wav':\n"
+      "[info]   Duration: 00:01:04.00, bitrate: 1411 kb/s\n"
+      "[info] Output #0, amr, to 'file:/out/b.amr':\n"
+      "[info]   Duration: 00:09:00.00, start: 0.000000, bitrate: N/A\n";
+  const std::string flushed = "out_time_us=20000\nprogress=end\n";
+  const TFfmpegReport r = Relay(head, flushed, kNames).Report;
+  EXPECT_EQ(r.InputDurationUs, 64000000);
+  EXPECT_TRUE(StartLiesPastTheEnd(r, 64000));
+  EXPECT_TRUE(StartLiesPastTheEnd(r, 600000));
+  EXPECT_FALSE(StartLiesPastTheEnd(r, 63990));
+  EXPECT_FALSE(StartLiesPastTheEnd(r, 0));
+  // FFmpeg's idea of the length was short: what it wrote is more than a frame.
+  EXPECT_FALSE(StartLiesPastTheEnd(
+      Relay(head, "out_time_us=3000000\nprogress=end\n", kNames).Report, 64000));
+  for (const char* unknown : {"[info]   Duration: N/A, start: 0.000000, bitrate: N/A\n",
+                              "[info]   Duration: 00:61:00.00, bitrate: 1 kb/s\n",
+                              "[info]   Duration: 00:00:04, bitrate: 1 kb/s\n", ""}) {
+    const TFfmpegReport u = Relay(unknown, flushed, kNames).Report;
+    EXPECT_EQ(u.InputDurationUs, -1) << unknown;
+    EXPECT_FALSE(StartLiesPastTheEnd(u, 600000)) << unknown;
+  }
+}
+
 // An input/output error is a write error only when it is not about the
 // input: a reader may end its file with one (avcore then reads the input
 // through to tell a bad disk from the end of the data).

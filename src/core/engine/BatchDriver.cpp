@@ -7,6 +7,8 @@
 //    source; a source is deleted only after a good, non-empty output;
 //  - every value put into the device batch file is shell-quoted, and the
 //    paths of the direct command are quoted so that any file name survives;
+//  - a name goes into the DirectShow script so that the encoder reads back
+//    exactly that name; a file whose name cannot be is booked failed;
 //  - the two textual fixes of the options, and the parser's look for a time
 //    window, act on the options alone, never on a file name that happens to
 //    hold the same text;
@@ -24,21 +26,22 @@
 #include <cstring>
 #include <filesystem>
 
-#include "base/AtomicFile.h"
 #include "app/Dialogs.h"
+#include "app/GlobalVars.h"
+#include "app/ProgramFolder.h"
+#include "base/AtomicFile.h"
 #include "base/Error.h"
 #include "base/FileNames.h"
 #include "base/FormatText.h"
 #include "base/IniFile.h"
 #include "base/PrivateFolder.h"
-#include "app/ProgramFolder.h"
 #include "base/TextUtil.h"
 #include "engine/CommandLine.h"
-#include "app/GlobalVars.h"
 #include "engine/MainThread.h"
 #include "engine/OutputParser.h"
 #include "engine/PowerActions.h"
 #include "engine/Redirector.h"
+#include "engine/ScriptTemplate.h"
 #include "lang/ResStr.h"
 #include "profiles/EncoderOptions.h"
 #include "store/DevicePresets.h"
@@ -248,12 +251,13 @@ void TBatchDriver::StopNow() {
 
 void TBatchDriver::StopWhenDone() { GlobalVars.StopWhenDone = true; }
 
-std::string TBatchDriver::WriteScript(const std::string& templatePath,
-                                      const std::string& input) const {
+std::string TBatchDriver::WriteScript(const std::string& templatePath, const std::string& input,
+                                      std::string& why) const {
   std::string text;
   if (!ReadWholeFile(templatePath, text))
     throw EKinovertError("Cannot read the script template \"" + templatePath + "\"");
-  std::string script = FillTemplate(text, {{"<%InputFile%>", input}});
+  std::string script;
+  if (!FillScriptTemplate(text, input, script, &why)) return {};
   std::string path = TemporaryScriptPath();
   if (!WriteFileAtomically(path, script)) throw EKinovertError("Unable to write to " + path);
   return path;
@@ -327,16 +331,23 @@ void TBatchDriver::StartEncoder(const std::string& folder) {
   g.RandomNumber3 = RandomDigits(3);
   g.RandomNumber5 = RandomDigits(5);
 
-  bool script = g.UseDirectShow || InAvsExt(g.CurrentInputFile);
+  LastOptions_.clear();
+  LastCommandLine_.clear();
+  std::string input = g.CurrentInputFile;
+  if (g.UseDirectShow || InAvsExt(g.CurrentInputFile)) {
+    std::string why;
+    input =
+        WriteScript(IsDeviceTarget() ? DeviceDirectShowTemplatePath() : DirectShowTemplatePath(),
+                    g.CurrentInputFile, why);
+    if (input.empty()) {
+      FailUnstartedFile(why);
+      return;
+    }
+  }
   if (IsDeviceTarget()) {
-    std::string input =
-        script ? WriteScript(DeviceDirectShowTemplatePath(), g.CurrentInputFile) : g.CurrentInputFile;
     WriteDeviceBatch(input);
-    LastOptions_.clear();
     LastCommandLine_ = QuoteArgument(TemporaryBatchPath());
   } else {
-    std::string input =
-        script ? WriteScript(DirectShowTemplatePath(), g.CurrentInputFile) : g.CurrentInputFile;
     std::string options = BuildOptions();
     if (options.find(" -ac 5:1 ") != std::string::npos && options.find(" -ab ") == std::string::npos)
       ReplaceFirst(options, " -ac ", " -ab 256 -ac ");
@@ -349,6 +360,17 @@ void TBatchDriver::StartEncoder(const std::string& folder) {
   }
   Runner_.SetCommandline(LastCommandLine_);
   Runner_.Start();
+}
+
+void TBatchDriver::FailUnstartedFile(const std::string& why) {
+  TGlobalVars& g = GlobalVars;
+  // Booked like a file whose encoder failed at once: its row was at work,
+  // the reason is shown as a failure line would be, and the batch goes on.
+  Host_.SetFileState(g.CurrentInputFile, TFileState::Converting);
+  MessageBoxText("\"" + g.CurrentInputFile + "\" is not converted: " + why, ResStr(MSG_Error),
+                 MB_ICONINFORMATION);
+  g.FileFailed = true;
+  HandleProcessEnd();
 }
 
 void TBatchDriver::StartNextFilePosted() {

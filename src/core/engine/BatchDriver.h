@@ -70,7 +70,12 @@ class TBatchDriver final {
   void StartNextFilePosted();
   void HandleProcessEnd();
   void OnOutput(const char* buffer, int32_t size);
-  std::string WriteScript(const std::string& templatePath, const std::string& input) const;
+  // The script's path, or "" when the input's name cannot be written into
+  // it (`why` says why).
+  std::string WriteScript(const std::string& templatePath, const std::string& input,
+                          std::string& why) const;
+  // The file at hand cannot be converted at all: booked as failed, with why.
+  void FailUnstartedFile(const std::string& why);
   void WriteDeviceBatch(const std::string& input) const;
   void DeletePartialOutput() const;
   void DeleteSource() const;

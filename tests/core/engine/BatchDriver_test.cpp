@@ -5,15 +5,16 @@
 #include <signal.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "app/Dialogs.h"
+#include "app/GlobalVars.h"
+#include "app/ProgramFolder.h"
 #include "base/Error.h"
 #include "base/IniFile.h"
-#include "app/ProgramFolder.h"
 #include "engine/CommandLine.h"
 #include "engine/EventLoop.h"
-#include "app/GlobalVars.h"
 #include "engine/PowerActions.h"
 #include "engine/Redirector.h"
 #include "lang/ResStr.h"
@@ -323,6 +324,32 @@ TEST_F(BatchDriver, ScriptRouteForListedExtensions) {
   EXPECT_EQ(ReadFileText(Out / "b.avi"), "data");
   EXPECT_NE(CommandLine.find("-i \"" + capitals.FileName + "\""), std::string::npos);
   EXPECT_FALSE(FileExists(Home / "DirectShow.avs"));
+}
+
+// A name with quotes reads back whole from the script; one that cannot be
+// written so fails on its own, and the source stays.
+TEST_F(BatchDriver, ScriptNamesWithQuotes) {
+  WriteFileText(Home / "profile_en/DirectShow.avs", "DirectShowSource(\"<%InputFile%>\")\n");
+  GlobalVars.UseDirectShow = true;
+  GlobalVars.DeleteFileAfterProcessing = true;
+  auto quoted = Input("take\" final.avi", "ok"), triple = Input("a\"\"\"b.avi", "ok"),
+       plain = Input("take", "ok");
+  Run({quoted, triple, plain});
+  EXPECT_EQ(ReadFileText(Out / "take\" final.avi"),
+            "DirectShowSource(\"\"\"" + quoted.FileName + "\"\"\")\n");
+  EXPECT_EQ(ReadFileText(Out / "take.avi"), "DirectShowSource(\"" + plain.FileName + "\")\n");
+  EXPECT_EQ(GlobalVars.DoneCount, 2);
+  EXPECT_EQ(GlobalVars.FailedCount, 1);
+  EXPECT_TRUE(FileExists(triple.FileName));
+  EXPECT_FALSE(FileExists(Out / "a\"\"\"b.avi"));
+  EXPECT_NE(std::find(Host.States.begin(), Host.States.end(),
+                      std::make_pair(triple.FileName, TFileState::Failed)),
+            Host.States.end());
+  ASSERT_EQ(Answers.Boxes.size(), 1u);
+  EXPECT_NE(Answers.Boxes[0].find(triple.FileName + "\" is not converted: its name holds three "
+                                                    "double quotes"),
+            std::string::npos)
+      << Answers.Boxes[0];
 }
 
 TEST_F(BatchDriver, DeviceBatchFileQuotesEveryValue) {

@@ -1,0 +1,1 @@
+take" final.mp4

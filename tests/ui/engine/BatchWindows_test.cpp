@@ -305,6 +305,9 @@ TEST_F(BatchWindows, StopNowKillsTheEncoderAndRunsNoCountdown) {
   EXPECT_EQ(Run({a, b},
                 [&](TfrmProgress& p) {
                   WaitFor([&] { return Working(p, "file 1 of 2"); });
+                  // The encoder is running (on a busy machine it may not be
+                  // yet when the window says so).
+                  WaitFor([&] { return FileExists(a.FileName + ".pid"); });
                   p.ButtonCancel->click();
                 }),
             mrCancel);

@@ -307,7 +307,9 @@ TEST_F(BatchWindows, StopNowKillsTheEncoderAndRunsNoCountdown) {
                   WaitFor([&] { return Working(p, "file 1 of 2"); });
                   // The encoder is running (on a busy machine it may not be
                   // yet when the window says so).
-                  WaitFor([&] { return FileExists(a.FileName + ".pid"); });
+                  WaitFor([&] {
+                    return FileExists(a.FileName + ".pid") && !ReadFileText(a.FileName + ".pid").empty();
+                  });
                   p.ButtonCancel->click();
                 }),
             mrCancel);

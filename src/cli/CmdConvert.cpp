@@ -273,6 +273,9 @@ int RunConvert(const TCliArgs& args) {
       case TAddResult::Missing:
         skip(f, "no such file");
         break;
+      case TAddResult::Folder:
+        skip(f, "is a folder");
+        break;
       case TAddResult::UnknownType:
         skip(f, "not a known input type");
         break;

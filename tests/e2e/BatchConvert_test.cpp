@@ -125,24 +125,27 @@ TEST(BatchConvert, EveryShippedProfileAndDevicePreset) {
   }
 }
 
-// Missing files, unknown types and files without a size are skipped; a
-// damaged file of a listed type is converted, fails with its reason and is
-// booked as failed.
+// Missing files, folders, unknown types and files without a size are
+// skipped, each with its reason; a damaged file of a listed type is
+// converted, fails with its reason and is booked as failed.
 TEST(BatchConvert, MissingUnknownEmptyAndDamagedInputs) {
   TTempDir dir;
   WriteFileText(dir / "notes.txt", "not media");
   WriteFileText(dir / "empty.avi", "");
   WriteFileText(dir / "broken.avi", std::string(4096, 'x'));
-  TRunResult r = RunProgram(Cli, {"convert", "--target", "mp3", "--profile", "Standard", "--output",
-                                  dir / "out", "--", dir / "missing.avi", dir / "notes.txt",
-                                  dir / "empty.avi", dir / "broken.avi", ClipPath(TClip::AudioOnly)});
+  fs::create_directory(dir / "folder.avi");
+  TRunResult r =
+      RunProgram(Cli, {"convert", "--target", "mp3", "--profile", "Standard", "--output",
+                       dir / "out", "--", dir / "missing.avi", dir / "notes.txt", dir / "empty.avi",
+                       dir / "broken.avi", dir / "folder.avi", ClipPath(TClip::AudioOnly)});
   EXPECT_EQ(r.ExitCode, 1) << r.Err;
-  EXPECT_NE(r.Err.find("missing.avi: no such file"), std::string::npos) << r.Err;
+  EXPECT_NE(r.Err.find("missing.avi: no such file, skipped\n"), std::string::npos) << r.Err;
+  EXPECT_NE(r.Err.find("folder.avi: is a folder, skipped\n"), std::string::npos) << r.Err;
   EXPECT_NE(r.Err.find("notes.txt: not a known input type"), std::string::npos) << r.Err;
   EXPECT_NE(r.Err.find("empty.avi\" is damaged or the format is not supported"), std::string::npos)
       << r.Err;
   EXPECT_NE(r.Err.find("broken.avi' is not a video or audio file"), std::string::npos) << r.Err;
-  EXPECT_NE(r.Err.find("Converted 1 of 5 files: 1 failed, 3 skipped."), std::string::npos) << r.Err;
+  EXPECT_NE(r.Err.find("Converted 1 of 6 files: 1 failed, 4 skipped."), std::string::npos) << r.Err;
   size_t outputs = 0;
   for ([[maybe_unused]] auto& e : fs::directory_iterator(dir / "out")) ++outputs;
   EXPECT_EQ(outputs, 1u);

@@ -19,16 +19,11 @@ namespace {
 
 const std::string& Caption(std::size_t i) { return ResStr(MediaQueries[i].Caption); }
 
-// Columns are counted in characters, so a translated caption lines up too.
-std::size_t Utf8Length(const std::string& s) {
-  return static_cast<std::size_t>(std::count_if(
-      s.begin(), s.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
-}
-
 void PrintStrings(const TMediaStrings& strings) {
+  // Columns, not bytes: a translated caption lines up too.
   std::size_t width = 0;
   for (std::size_t i = 0; i < kMediaStringCount; ++i)
-    width = std::max(width, Utf8Length(Caption(i)));
+    width = std::max(width, TextColumns(Caption(i)));
   for (std::size_t i = 0; i < kMediaStringCount; ++i) {
     if (i == 0 || MediaQueries[i].Kind != MediaQueries[i - 1].Kind) {
       switch (MediaQueries[i].Kind) {
@@ -44,7 +39,7 @@ void PrintStrings(const TMediaStrings& strings) {
       }
     }
     const std::string& caption = Caption(i);
-    std::printf("  %s%*s %s\n", caption.c_str(), static_cast<int>(width - Utf8Length(caption)), "",
+    std::printf("  %s%*s %s\n", caption.c_str(), static_cast<int>(width - TextColumns(caption)), "",
                 strings[i].c_str());
   }
 }

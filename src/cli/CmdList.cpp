@@ -11,6 +11,7 @@
 #include "app/BuildConstants.h"
 #include "app/GlobalVars.h"
 #include "base/FileNames.h"
+#include "base/Utf8.h"
 #include "store/DevicePresets.h"
 #include "store/ProfileList.h"
 #include "store/TargetTable.h"
@@ -22,12 +23,12 @@ using TRows = std::vector<std::pair<std::string, std::string>>;
 // Two columns, the first as wide as its widest entry.
 size_t FirstColumnWidth(const TRows& rows) {
   size_t width = 0;
-  for (const auto& row : rows) width = std::max(width, TextWidth(row.first));
+  for (const auto& row : rows) width = std::max(width, TextColumns(row.first));
   return width;
 }
 
 void PrintRow(const char* indent, const std::pair<std::string, std::string>& row, size_t width) {
-  std::string padding(row.second.empty() ? 0 : width - TextWidth(row.first) + 2, ' ');
+  std::string padding(row.second.empty() ? 0 : width - TextColumns(row.first) + 2, ' ');
   std::printf("%s%s%s%s\n", indent, row.first.c_str(), padding.c_str(), row.second.c_str());
 }
 
@@ -59,7 +60,7 @@ void PrintPresets(const std::string& heading, const std::vector<TProfileItem>& p
   const size_t titleWidth = FirstColumnWidth(titles);
   for (size_t i = 0; i < presets.size(); ++i)
     rows.emplace_back(FileNamePart(presets[i].FileName),
-                      titles[i].first + std::string(titleWidth - TextWidth(titles[i].first) + 2, ' ') +
+                      titles[i].first + std::string(titleWidth - TextColumns(titles[i].first) + 2, ' ') +
                           titles[i].second);
   for (size_t i = 0; i < presets.size(); ++i) {
     PrintRow("  ", rows[i], FirstColumnWidth(rows));

@@ -18,6 +18,8 @@
 
 namespace {
 
+// Names, titles and descriptions come from profile and preset files, which
+// are shared and may hold anything: each cell is taken as ShownName.
 using TRows = std::vector<std::pair<std::string, std::string>>;
 
 // Two columns, the first as wide as its widest entry.
@@ -37,7 +39,7 @@ void PrintProfiles(int format) {
               std::string(OutputFormatNames[static_cast<size_t>(format)]).c_str());
   TRows rows;
   for (const TProfileEntry& e : ListProfiles(format))
-    rows.emplace_back(e.Name, ProfileDescription(e.FileName));
+    rows.emplace_back(ShownName(e.Name), ShownName(ProfileDescription(e.FileName)));
   if (rows.empty()) std::printf("  (none)\n");
   for (const auto& row : rows) PrintRow("  ", row, FirstColumnWidth(rows));
 }
@@ -55,18 +57,19 @@ void PrintPresets(const std::string& heading, const std::vector<TProfileItem>& p
         std::none_of(offered->begin(), offered->end(),
                      [&](const TProfileItem& o) { return o.FileName == p.FileName; }))
       tag += ", not in this edition's menu";
-    titles.emplace_back(p.Title, tag + "]");
+    titles.emplace_back(ShownName(p.Title), tag + "]");
   }
   const size_t titleWidth = FirstColumnWidth(titles);
   for (size_t i = 0; i < presets.size(); ++i)
-    rows.emplace_back(FileNamePart(presets[i].FileName),
-                      titles[i].first + std::string(titleWidth - TextColumns(titles[i].first) + 2, ' ') +
+    rows.emplace_back(ShownName(FileNamePart(presets[i].FileName)),
+                      titles[i].first +
+                          std::string(titleWidth - TextColumns(titles[i].first) + 2, ' ') +
                           titles[i].second);
   for (size_t i = 0; i < presets.size(); ++i) {
     PrintRow("  ", rows[i], FirstColumnWidth(rows));
     TRows items;
     for (const TProfileDetailItem& item : PresetItems(presets[i].FileName))
-      items.emplace_back(item.Section, item.Title);
+      items.emplace_back(ShownName(item.Section), ShownName(item.Title));
     for (const auto& item : items) PrintRow("      ", item, FirstColumnWidth(items));
   }
 }

@@ -59,10 +59,10 @@ class TTextReport final : public TBatchReport {
     Index_ = index;
     Count_ = count;
     Figures_.FilePercent.reset();
-    Name_ = ShownText(FileNamePart(input));
+    Name_ = ShownName(FileNamePart(input));
     if (!Terminal_)
-      std::fprintf(stderr, "[%d/%d] %s -> %s\n", index, count, ShownText(input).c_str(),
-                   ShownText(output).c_str());
+      std::fprintf(stderr, "[%d/%d] %s -> %s\n", index, count, ShownName(input).c_str(),
+                   ShownName(output).c_str());
     Draw();
   }
   void Progress(const TBatchFigures& figures) override {

@@ -142,8 +142,12 @@ TEST(BatchConvert, MissingUnknownEmptyAndDamagedInputs) {
   EXPECT_NE(r.Err.find("missing.avi: no such file, skipped\n"), std::string::npos) << r.Err;
   EXPECT_NE(r.Err.find("folder.avi: is a folder, skipped\n"), std::string::npos) << r.Err;
   EXPECT_NE(r.Err.find("notes.txt: not a known input type"), std::string::npos) << r.Err;
-  EXPECT_NE(r.Err.find("empty.avi\" is damaged or the format is not supported"), std::string::npos)
+  // The text table's line breaks are the terminal's.
+  EXPECT_NE(r.Err.find("Error: An error occurred while adding file:\n\nThe file \"" +
+                       dir / "empty.avi" + "\" is damaged or the format is not supported.\n"),
+            std::string::npos)
       << r.Err;
+  EXPECT_EQ(r.Err.find('\r'), std::string::npos) << r.Err;
   EXPECT_NE(r.Err.find("broken.avi' is not a video or audio file"), std::string::npos) << r.Err;
   EXPECT_NE(r.Err.find("Converted 1 of 6 files: 1 failed, 4 skipped."), std::string::npos) << r.Err;
   size_t outputs = 0;
@@ -310,8 +314,38 @@ TEST(BatchConvert, PlainLinesNameEachFileOnce) {
   EXPECT_EQ(Lines(r.Err), expected) << r.Err;
 }
 
+// The control characters of a name never reach the terminal, whether in the
+// program's own lines or in a message that names the file; a line break in a
+// name does not break its line.
+TEST(BatchConvert, PlainLinesShowControlCharactersReplaced) {
+  TFakeProgram program;
+  TTempDir dir;
+  const std::string good = "a\x1b[2Jb\x07g\td\ne.avi",
+                    goodShown = "a\uFFFD[2Jb\uFFFDg\uFFFDd\uFFFDe.avi";
+  const std::string bad = "x\x1b]0;title\x07 fail.avi", badShown = "x\uFFFD]0;title\uFFFD fail.avi";
+  const std::string gone = "g\x1b[31mone.avi", goneShown = "g\uFFFD[31mone.avi";
+  for (const std::string& n : {good, bad}) fs::copy_file(ClipPath(TClip::Video43), dir / n);
+  TRunResult r =
+      RunProgram(program.Cli(), {"convert", "--target", "avi", "--profile", "Standard", "--output",
+                                 dir / "out", "--", dir / good, dir / bad, dir / gone});
+  EXPECT_EQ(r.ExitCode, 1) << r.Err;
+  const std::vector<std::string> expected = {
+      "kinovert-cli: " + dir / goneShown + ": no such file, skipped",
+      "[1/2] " + dir / goodShown + " -> " + dir / ("out/" + goodShown),
+      "[1/2] done",
+      "[2/2] " + dir / badShown + " -> " + dir / ("out/" + badShown),
+      "Error: cannot convert '" + dir / badShown + "'",
+      "[2/2] failed",
+      "Converted 1 of 3 files: 1 failed, 1 skipped.",
+  };
+  EXPECT_EQ(Lines(r.Err), expected) << r.Err;
+  EXPECT_EQ(r.Err.find_first_of("\x1b\x07\t\r"), std::string::npos) << r.Err;
+  EXPECT_TRUE(FileExists(dir / ("out/" + good)));  // the bytes themselves name the output
+}
+
 // The line is one column short of the terminal, counted as the terminal
-// draws: a wide character takes two.
+// draws: a wide character takes two. A name's control characters never
+// reach the terminal.
 TEST(BatchConvert, TerminalLineFitsTheWidthAndShowsTheLatestFigures) {
   struct TCase {
     std::string Name;
@@ -324,6 +358,8 @@ TEST(BatchConvert, TerminalLineFitsTheWidthAndShowsTheLatestFigures) {
       {"\u3068\u3066\u3082\u9577\u3044\u540D\u524D\u306E\u52D5\u753B\u30D5\u30A1\u30A4"
        "\u30EB\u3067\u3059\u65E5\u672C\u8A9E\u306E\u30C6\u30B9\u30C8.avi",
        40, " 100% 100%"},
+      {"a clip\x1b[2J that clears\x07 the screen and rings the bell on the way.avi", 70,
+       "file 100%  batch 100%  remaining"},
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.Columns);
@@ -338,6 +374,8 @@ TEST(BatchConvert, TerminalLineFitsTheWidthAndShowsTheLatestFigures) {
         RunProgram("/usr/bin/script", {"-q", "-e", "-c", "sh " + dir / "run.sh", "/dev/null"},
                    {"CLI=" + program.Cli(), "OUT=" + dir / "out", "IN=" + dir / c.Name});
     EXPECT_EQ(r.ExitCode, 0) << r.Out;
+    EXPECT_EQ(r.Out.find_first_of("\x07"), std::string::npos) << r.Out;
+    EXPECT_EQ(r.Out.find("\x1b[2J"), std::string::npos) << r.Out;
     std::string last;
     for (std::string line : Lines(r.Out)) {
       if (line.rfind("\033[K", 0) == 0) line.erase(0, 3);

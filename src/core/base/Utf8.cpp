@@ -42,6 +42,26 @@ bool IsControl(char32_t c) {
   return c < 0x20 || (c >= 0x7F && c < 0xA0);
 }
 
+// The text as shown, every control character but line breaks replaced; with
+// lineBreaks, CR LF, LF CR and LF are each one "\n", else they are replaced too.
+std::string WithoutControls(std::string_view text, bool lineBreaks) {
+  const std::u32string chars = DecodeUtf8(text);
+  std::string out;
+  out.reserve(text.size());
+  for (size_t i = 0; i < chars.size(); ++i) {
+    const char32_t c = chars[i];
+    const char32_t other = c == '\r' ? '\n' : '\r';
+    const bool pair = (c == '\r' || c == '\n') && i + 1 < chars.size() && chars[i + 1] == other;
+    if (lineBreaks && (c == '\n' || pair)) {
+      out += '\n';
+      if (pair) ++i;
+      continue;
+    }
+    AppendUtf8(out, IsControl(c) ? kReplacement : c);
+  }
+  return out;
+}
+
 struct TRange {
   char32_t First, Last;
 };
@@ -134,6 +154,14 @@ std::string ShownText(std::string_view text) {
   out.reserve(text.size() + 8);
   for (char32_t c : DecodeUtf8(text)) AppendUtf8(out, c);
   return out;
+}
+
+std::string ShownName(std::string_view text) {
+  return WithoutControls(text, false);
+}
+
+std::string ShownMessage(std::string_view text) {
+  return WithoutControls(text, true);
 }
 
 int CharColumns(char32_t c) {

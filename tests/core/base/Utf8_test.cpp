@@ -38,6 +38,46 @@ TEST(Utf8, ShownText) {
   }
 }
 
+// Names stay on their line and cannot steer the terminal; messages keep
+// their line breaks, each one "\n" whatever the text table wrote.
+TEST(Utf8, ShownNameAndMessage) {
+  struct TCase {
+    const char* Name;
+    std::string Text;
+    std::string AsName;
+    std::string AsMessage;
+  };
+  const TCase cases[] = {
+      {"plain", "clip \u65E5.avi", "clip \u65E5.avi", "clip \u65E5.avi"},
+      {"escape sequence and bell",
+       "a\x1b[2Jb\x07"
+       "c.wav",
+       "a\uFFFD[2Jb\uFFFD"
+       "c.wav",
+       "a\uFFFD[2Jb\uFFFD"
+       "c.wav"},
+      {"newline and tab", "a\nb\tc", "a\uFFFDb\uFFFDc", "a\nb\uFFFDc"},
+      {"CR LF of the text table", "file:\r\n\r\nThe file", "file:\uFFFD\uFFFD\uFFFD\uFFFDThe file",
+       "file:\n\nThe file"},
+      {"LF CR of built-in texts", "A!\n\r\n\rB", "A!\uFFFD\uFFFD\uFFFD\uFFFDB", "A!\n\nB"},
+      {"lone CR", "100%\rdone", "100%\uFFFDdone", "100%\uFFFDdone"},
+      {"NUL and DEL", std::string("a\0b\x7F", 4), "a\uFFFDb\uFFFD", "a\uFFFDb\uFFFD"},
+      {"C1 control sequence introducer",
+       "a\xC2\x9B"
+       "2Jb",
+       "a\uFFFD"
+       "2Jb",
+       "a\uFFFD"
+       "2Jb"},
+      {"invalid UTF-8 as before", "caf\xE9\n", "caf\uFFFD\uFFFD", "caf\uFFFD\n"},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    EXPECT_EQ(ShownName(c.Text), c.AsName);
+    EXPECT_EQ(ShownMessage(c.Text), c.AsMessage);
+  }
+}
+
 // Columns as a terminal draws them, whatever the process's locale.
 TEST(Utf8, Columns) {
   struct TCase {

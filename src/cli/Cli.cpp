@@ -7,6 +7,7 @@
 #include "app/ProgramFolder.h"
 #include "app/Settings.h"
 #include "base/NearName.h"
+#include "base/Utf8.h"
 #include "store/ProfileFolders.h"
 
 namespace {
@@ -98,12 +99,6 @@ std::string JoinNames(const std::vector<std::string>& names) {
   return out;
 }
 
-size_t TextWidth(std::string_view text) {
-  return static_cast<size_t>(std::count_if(text.begin(), text.end(), [](char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-  }));
-}
-
 std::string OptionHelp(const std::vector<TCliOption>& options) {
   std::vector<std::string> heads;
   size_t width = 0;
@@ -130,8 +125,8 @@ std::string WrapText(std::string_view text, size_t indent) {
     size_t end = text.find(' ', pos + 1);
     if (end == std::string_view::npos) end = text.size();
     std::string_view word = text.substr(pos, end - pos);  // with its leading blank
-    if (!line.empty() && TextWidth(line) + TextWidth(word) > kWidth &&
-        line.find_first_not_of(' ') != std::string::npos && TextWidth(line) > indent) {
+    if (!line.empty() && TextColumns(line) + TextColumns(word) > kWidth &&
+        line.find_first_not_of(' ') != std::string::npos && TextColumns(line) > indent) {
       out += line + "\n";
       line = std::string(indent, ' ');
       if (!word.empty() && word.front() == ' ') word.remove_prefix(1);

@@ -54,10 +54,7 @@ std::string DidYouMean(std::string_view name, const std::vector<std::string>& na
 // The names one after the other, separated by ", ".
 std::string JoinNames(const std::vector<std::string>& names);
 
-// The width of a text on a terminal, counted in UTF-8 characters.
-size_t TextWidth(std::string_view text);
-
-// The text in lines of at most 79 characters where it has blanks to break
+// The text in lines of at most 79 columns where it has blanks to break
 // at, every line after the first indented by indent blanks; ends in "\n".
 std::string WrapText(std::string_view text, size_t indent);
 

@@ -146,17 +146,18 @@ class TCliHost final : public TBatchHost {
   // Nobody is there to press "Stop now": report and end the batch.
   void ShowStartError(const std::string& message) override {
     Report.BeforeMessage();
-    std::fprintf(stderr, "kinovert-cli: %s\n", ShownText(message).c_str());
+    std::fprintf(stderr, "kinovert-cli: %s\n", ShownMessage(message).c_str());
     Report.Message(message);
     Report.Stopped();
     Driver->StopNow();
   }
   void ReportSourceKept(const std::string& path, const std::string& reason) override {
     ++SourcesKept;
-    const std::string text = path + ": converted, but the source was kept: " + reason;
+    const std::string text = ": converted, but the source was kept: " + reason;
     Report.BeforeMessage();
-    std::fprintf(stderr, "kinovert-cli: %s\n", ShownText(text).c_str());
-    Report.Message(text);
+    std::fprintf(stderr, "kinovert-cli: %s%s\n", ShownName(path).c_str(),
+                 ShownMessage(text).c_str());
+    Report.Message(path + text);
   }
   TMainThread& MainThread() override { return Loop; }
 
@@ -260,8 +261,8 @@ int RunConvert(const TCliArgs& args) {
   std::vector<TFileItem> items;
   int skipped = 0;
   auto skip = [&](const std::string& file, const std::string& reason) {
-    std::fprintf(stderr, "kinovert-cli: %s: %s, skipped\n", ShownText(file).c_str(),
-                 ShownText(reason).c_str());
+    std::fprintf(stderr, "kinovert-cli: %s: %s, skipped\n", ShownName(file).c_str(),
+                 ShownMessage(reason).c_str());
     report->Skipped(AbsolutePath(file), reason);
     ++skipped;
   };
@@ -273,12 +274,15 @@ int RunConvert(const TCliArgs& args) {
       case TAddResult::Missing:
         skip(f, "no such file");
         break;
+      case TAddResult::Folder:
+        skip(f, "is a folder");
+        break;
       case TAddResult::UnknownType:
         skip(f, "not a known input type");
         break;
       case TAddResult::Duplicate:
         std::fprintf(stderr, "kinovert-cli: %s: listed twice, converted once\n",
-                     ShownText(f).c_str());
+                     ShownName(f).c_str());
         break;
       case TAddResult::Rejected:
         // The media check has said why on stderr already.

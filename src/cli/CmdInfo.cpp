@@ -17,36 +17,47 @@
 
 namespace {
 
-const std::string& Caption(std::size_t i) { return ResStr(MediaQueries[i].Caption); }
+// Captions and headings come from a language file, values from the file's
+// own tags: none of them may steer the terminal.
+std::string Caption(std::size_t i) {
+  return ShownName(ResStr(MediaQueries[i].Caption));
+}
 
-// Columns are counted in characters, so a translated caption lines up too.
-std::size_t Utf8Length(const std::string& s) {
-  return static_cast<std::size_t>(std::count_if(
-      s.begin(), s.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+void PrintHeading(TMsgKey key) {
+  std::printf("%s\n", ShownName(ResStr(key)).c_str());
 }
 
 void PrintStrings(const TMediaStrings& strings) {
+  // Columns, not bytes: a translated caption lines up too.
   std::size_t width = 0;
   for (std::size_t i = 0; i < kMediaStringCount; ++i)
-    width = std::max(width, Utf8Length(Caption(i)));
+    width = std::max(width, TextColumns(Caption(i)));
   for (std::size_t i = 0; i < kMediaStringCount; ++i) {
     if (i == 0 || MediaQueries[i].Kind != MediaQueries[i - 1].Kind) {
       switch (MediaQueries[i].Kind) {
         case TStreamKind::General:
-          std::printf("%s\n", ResStr(MSG_GENERAL).c_str());
+          PrintHeading(MSG_GENERAL);
           break;
         case TStreamKind::Video:
-          std::printf("%s\n", ResStr(MSG_VIDEO).c_str());
+          PrintHeading(MSG_VIDEO);
           break;
         case TStreamKind::Audio:
-          std::printf("%s\n", ResStr(MSG_AUDIO).c_str());
+          PrintHeading(MSG_AUDIO);
           break;
       }
     }
-    const std::string& caption = Caption(i);
-    std::printf("  %s%*s %s\n", caption.c_str(), static_cast<int>(width - Utf8Length(caption)), "",
-                strings[i].c_str());
+    const std::string caption = Caption(i);
+    std::printf("  %s%*s %s\n", caption.c_str(), static_cast<int>(width - TextColumns(caption)), "",
+                ShownName(strings[i]).c_str());
   }
+}
+
+// The library's report, its lines as a terminal takes them: a file's tags
+// (and its name) may hold controls too.
+std::string ShownReport(std::string text) {
+  // The report ends in blank lines of its own; one separates files.
+  while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+  return ShownMessage(text);
 }
 
 // Why a file gave no media information, in words a user can act on.
@@ -80,16 +91,14 @@ int RunInfo(const TCliArgs& args) {
     }
     if (!readable) {
       std::fflush(stdout);
-      std::fprintf(stderr, "kinovert-cli: %s: %s\n", ShownText(file).c_str(), Reason(file).c_str());
+      std::fprintf(stderr, "kinovert-cli: %s: %s\n", ShownName(file).c_str(), Reason(file).c_str());
       result = kExitFailed;
       continue;
     }
     if (!first) std::printf("\n");
     first = false;
     if (report) {
-      // The report ends in blank lines of its own; one separates files.
-      while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
-      std::printf("%s\n", text.c_str());
+      std::printf("%s\n", ShownReport(text).c_str());
     } else {
       PrintStrings(strings);
     }

@@ -11,23 +11,26 @@
 #include "app/BuildConstants.h"
 #include "app/GlobalVars.h"
 #include "base/FileNames.h"
+#include "base/Utf8.h"
 #include "store/DevicePresets.h"
 #include "store/ProfileList.h"
 #include "store/TargetTable.h"
 
 namespace {
 
+// Names, titles and descriptions come from profile and preset files, which
+// are shared and may hold anything: each cell is taken as ShownName.
 using TRows = std::vector<std::pair<std::string, std::string>>;
 
 // Two columns, the first as wide as its widest entry.
 size_t FirstColumnWidth(const TRows& rows) {
   size_t width = 0;
-  for (const auto& row : rows) width = std::max(width, TextWidth(row.first));
+  for (const auto& row : rows) width = std::max(width, TextColumns(row.first));
   return width;
 }
 
 void PrintRow(const char* indent, const std::pair<std::string, std::string>& row, size_t width) {
-  std::string padding(row.second.empty() ? 0 : width - TextWidth(row.first) + 2, ' ');
+  std::string padding(row.second.empty() ? 0 : width - TextColumns(row.first) + 2, ' ');
   std::printf("%s%s%s%s\n", indent, row.first.c_str(), padding.c_str(), row.second.c_str());
 }
 
@@ -36,7 +39,7 @@ void PrintProfiles(int format) {
               std::string(OutputFormatNames[static_cast<size_t>(format)]).c_str());
   TRows rows;
   for (const TProfileEntry& e : ListProfiles(format))
-    rows.emplace_back(e.Name, ProfileDescription(e.FileName));
+    rows.emplace_back(ShownName(e.Name), ShownName(ProfileDescription(e.FileName)));
   if (rows.empty()) std::printf("  (none)\n");
   for (const auto& row : rows) PrintRow("  ", row, FirstColumnWidth(rows));
 }
@@ -54,18 +57,19 @@ void PrintPresets(const std::string& heading, const std::vector<TProfileItem>& p
         std::none_of(offered->begin(), offered->end(),
                      [&](const TProfileItem& o) { return o.FileName == p.FileName; }))
       tag += ", not in this edition's menu";
-    titles.emplace_back(p.Title, tag + "]");
+    titles.emplace_back(ShownName(p.Title), tag + "]");
   }
   const size_t titleWidth = FirstColumnWidth(titles);
   for (size_t i = 0; i < presets.size(); ++i)
-    rows.emplace_back(FileNamePart(presets[i].FileName),
-                      titles[i].first + std::string(titleWidth - TextWidth(titles[i].first) + 2, ' ') +
+    rows.emplace_back(ShownName(FileNamePart(presets[i].FileName)),
+                      titles[i].first +
+                          std::string(titleWidth - TextColumns(titles[i].first) + 2, ' ') +
                           titles[i].second);
   for (size_t i = 0; i < presets.size(); ++i) {
     PrintRow("  ", rows[i], FirstColumnWidth(rows));
     TRows items;
     for (const TProfileDetailItem& item : PresetItems(presets[i].FileName))
-      items.emplace_back(item.Section, item.Title);
+      items.emplace_back(ShownName(item.Section), ShownName(item.Title));
     for (const auto& item : items) PrintRow("      ", item, FirstColumnWidth(items));
   }
 }

@@ -6,6 +6,7 @@
 
 #include "Cli.h"
 #include "base/TimeText.h"
+#include "base/Utf8.h"
 
 namespace {
 
@@ -36,7 +37,7 @@ int RunTime(const TCliArgs& args) {
   }
   int64_t ms = ParseTimeText(value);
   if (ms < 0) {
-    std::fprintf(stderr, "kinovert-cli: '%s' is not a time\n", value.c_str());
+    std::fprintf(stderr, "kinovert-cli: '%s' is not a time\n", ShownName(value).c_str());
     return kExitFailed;
   }
   std::printf("%lld\n", static_cast<long long>(ms));

@@ -8,7 +8,6 @@
 #include <cstring>
 
 #include "BatchReport.h"
-#include "Cli.h"
 #include "base/FileNames.h"
 #include "base/Utf8.h"
 
@@ -21,21 +20,30 @@ int TerminalWidth() {
   return 80;
 }
 
-// The name cut in the middle to at most `width` characters (UTF-8 kept whole).
+// The name cut in the middle to at most `width` columns, whole characters
+// only; a mark stays with the character it belongs to.
 std::string FitName(const std::string& name, size_t width) {
-  if (TextWidth(name) <= width) return name;
-  if (width < 4) return name.substr(0, width);
-  // Byte positions of the first `keep` characters and of the last `tail` ones.
-  size_t keep = (width - 1) / 2, tail = width - 1 - keep;
+  if (TextColumns(name) <= width) return name;
+  const std::u32string chars = DecodeUtf8(name);
+  const bool ellipsis = width >= 4;
+  const size_t keep = ellipsis ? (width - 1) / 2 : width, tail = ellipsis ? width - 1 - keep : 0;
   size_t head = 0;
-  for (size_t n = 0; head < name.size(); ++head)
-    if ((static_cast<unsigned char>(name[head]) & 0xC0) != 0x80 && n++ == keep) break;
-  size_t from = name.size();
-  for (size_t n = 0; from > 0;) {
-    --from;
-    if ((static_cast<unsigned char>(name[from]) & 0xC0) != 0x80 && ++n == tail) break;
+  for (size_t used = 0; head < chars.size(); ++head) {
+    used += static_cast<size_t>(CharColumns(chars[head]));
+    if (used > keep) break;
   }
-  return name.substr(0, head) + "\u2026" + name.substr(from);
+  size_t from = chars.size();
+  for (size_t used = 0; from > head;) {
+    used += static_cast<size_t>(CharColumns(chars[from - 1]));
+    if (used > tail) break;
+    --from;
+  }
+  while (from < chars.size() && CharColumns(chars[from]) == 0) ++from;
+  std::string out;
+  for (size_t i = 0; i < head; ++i) AppendUtf8(out, chars[i]);
+  if (ellipsis) out += "\u2026";
+  for (size_t i = from; i < chars.size(); ++i) AppendUtf8(out, chars[i]);
+  return out;
 }
 
 class TTextReport final : public TBatchReport {
@@ -51,10 +59,10 @@ class TTextReport final : public TBatchReport {
     Index_ = index;
     Count_ = count;
     Figures_.FilePercent.reset();
-    Name_ = ShownText(FileNamePart(input));
+    Name_ = ShownName(FileNamePart(input));
     if (!Terminal_)
-      std::fprintf(stderr, "[%d/%d] %s -> %s\n", index, count, ShownText(input).c_str(),
-                   ShownText(output).c_str());
+      std::fprintf(stderr, "[%d/%d] %s -> %s\n", index, count, ShownName(input).c_str(),
+                   ShownName(output).c_str());
     Draw();
   }
   void Progress(const TBatchFigures& figures) override {
@@ -90,10 +98,10 @@ class TTextReport final : public TBatchReport {
     const int batch = Figures_.BatchPercent;
     const char* elapsed = Figures_.Elapsed.c_str();
     const char* remaining = Figures_.Remaining.c_str();
-    // One character short of the width: a full line wraps on some terminals.
+    // One column short of the width: a full line wraps on some terminals.
     // On a narrow terminal the times go first, then the name is shortened.
     const long width = static_cast<long>(TerminalWidth()) - 1;
-    const long minName = std::min<long>(12, static_cast<long>(Name_.size()));
+    const long minName = std::min<long>(12, static_cast<long>(TextColumns(Name_)));
     char rest[160] = "";
     long room = 0;
     for (int variant = 0; variant < 3; ++variant) {

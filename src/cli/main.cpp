@@ -8,6 +8,7 @@
 #include "Cli.h"
 #include "CliCompletion.h"
 #include "base/Error.h"
+#include "base/Utf8.h"
 
 namespace {
 
@@ -82,13 +83,13 @@ int main(int argc, char** argv) {
     }
     return Run(args);
   } catch (const TUsageError& e) {
-    std::fprintf(stderr, "kinovert-cli: %s\n", e.Message.c_str());
+    std::fprintf(stderr, "kinovert-cli: %s\n", ShownMessage(e.Message).c_str());
     return kExitUsage;
   } catch (const EKinovertError& e) {
-    std::fprintf(stderr, "kinovert-cli: %s\n", e.what());
+    std::fprintf(stderr, "kinovert-cli: %s\n", ShownMessage(e.what()).c_str());
     return kExitUsage;
   } catch (const std::exception& e) {
-    std::fprintf(stderr, "kinovert-cli: %s\n", e.what());
+    std::fprintf(stderr, "kinovert-cli: %s\n", ShownMessage(e.what()).c_str());
     return kExitFailed;
   }
 }

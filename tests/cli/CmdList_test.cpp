@@ -56,6 +56,33 @@ TEST(CmdList, OneTarget) {
             "      Item2  Large\n");
 }
 
+// Profiles and presets are shared files: what they hold reaches the terminal
+// without its control characters, and the columns line up as it draws them.
+TEST(CmdList, WhatFilesHoldIsShownSafelyInColumns) {
+  TTree tree;
+  WriteFileText(tree.Home / "profile_en/mp3/\xE6\x97\xA5\xE6\x9C\xAC.mpo",
+                "[General]\nDescription=Wide\n");
+  WriteFileText(tree.Home / "profile_en/mp3/Evil\x1b[31m.mpo",
+                "[General]\nDescription=Clears\x1b[2J\x07 it\n");
+  WriteFileText(tree.Home / "profile_en/default_setting/phone.ini",
+                "[Info]\nTitleE=A 3GPP\x1b]0;x\x07 phone\n[Item1]\nTitleE=Small\x1b[5m\n");
+  TRunResult r = tree.List({"--target", "mp3"});
+  EXPECT_EQ(r.ExitCode, 0) << r.Err;
+  EXPECT_EQ(r.Out,
+            "MP3 profiles (--profile NAME):\n"
+            "  Alpha one  First \xC3\xA0 show\n"
+            "  b          Beta, the second\n"
+            "  Evil\uFFFD[31m  Clears\uFFFD[2J\uFFFD it\n"
+            "  Plain\n"
+            "  \u65E5\u672C       Wide\n");
+  r = tree.List({"-t", "3gp"});
+  EXPECT_EQ(r.ExitCode, 0) << r.Err;
+  EXPECT_EQ(r.Out,
+            "3GP device presets (--device FILE --item SECTION):\n"
+            "  phone.ini  A 3GPP\uFFFD]0;x\uFFFD phone  [3GP]\n"
+            "      Item1  Small\uFFFD[5m\n");
+}
+
 TEST(CmdList, EveryTarget) {
   TTree tree;
   TRunResult r = tree.List();

@@ -123,23 +123,38 @@ TEST_F(MediaCliTest, OddFileNames) {
 }
 
 // A name that is not UTF-8 (Latin-1 here) is read all the same; wherever it
-// is printed, its bad bytes are replacement characters.
-TEST_F(MediaCliTest, NameThatIsNotUtf8) {
-  TTempDir dir;
-  const std::string file = dir / "caf\xE9.mp2", shown = dir / "caf\uFFFD.mp2";
-  std::filesystem::copy_file(*Dir / "sound.mp2", file);
-  TRunResult r = RunProgram(kCli, {"info", file});
-  EXPECT_EQ(r.ExitCode, 0) << r.Err;
-  EXPECT_NE(r.Out.find("Complete Name: " + shown + "\n"), std::string::npos) << r.Out;
-  EXPECT_NE(r.Out.find("Sampling Rate: 44100\n"), std::string::npos) << r.Out;
-  TRunResult report = RunProgram(kCli, {"info", "--report", file});
-  EXPECT_EQ(report.ExitCode, 0) << report.Err;
-  EXPECT_NE(report.Out.find(shown), std::string::npos) << report.Out;
-  TRunResult missing = RunProgram(kCli, {"info", dir / "gon\xE9.mp2"});
-  EXPECT_EQ(missing.ExitCode, 1);
-  EXPECT_EQ(missing.Err, "kinovert-cli: " + dir / "gon\uFFFD.mp2" + ": no such file\n");
-  for (const TRunResult* run : {&r, &report, &missing})
-    EXPECT_TRUE(IsValidUtf8(run->Out) && IsValidUtf8(run->Err));
+// is printed, its bad bytes are replacement characters. So are the control
+// characters of a name: none reaches the terminal. (A line break in a name
+// the library itself shows as " / ".)
+TEST_F(MediaCliTest, NamesThatAreNotShownAsTheyAre) {
+  struct TCase {
+    std::string Name, Shown;
+  };
+  const TCase cases[] = {{"caf\xE9", "caf\uFFFD"},
+                         {"a\x1b[2Jb\x07g\td", "a\uFFFD[2Jb\uFFFDg\uFFFDd"}};
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Shown);
+    TTempDir dir;
+    const std::string file = dir / (c.Name + ".mp2"), shown = dir / (c.Shown + ".mp2");
+    std::filesystem::copy_file(*Dir / "sound.mp2", file);
+    TRunResult r = RunProgram(kCli, {"info", file});
+    EXPECT_EQ(r.ExitCode, 0) << r.Err;
+    EXPECT_NE(r.Out.find("  Complete Name: " + shown + "\n"), std::string::npos) << r.Out;
+    EXPECT_NE(r.Out.find("Sampling Rate: 44100\n"), std::string::npos) << r.Out;
+    EXPECT_EQ(Lines(r.Out).size(), 3 + kMediaStringCount) << r.Out;
+    TRunResult report = RunProgram(kCli, {"info", "--report", file});
+    EXPECT_EQ(report.ExitCode, 0) << report.Err;
+    EXPECT_NE(report.Out.find(" : " + shown + "\n"), std::string::npos) << report.Out;
+    TRunResult missing = RunProgram(kCli, {"info", dir / ("gone " + c.Name + ".mp2")});
+    EXPECT_EQ(missing.ExitCode, 1);
+    EXPECT_EQ(missing.Err,
+              "kinovert-cli: " + dir / ("gone " + c.Shown + ".mp2") + ": no such file\n");
+    for (const TRunResult* run : {&r, &report, &missing}) {
+      EXPECT_TRUE(IsValidUtf8(run->Out) && IsValidUtf8(run->Err));
+      for (const std::string* text : {&run->Out, &run->Err})
+        EXPECT_EQ(text->find_first_of("\x1b\x07\r"), std::string::npos) << *text;
+    }
+  }
 }
 
 TEST_F(MediaCliTest, UsageErrors) {

@@ -125,24 +125,31 @@ TEST(BatchConvert, EveryShippedProfileAndDevicePreset) {
   }
 }
 
-// Missing files, unknown types and files without a size are skipped; a
-// damaged file of a listed type is converted, fails with its reason and is
-// booked as failed.
+// Missing files, folders, unknown types and files without a size are
+// skipped, each with its reason; a damaged file of a listed type is
+// converted, fails with its reason and is booked as failed.
 TEST(BatchConvert, MissingUnknownEmptyAndDamagedInputs) {
   TTempDir dir;
   WriteFileText(dir / "notes.txt", "not media");
   WriteFileText(dir / "empty.avi", "");
   WriteFileText(dir / "broken.avi", std::string(4096, 'x'));
-  TRunResult r = RunProgram(Cli, {"convert", "--target", "mp3", "--profile", "Standard", "--output",
-                                  dir / "out", "--", dir / "missing.avi", dir / "notes.txt",
-                                  dir / "empty.avi", dir / "broken.avi", ClipPath(TClip::AudioOnly)});
+  fs::create_directory(dir / "folder.avi");
+  TRunResult r =
+      RunProgram(Cli, {"convert", "--target", "mp3", "--profile", "Standard", "--output",
+                       dir / "out", "--", dir / "missing.avi", dir / "notes.txt", dir / "empty.avi",
+                       dir / "broken.avi", dir / "folder.avi", ClipPath(TClip::AudioOnly)});
   EXPECT_EQ(r.ExitCode, 1) << r.Err;
-  EXPECT_NE(r.Err.find("missing.avi: no such file"), std::string::npos) << r.Err;
+  EXPECT_NE(r.Err.find("missing.avi: no such file, skipped\n"), std::string::npos) << r.Err;
+  EXPECT_NE(r.Err.find("folder.avi: is a folder, skipped\n"), std::string::npos) << r.Err;
   EXPECT_NE(r.Err.find("notes.txt: not a known input type"), std::string::npos) << r.Err;
-  EXPECT_NE(r.Err.find("empty.avi\" is damaged or the format is not supported"), std::string::npos)
+  // The text table's line breaks are the terminal's.
+  EXPECT_NE(r.Err.find("Error: An error occurred while adding file:\n\nThe file \"" +
+                       dir / "empty.avi" + "\" is damaged or the format is not supported.\n"),
+            std::string::npos)
       << r.Err;
+  EXPECT_EQ(r.Err.find('\r'), std::string::npos) << r.Err;
   EXPECT_NE(r.Err.find("broken.avi' is not a video or audio file"), std::string::npos) << r.Err;
-  EXPECT_NE(r.Err.find("Converted 1 of 5 files: 1 failed, 3 skipped."), std::string::npos) << r.Err;
+  EXPECT_NE(r.Err.find("Converted 1 of 6 files: 1 failed, 4 skipped."), std::string::npos) << r.Err;
   size_t outputs = 0;
   for ([[maybe_unused]] auto& e : fs::directory_iterator(dir / "out")) ++outputs;
   EXPECT_EQ(outputs, 1u);
@@ -307,35 +314,86 @@ TEST(BatchConvert, PlainLinesNameEachFileOnce) {
   EXPECT_EQ(Lines(r.Err), expected) << r.Err;
 }
 
-TEST(BatchConvert, TerminalLineFitsTheWidthAndShowsTheLatestFigures) {
+// The control characters of a name never reach the terminal, whether in the
+// program's own lines or in a message that names the file; a line break in a
+// name does not break its line.
+TEST(BatchConvert, PlainLinesShowControlCharactersReplaced) {
   TFakeProgram program;
   TTempDir dir;
-  std::string name = "a clip with a very long name that would never fit a narrow terminal.avi";
-  fs::copy_file(ClipPath(TClip::Video43), dir / name);
-  WriteFileText(dir / "run.sh",
-                "stty cols 70; exec \"$CLI\" convert --target avi --profile Standard --output "
-                "\"$OUT\" -- \"$IN\"\n");
-  // script(1) gives the program a terminal of its own.
-  TRunResult r = RunProgram("/usr/bin/script", {"-q", "-e", "-c", "sh " + dir / "run.sh", "/dev/null"},
-                            {"CLI=" + program.Cli(), "OUT=" + dir / "out", "IN=" + dir / name});
-  EXPECT_EQ(r.ExitCode, 0) << r.Out;
-  std::string last;
-  for (std::string line : Lines(r.Out)) {
-    if (line.rfind("\033[K", 0) == 0) line.erase(0, 3);
-    size_t chars = 0;
-    for (unsigned char c : line) chars += (c & 0xC0) != 0x80;
-    EXPECT_LE(chars, 69u) << line;
-    if (line.rfind("[1/1]", 0) == 0) last = line;
-    // One file: the batch figure is the file figure on every redraw, never
-    // the one of the update before.
-    size_t f = line.find("file "), b = line.find("batch ");
-    if (f != std::string::npos && b != std::string::npos && line.compare(f + 5, 3, " --") != 0) {
-      EXPECT_EQ(std::stoi(line.substr(f + 5)), std::stoi(line.substr(b + 6))) << line;
+  const std::string good = "a\x1b[2Jb\x07g\td\ne.avi",
+                    goodShown = "a\uFFFD[2Jb\uFFFDg\uFFFDd\uFFFDe.avi";
+  const std::string bad = "x\x1b]0;title\x07 fail.avi", badShown = "x\uFFFD]0;title\uFFFD fail.avi";
+  const std::string gone = "g\x1b[31mone.avi", goneShown = "g\uFFFD[31mone.avi";
+  for (const std::string& n : {good, bad}) fs::copy_file(ClipPath(TClip::Video43), dir / n);
+  TRunResult r =
+      RunProgram(program.Cli(), {"convert", "--target", "avi", "--profile", "Standard", "--output",
+                                 dir / "out", "--", dir / good, dir / bad, dir / gone});
+  EXPECT_EQ(r.ExitCode, 1) << r.Err;
+  const std::vector<std::string> expected = {
+      "kinovert-cli: " + dir / goneShown + ": no such file, skipped",
+      "[1/2] " + dir / goodShown + " -> " + dir / ("out/" + goodShown),
+      "[1/2] done",
+      "[2/2] " + dir / badShown + " -> " + dir / ("out/" + badShown),
+      "Error: cannot convert '" + dir / badShown + "'",
+      "[2/2] failed",
+      "Converted 1 of 3 files: 1 failed, 1 skipped.",
+  };
+  EXPECT_EQ(Lines(r.Err), expected) << r.Err;
+  EXPECT_EQ(r.Err.find_first_of("\x1b\x07\t\r"), std::string::npos) << r.Err;
+  EXPECT_TRUE(FileExists(dir / ("out/" + good)));  // the bytes themselves name the output
+}
+
+// The line is one column short of the terminal, counted as the terminal
+// draws: a wide character takes two. A name's control characters never
+// reach the terminal.
+TEST(BatchConvert, TerminalLineFitsTheWidthAndShowsTheLatestFigures) {
+  struct TCase {
+    std::string Name;
+    size_t Columns;
+    std::string LastFigures;  // as the last redraw shows them
+  };
+  const TCase cases[] = {
+      {"a clip with a very long name that would never fit a narrow terminal.avi", 70,
+       "file 100%  batch 100%  remaining"},
+      {"\u3068\u3066\u3082\u9577\u3044\u540D\u524D\u306E\u52D5\u753B\u30D5\u30A1\u30A4"
+       "\u30EB\u3067\u3059\u65E5\u672C\u8A9E\u306E\u30C6\u30B9\u30C8.avi",
+       40, " 100% 100%"},
+      {"a clip\x1b[2J that clears\x07 the screen and rings the bell on the way.avi", 70,
+       "file 100%  batch 100%  remaining"},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Columns);
+    TFakeProgram program;
+    TTempDir dir;
+    fs::copy_file(ClipPath(TClip::Video43), dir / c.Name);
+    WriteFileText(dir / "run.sh", "stty cols " + std::to_string(c.Columns) +
+                                      "; exec \"$CLI\" convert --target avi --profile Standard "
+                                      "--output \"$OUT\" -- \"$IN\"\n");
+    // script(1) gives the program a terminal of its own.
+    TRunResult r =
+        RunProgram("/usr/bin/script", {"-q", "-e", "-c", "sh " + dir / "run.sh", "/dev/null"},
+                   {"CLI=" + program.Cli(), "OUT=" + dir / "out", "IN=" + dir / c.Name});
+    EXPECT_EQ(r.ExitCode, 0) << r.Out;
+    EXPECT_EQ(r.Out.find_first_of("\x07"), std::string::npos) << r.Out;
+    EXPECT_EQ(r.Out.find("\x1b[2J"), std::string::npos) << r.Out;
+    std::string last;
+    for (std::string line : Lines(r.Out)) {
+      if (line.rfind("\033[K", 0) == 0) line.erase(0, 3);
+      if (line.rfind("[1/1]", 0) != 0) continue;  // the summary may wrap like any message
+      EXPECT_LE(TextColumns(line), c.Columns - 1) << line;
+      last = line;
+      // One file: the batch figure is the file figure on every redraw, never
+      // the one of the update before.
+      size_t f = line.find("file "), b = line.find("batch ");
+      if (f != std::string::npos && b != std::string::npos && line.compare(f + 5, 3, " --") != 0) {
+        EXPECT_EQ(std::stoi(line.substr(f + 5)), std::stoi(line.substr(b + 6))) << line;
+      }
     }
+    // The last redraw shows the finished file and batch, not an older figure,
+    // and the name cut in its middle.
+    EXPECT_NE(last.find(c.LastFigures), std::string::npos) << r.Out;
+    EXPECT_NE(last.find("\u2026"), std::string::npos) << last;
   }
-  // The last redraw shows the finished file and batch, not an older figure.
-  EXPECT_NE(last.find("file 100%  batch 100%  remaining"), std::string::npos) << r.Out;
-  EXPECT_NE(last.find("\u2026"), std::string::npos) << last;
 }
 
 // The profile is found as the profile box lists it: by its exact name, with

@@ -15,12 +15,13 @@ TDialogProvider* Provider = &ConsoleProvider;
 int WaitDepth = 0;
 
 // A text that already says what it is ("Error: ...") is not labelled twice.
-// A file name in the text may be any bytes; the terminal gets it as shown.
+// A file name in the text may be any bytes and the text table writes its line
+// breaks as CR LF; the terminal gets neither as they are.
 void PrintMessage(const std::string& caption, const std::string& text) {
   if (caption.empty() || text.rfind(caption, 0) == 0)
-    std::fprintf(stderr, "%s\n", ShownText(text).c_str());
+    std::fprintf(stderr, "%s\n", ShownMessage(text).c_str());
   else
-    std::fprintf(stderr, "%s: %s\n", ShownText(caption).c_str(), ShownText(text).c_str());
+    std::fprintf(stderr, "%s: %s\n", ShownName(caption).c_str(), ShownMessage(text).c_str());
 }
 
 }  // namespace

@@ -377,6 +377,10 @@ const TTexts& Defaults() {
 
 bool ValidKey(TMsgKey key) { return key >= 0 && key < kMsgKeyCount; }
 
+bool IsEditionKey(TMsgKey key) {
+  return key == MSG_APPLICATION_TITLE || key == MSG_HOMEPAGE || key == MSG_SUPPORT_MAIL;
+}
+
 const std::string& Empty() {
   static const std::string empty;
   return empty;
@@ -472,6 +476,9 @@ bool LoadLanguageFrom(const TIniFile& ini) {
   if (!ini.SectionExists(kSection)) return false;
   TTexts& texts = Texts();
   for (const TMsgEntry& e : kEntries) {
+    // The product's title and addresses are the edition's own: an old or a
+    // downloaded language file must not name another product or address.
+    if (IsEditionKey(e.Key)) continue;
     // A key the file lacks is skipped rather than re-read with its current
     // text as default: normalising a text the file never held could alter it.
     if (!ini.ValueExists(kSection, e.Name)) continue;

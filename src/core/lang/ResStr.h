@@ -319,8 +319,7 @@ const std::string& DefaultResStr(TMsgKey key);
 // What an edition (0..3; any other index is edition 0) shows as itself: its
 // product title, home page and support e-mail address. The defaults of
 // MSG_APPLICATION_TITLE, MSG_HOMEPAGE and MSG_SUPPORT_MAIL are those of the
-// edition the program is built as, and the shipped language files leave the
-// three keys alone.
+// edition the program is built as, and no language file changes them.
 struct TEditionTexts {
   const char* Title;
   const char* HomePage;
@@ -337,10 +336,11 @@ std::optional<TMsgKey> FindMsgKey(std::string_view name);
 
 // Overwrites the table from section LANGRES of a language file, one read per
 // key in load order; keys the file lacks keep their current text, so switching
-// languages never falls back to English. Values are normalised (NormaliseText)
-// and taken as UTF-8, or as Windows-1252 when they are not valid UTF-8 (files
-// written by older editors). A missing or unreadable file, or one without the
-// section, changes nothing and gives false.
+// languages never falls back to English. MSG_APPLICATION_TITLE, MSG_HOMEPAGE
+// and MSG_SUPPORT_MAIL are never read: they are always the edition's. Values
+// are normalised (NormaliseText) and taken as UTF-8, or as Windows-1252 when
+// they are not valid UTF-8 (files written by older editors). A missing or
+// unreadable file, or one without the section, changes nothing and gives false.
 // When no file has exactly that name, a file of the same folder whose name
 // differs only in ASCII case is read: a menu caption "DEUTSCH" stands for
 // "Deutsch.ini" on a case-sensitive file system too.

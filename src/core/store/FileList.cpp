@@ -7,9 +7,15 @@
 #include "app/TypeFile.h"
 #include "lang/ResStr.h"
 
-TAddResult AddInputFile(const std::string& path, std::vector<TFileItem>& items) {
-  if (!PathExists(path) || FolderExists(path)) return TAddResult::Missing;
+TAddResult CheckInputPath(const std::string& path) {
+  if (FolderExists(path)) return TAddResult::Folder;
+  if (!PathExists(path)) return TAddResult::Missing;
   if (!IsKnownInputType(FileExtension(path))) return TAddResult::UnknownType;
+  return TAddResult::Added;
+}
+
+TAddResult AddInputFile(const std::string& path, std::vector<TFileItem>& items) {
+  if (TAddResult checked = CheckInputPath(path); checked != TAddResult::Added) return checked;
   for (const TFileItem& item : items)
     if (item.Caption() == path) return TAddResult::Duplicate;
   TFileItem item{FileNamePart(path), FolderPart(path), QueryMediaStrings(path)};

@@ -15,10 +15,17 @@ struct TFileItem {
   std::string Caption() const { return FilePath + FileName; }
 };
 
-enum class TAddResult { Added, Missing, UnknownType, Duplicate, Rejected };
+// Folder: a path that is a folder, skipped like a missing file, but a script
+// is told what it is.
+enum class TAddResult { Added, Missing, Folder, UnknownType, Duplicate, Rejected };
 
-// Adds a file to the list as the file list does: a missing file, an unknown
-// type (by the type file's patterns) or a path already listed (exactly, case
-// and all) is skipped silently; a file media information cannot read is
-// rejected with the "damaged or not supported" message.
+// The checks an added path goes through before the list is looked at: a
+// folder, a path that is not there, or a type the type file does not list
+// (by its patterns) are skipped; Added means it may be added.
+TAddResult CheckInputPath(const std::string& path);
+
+// Adds a file to the list as the file list does: what CheckInputPath skips or
+// a path already listed (exactly, case and all) is skipped silently; a file
+// media information cannot read is rejected with the "damaged or not
+// supported" message.
 TAddResult AddInputFile(const std::string& path, std::vector<TFileItem>& items);

@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "app/Dialogs.h"
-#include "app/TypeFile.h"
 #include "base/FileNames.h"
 #include "base/FormatText.h"
 #include "lang/ResStr.h"
@@ -19,8 +18,7 @@ int FileStatePicture(int state) {
 }
 
 TAddResult TFileListModel::Check(const std::string& path) const {
-  if (!PathExists(path) || FolderExists(path)) return TAddResult::Missing;
-  if (!IsKnownInputType(FileExtension(path))) return TAddResult::UnknownType;
+  if (TAddResult checked = CheckInputPath(path); checked != TAddResult::Added) return checked;
   for (const TFileRow& r : Rows_)
     if (r.Item.Caption() == path) return TAddResult::Duplicate;
   return TAddResult::Added;

@@ -45,8 +45,8 @@ class TFileListModel final {
   const std::vector<TFileRow>& Rows() const { return Rows_; }
 
   // The checks an added path goes through before media information is
-  // asked: a missing path (or a folder), a type the type file does not list,
-  // and a path already listed exactly (letter case counts) are skipped.
+  // asked: CheckInputPath, and a path already listed exactly (letter case
+  // counts) is skipped.
   TAddResult Check(const std::string& path) const;
   // Appends a file whose media strings are known: rejected, with the
   // "damaged or not supported" message, when they give no complete name or

@@ -301,6 +301,21 @@ TEST_F(LangTest, PartialFileChangesExactlyItsKeys) {
   EXPECT_EQ(ResStr(MSG_FORMAT_WAV), "Wave");
 }
 
+// An old or downloaded language file may hold another edition's title or any
+// address; the product's own stay, and the rest of the file still counts.
+TEST_F(LangTest, EditionTextsAreNeverReadFromAFile) {
+  const TEditionTexts& edition = EditionTexts(KINOVERT_EDITION);
+  const TEditionTexts& other = EditionTexts((KINOVERT_EDITION + 1) % 4);
+  ASSERT_TRUE(LoadLanguage(Write("old.ini", std::string("[LANGRES]\nMSG_APPLICATION_TITLE=") +
+                                                other.Title + "\nMSG_HOMEPAGE=" + other.HomePage +
+                                                "\nmsg_support_mail=evil@example.com\n"
+                                                "MSG_CANCEL=Annuler\n")));
+  EXPECT_EQ(ResStr(MSG_APPLICATION_TITLE), edition.Title);
+  EXPECT_EQ(ResStr(MSG_HOMEPAGE), edition.HomePage);
+  EXPECT_EQ(ResStr(MSG_SUPPORT_MAIL), edition.SupportMail);
+  EXPECT_EQ(ResStr(MSG_CANCEL), "Annuler");
+}
+
 TEST_F(LangTest, SwitchingKeepsTextsTheNewFileLacks) {
   ASSERT_TRUE(LoadLanguage(Write("a.ini", "[LANGRES]\nMSG_CANCEL=Annuler\nMSG_OK=D'accord\n")));
   ASSERT_TRUE(LoadLanguage(Write("b.ini", "[LANGRES]\nMSG_OK=Va bene\n")));

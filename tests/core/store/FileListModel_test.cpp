@@ -41,7 +41,7 @@ TEST(FileListModel, AddingSkipsMissingUnknownAndListedPathsAndRejectsUnreadable)
   WriteFileText(dir / "notes.txt", "x");
   TFileListModel list;
   EXPECT_EQ(list.Check(dir / "missing.avi"), TAddResult::Missing);
-  EXPECT_EQ(list.Check(dir.Path()), TAddResult::Missing);  // a folder is no file
+  EXPECT_EQ(list.Check(dir.Path()), TAddResult::Folder);  // a folder is no file
   EXPECT_EQ(list.Check(dir / "notes.txt"), TAddResult::UnknownType);
   EXPECT_EQ(list.Check(dir / "clip.avi"), TAddResult::Added);
   EXPECT_EQ(list.Append(dir / "clip.avi", Readable()), TAddResult::Added);

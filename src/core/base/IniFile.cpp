@@ -50,7 +50,10 @@ void TIniFile::Parse(std::string_view text) {
   Sections_.clear();
   SectionIndex_.clear();
   Sections_.emplace_back();  // preamble
-  if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+  // Every BOM goes, not just one: a second one would hide the first section
+  // (its header no longer starts the line), and since no BOM is written back
+  // the file would read differently after its next save.
+  while (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
   size_t firstBreak = text.find('\n');
   CrLf_ = firstBreak != std::string_view::npos && firstBreak > 0 && text[firstBreak - 1] == '\r';
 

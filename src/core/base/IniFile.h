@@ -17,8 +17,9 @@
 //  - a write replaces the first line of that key in place, appends a missing
 //    key after the last entry of its section and a missing section at the end,
 //    and leaves every other line (comments included) byte for byte;
-//  - CR LF and LF files are read alike (any number of CRs before the LF), a
-//    UTF-8 BOM is skipped, and the file keeps its line-end style when written.
+//  - CR LF and LF files are read alike (any number of CRs before the LF),
+//    leading UTF-8 BOMs (any number) are skipped, and the file keeps its
+//    line-end style when written.
 // Save() is atomic: a temporary file in the same folder is renamed over the
 // old one, so a failed write never leaves a half-written file behind.
 class TIniFile final {

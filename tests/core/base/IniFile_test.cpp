@@ -165,6 +165,42 @@ TEST(IniFile, KeepsPermissionsAndWritesThroughLinks) {
   EXPECT_EQ(std::filesystem::status(real).permissions(), std::filesystem::perms(0640));
 }
 
+// A file saved by editors that each put a BOM in front: every one of them
+// goes, so the first section is found and a save reads back as written.
+TEST(IniFile, EveryLeadingBomIsSkipped) {
+  const std::string bom = "\xEF\xBB\xBF";
+  for (int boms = 0; boms <= 3; ++boms) {
+    SCOPED_TRACE(boms);
+    std::string text;
+    for (int i = 0; i < boms; ++i) text += bom;
+    TIniFile ini = TIniFile::FromText("t.ini", text + "[General]\nKey=old\n");
+    EXPECT_EQ(ini.ReadString("General", "Key", ""), "old");
+    ini.WriteString("General", "Key", "new");
+    EXPECT_EQ(ini.Text(), "[General]\nKey=new\n");
+    EXPECT_EQ(TIniFile::FromText("t.ini", ini.Text()).ReadString("General", "Key", ""), "new");
+  }
+}
+
+// Root rewriting a user's file (a sudo that keeps HOME) leaves it the
+// user's: owner, group and mode stay.
+TEST(IniFile, RewriteKeepsOwnerGroupAndMode) {
+  if (::geteuid() != 0) GTEST_SKIP() << "only root can give a file to another user";
+  TTempDir dir;
+  std::string file = dir / "info.ini";
+  WriteFileText(file, "[S]\nk=1\n");
+  ASSERT_EQ(::chown(file.c_str(), 4242, 4343), 0);
+  ASSERT_EQ(::chmod(file.c_str(), 0604), 0);
+  TIniFile ini(file);
+  ini.WriteString("S", "k", "2");
+  ini.UpdateFile();
+  struct stat st {};
+  ASSERT_EQ(::stat(file.c_str(), &st), 0);
+  EXPECT_EQ(ReadFileText(file), "[S]\nk=2\n");
+  EXPECT_EQ(st.st_uid, 4242u);
+  EXPECT_EQ(st.st_gid, 4343u);
+  EXPECT_EQ(st.st_mode & 07777, 0604u);
+}
+
 TEST(IniFile, NumbersAreReadByValue) {
   const std::pair<const char*, int32_t> cases[] = {
       {"00000000128", 128},   {"-00000000000000042", -42}, {"+0002147483647", 2147483647},

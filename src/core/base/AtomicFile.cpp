@@ -53,7 +53,14 @@ bool WriteFileAtomically(const std::string& fileName, std::string_view contents)
   std::string tmpName(tmpl.data());
 
   mode_t mode = exists ? (st.st_mode & 07777) : (0666 & ~CurrentUmask());
-  bool ok = WriteAll(fd, contents) && ::fchmod(fd, mode) == 0;
+  bool ok = WriteAll(fd, contents);
+  // The new file is ours; an existing one stays its owner's (root rewriting a
+  // user's settings must not take them away from the user). Only root may
+  // give a file away, and a user keeps the file as before. The mode comes
+  // after, since a change of owner may clear set-id bits.
+  if (ok && exists && (st.st_uid != ::geteuid() || st.st_gid != ::getegid()))
+    (void)!::fchown(fd, st.st_uid, st.st_gid);
+  ok = ok && ::fchmod(fd, mode) == 0;
   if (::close(fd) != 0) ok = false;
   if (ok && ::rename(tmpName.c_str(), target.c_str()) != 0) ok = false;
   if (!ok) ::unlink(tmpName.c_str());

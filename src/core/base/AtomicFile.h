@@ -9,7 +9,8 @@
 // (missing or read-only folder, full disk) the temporary file is removed, the
 // old file stays exactly as it was, and false is returned. A symbolic link is
 // written through, so the link itself survives. A new file gets the usual
-// permissions (0666 less the umask), an existing file keeps its own.
+// permissions (0666 less the umask), an existing file keeps its own, and its
+// owner and group as far as we may give them (root always may).
 bool WriteFileAtomically(const std::string& fileName, std::string_view contents);
 
 // Data files (profiles, settings, language, type and preset files) are small;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "Cli.h"
+#include "app/UtilFuncs.h"
 #include "base/Utf8.h"
 #include "lang/ResStr.h"
 #include "media/MediaStrings.h"
@@ -48,7 +49,7 @@ void PrintStrings(const TMediaStrings& strings) {
     }
     const std::string caption = Caption(i);
     std::printf("  %s%*s %s\n", caption.c_str(), static_cast<int>(width - TextColumns(caption)), "",
-                ShownName(strings[i]).c_str());
+                ShownName(NonEmptyOr(strings[i])).c_str());
   }
 }
 
@@ -87,7 +88,7 @@ int RunInfo(const TCliArgs& args) {
       readable = !text.empty();
     } else {
       strings = QueryMediaStrings(file);
-      readable = IsMediaReadable(strings);
+      readable = AnswersNameAndSize(strings);
     }
     if (!readable) {
       std::fflush(stdout);

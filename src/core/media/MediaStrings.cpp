@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/MediaStrings.h"
 
-#include "app/UtilFuncs.h"
+#include <charconv>
+
+#include "media/EncoderStreams.h"
 
 // Names are looked up exactly as written. Today's library knows no "Bitrate",
 // only "BitRate", so the video bit rate falls back to that spelling rather
@@ -25,27 +27,53 @@ const std::array<TMediaQuery, kMediaStringCount> MediaQueries = {{
     {TStreamKind::Audio, "SamplingRate", MSG_SAMPLINGRATE},
 }};
 
+namespace {
+
+// A stream count as the library writes it; 0 for anything else.
+int CountOf(const std::string& text) {
+  int value = 0;
+  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  return ec == std::errc() && end == text.data() + text.size() && value > 0 ? value : 0;
+}
+
+bool HasStream(const TMediaStrings& strings) {
+  return CountOf(strings[msAudioCount]) > 0 || CountOf(strings[msVideoCount]) > 0;
+}
+
+}  // namespace
+
+// Runs on the file adder's worker thread too: nothing here may read the text
+// table, which a language switch rewrites on the main thread.
 TMediaStrings QueryMediaStrings(const std::string& fileName) {
   TMediaStrings strings;
   // One handle per file: handles are cheap next to parsing, and a query then
   // shares nothing with another thread's.
   TMediaInfo info;
   // A file of a format the library does not know still answers its name and
-  // size: the encoder may well read it, and one it cannot read fails at
-  // conversion with its reason rather than being refused here.
+  // size; whether it holds anything to convert is asked below.
   bool readable = info.Open(fileName);
   for (std::size_t i = 0; i < kMediaStringCount; ++i) {
     const TMediaQuery& q = MediaQueries[i];
     std::string answer = readable ? info.Get(q.Kind, 0, q.Parameter) : std::string();
     if (answer.empty() && readable && q.Fallback != nullptr) answer = info.Get(q.Kind, 0, q.Fallback);
-    strings[i] = NonEmptyOr(answer);
+    strings[i] = std::move(answer);
+  }
+  // No stream the library can see: the encoder, which reads more formats,
+  // has the last word. Random bytes or a cut-off file get no count at all.
+  if (AnswersNameAndSize(strings) && !HasStream(strings)) {
+    TStreamCount found = CountStreamsWithFfmpeg(fileName);
+    if (found.Audio > 0) strings[msAudioCount] = std::to_string(found.Audio);
+    if (found.Video > 0) strings[msVideoCount] = std::to_string(found.Video);
   }
   return strings;
 }
 
+bool AnswersNameAndSize(const TMediaStrings& strings) {
+  return !strings[msCompleteName].empty() && !strings[msFileSize].empty();
+}
+
 bool IsMediaReadable(const TMediaStrings& strings) {
-  const std::string& placeholder = NonEmptyOr("");
-  return strings[msCompleteName] != placeholder && strings[msFileSize] != placeholder;
+  return AnswersNameAndSize(strings) && HasStream(strings);
 }
 
 std::string MediaInfoReport(const std::string& fileName) {

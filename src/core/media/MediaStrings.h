@@ -54,14 +54,23 @@ struct TMediaPanelPlace {
 };
 extern const std::array<TMediaPanelPlace, kMediaStringCount> MediaPanelPlaces;
 
-// The sixteen strings of a file, none empty: an empty answer is the
-// placeholder of NonEmptyOr. The name is bytes; the complete name answered is
-// the name as shown (ShownText). Anything but a non-empty regular file that
-// can be read gives sixteen placeholders.
+// The sixteen strings of a file; a property the file has not is "" (where
+// a value is shown, NonEmptyOr puts the placeholder in its place). The name
+// is bytes; the complete name answered is the name as shown (ShownText).
+// Anything but a non-empty regular file that can be read gives sixteen empty
+// strings. When the library finds no audio or video stream, the counts are
+// FFmpeg's (CountStreamsWithFfmpeg). Reads no text of the text table, so any
+// thread may ask.
 TMediaStrings QueryMediaStrings(const std::string& fileName);
 
-// False when the complete name or the size is the placeholder: such a file is
-// rejected from the file list.
+// True when the complete name and the size were answered: the file could be
+// opened (kinovert-cli info prints such a file, whatever it holds).
+bool AnswersNameAndSize(const TMediaStrings& strings);
+
+// The file list's rule: the name and size were answered, and the file has
+// at least one audio or video stream. Anything else (a damaged file, random
+// bytes under a media name) is rejected with the format message rather than
+// failing in the middle of a batch.
 bool IsMediaReadable(const TMediaStrings& strings);
 
 // The library's standard text report of a file (never the complete one);

@@ -10,6 +10,7 @@
 #include <QUrl>
 #include <algorithm>
 
+#include "app/UtilFuncs.h"
 #include "toolkit/PathText.h"
 
 namespace {
@@ -54,7 +55,8 @@ QVariant TFileListQtModel::data(const QModelIndex& index, int role) const {
       default: return {};
     }
   }
-  if (role == Qt::DisplayRole) return Q(row.Item.Media[static_cast<size_t>(index.column() - 1)]);
+  if (role == Qt::DisplayRole)
+    return Q(NonEmptyOr(row.Item.Media[static_cast<size_t>(index.column() - 1)]));
   return {};
 }
 

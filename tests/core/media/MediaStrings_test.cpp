@@ -9,17 +9,12 @@
 #include <thread>
 #include <vector>
 
-#include "app/UtilFuncs.h"
+#include "base/IniFile.h"
 #include "core/media/MediaClips.h"
 #include "media/MediaInfo.h"
 #include "support/RunProgram.h"
 
 namespace {
-
-const std::string& Placeholder() {
-  static const std::string p = NonEmptyOr("");
-  return p;
-}
 
 class MediaStringsTest : public ::testing::Test {
  protected:
@@ -47,12 +42,12 @@ TEST_F(MediaStringsTest, VideoWithAudio) {
   EXPECT_EQ(s[msPlayTime].rfind("00:00:01", 0), 0u) << s[msPlayTime];
   EXPECT_EQ(s[msAudioCount], "1");
   EXPECT_EQ(s[msVideoCount], "1");
-  EXPECT_NE(s[msVideoCodec], Placeholder());
+  EXPECT_NE(s[msVideoCodec], "");
   EXPECT_EQ(s[msWidth], "160");
   EXPECT_EQ(s[msHeight], "120");
   EXPECT_EQ(s[msAspectRatio], "1.333");
   EXPECT_EQ(s[msFrameRate], "25.000");
-  EXPECT_NE(s[msAudioCodec], Placeholder());
+  EXPECT_NE(s[msAudioCodec], "");
   EXPECT_NE(s[msAudioCodec], s[msVideoCodec]);
   EXPECT_NE(s[msAudioBitrate].find_first_of("123456789"), std::string::npos) << s[msAudioBitrate];
   EXPECT_NE(s[msVideoBitrate].find_first_of("123456789"), std::string::npos) << s[msVideoBitrate];
@@ -62,14 +57,20 @@ TEST_F(MediaStringsTest, VideoWithAudio) {
   EXPECT_TRUE(IsMediaReadable(s));
 }
 
-TEST_F(MediaStringsTest, AudioOnlyHasPlaceholdersForVideo) {
+// What a file has not is "", whatever the language's placeholder: the
+// strings are asked on a worker thread while a language switch may rewrite
+// the text table, so they never hold a text of it (the views show the
+// placeholder).
+TEST_F(MediaStringsTest, AudioOnlyHasNoVideoValues) {
+  ASSERT_TRUE(LoadLanguageFrom(TIniFile::FromText("x.ini", "[LANGRES]\nMSG_EMPTY_STR=(none)\n")));
   TMediaStrings s = QueryMediaStrings(AudioOnly());
+  ResetLanguage();
   EXPECT_TRUE(IsMediaReadable(s));
-  for (int i : {msVideoCodec, msWidth, msHeight, msVideoBitrate, msAspectRatio, msFrameRate})
-    EXPECT_EQ(s[static_cast<size_t>(i)], Placeholder())
-        << MediaQueries[static_cast<size_t>(i)].Parameter;
+  for (int i : {msVideoCount, msVideoCodec, msWidth, msHeight, msVideoBitrate, msAspectRatio,
+                msFrameRate})
+    EXPECT_EQ(s[static_cast<size_t>(i)], "") << MediaQueries[static_cast<size_t>(i)].Parameter;
   EXPECT_GE(std::stoi(s[msAudioCount]), 1);
-  EXPECT_NE(s[msAudioCodec], Placeholder());
+  EXPECT_NE(s[msAudioCodec], "");
   EXPECT_EQ(s[msSamplingRate], "44100");
 }
 
@@ -87,7 +88,7 @@ TEST_F(MediaStringsTest, TwoAudioStreamsGiveTheFirstStreamOnly) {
   EXPECT_EQ(s[msAudioCodec], info.Get(TStreamKind::Audio, 0, "Codec/String"));
 }
 
-TEST_F(MediaStringsTest, UnreadableFilesGivePlaceholdersOnly) {
+TEST_F(MediaStringsTest, UnreadableFilesGiveNoValues) {
   TTempDir dir;
   WriteFileText(dir / "empty.avi", "");
   ASSERT_EQ(::mkfifo((dir / "pipe.avi").c_str(), 0600), 0);
@@ -103,26 +104,48 @@ TEST_F(MediaStringsTest, UnreadableFilesGivePlaceholdersOnly) {
   for (const std::string& file : cases) {
     TMediaStrings s = QueryMediaStrings(file);
     EXPECT_FALSE(IsMediaReadable(s)) << file;
-    for (const std::string& v : s) EXPECT_EQ(v, Placeholder()) << file;
+    EXPECT_FALSE(AnswersNameAndSize(s)) << file;
+    for (const std::string& v : s) EXPECT_EQ(v, "") << file;
     EXPECT_EQ(MediaInfoReport(file), "") << file;
   }
 }
 
-// A format the library does not know is no reason to refuse a file: its
-// name and size are answered, and the encoder has the last word.
-TEST_F(MediaStringsTest, UnknownFormatsAnswerNameAndSize) {
+// A file with nothing to convert in it answers its name and size (info
+// prints it), but the file list refuses it; the encoder is asked about a
+// format the library cannot look into, and its streams count then.
+TEST_F(MediaStringsTest, TheListTakesOnlyFilesWithAStream) {
   TTempDir dir;
   std::string garbage(4096, '\0');
   for (size_t i = 0; i < garbage.size(); ++i) garbage[i] = static_cast<char>((i * 7919 + 13) % 251);
   WriteFileText(dir / "garbage.avi", garbage);
   WriteFileText(dir / "notes.txt", "not a video\n");
-  for (const std::string& file : {dir / "garbage.avi", dir / "notes.txt"}) {
-    TMediaStrings s = QueryMediaStrings(file);
-    EXPECT_TRUE(IsMediaReadable(s)) << file;
-    EXPECT_EQ(s[msCompleteName], file);
-    EXPECT_EQ(s[msFileSize], std::to_string(std::filesystem::file_size(file)));
-    EXPECT_EQ(s[msFormat], Placeholder()) << file;
-    EXPECT_NE(MediaInfoReport(file).find(file), std::string::npos) << file;
+  // An MP4 whose index sits at its end, cut short as by a copy still running.
+  media_clips::Ffmpeg({"-i", VideoAudio(), "-c", "copy", dir / "whole.mp4"});
+  const std::string whole = ReadFileText(dir / "whole.mp4");
+  WriteFileText(dir / "cut.mp4", whole.substr(0, whole.size() / 2));
+  media_clips::Ffmpeg({"-i", VideoAudio(), "-c:a", "wavpack", "-vn", dir / "sound.wv"});
+  media_clips::Ffmpeg({"-i", VideoAudio(), dir / "clip.nut"});
+  struct TCase {
+    std::string File;
+    bool Listed;
+    const char* Audio;
+    const char* Video;
+  } cases[] = {
+      {dir / "garbage.avi", false, "", ""},
+      {dir / "notes.txt", false, "", ""},
+      {dir / "cut.mp4", false, "", ""},
+      {dir / "sound.wv", true, "1", ""},
+      {dir / "clip.nut", true, "1", "1"},
+  };
+  for (const TCase& c : cases) {
+    TMediaStrings s = QueryMediaStrings(c.File);
+    EXPECT_TRUE(AnswersNameAndSize(s)) << c.File;
+    EXPECT_EQ(s[msCompleteName], c.File);
+    EXPECT_EQ(s[msFileSize], std::to_string(std::filesystem::file_size(c.File)));
+    EXPECT_EQ(IsMediaReadable(s), c.Listed) << c.File;
+    EXPECT_EQ(s[msAudioCount], c.Audio) << c.File;
+    EXPECT_EQ(s[msVideoCount], c.Video) << c.File;
+    EXPECT_NE(MediaInfoReport(c.File).find(c.File), std::string::npos) << c.File;
   }
 }
 
@@ -150,7 +173,7 @@ TEST_F(MediaStringsTest, NameThatIsNotUtf8) {
   EXPECT_TRUE(IsMediaReadable(s));
   EXPECT_EQ(s[msCompleteName], shown);
   EXPECT_EQ(s[msFileSize], std::to_string(std::filesystem::file_size(AudioOnly())));
-  EXPECT_EQ(s[msVideoCount], Placeholder());
+  EXPECT_EQ(s[msVideoCount], "");
   EXPECT_EQ(s[msSamplingRate], "44100");
   std::string report = MediaInfoReport(file);
   EXPECT_NE(report.find(shown), std::string::npos);
@@ -211,17 +234,26 @@ TEST(MediaStrings, QueryTable) {
   }
 }
 
-TEST(MediaStrings, ReadableNeedsNameAndSize) {
-  TMediaStrings s;
-  s.fill("x");
-  EXPECT_TRUE(IsMediaReadable(s));
-  s[msFormat] = Placeholder();
-  EXPECT_TRUE(IsMediaReadable(s));
-  for (int i : {msCompleteName, msFileSize}) {
-    TMediaStrings t;
-    t.fill("x");
-    t[static_cast<size_t>(i)] = Placeholder();
-    EXPECT_FALSE(IsMediaReadable(t)) << i;
+TEST(MediaStrings, ReadableNeedsNameSizeAndAStream) {
+  struct TCase {
+    const char *Name, *Size, *Audio, *Video;
+    bool Answered, Listed;
+  } cases[] = {
+      {"a.avi", "9", "1", "1", true, true},   {"a.avi", "9", "", "2", true, true},
+      {"a.avi", "9", "1", "0", true, true},   {"a.avi", "9", "", "", true, false},
+      {"a.avi", "9", "0", "0", true, false},  {"a.avi", "9", "x", "-1", true, false},
+      {"", "9", "1", "1", false, false},      {"a.avi", "", "1", "1", false, false},
+  };
+  for (const TCase& c : cases) {
+    TMediaStrings s;
+    s.fill("x");
+    s[msFormat] = "";
+    s[msCompleteName] = c.Name;
+    s[msFileSize] = c.Size;
+    s[msAudioCount] = c.Audio;
+    s[msVideoCount] = c.Video;
+    EXPECT_EQ(AnswersNameAndSize(s), c.Answered) << c.Name << c.Size << c.Audio << c.Video;
+    EXPECT_EQ(IsMediaReadable(s), c.Listed) << c.Name << c.Size << c.Audio << c.Video;
   }
 }
 

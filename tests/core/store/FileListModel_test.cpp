@@ -14,6 +14,7 @@ TMediaStrings Readable(const std::string& size = "100") {
   TMediaStrings m;
   m.fill("x");
   m[msFileSize] = size;
+  m[msAudioCount] = m[msVideoCount] = "1";
   return m;
 }
 
@@ -50,12 +51,17 @@ TEST(FileListModel, AddingSkipsMissingUnknownAndListedPathsAndRejectsUnreadable)
   EXPECT_EQ(list.Append(dir / "clip.avi", Readable()), TAddResult::Duplicate);
   EXPECT_EQ(list.Append(dir / "CLIP.avi", Readable()), TAddResult::Added);
   TMediaStrings unreadable = Readable();
-  unreadable[msFileSize] = ResStr(MSG_EMPTY_STR);
+  unreadable[msFileSize] = "";
   EXPECT_EQ(list.Append(dir / "broken.avi", unreadable), TAddResult::Rejected);
+  // Name and size, but no stream to convert: random bytes, a cut-off file.
+  TMediaStrings streamless = Readable();
+  streamless[msAudioCount] = streamless[msVideoCount] = "";
+  EXPECT_EQ(list.Append(dir / "random.avi", streamless), TAddResult::Rejected);
   EXPECT_EQ(list.Count(), 2);
-  ASSERT_EQ(dialogs.Messages.size(), 1u);
+  ASSERT_EQ(dialogs.Messages.size(), 2u);
   EXPECT_EQ(dialogs.Messages[0].Caption, "Error");
   EXPECT_NE(dialogs.Messages[0].Text.find(dir / "broken.avi"), std::string::npos);
+  EXPECT_NE(dialogs.Messages[1].Text.find(dir / "random.avi"), std::string::npos);
   EXPECT_EQ(list.Row(0).Item.FilePath, dir.Path());
   EXPECT_EQ(list.Row(0).Picture, 0);
   ResetGlobalVars();

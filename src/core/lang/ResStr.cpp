@@ -326,6 +326,11 @@ constexpr std::array<TMsgEntry, kMsgKeyCount> kEntries{{
     K(MSG_NO_TRAY, "This desktop has no notification area, so the program has been minimized instead."),
     K(MSG_SOURCE_KEPT, "The file \"%s\" has been converted, but it could not be deleted:\r\n\r\n%s"),
     K(MSG_NO_PROFILE_CHOSEN, "There is no profile to convert with. Choose one in the list first, or add one."),
+    K(MSG_LANGUAGE_MISSING, "The file \"%s\" of the language chosen in the settings cannot be found, so the program uses \"%s\" instead."),
+    K(MSG_PROFILES_READ_ONLY, "Your profile folder \"%s\" could not be written (%s). The profiles shipped with the program are used instead; they cannot be changed."),
+    K(MSG_OUTPUT_SHORT, "The file \"%s\" has been converted, but the output lasts only %s of the %s the source states: the source may be incomplete."),
+    K(MSG_SOURCE_CHANGED, "The file \"%s\" has been converted, but it changed while it was read (is it still being copied?): the output may be incomplete."),
+    K(MSG_SOURCE_NOT_DELETED, "The source has not been deleted."),
 }};
 
 #undef K

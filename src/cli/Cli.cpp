@@ -2,10 +2,12 @@
 #include "Cli.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "app/GlobalVars.h"
 #include "app/ProgramFolder.h"
 #include "app/Settings.h"
+#include "app/Startup.h"
 #include "base/NearName.h"
 #include "base/Utf8.h"
 #include "store/ProfileFolders.h"
@@ -70,6 +72,8 @@ void ApplyHome(const TCliArgs& args) {
 void PrepareProfiles() {
   ApplySettingDefaults();
   ReadSettings();
+  if (std::string fallBack = FallBackToBuildLanguage(); !fallBack.empty())
+    std::fprintf(stderr, "kinovert-cli: %s\n", ShownMessage(fallBack).c_str());
   PrepareProfileFolders();
 }
 

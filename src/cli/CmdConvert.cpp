@@ -234,7 +234,10 @@ int RunConvert(const TCliArgs& args) {
   if (files.empty()) throw TUsageError{"no input files"};
 
   PrepareProfiles();
-  LoadTypeFile();
+  // Without the type file no input would be of a known type.
+  if (!LoadTypeFile())
+    throw TUsageError{"the type file " + TypeFilePath() +
+                      ", which lists the input types, is missing (re-install the program)"};
   TGlobalVars& g = GlobalVars;
   g.OutputFormat = static_cast<uint8_t>(format);
   g.DeleteFileAfterProcessing = args.Flag("delete-source");

@@ -155,3 +155,20 @@ TEST(CmdList, MistypedNamesSuggestTheNearest) {
   }
   EXPECT_FALSE(fs::exists(out));
 }
+
+// A language of the settings that is gone: the build language's profile
+// tree is listed, and stderr says what is missing and what is used.
+TEST(CmdList, AChosenLanguageThatIsGone) {
+  TTree tree;
+  fs::create_directories(tree.Home / "skin/kvo/lang");
+  WriteFileText(tree.Home / "skin/kvo/lang/type_english.dat", "[InputFileTypes]\nVideo=*.avi\n");
+  WriteFileText(tree.Home / "info.ini", "[System]\nLanguageFile=klingon.ini\n");
+  TRunResult r = tree.List({"--target", "mp3"});
+  EXPECT_EQ(r.ExitCode, 0) << r.Err;
+  EXPECT_NE(r.Out.find("Alpha one"), std::string::npos) << r.Out;
+  EXPECT_NE(r.Err.find("kinovert-cli: The file \"" + tree.Home / "skin/kvo/lang/klingon.ini" +
+                       "\" of the language chosen in the settings cannot be found, so the "
+                       "program uses \"english.ini\" instead.\n"),
+            std::string::npos)
+      << r.Err;
+}

@@ -168,6 +168,23 @@ TEST(CliBatch, ChoicesOfAnotherTargetAndHostilePresetsAreRefused) {
   EXPECT_FALSE(fs::exists(program.Home / "avcore.log"));
 }
 
+// Without the type file no input would be of a known type: the file is
+// named, and nothing is skipped for a reason that is not its own.
+TEST(CliBatch, AMissingTypeFileIsNamed) {
+  TFakeProgram program;
+  TTempDir dir;
+  fs::remove(program.Home / "skin/kvo/lang/type_english.dat");
+  TRunResult r = RunProgram(program.Cli(), {"convert", "-t", "mp3", "-p", "Standard", "-o",
+                                            dir / "out", ClipPath(TClip::AudioOnly)});
+  EXPECT_EQ(r.ExitCode, 2);
+  EXPECT_NE(r.Err.find("the type file " + program.Home / "skin/kvo/lang/type_english.dat" +
+                       ", which lists the input types, is missing"),
+            std::string::npos)
+      << r.Err;
+  EXPECT_EQ(r.Err.find("not a known input type"), std::string::npos) << r.Err;
+  EXPECT_FALSE(fs::exists(program.Home / "avcore.log"));
+}
+
 // Every line is one JSON object; together they tell the whole batch, in
 // order, each failed file with its reason (a file whose encoder failed
 // without a word too), and names that are no UTF-8.

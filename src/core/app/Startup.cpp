@@ -12,6 +12,7 @@
 #include "base/Error.h"
 #include "base/FileNames.h"
 #include "base/FormatText.h"
+#include "base/TextUtil.h"
 #include "lang/ResStr.h"
 
 bool RunStartup(TStartupWindow& window) {
@@ -31,6 +32,8 @@ bool RunStartup(TStartupWindow& window) {
     MessageBoxText(e.what(), ResStr(MSG_Error), MB_OK | MB_ICONHAND);
   }
   if (!existed) window.CentreOnScreen();
+  if (std::string fallBack = FallBackToBuildLanguage(); !fallBack.empty())
+    MessageBoxText(fallBack, ResStr(MSG_HINT), MB_OK | MB_ICONWARNING);
   if (!window.StartProfileStore()) return false;
   window.RestoreTarget();
   window.AcceptDroppedFiles();
@@ -42,6 +45,22 @@ bool RunStartup(TStartupWindow& window) {
   window.HideToolbar();
   window.ShiftControls();
   return true;
+}
+
+std::string FallBackToBuildLanguage() {
+  TGlobalVars& g = GlobalVars;
+  const std::string chosen = g.LanguageFile;
+  const std::string build = DefaultLanguageFile();
+  if (LowerCaseAscii(chosen) == LowerCaseAscii(build)) return {};
+  std::string missing;
+  if (const std::string file = FindFileIgnoringCase(LanguageFolder(), chosen);
+      chosen.empty() || FileSize64(file) < 0)
+    missing = chosen.empty() ? LanguageFolder() : file;
+  else if (FileSize64(TypeFilePath()) < 0)
+    missing = TypeFilePath();
+  if (missing.empty()) return {};
+  g.LanguageFile = build;
+  return FormatText(ResStr(MSG_LANGUAGE_MISSING), {missing, build});
 }
 
 bool LoadLanguageTypeFile() {

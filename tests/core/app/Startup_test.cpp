@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "app/GlobalVars.h"
@@ -108,4 +109,38 @@ TEST_F(Startup, WhatEndsTheProgramAndWhatDoesNot) {
     EXPECT_NE(Dialogs.Messages[0].Text.find("info.ini"), std::string::npos);
     EXPECT_EQ(w.Steps.back(), "shift");
   }
+}
+
+// The language of the settings is the user's: when its file or its type
+// file is gone, the program starts in the build language and says so once
+// (the settings keep the build language from then on).
+TEST_F(Startup, AChosenLanguageThatIsGoneGivesWayToTheBuildLanguage) {
+  WriteFileText(Home / "skin/kvo/lang/deutsch.ini", "[LANGRES]\nMSG_CANCEL=Abbrechen\n");
+  struct TCase {
+    const char* Chosen;
+    const char* Missing;  // named in the message
+  } cases[] = {
+      {"klingon.ini", "skin/kvo/lang/klingon.ini"},
+      {"deutsch.ini", "skin/kvo/lang/type_deutsch.dat"},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Chosen);
+    WriteFileText(Home / "info.ini", std::string("[System]\nLanguageFile=") + c.Chosen + "\n");
+    Dialogs.Messages.clear();
+    TRecordingWindow w;
+    EXPECT_TRUE(RunStartup(w));
+    EXPECT_EQ(GlobalVars.LanguageFile, "english.ini");
+    EXPECT_EQ(w.Steps.back(), "shift");
+    EXPECT_NE(std::find(w.Steps.begin(), w.Steps.end(), "language Cancel here"), w.Steps.end());
+    ASSERT_EQ(Dialogs.Messages.size(), 1u);
+    EXPECT_NE(Dialogs.Messages[0].Text.find(Home / c.Missing), std::string::npos)
+        << Dialogs.Messages[0].Text;
+    EXPECT_NE(Dialogs.Messages[0].Text.find("\"english.ini\""), std::string::npos);
+  }
+  // The build language itself is never replaced: without its type file the
+  // program cannot start, as before.
+  fs::remove(Home / "skin/kvo/lang/type_english.dat");
+  GlobalVars.LanguageFile = "English.ini";
+  EXPECT_EQ(FallBackToBuildLanguage(), "");
+  EXPECT_EQ(GlobalVars.LanguageFile, "English.ini");
 }

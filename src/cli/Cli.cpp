@@ -74,7 +74,8 @@ void PrepareProfiles() {
   ReadSettings();
   if (std::string fallBack = FallBackToBuildLanguage(); !fallBack.empty())
     std::fprintf(stderr, "kinovert-cli: %s\n", ShownMessage(fallBack).c_str());
-  PrepareProfileFolders();
+  if (std::string problem = PrepareProfileFolders(); !problem.empty())
+    std::fprintf(stderr, "kinovert-cli: %s\n", ShownMessage(problem).c_str());
 }
 
 std::vector<std::string> TargetNames() {

@@ -172,3 +172,20 @@ TEST(CmdList, AChosenLanguageThatIsGone) {
             std::string::npos)
       << r.Err;
 }
+
+// An installed program whose user's data folder cannot be written lists the
+// shipped profiles, and says which folder could not be written and why.
+TEST(CmdList, InstalledWithADataFolderThatCannotBeWritten) {
+  TTree tree;
+  WriteFileText(tree.Home / "installed", "");
+  TTempDir home;
+  WriteFileText(home / "file", "");
+  TRunResult r = RunProgram(Cli, {"--home", tree.Home.Path(), "list", "--target", "mp3"},
+                            {"HOME=" + home.Path(), "XDG_DATA_HOME=" + home / "file/data"});
+  EXPECT_EQ(r.ExitCode, 0) << r.Err;
+  EXPECT_NE(r.Out.find("Alpha one"), std::string::npos) << r.Out;
+  EXPECT_NE(r.Err.find("\"" + home / "file/data/kinovert/profile_en/\" could not be written (Not a "
+                                     "directory). The profiles shipped with the program are used"),
+            std::string::npos)
+      << r.Err;
+}

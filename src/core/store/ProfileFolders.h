@@ -10,16 +10,21 @@ void SetProfileFolders();
 
 // SetProfileFolders; for an installed program the user's tree is then
 // brought up to date with the shipped one (ShippedProfiles.h), so profiles
-// new in this version appear and the user's own stay as they are.
-void PrepareProfileFolders();
+// new in this version appear and the user's own stay as they are. When
+// shipped files cannot be written there (a read-only home, a data folder
+// that cannot be made), the returned text says what and why, and if the
+// user's tree holds nothing at all, the shipped tree of the program folder
+// is used instead, read-only. "" when all went well.
+std::string PrepareProfileFolders();
 
 // Where an installed program records what it gave the user of each shipped tree.
 std::string ShippedProfilesManifest();
 
-// PrepareProfileFolders, then creates the sixteen format folders (with any
-// missing parents) in ProfileDirs order; false at the first that cannot be
-// made. The device preset folder is not created.
-bool CreateProfileFolders();
+// PrepareProfileFolders (its text goes to `problem`), then creates the
+// sixteen format folders (with any missing parents) in ProfileDirs order;
+// false at the first that cannot be made. The device preset folder is not
+// created.
+bool CreateProfileFolders(std::string* problem = nullptr);
 
 // The profile file of a format: its folder + name + "." + its extension.
 std::string ProfileFilePath(int outputFormat, const std::string& profileName);

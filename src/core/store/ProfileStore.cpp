@@ -30,10 +30,12 @@ bool AskYesNo(const std::string& text, const std::string& caption) {
 }  // namespace
 
 bool TProfileStore::Start() {
-  if (!CreateProfileFolders()) {
+  std::string problem;
+  if (!CreateProfileFolders(&problem)) {
     MessageBoxText(ResStr(MSG_CREATE_DIR_ERROR), ResStr(MSG_Error), MB_OK | MB_ICONEXCLAMATION);
     return false;
   }
+  if (!problem.empty()) MessageBoxText(problem, ResStr(MSG_HINT), MB_OK | MB_ICONWARNING);
   for (int f = 0; f < kOutputFormatCount; ++f) FillProfileList(f);
   Devices_.Load(GlobalVars.DefaultSettingDir, BuildEdition());
   return true;

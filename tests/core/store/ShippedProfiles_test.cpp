@@ -156,3 +156,32 @@ TEST(ProfileFoldersTest, InstalledProgramSeedsTheUsersTree) {
   SetProgramFolder("");
   ResetGlobalVars();
 }
+
+// A data folder that cannot be written (here it would lie below a plain
+// file, which stops root too): the shipped tree is read where it lies, and
+// the text says which folder could not be written and why.
+TEST(ProfileFoldersTest, UnwritableDataFolderUsesTheShippedTree) {
+  TTempDir program, home;
+  WriteFileText(home / "file", "");
+  const std::string data = home / "file/data";
+  TEnvVar homeVar("HOME", home.Path().c_str());
+  TEnvVar dataVar("XDG_DATA_HOME", data.c_str());
+  ResetGlobalVars();
+  SetProgramFolder(program.Path());
+  GlobalVars.LanguageFile = "english.ini";
+  for (const char* format : {"avi", "mp3", "wav"})
+    fs::create_directories(program / ("profile_en/" + std::string(format)));
+  WriteFileText(program / "profile_en/mp3/Standard.mpo", "shipped");
+  WriteFileText(program / kInstalledMarker, "");
+
+  std::string problem;
+  EXPECT_TRUE(CreateProfileFolders(&problem));
+  EXPECT_EQ(GlobalVars.ProfileRoot, program / "profile_en/");
+  EXPECT_EQ(GlobalVars.ProfileDirs[12], program / "profile_en/mp3/");
+  EXPECT_NE(problem.find("\"" + data + "/kinovert/profile_en/\" could not be written (Not a directory)"),
+            std::string::npos)
+      << problem;
+  EXPECT_EQ(ReadFileText(program / "profile_en/mp3/Standard.mpo"), "shipped");
+  SetProgramFolder("");
+  ResetGlobalVars();
+}

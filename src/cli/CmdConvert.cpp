@@ -203,6 +203,9 @@ TBatchChoice ChoiceOf(int format, const TCliArgs& args) {
     choice.DevicePresetFile = AbsolutePath(ResolveDevicePreset(format, device));
     CheckPresetItem(choice.DevicePresetFile, item);
     choice.DeviceSection = item;
+    // Refused before any file is looked at, as the desktop's Convert does.
+    if (std::string why = DevicePresetProblem(choice.DevicePresetFile, item); !why.empty())
+      throw TUsageError{"the device preset " + choice.DevicePresetFile + " is not run: " + why};
   } else {
     if (profile.empty()) throw TUsageError{"missing --profile NAME"};
     choice.ProfileFile = ResolveProfile(format, profile);

@@ -143,6 +143,13 @@ TEST(CliBatch, ChoicesOfAnotherTargetAndHostilePresetsAreRefused) {
   ASSERT_NE(at, std::string::npos);
   hostile.insert(at + 9, "touch " + (dir / "ran") + "; ");
   WriteFileText(dir / "hostile.ini", hostile);
+  // Writes over a file of the user's, or a name with another extension than its EXT.
+  std::string elsewhere = ReadFileText(presets + "3gpp_h263_amr.ini");
+  WriteFileText(dir / "notes.txt", "my notes");
+  const size_t output = elsewhere.find("<%OutputFile%>.3gp");
+  ASSERT_NE(output, std::string::npos);
+  WriteFileText(dir / "elsewhere.ini", std::string(elsewhere).replace(output, 18, dir / "notes.txt"));
+  WriteFileText(dir / "otherext.ini", std::string(elsewhere).replace(output, 18, "<%OutputFile%>.mp4"));
   const std::string mp3 = program.Home / "profile_en/mp3/Standard.mpo";
   struct TCase {
     std::vector<std::string> Choice;
@@ -154,6 +161,10 @@ TEST(CliBatch, ChoicesOfAnotherTargetAndHostilePresetsAreRefused) {
       {{"-t", "3gp", "-d", "ipod_h264.ini", "-i", "Item1"}, "of the iPod menu, not of 3GP", 2},
       {{"-t", "3gp", "-d", dir / "hostile.ini", "-i", "Item1"},
        "is not run: the command does not call <%AppPath%>/avcore", 2},
+      {{"-t", "3gp", "-d", dir / "elsewhere.ini", "-i", "Item1"},
+       "is not run: the command writes \"" + dir / "notes.txt" + "\", not <%OutputFile%>.3gp", 2},
+      {{"-t", "3gp", "-d", dir / "otherext.ini", "-i", "Item1"},
+       "is not run: the command writes \"<%OutputFile%>.mp4\", not <%OutputFile%>.3gp", 2},
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.Says);
@@ -165,6 +176,7 @@ TEST(CliBatch, ChoicesOfAnotherTargetAndHostilePresetsAreRefused) {
     EXPECT_NE(r.Err.find(c.Says), std::string::npos) << r.Err;
   }
   EXPECT_FALSE(fs::exists(dir / "ran"));
+  EXPECT_EQ(ReadFileText(dir / "notes.txt"), "my notes");
   EXPECT_FALSE(fs::exists(program.Home / "avcore.log"));
 }
 

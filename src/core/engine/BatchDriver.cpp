@@ -97,6 +97,16 @@ bool InAvsExt(const std::string& input) {
 
 }  // namespace
 
+std::string DevicePresetProblem(const std::string& presetFile, const std::string& section) {
+  try {
+    const TIniFile ini(presetFile);
+    if (!ini.SectionExists(section)) return "it has no item \"" + section + "\"";
+    return PresetItemProblem(ini.ReadString(section, "EXT", ""), PresetCommandsOf(ini, section));
+  } catch (const EKinovertError& e) {
+    return e.what();
+  }
+}
+
 uint8_t RunnerPriority(uint8_t storedPriority) {
   return storedPriority <= 3 ? static_cast<uint8_t>(storedPriority + 1) : 1;
 }
@@ -149,9 +159,10 @@ std::string TBatchDriver::OutputExtension() const {
                                                ".rm",  ".swf", ".vob", ".asf", ".aac", ".ac3",
                                                ".mp2", ".mp3", ".amr", ".wav"};
   if (IsDeviceTarget()) {
-    std::string ext = ".";
-    ext += PresetExtension(Choice_.DevicePresetFile, Choice_.DeviceSection);
-    return ext;
+    // An item without EXT writes a name without an extension (its command
+    // ends in <%OutputFile%> alone), not one ending in a full stop.
+    std::string ext = PresetExtension(Choice_.DevicePresetFile, Choice_.DeviceSection);
+    return ext.empty() ? ext : "." + ext;
   }
   if (GlobalVars.OutputFormat >= kOutputFormatCount) return {};
   return extensions[GlobalVars.OutputFormat];
@@ -179,6 +190,14 @@ bool TBatchDriver::ActionConvertExecute(const std::vector<TBatchInput>& files,
   if (!chosen) {
     MessageBoxText(ResStr(MSG_NO_PROFILE_CHOSEN), ResStr(MSG_HINT), MB_ICONWARNING);
     return false;
+  }
+  if (IsDeviceTarget()) {
+    if (std::string why = DevicePresetProblem(choice.DevicePresetFile, choice.DeviceSection);
+        !why.empty()) {
+      MessageBoxText(FormatText(ResStr(MSG_PRESET_REFUSED), {choice.DevicePresetFile, why}),
+                     ResStr(MSG_Error), MB_ICONWARNING);
+      return false;
+    }
   }
   if (!CheckOutputFolder(choice.OutputFolder)) return false;
   for (const TBatchInput& f : files) Host_.SetFileState(f.FileName, TFileState::Idle);
@@ -276,13 +295,13 @@ void TBatchDriver::WriteDeviceBatch(const std::string& input) const {
       {"<%RandomNumber5%>", ShellQuote(g.RandomNumber5)},
       {"<%InputFile%>", ShellQuote(input)},
   };
+  // Checked again here: the file may have changed since the batch began.
+  if (std::string why = DevicePresetProblem(Choice_.DevicePresetFile, Choice_.DeviceSection);
+      !why.empty())
+    throw EKinovertError("The device preset \"" + Choice_.DevicePresetFile + "\" is not run: " + why);
   std::string script;
-  for (const std::string& command : PresetCommands(Choice_.DevicePresetFile, Choice_.DeviceSection)) {
-    std::string why;
-    if (!IsAvcoreCall(command, &why))
-      throw EKinovertError("The device preset \"" + Choice_.DevicePresetFile + "\" is not run: " + why);
+  for (const std::string& command : PresetCommands(Choice_.DevicePresetFile, Choice_.DeviceSection))
     (script += FillTemplate(command, values)) += '\n';
-  }
   std::string path = TemporaryBatchPath();
   if (!WriteFileAtomically(path, script)) throw EKinovertError("Unable to write to " + path);
 }

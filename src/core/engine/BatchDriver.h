@@ -99,6 +99,11 @@ class TBatchDriver final {
 // false.
 bool CheckOutputFolder(const std::string& folderText);
 
+// What keeps an item of a device preset file from being run (see
+// PresetItemProblem; also a file that cannot be read, or has no such item),
+// "" when nothing. The Convert action, kinovert-cli and the batch itself ask.
+std::string DevicePresetProblem(const std::string& presetFile, const std::string& section);
+
 // The runner priority of a stored choice: Idle, Normal, High, Realtime
 // (0..3) give 1..4, anything else 1.
 uint8_t RunnerPriority(uint8_t storedPriority);

@@ -208,6 +208,11 @@ bool IsAvcoreCall(std::string_view command, std::string* why) {
         named = (command[k] >= 'A' && command[k] <= 'Z') || (command[k] >= 'a' && command[k] <= 'z') ||
                 (command[k] >= '0' && command[k] <= '9');
       if (named) {
+        std::string_view placeholder = command.substr(i, end + 2 - i);
+        bool known = false;
+        for (std::string_view p : kPresetPlaceholders) known = known || SameTextIgnoringCase(placeholder, p);
+        if (!known)
+          return refuse("the command holds the unknown placeholder " + std::string(placeholder));
         i = end + 2;
         continue;
       }
@@ -215,4 +220,27 @@ bool IsAvcoreCall(std::string_view command, std::string* why) {
     return refuse(std::string("the command holds \"") + c + "\", which only a shell would read");
   }
   return true;
+}
+
+std::string PresetItemProblem(std::string_view extension, const std::vector<std::string>& commands) {
+  for (char c : extension)
+    if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')))
+      return "its EXT \"" + std::string(extension) + "\" is no plain file extension";
+  if (commands.empty()) return "the item has no command";
+  static constexpr std::string_view kOutput = "<%OutputFile%>";
+  const std::string wanted = extension.empty() ? "" : "." + std::string(extension);
+  for (const std::string& command : commands) {
+    std::string why;
+    if (!IsAvcoreCall(command, &why)) return why;
+    std::string_view text = command;
+    text = text.substr(0, text.find_last_not_of(" \t") + 1);
+    std::string_view output = text.substr(text.find_last_of(" \t") + 1);
+    bool reserved = output.size() == kOutput.size() + wanted.size() &&
+                    SameTextIgnoringCase(output.substr(0, kOutput.size()), kOutput) &&
+                    output.substr(kOutput.size()) == wanted;
+    if (!reserved)
+      return "the command writes \"" + std::string(output) + "\", not " + std::string(kOutput) + wanted +
+             (extension.empty() ? " (the item's EXT is empty)" : " (the item's EXT is " + std::string(extension) + ")");
+  }
+  return {};
 }

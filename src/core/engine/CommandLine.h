@@ -49,12 +49,26 @@ using TTemplateValues = std::vector<std::pair<std::string_view, std::string>>;
 // brings in is never taken for a placeholder itself.
 std::string FillTemplate(std::string_view line, const TTemplateValues& values);
 
+// The placeholders of a device preset's commands, as the batch fills them.
+inline constexpr std::string_view kPresetPlaceholders[] = {
+    "<%AppPath%>",    "<%TimeStamp%>",  "<%TemporaryFile%>", "<%Title%>",        "<%OutputFile%>",
+    "<%OutputPath%>", "<%RandomNumber3%>", "<%RandomNumber5%>", "<%InputFile%>"};
+
 // A device preset's command, before its placeholders are filled: one call of
 // the program folder's avcore ("<%AppPath%>/avcore ...") whose words hold
-// nothing /bin/sh could take as syntax, besides the placeholders (whose
-// values are quoted). Presets are files users download and share: any other
+// nothing /bin/sh could take as syntax, besides the placeholders above
+// (whose values are quoted; any other "<%...%>" would reach the shell as a
+// redirection). Presets are files users download and share: any other
 // command is refused rather than run. `why` says what is wrong.
 bool IsAvcoreCall(std::string_view command, std::string* why = nullptr);
+
+// What keeps an item of a device preset from being run, "" when nothing:
+// its EXT must be a plain extension (letters and digits), it must have a
+// command, and every command must be an avcore call (IsAvcoreCall) whose
+// output, its last word, is exactly <%OutputFile%>.EXT (<%OutputFile%>
+// alone when EXT is empty): the name the batch reserved for the file, and
+// no other file the user can write.
+std::string PresetItemProblem(std::string_view extension, const std::vector<std::string>& commands);
 
 // True when the text holds nothing but blanks and control characters.
 bool IsBlankText(std::string_view text);

@@ -330,6 +330,7 @@ constexpr std::array<TMsgEntry, kMsgKeyCount> kEntries{{
     K(MSG_PROFILES_READ_ONLY, "Your profile folder \"%s\" could not be written (%s). The profiles shipped with the program are used instead; they cannot be changed."),
     K(MSG_OUTPUT_SHORT, "The file \"%s\" has been converted, but the output lasts only %s of the %s the source states: the source may be incomplete."),
     K(MSG_SOURCE_CHANGED, "The file \"%s\" has been converted, but it changed while it was read (is it still being copied?): the output may be incomplete."),
+    K(MSG_PRESET_REFUSED, "The device preset \"%s\" cannot be used: %s."),
     K(MSG_SOURCE_NOT_DELETED, "The source has not been deleted."),
 }};
 

@@ -31,6 +31,7 @@ namespace {
 const char* const FakeEncoder = R"(#!/bin/sh
 in="$4"; for a; do out="$a"; done
 echo $$ > "$(dirname "$0")/encoder.pid"
+echo "$*" >> "$(dirname "$0")/encoder.log"
 echo "Input #0, avi, from '$in':" >&2
 case "$in" in *.avs) cat "$in" > "$out"; exit 0;; esac
 read mode < "$in"
@@ -360,19 +361,22 @@ TEST_F(BatchDriver, DeviceBatchFileQuotesEveryValue) {
                 "[Info]\nTitleE=Phone 3GPP\n"
                 "[Item1]\nTitleE=Low\nEXT=3gp\n"
                 "Command1=<%AppPath%>/avcore -p 5310746 -i <%InputFile%> -y <%outputfile%>.3gp\n"
-                "Note=<%AppPath%>/avcore -p 5310746 -i <%InputFile%> -y <%OutputFile%>-note.3gp\n"
-                "CommandX=<%AppPath%>/avcore -p 5310746 -i <%InputFile%> -y <%OutputFile%>-x.3gp\n");
+                "Note=<%AppPath%>/avcore -p 5310746 -i <%InputFile%> -y -r 12 <%OutputFile%>.3gp\n"
+                "CommandX=<%AppPath%>/avcore -p 5310746 -i <%InputFile%> -y -r 15 <%OutputFile%>.3gp\n");
   Choice.DevicePresetFile = preset;
   Choice.DeviceSection = "Item1";
   auto evil = Input("a\"$(touch pwned)\"b.avi", "ok"), odd = Input("$HOME 'x'.avi", "ok");
   EXPECT_EQ(Run({evil, odd}), mrOk);
   EXPECT_EQ(GlobalVars.DoneCount, 2);
   // Every key whose name begins with "Command" runs, and nothing else.
-  for (const char* name : {"a\"$(touch pwned)\"b", "$HOME 'x'"}) {
+  for (const char* name : {"a\"$(touch pwned)\"b", "$HOME 'x'"})
     EXPECT_EQ(ReadFileText(Out / (std::string(name) + ".3gp")), "data") << name;
-    EXPECT_EQ(ReadFileText(Out / (std::string(name) + "-x.3gp")), "data") << name;
-    EXPECT_FALSE(FileExists(Out / (std::string(name) + "-note.3gp"))) << name;
-  }
+  const std::string log = ReadFileText(Home / "encoder.log");
+  size_t runs = 0;
+  for (size_t at = 0; (at = log.find('\n', at)) != std::string::npos; ++at) ++runs;
+  EXPECT_EQ(runs, 4u) << log;
+  EXPECT_NE(log.find(" -r 15 "), std::string::npos) << log;
+  EXPECT_EQ(log.find(" -r 12 "), std::string::npos) << log;
   EXPECT_FALSE(FileExists(Home / "pwned"));
   EXPECT_FALSE(FileExists(In / "pwned"));
   // The batch file lived in a private folder of this batch, gone with it.
@@ -381,6 +385,45 @@ TEST_F(BatchDriver, DeviceBatchFileQuotesEveryValue) {
   EXPECT_EQ(fs::path(batchFile).filename(), "~ConvertCore.sh");
   EXPECT_NE(batchFile.rfind(Home.Path(), 0), 0u);
   EXPECT_FALSE(FileExists(fs::path(batchFile).parent_path()));
+}
+
+// A preset whose command writes anything but the reserved name (a file of
+// the user's, or another extension than its EXT) is refused before any
+// encoder runs, with the reason; the batch itself refuses it too.
+TEST_F(BatchDriver, PresetsWritingElsewhereAreRefused) {
+  GlobalVars.OutputFormat = of3GP;
+  fs::create_directories(Home / "profile_en/default_setting");
+  const std::string notes = Home / "notes.txt";
+  WriteFileText(notes, "my notes");
+  const std::string call = "Command1=<%AppPath%>/avcore -p 5310746 -i <%InputFile%> -y ";
+  struct TCase {
+    std::string Item;
+    const char* Says;
+  } cases[] = {
+      {"EXT=3gp\n" + call + notes + "\n", "the command writes \""},
+      {"EXT=mp4\n" + call + "<%OutputFile%>.3gp\n", "not <%OutputFile%>.mp4"},
+      {"EXT=3gp\n" + call + "<%Other%> <%OutputFile%>.3gp\n", "unknown placeholder <%Other%>"},
+  };
+  auto a = Input("a.avi", "ok");
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Says);
+    std::string preset = Home / "profile_en/default_setting/bad.ini";
+    WriteFileText(preset, "[Info]\nTitleE=Phone 3GPP\n[Item1]\nTitleE=Low\n" + c.Item);
+    Choice.DevicePresetFile = preset;
+    Choice.DeviceSection = "Item1";
+    Answers.Boxes.clear();
+    TRedirector runner(Host.Loop);
+    TBatchDriver driver(Host, runner, Power);
+    EXPECT_FALSE(driver.ActionConvertExecute({a}, Choice));
+    ASSERT_EQ(Answers.Boxes.size(), 1u);
+    EXPECT_EQ(Answers.Boxes[0].rfind("Error|The device preset \"" + preset + "\" cannot be used: ", 0), 0u)
+        << Answers.Boxes[0];
+    EXPECT_NE(Answers.Boxes[0].find(c.Says), std::string::npos) << Answers.Boxes[0];
+    EXPECT_THROW(Run({a}), EKinovertError);
+    EXPECT_FALSE(FileExists(Home / "encoder.pid"));
+    EXPECT_EQ(ReadFileText(notes), "my notes");
+    EXPECT_TRUE(fs::is_empty(Out.Path()));
+  }
 }
 
 TEST_F(BatchDriver, StartErrorsReachTheHost) {

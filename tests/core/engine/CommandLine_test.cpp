@@ -74,11 +74,52 @@ TEST(IsAvcoreCall, PlainCallsOfAvcoreOnly) {
       {"/usr/bin/ffmpeg -i <%InputFile%> <%OutputFile%>.3gp", false},
       {"<%AppPath%>/avcore -i <% InputFile %> x", false},
       {"<%AppPath%>/avcore -i <%InputFile%>\n<%AppPath%>/avcore", false},
+      // Only the placeholders the batch fills: any other reaches /bin/sh as "<" and ">".
+      {"<%AppPath%>/avcore -i <%InputFile%> -y <%Elsewhere%>.3gp", false},
+      {"<%AppPath%>/avcore -i <%INPUTFILE%> -ss <%TimeStamp%> <%outputfile%>.3gp", true},
   };
   for (const TCase& c : cases) {
     std::string why;
     EXPECT_EQ(IsAvcoreCall(c.Command, &why), c.Runs) << c.Command;
     EXPECT_EQ(why.empty(), c.Runs) << c.Command << ": " << why;
+  }
+}
+
+// The output of every command of an item is the name the batch reserved,
+// with the item's own EXT: never a file of the user's, never another name.
+TEST(PresetItemProblem, EveryCommandWritesTheReservedName) {
+  const std::string call = "<%AppPath%>/avcore -p 5310746 -i <%InputFile%> -y -f 3gp ";
+  struct TCase {
+    const char* Ext;
+    std::vector<std::string> Commands;
+    const char* Says;  // "" when the item may run
+  } cases[] = {
+      {"3gp", {call + "<%OutputFile%>.3gp"}, ""},
+      {"3gp", {call + "<%OUTPUTFILE%>.3gp  \t"}, ""},
+      {"3gp", {call + "<%OutputFile%>.3gp", call + "-s 176x144 <%outputfile%>.3gp"}, ""},
+      {"", {call + "<%OutputFile%>"}, ""},
+      {"3gp", {call + "/home/me/notes.txt"}, "the command writes \"/home/me/notes.txt\", not <%OutputFile%>.3gp"},
+      {"mp4", {call + "<%OutputFile%>.3gp"}, "not <%OutputFile%>.mp4 (the item's EXT is mp4)"},
+      {"3gp", {call + "<%OutputFile%>.3GP"}, "writes \"<%OutputFile%>.3GP\""},
+      {"3gp", {call + "<%OutputFile%>.3gp.txt"}, "writes \"<%OutputFile%>.3gp.txt\""},
+      {"3gp", {call + "<%OutputFile%>"}, "not <%OutputFile%>.3gp"},
+      {"", {call + "<%OutputFile%>."}, "not <%OutputFile%> (the item's EXT is empty)"},
+      {"3gp", {call + "<%OutputPath%>x.3gp"}, "writes \"<%OutputPath%>x.3gp\""},
+      {"3gp", {call + "<%OutputFile%>.3gp", call + "<%TemporaryFile%>.3gp"}, "writes \"<%TemporaryFile%>.3gp\""},
+      {"3gp", {"<%AppPath%>/avcore"}, "writes \"<%AppPath%>/avcore\""},
+      {"3gp", {call + "<%Nope%> <%OutputFile%>.3gp"}, "the unknown placeholder <%Nope%>"},
+      {"3gp", {"touch x; " + call + "<%OutputFile%>.3gp"}, "does not call"},
+      {"3gp", {}, "the item has no command"},
+      {"../x", {call + "<%OutputFile%>.../x"}, "its EXT \"../x\" is no plain file extension"},
+      {"3g p", {call + "<%OutputFile%>.3g p"}, "is no plain file extension"},
+  };
+  for (const TCase& c : cases) {
+    const std::string why = PresetItemProblem(c.Ext, c.Commands);
+    SCOPED_TRACE(c.Commands.empty() ? std::string("none") : c.Commands.back());
+    if (*c.Says == '\0')
+      EXPECT_EQ(why, "");
+    else
+      EXPECT_NE(why.find(c.Says), std::string::npos) << why;
   }
 }
 

@@ -113,6 +113,7 @@ class TCliHost final : public TBatchHost {
   TCliView* View = nullptr;
   std::vector<std::string> Inputs;  // the batch's files, in order
   int SourcesKept = 0;
+  int Incomplete = 0;  // converted, but perhaps not whole
   std::string FailureLine;  // the first failure line of the file at hand
 
   void SetFileState(const std::string& path, TFileState state) override {
@@ -150,6 +151,12 @@ class TCliHost final : public TBatchHost {
     Report.Message(message);
     Report.Stopped();
     Driver->StopNow();
+  }
+  void ReportIncompleteOutput(const std::string&, const std::string& text) override {
+    ++Incomplete;
+    Report.BeforeMessage();
+    std::fprintf(stderr, "kinovert-cli: warning: %s\n", ShownMessage(text).c_str());
+    Report.Message(text);
   }
   void ReportSourceKept(const std::string& path, const std::string& reason) override {
     ++SourcesKept;
@@ -304,7 +311,7 @@ int RunConvert(const TCliArgs& args) {
   }
   std::vector<TBatchInput> inputs;
   for (const TFileItem& i : items) {
-    inputs.push_back({i.Caption(), i.Media[msFileSize]});
+    inputs.push_back({i.Caption(), i.Media[msFileSize], i.Media[msPlayTime]});
     host.Inputs.push_back(i.Caption());
   }
 
@@ -332,7 +339,8 @@ int RunConvert(const TCliArgs& args) {
   std::fprintf(stderr, "Converted %d of %zu files: %d failed, %d skipped%s.\n", done,
                inputs.size() + static_cast<size_t>(skipped), failed, skipped + notRun,
                Interrupted ? " (stopped)" : "");
-  bool allDone = done == static_cast<int>(inputs.size()) && skipped == 0 && host.SourcesKept == 0;
+  bool allDone = done == static_cast<int>(inputs.size()) && skipped == 0 && host.SourcesKept == 0 &&
+                 host.Incomplete == 0;
   return allDone ? kExitOk : kExitFailed;
 }
 

@@ -220,7 +220,7 @@ TEST(BatchConvert, InterruptAndHangUpStopNow) {
         "\"$0\" convert --target avi --profile Standard --output \"$1\" --progress=json -- \"$2\" "
         "2>\"$1.log\" >\"$1.json\" &\n"
         "pid=$!\n"
-        "i=0; while [ ! -s \"$1/long.avi\" ] && [ $i -lt 600 ]; do sleep 0.1; i=$((i+1)); done\n"
+        "i=0; while [ ! -s \"$1/long.kinovert-part.avi\" ] && [ $i -lt 600 ]; do sleep 0.1; i=$((i+1)); done\n"
         "kill -$3 $pid; wait $pid; echo $?\n";
     TRunResult r = RunProgram("/bin/sh", {"-c", script, Cli, out, clip, sig},
                               {"XDG_RUNTIME_DIR=" + runtime.Path()});
@@ -231,7 +231,7 @@ TEST(BatchConvert, InterruptAndHangUpStopNow) {
     // The machine's account of the end agrees with the person's.
     const std::string json = ReadFileText(out + ".json");
     EXPECT_NE(json.find(R"("skipped":0,"not_run":1,"stopped":true)"), std::string::npos) << json;
-    EXPECT_FALSE(FileExists(out + "/long.avi"));
+    EXPECT_TRUE(fs::is_empty(out));
     EXPECT_TRUE(fs::is_empty(runtime.Path()));
     TRunResult ps = RunProgram("/usr/bin/pgrep", {"-f", out});
     EXPECT_EQ(ps.Out, "");
@@ -480,6 +480,30 @@ TEST(BatchConvert, DeleteSourceOnlyAfterRealOutput) {
       EXPECT_EQ(fs::exists(output), good);
     }
   }
+}
+
+// A source cut off as by a copy still running: its header states 10 s, the
+// encoder finds about 4 s. The output is kept with a warning that names the
+// shortfall, and the source is not deleted though deleting was asked.
+TEST(BatchConvert, ACutOffSourceIsConvertedButKept) {
+  TTempDir dir;
+  const std::string whole =
+      ReadFileText(ClipOnce("ten seconds.avi", {"-f", "lavfi", "-i", "testsrc=size=160x120:rate=25:duration=10",
+                                                "-f", "lavfi", "-i", "sine=duration=10", "-c:v", "mpeg4",
+                                                "-c:a", "mp3"}));
+  const std::string source = dir / "copying.avi";
+  WriteFileText(source, whole.substr(0, whole.size() * 4 / 10));
+  TRunResult r = RunProgram(Cli, {"convert", "--target", "mp3", "--profile", "Standard",
+                                  "--delete-source", "--output", dir / "out", "--", source});
+  EXPECT_EQ(r.ExitCode, 1) << r.Err;
+  EXPECT_NE(r.Err.find("kinovert-cli: warning: The file \"" + source +
+                       "\" has been converted, but the output lasts only 0:00:0"),
+            std::string::npos)
+      << r.Err;
+  EXPECT_NE(r.Err.find(" of the 0:00:10."), std::string::npos) << r.Err;
+  EXPECT_NE(r.Err.find("The source has not been deleted."), std::string::npos) << r.Err;
+  EXPECT_TRUE(FileExists(source));
+  EXPECT_GT(Probe(dir / "out/copying.mp3").Duration, 2.0);
 }
 
 // Through the DirectShow script, a name holding a quote must name that file,

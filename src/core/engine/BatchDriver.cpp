@@ -4,7 +4,10 @@
 //  - a file whose encoder exits with an error, or leaves an empty output, is
 //    booked failed even when an output file exists;
 //  - the partial output of a failed or stopped file is deleted, never its
-//    source; a source is deleted only after a good, non-empty output;
+//    source; a source is deleted only after a good, non-empty output that
+//    is as long as the source states (a time window counted) and only when
+//    the source did not change while it was read (a file still being
+//    copied): otherwise the file is converted with a warning, source kept;
 //  - every value put into the device batch file is shell-quoted, and the
 //    paths of the direct command are quoted so that any file name survives;
 //  - a name goes into the DirectShow script so that the encoder reads back
@@ -14,11 +17,16 @@
 //    hold the same text;
 //  - the temporary script and batch file live in a private folder per batch,
 //    so batches never run each other's commands;
-//  - an output name is taken by creating the file before the encoder runs,
-//    so programs converting into one folder side by side never share one;
+//  - an output name is taken before the encoder runs, by creating its part
+//    file, so programs converting into one folder side by side never share
+//    one; the encoder writes the part file (device commands too), which gets
+//    the final name only when it is complete and never over a file that
+//    appeared meanwhile, so no cut-off output ever has a finished name;
 //  - every file starts with no duration or position of the file before it;
 //  - a next file is started only while the batch window is open.
 #include "engine/BatchDriver.h"
+
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -34,8 +42,10 @@
 #include "base/FileNames.h"
 #include "base/FormatText.h"
 #include "base/IniFile.h"
+#include "base/OutputName.h"
 #include "base/PrivateFolder.h"
 #include "base/TextUtil.h"
+#include "base/TimeText.h"
 #include "engine/CommandLine.h"
 #include "engine/MainThread.h"
 #include "engine/OutputParser.h"
@@ -43,6 +53,7 @@
 #include "engine/Redirector.h"
 #include "engine/ScriptTemplate.h"
 #include "lang/ResStr.h"
+#include "media/MediaInfo.h"
 #include "profiles/EncoderOptions.h"
 #include "store/DevicePresets.h"
 #include "store/TargetTable.h"
@@ -93,6 +104,36 @@ bool InAvsExt(const std::string& input) {
   for (const std::string& e : GlobalVars.AVSExt)
     if (e == ext) return true;
   return false;
+}
+
+// How long the output should be: what the source states, less a start
+// (-ss) and at most a length (-t) that the options or commands ask for.
+int64_t ExpectedLengthMs(int64_t statedMs, const std::string& options) {
+  const std::vector<std::string> words = SplitCommandLine(options);
+  int64_t start = 0, length = 0;
+  for (size_t i = 0; i + 1 < words.size(); ++i) {
+    if (words[i] == "-ss") start = std::max<int64_t>(0, TimeTextToMs(words[i + 1]));
+    if (words[i] == "-t") length = TimeTextToMs(words[i + 1]);
+  }
+  int64_t expected = std::max<int64_t>(0, statedMs - start);
+  return length > 0 ? std::min(expected, length) : expected;
+}
+
+// The length of a finished output as the media library reads it, 0 when
+// it cannot tell.
+int64_t MediaLengthMs(const std::string& fileName) {
+  TMediaInfo info;
+  if (!info.Open(fileName)) return 0;
+  int64_t ms = 0;
+  for (char c : info.Get(TStreamKind::General, 0, "Duration")) {
+    if (c < '0' || c > '9' || ms > INT64_MAX / 10 - 9) break;
+    ms = ms * 10 + (c - '0');
+  }
+  return ms;
+}
+
+int64_t ModifiedNs(const struct stat& st) {
+  return static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
 }
 
 }  // namespace
@@ -289,7 +330,8 @@ void TBatchDriver::WriteDeviceBatch(const std::string& input) const {
       {"<%TimeStamp%>", ShellQuote(g.TimeStamp)},
       {"<%TemporaryFile%>", ShellQuote(g.TemporaryFile)},
       {"<%Title%>", ShellQuote(g.Title)},
-      {"<%OutputFile%>", ShellQuote(PathWithoutExtension(g.OutputFile))},
+      // The template adds the extension: the part file's name without it.
+      {"<%OutputFile%>", ShellQuote(g.OutputFile.substr(0, g.OutputFile.size() - OutputExt_.size()))},
       {"<%OutputPath%>", ShellQuote(g.OutputPath)},
       {"<%RandomNumber3%>", ShellQuote(g.RandomNumber3)},
       {"<%RandomNumber5%>", ShellQuote(g.RandomNumber5)},
@@ -325,15 +367,26 @@ bool TBatchDriver::StartNextFile() {
   g.PendingOutput.clear();
   g.CurrentInputFile = Files_[index].FileName;
   g.CurrentFileBytes = SizeOf(Files_[index].FileSize);
+  // The source as it is now: a copy still being written shows itself by
+  // growing, or by being shorter than its header says.
+  StatedMs_ = TimeTextToMs(Files_[index].PlayTime);
+  struct stat st {};
+  SourceSeen_ = ::stat(g.CurrentInputFile.c_str(), &st) == 0;
+  SourceSize_ = SourceSeen_ ? static_cast<int64_t>(st.st_size) : 0;
+  SourceMtimeNs_ = SourceSeen_ ? ModifiedNs(st) : 0;
 
-  std::string name = ChangeFileExtension(FileNamePart(g.CurrentInputFile), OutputExtension());
+  OutputExt_ = OutputExtension();
+  std::string name = ChangeFileExtension(FileNamePart(g.CurrentInputFile), OutputExt_);
   std::string folder = IncludeBackslash(Choice_.OutputFolder);
-  g.CurrentOutputFile = folder + ReserveUniqueFileName(name, folder);
+  OutputName_ = ReserveOutputName(name, OutputExt_, folder);
+  g.CurrentOutputFile = folder + OutputName_;
+  PartFile_ = folder + PartFileName(OutputName_, OutputExt_);
   try {
     StartEncoder(folder);
   } catch (...) {
-    // The file never started: its reserved, still empty output goes.
-    DeleteIfEmpty(g.CurrentOutputFile);
+    // The file never started: its reservation, a still empty part file, goes.
+    DeleteIfEmpty(PartFile_);
+    PartFile_.clear();
     throw;
   }
   return true;
@@ -345,7 +398,8 @@ void TBatchDriver::StartEncoder(const std::string& folder) {
   g.TimeStamp.clear();
   g.Title.clear();
   g.OutputPath = folder;
-  g.OutputFile = g.CurrentOutputFile;
+  // What the encoder writes: the part file, named as its output when done.
+  g.OutputFile = PartFile_;
   g.TemporaryFile = g.OutputPath + RandomDigits(5);
   g.RandomNumber3 = RandomDigits(3);
   g.RandomNumber5 = RandomDigits(5);
@@ -366,6 +420,9 @@ void TBatchDriver::StartEncoder(const std::string& folder) {
   if (IsDeviceTarget()) {
     WriteDeviceBatch(input);
     LastCommandLine_ = QuoteArgument(TemporaryBatchPath());
+    WindowOptions_.clear();
+    for (const std::string& c : PresetCommands(Choice_.DevicePresetFile, Choice_.DeviceSection))
+      (WindowOptions_ += c) += ' ';
   } else {
     std::string options = BuildOptions();
     if (options.find(" -ac 5:1 ") != std::string::npos && options.find(" -ab ") == std::string::npos)
@@ -374,8 +431,9 @@ void TBatchDriver::StartEncoder(const std::string& folder) {
     std::string encoder = EncoderFullPath();
     if (encoder.find_first_of(" \t\"") != std::string::npos) encoder = QuoteArgument(encoder);
     LastCommandLine_ = encoder + " -p 5310746 -i " + QuoteArgument(input) + " " + options + " " +
-                       QuoteArgument(g.CurrentOutputFile);
+                       QuoteArgument(PartFile_);
     LastOptions_ = options;
+    WindowOptions_ = options;
   }
   Runner_.SetCommandline(LastCommandLine_);
   Runner_.Start();
@@ -413,8 +471,41 @@ void TBatchDriver::OnOutput(const char* buffer, int32_t size) {
 
 void TBatchDriver::DeletePartialOutput() const {
   const TGlobalVars& g = GlobalVars;
-  if (!g.CurrentOutputFile.empty() && g.CurrentOutputFile != g.CurrentInputFile)
-    std::remove(g.CurrentOutputFile.c_str());
+  if (!PartFile_.empty() && PartFile_ != g.CurrentInputFile) std::remove(PartFile_.c_str());
+}
+
+bool TBatchDriver::FinishOutput() {
+  TGlobalVars& g = GlobalVars;
+  const std::string folder = IncludeBackslash(Choice_.OutputFolder);
+  const std::string name = FinishOutputName(OutputName_, OutputExt_, folder);
+  if (name.empty()) {
+    const int error = errno;
+    MessageBoxText("\"" + PartFile_ + "\" could not be renamed to \"" + g.CurrentOutputFile +
+                       "\": " + std::strerror(error),
+                   ResStr(MSG_Error), MB_ICONINFORMATION);
+    return false;
+  }
+  OutputName_ = name;
+  g.CurrentOutputFile = folder + name;
+  PartFile_.clear();
+  return true;
+}
+
+std::string TBatchDriver::IncompleteOutput() const {
+  const TGlobalVars& g = GlobalVars;
+  struct stat st {};
+  if (SourceSeen_ && ::stat(g.CurrentInputFile.c_str(), &st) == 0 &&
+      (static_cast<int64_t>(st.st_size) != SourceSize_ || ModifiedNs(st) != SourceMtimeNs_))
+    return FormatText(ResStr(MSG_SOURCE_CHANGED), {g.CurrentInputFile});
+  if (StatedMs_ <= 0) return {};
+  const int64_t expected = ExpectedLengthMs(StatedMs_, WindowOptions_);
+  const int64_t measured = g.PositionMs > 0 ? g.PositionMs : MediaLengthMs(g.CurrentOutputFile);
+  // What no encoder or media library can tell is no shortfall; nor is a
+  // difference of rounding, frame or packet sizes.
+  const int64_t shortfall = expected - measured;
+  if (measured <= 0 || shortfall <= 1000 || shortfall * 20 <= expected) return {};
+  return FormatText(ResStr(MSG_OUTPUT_SHORT),
+                    {g.CurrentInputFile, FormatTimeText(measured), FormatTimeText(expected)});
 }
 
 void TBatchDriver::DeleteSource() const {
@@ -433,9 +524,15 @@ void TBatchDriver::HandleProcessEnd() {
   if (!View_) return;
   TGlobalVars& g = GlobalVars;
   CleanTempFiles();
-  bool failed = g.FileFailed || Runner_.ExitCode() != 0 || FileSize64(g.CurrentOutputFile) <= 0;
+  bool failed = g.FileFailed || Runner_.ExitCode() != 0 || FileSize64(PartFile_) <= 0;
+  if (!failed && !FinishOutput()) failed = true;
   if (!failed) {
-    if (g.DeleteFileAfterProcessing) DeleteSource();
+    if (std::string incomplete = IncompleteOutput(); !incomplete.empty()) {
+      if (g.DeleteFileAfterProcessing) incomplete += "\r\n\r\n" + ResStr(MSG_SOURCE_NOT_DELETED);
+      Host_.ReportIncompleteOutput(g.CurrentInputFile, incomplete);
+    } else if (g.DeleteFileAfterProcessing) {
+      DeleteSource();
+    }
     Host_.SetFileState(g.CurrentInputFile, TFileState::Done);
     ++g.DoneCount;
     if (g.DoneCount == g.TotalCount) {

@@ -16,6 +16,7 @@ class TPrivateFolder;
 struct TBatchInput {
   std::string FileName;  // the row's caption: the full input path
   std::string FileSize;  // the media string "FileSize": bytes in decimal
+  std::string PlayTime = {};  // the media string "PlayTime": what the source states, "" if nothing
 };
 
 // What the main window has chosen for the batch: the profile store's choice
@@ -79,6 +80,12 @@ class TBatchDriver final {
   void WriteDeviceBatch(const std::string& input) const;
   void DeletePartialOutput() const;
   void DeleteSource() const;
+  // The finished part file gets its final name; false (with a message, and
+  // the part file gone) when it cannot.
+  bool FinishOutput();
+  // Why the output may be incomplete ("" when there is no sign of it): it is
+  // shorter than the source states, or the source changed while it was read.
+  std::string IncompleteOutput() const;
 
   TBatchHost& Host_;
   TRedirector& Runner_;
@@ -89,6 +96,16 @@ class TBatchDriver final {
   std::string LastCommandLine_;
   std::string LastOptions_;
   std::unique_ptr<TPrivateFolder> Temp_;
+  // The file at hand: where its output is written until it is complete, the
+  // final name reserved for it, and the source as it was at its start.
+  std::string PartFile_;
+  std::string OutputName_;
+  std::string OutputExt_;
+  std::string WindowOptions_;  // what may hold a -ss/-t time window
+  int64_t StatedMs_ = 0;
+  bool SourceSeen_ = false;
+  int64_t SourceSize_ = 0;
+  int64_t SourceMtimeNs_ = 0;
   bool ChildStarted_ = false;
   // Posted calls check this before touching a driver that may be gone.
   std::shared_ptr<bool> Alive_ = std::make_shared<bool>(true);

@@ -73,5 +73,10 @@ class TBatchHost {
   // source stays, the user is told why, and the requested work counts as not
   // fully done.
   virtual void ReportSourceKept(const std::string& path, const std::string& reason) = 0;
+  // The file converted, but its output may be incomplete (`text`, a whole
+  // message, names the shortfall): the source was shorter than it states,
+  // or changed while it was read, as a file still being copied does. Such a
+  // source is never deleted; the file counts as converted, with a warning.
+  virtual void ReportIncompleteOutput(const std::string& path, const std::string& text) = 0;
   virtual TMainThread& MainThread() = 0;
 };

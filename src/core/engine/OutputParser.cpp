@@ -96,6 +96,10 @@ void ParseLine(const std::string& line, const TParseContext& ctx, const TTimeWin
   if (line.find("Output #0, ") != std::string::npos) {
     std::string value = TextBetween(line, "to '", "':");
     if (value != "N/A") g.EncoderOutputName = value;
+    // The encoder writes the part file; the user knows the output by the
+    // name it gets when it is done.
+    if (!g.OutputFile.empty() && g.EncoderOutputName == g.OutputFile)
+      g.EncoderOutputName = g.CurrentOutputFile;
   }
   if (line.compare(0, 12, "  Duration: ") == 0) {
     size_t comma = line.find(',');

@@ -140,14 +140,21 @@ void TDesktopBatchHost::ShowStartError(const std::string& message) {
   ShowFailure(std::make_exception_ptr(EKinovertError(message)));
 }
 
+void TDesktopBatchHost::ReportSourceKept(const std::string& path, const std::string& reason) {
+  ShowNote("SourceKeptNote", FormatText(ResStr(MSG_SOURCE_KEPT), {path, reason}));
+}
+
+void TDesktopBatchHost::ReportIncompleteOutput(const std::string&, const std::string& text) {
+  ShowNote("IncompleteOutputNote", text);
+}
+
 // The batch goes on while the note waits for the user: a modal box here
 // would hold an unattended batch (and its power action) at this file. The
 // main window keeps the note when the progress window goes.
-void TDesktopBatchHost::ReportSourceKept(const std::string& path, const std::string& reason) {
+void TDesktopBatchHost::ShowNote(const char* name, const std::string& text) {
   auto* box = new QMessageBox(QMessageBox::Warning, QString::fromStdString(ResStr(MSG_HINT)),
-                              QString::fromStdString(FormatText(ResStr(MSG_SOURCE_KEPT), {path, reason})),
-                              QMessageBox::Ok, MainWindow_);
-  box->setObjectName("SourceKeptNote");
+                              QString::fromStdString(text), QMessageBox::Ok, MainWindow_);
+  box->setObjectName(name);
   box->setAttribute(Qt::WA_DeleteOnClose);
   box->setWindowModality(Qt::NonModal);
   box->show();

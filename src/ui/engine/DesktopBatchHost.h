@@ -79,6 +79,7 @@ class TDesktopBatchHost final : public QObject, public TBatchHost {
   void BeforePowerAction() override;
   void ShowStartError(const std::string& message) override;
   void ReportSourceKept(const std::string& path, const std::string& reason) override;
+  void ReportIncompleteOutput(const std::string& path, const std::string& text) override;
   TMainThread& MainThread() override { return MainThread_; }
 
  signals:
@@ -88,6 +89,8 @@ class TDesktopBatchHost final : public QObject, public TBatchHost {
 
  private:
   void ExitFromTray();
+  // A note that leaves the batch running (see the .cpp), named for tests.
+  void ShowNote(const char* name, const std::string& text);
 
   QWidget* MainWindow_;
   TMainThread& MainThread_;

@@ -27,7 +27,7 @@ void TfrmMain::CreateBatchHost() {
 void TfrmMain::ActionConvertExecute() {
   Adder_->WhenIdle([this] {
     std::vector<TBatchInput> files;
-    for (const TFileRow& row : List_.Rows()) files.push_back({row.Item.Caption(), row.Item.Media[msFileSize]});
+    for (const TFileRow& row : List_.Rows()) files.push_back({row.Item.Caption(), row.Item.Media[msFileSize], row.Item.Media[msPlayTime]});
     TBatchChoice choice{Store_.CurrentChoice(GlobalVars.OutputFormat), EditOutputFileName_->Path()};
     TBatchDriver driver(*BatchHost_, *Runner_, *Power_);
     Converting_ = true;

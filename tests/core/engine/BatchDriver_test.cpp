@@ -41,6 +41,7 @@ case "$mode" in
   nooutput) ;;
   exit3) printf data > "$out"; exit 3;;
   vanish) rm -f "$in"; printf data > "$out";;
+  grow) echo more >> "$in"; echo "size=       1kB time=2.00 bitrate=   8.0kbits/s" >&2; printf data > "$out";;
   unknown) echo "  Duration: N/A, start: 0.000000, bitrate: N/A" >&2
      for t in 1.00 3.00; do echo "size=       1kB time=$t bitrate=   8.0kbits/s" >&2; done
      printf data > "$out";;
@@ -95,7 +96,7 @@ class TTestHost final : public TBatchHost {
  public:
   TEventLoop Loop;
   std::vector<std::pair<std::string, TFileState>> States;
-  std::vector<std::string> Balloons, StartErrors, SourcesKept;
+  std::vector<std::string> Balloons, StartErrors, SourcesKept, Incomplete;
   bool CountdownAnswer = true;
   int Countdowns = 0, Quits = 0;
   std::function<void()> OnFirstOutput;
@@ -123,6 +124,9 @@ class TTestHost final : public TBatchHost {
   void ShowStartError(const std::string& m) override { StartErrors.push_back(m); }
   void ReportSourceKept(const std::string& path, const std::string& reason) override {
     SourcesKept.push_back(path + ": " + reason);
+  }
+  void ReportIncompleteOutput(const std::string& path, const std::string& text) override {
+    Incomplete.push_back(path + ": " + text);
   }
   TMainThread& MainThread() override { return Loop; }
 };
@@ -190,10 +194,11 @@ class BatchDriver : public ::testing::Test {
   }
 
   // An input file whose first line tells the fake encoder what to do.
-  TBatchInput Input(const std::string& name, const std::string& mode, const std::string& size = "100") {
+  TBatchInput Input(const std::string& name, const std::string& mode, const std::string& size = "100",
+                    const std::string& playTime = "") {
     std::string path = In / name;
     WriteFileText(path, mode + "\n");
-    return {path, size};
+    return {path, size, playTime};
   }
 
   int Run(const std::vector<TBatchInput>& files) {
@@ -229,7 +234,7 @@ TEST_F(BatchDriver, ConvertsEveryFileWithUniqueNames) {
   EXPECT_EQ(GlobalVars.FailedCount, 0);
   EXPECT_EQ(CommandLine, Home / "avcore" + " -p 5310746 -i \"" + b.FileName +
                              "\" -y -f avi -vcodec msmpeg4 -b 1080k -r 25 -acodec mp3 -ac 2 "
-                             "-ab 96 -ar 22050  \"" + Out / "second clip.avi" + "\"");
+                             "-ab 96 -ar 22050  \"" + Out / "second clip.kinovert-part.avi" + "\"");
   ASSERT_EQ(Host.Balloons.size(), 1u);
   EXPECT_EQ(Host.Balloons[0], "Kinovert 3GP Converter Information|" + ResStr(MSG_TRAY_CONVERT_COMPLETE));
   EXPECT_EQ(Host.States.back(), std::make_pair(b.FileName, TFileState::Done));
@@ -257,6 +262,96 @@ TEST_F(BatchDriver, FailuresAreBookedAndPartialOutputRemoved) {
   EXPECT_EQ(Answers.Boxes[0], "Error|Error while opening encoder for output stream #0:0");
   EXPECT_TRUE(Host.Balloons.empty());
   EXPECT_EQ(Host.Countdowns, 0);
+}
+
+// While the encoder writes, nothing stands under the output's name: it is
+// written as a part file that gets the name when it is complete. A file
+// that takes the name meanwhile is never replaced; the output takes the
+// next free name. A stop takes the part file away.
+TEST_F(BatchDriver, OutputsGetTheirNameOnlyWhenComplete) {
+  struct TCase {
+    const char* Mode;
+    bool Stop;
+    bool UserTakesTheName;
+  } cases[] = {{"sleep", true, false}, {"ok", false, false}, {"ok", false, true}};
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(std::string(c.Mode) + (c.UserTakesTheName ? " taken" : ""));
+    for (const auto& e : fs::directory_iterator(Out.Path())) fs::remove(e.path());
+    auto a = Input("a.avi", c.Mode);
+    bool looked = false;
+    Host.OnFirstOutput = [&] {
+      looked = true;
+      EXPECT_FALSE(FileExists(Out / "a.avi"));
+      EXPECT_TRUE(FileExists(Out / "a.kinovert-part.avi"));
+      if (c.UserTakesTheName) WriteFileText(Out / "a.avi", "the user's");
+      if (c.Stop) Driver->StopNow();
+    };
+    EXPECT_EQ(Run({a}), c.Stop ? mrCancel : mrOk);
+    EXPECT_TRUE(looked);
+    EXPECT_FALSE(FileExists(Out / "a.kinovert-part.avi"));
+    if (c.Stop) {
+      EXPECT_TRUE(fs::is_empty(Out.Path()));
+    } else if (c.UserTakesTheName) {
+      EXPECT_EQ(ReadFileText(Out / "a.avi"), "the user's");
+      EXPECT_EQ(ReadFileText(Out / "a(1).avi"), "data");
+      EXPECT_EQ(GlobalVars.CurrentOutputFile, Out / "a(1).avi");
+    } else {
+      EXPECT_EQ(ReadFileText(Out / "a.avi"), "data");
+    }
+  }
+}
+
+// A source still being copied converts up to where the copy has got: it
+// is converted, with a warning that names the shortfall, and never deleted.
+// A time window makes a shorter output on purpose: it is measured against it.
+TEST_F(BatchDriver, AnIncompleteSourceIsConvertedButNeverDeleted) {
+  GlobalVars.DeleteFileAfterProcessing = true;
+  struct TCase {
+    const char* Mode;
+    const char* PlayTime;  // what media information stated when the file was listed
+    const char* Window;    // start and length of the profile's time window
+    const char* Warning;   // "" when the source is whole and deleted
+  } cases[] = {
+      {"ok", "00:00:30.000", "", "the output lasts only 0:00:02.000 of the 0:00:30.000 the source states"},
+      {"ok", "00:00:03.050", "", "the output lasts only 0:00:02.000 of the 0:00:03.050"},
+      {"ok", "00:00:02.900", "", ""},     // within a second
+      {"ok", "00:00:02.000", "", ""},
+      {"ok", "", "", ""},                 // nothing stated: nothing to compare
+      {"ok", "00:00:30.000", "0:00:05.000 0:00:02.000", ""},
+      {"ok", "00:00:30.000", "0:00:29.000 0:00:10.000", ""},  // one second left after the start
+      {"ok", "00:00:30.000", "0:00:05.000 0:00:10.000", "lasts only 0:00:02.000 of the 0:00:10.000"},
+      {"grow", "", "", "changed while it was read"},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(std::string(c.Mode) + " " + c.PlayTime + " " + c.Window);
+    DefaultAVISettings();
+    if (*c.Window != '\0') {
+      std::string window = c.Window;
+      AVISettings.EnableTimeControl = true;
+      AVISettings.StartTime = window.substr(0, window.find(' '));
+      AVISettings.Duration = window.substr(window.find(' ') + 1);
+    }
+    SaveAVISettings(ProfileFilePath(ofAVI, "Test"));
+    Host.Incomplete.clear();
+    auto a = Input("a.avi", c.Mode, "100", c.PlayTime);
+    EXPECT_EQ(Run({a}), mrOk);
+    EXPECT_EQ(GlobalVars.DoneCount, 1);
+    EXPECT_EQ(Host.States.back(), std::make_pair(a.FileName, TFileState::Done));
+    EXPECT_EQ(ReadFileText(Out / "a.avi"), "data");
+    fs::remove(Out / "a.avi");
+    if (*c.Warning == '\0') {
+      EXPECT_TRUE(Host.Incomplete.empty()) << Host.Incomplete.front();
+      EXPECT_FALSE(FileExists(a.FileName));
+      continue;
+    }
+    EXPECT_TRUE(FileExists(a.FileName));
+    ASSERT_EQ(Host.Incomplete.size(), 1u);
+    EXPECT_EQ(Host.Incomplete[0].rfind(a.FileName + ": The file \"" + a.FileName + "\" has been converted, but ", 0), 0u)
+        << Host.Incomplete[0];
+    EXPECT_NE(Host.Incomplete[0].find(c.Warning), std::string::npos) << Host.Incomplete[0];
+    EXPECT_NE(Host.Incomplete[0].find(ResStr(MSG_SOURCE_NOT_DELETED)), std::string::npos);
+  }
+  EXPECT_TRUE(Host.SourcesKept.empty());
 }
 
 TEST_F(BatchDriver, StopWhenDoneFinishesTheCurrentFile) {

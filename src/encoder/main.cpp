@@ -3,10 +3,12 @@
 // old-style FFmpeg command line, runs today's FFmpeg with the equivalent
 // arguments and reports in the console lines the batch reads.
 #include <fcntl.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -110,6 +112,10 @@ void RemoveFailedOutput(const std::string& path, const TFileState& before) {
 
 int main(int argc, char** argv) {
   InstallStopHandlers();
+  // Whatever started us (the batch, or the shell of a device batch file)
+  // may be killed outright; we stop then as on any stop signal, and take
+  // FFmpeg and the unfinished output with us.
+  ::prctl(PR_SET_PDEATHSIG, SIGTERM);
   std::vector<std::string> args(argv + 1, argv + argc);
   TLegacyCommand cmd = ParseLegacyCommand(args);
   if (!cmd.AccessGranted)

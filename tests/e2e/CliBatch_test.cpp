@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <nlohmann/json.hpp>
 
@@ -195,6 +196,49 @@ TEST(CliBatch, AMissingTypeFileIsNamed) {
       << r.Err;
   EXPECT_EQ(r.Err.find("not a known input type"), std::string::npos) << r.Err;
   EXPECT_FALSE(fs::exists(program.Home / "avcore.log"));
+}
+
+// However the program ends, even by SIGKILL mid-batch, nothing it started
+// stays: neither the encoder nor the sleep lock (here a systemd-inhibit of
+// our own on PATH, which holds its "lock" while the command it runs does).
+// No cut-off file stands under the output's name.
+TEST(CliBatch, NothingOutlivesTheProgram) {
+  TFakeProgram program;
+  TTempDir dir;
+  fs::create_directory(dir / "bin");
+  WriteFileText(dir / "bin/systemd-inhibit",
+                "#!/bin/sh\necho $$ > \"$KV_TEST_DIR/inhibit.pid\"\n"
+                "while [ $# -gt 0 ]; do case \"$1\" in --*) shift;; *) break;; esac; done\n"
+                "\"$@\"\n");
+  fs::permissions(dir / "bin/systemd-inhibit", fs::perms::owner_all);
+  WriteFileText(program.Home / "avcore",
+                "#!/bin/sh\nfor a; do out=\"$a\"; done\nprintf partial > \"$out\"\n"
+                "echo $$ > \"$KV_TEST_DIR/encoder.pid\"\nexec sleep 120\n");
+  const std::string script =
+      "\"$0\" convert -t mp3 -p Standard -o \"$KV_TEST_DIR/out\" -- \"$1\" 2>\"$KV_TEST_DIR/log\" &\n"
+      "pid=$!\n"
+      "i=0; while { [ ! -s \"$KV_TEST_DIR/inhibit.pid\" ] || [ ! -s \"$KV_TEST_DIR/encoder.pid\" ]; } "
+      "&& [ $i -lt 600 ]; do sleep 0.1; i=$((i+1)); done\n"
+      "kill -$2 $pid; wait $pid; echo \"status $?\"\n"
+      "lock=$(cat \"$KV_TEST_DIR/inhibit.pid\"); encoder=$(cat \"$KV_TEST_DIR/encoder.pid\")\n"
+      "i=0; while { kill -0 $lock || kill -0 $encoder; } 2>/dev/null && [ $i -lt 600 ]; do sleep 0.1; "
+      "i=$((i+1)); done\n"
+      "kill -0 $lock 2>/dev/null && echo 'lock left'\n"
+      "kill -0 $encoder 2>/dev/null && echo 'encoder left'\n"
+      "kill -9 $(pgrep -P $lock) $lock $encoder 2>/dev/null\n"
+      "exit 0\n";
+  const std::pair<const char*, const char*> cases[] = {{"KILL", "status 137\n"},
+                                                       {"TERM", "status 143\n"}};
+  for (const auto& [sig, status] : cases) {
+    SCOPED_TRACE(sig);
+    for (const char* f : {"inhibit.pid", "encoder.pid"}) fs::remove(dir / f);
+    fs::remove_all(dir / "out");
+    TRunResult r = RunProgram("/bin/sh", {"-c", script, program.Cli(), ClipPath(TClip::AudioOnly), sig},
+                              {"KV_TEST_DIR=" + dir.Path(),
+                               "PATH=" + dir / "bin" + ":" + std::getenv("PATH")});
+    EXPECT_EQ(r.Out, status) << ReadFileText(dir / "log");
+    EXPECT_FALSE(fs::exists(dir / "out/clip audio.mp3"));
+  }
 }
 
 // Every line is one JSON object; together they tell the whole batch, in

@@ -22,7 +22,9 @@ struct TStartedChild {
 // Starts `plan` as the leader of a new process group, with standard input,
 // output and error on fresh pipes, in `directory` (blank = the caller's),
 // with `environment` (none = the caller's) and the nice level of `priority`
-// (1..4; a level the user may not take keeps the inherited one). Raises
+// (1..4; a level the user may not take keeps the inherited one). The child
+// is sent SIGTERM when the calling thread ends, so call from a thread that
+// lives as long as the child should (the main thread). Raises
 // EKinovertError with the pipe or "Error creating process : " messages and
 // the errno; after a failure nothing stays open and no child is left.
 TStartedChild StartChild(const TLaunchPlan& plan, const std::string& directory,

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <fcntl.h>
+#include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
@@ -39,6 +40,7 @@ struct TStartFds {
 // Everything the child needs, prepared before fork: after fork only
 // async-signal-safe calls are allowed, so no allocation happens there.
 struct TChildSetup {
+  pid_t Parent;
   int In, Out, Err, Report;
   const char* Directory;  // null = stay
   const char* Script;     // null = none
@@ -57,6 +59,12 @@ struct TChildSetup {
 
 [[noreturn]] void RunChild(const TChildSetup& s) {
   ::setpgid(0, 0);
+  // The child must not outlive us, however we end (SIGKILL, a crash): it is
+  // asked to stop then, as a stop of ours would (avcore ends FFmpeg and
+  // removes its unfinished output). Started before this was set, if we are
+  // gone already.
+  ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+  if (::getppid() != s.Parent) ::_exit(127);
   // A caller that ignores SIGPIPE or blocks signals must not pass that on.
   sigset_t none;
   sigemptyset(&none);
@@ -146,6 +154,7 @@ TStartedChild StartChild(const TLaunchPlan& plan, const std::string& directory,
   ::fcntl(fds.Err[0], F_SETFL, O_NONBLOCK);
 
   TChildSetup setup{};
+  setup.Parent = ::getpid();
   setup.In = fds.In[0];
   setup.Out = fds.Out[1];
   setup.Err = fds.Err[1];

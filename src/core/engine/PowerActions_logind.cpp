@@ -17,13 +17,18 @@ extern char** environ;
 
 namespace {
 
-pid_t Spawn(std::vector<std::string> args) {
+// Starts args[0] from PATH, its output gone; its input is `input`, or
+// nothing when that is -1.
+pid_t Spawn(std::vector<std::string> args, int input = -1) {
   std::vector<char*> argv;
   for (std::string& a : args) argv.push_back(a.data());
   argv.push_back(nullptr);
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+  if (input >= 0)
+    posix_spawn_file_actions_adddup2(&actions, input, 0);
+  else
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
   posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
   posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
   pid_t pid = -1;
@@ -40,11 +45,17 @@ void RunAndWait(std::vector<std::string> args) {
   }
 }
 
-// Holds a "systemd-inhibit … sleep infinity" child; the lock goes with it.
+// Holds a "systemd-inhibit … cat" child whose cat reads a pipe of ours. The
+// lock lasts as long as cat runs, and cat ends when the pipe's write end
+// closes: when the lock is given back, and also when this program ends in
+// any way at all (a crash, SIGKILL), since the system closes the write end
+// then. No lock can outlive the program, and no child of it either. (The
+// write end is close-on-exec: no other child holds it open.)
 class TLogindInhibitor final : public TPowerControl::TInhibitor {
  public:
-  explicit TLogindInhibitor(pid_t pid) : Pid_(pid) {}
+  TLogindInhibitor(pid_t pid, int lifeline) : Pid_(pid), Lifeline_(lifeline) {}
   ~TLogindInhibitor() override {
+    ::close(Lifeline_);
     ::kill(Pid_, SIGTERM);
     int status = 0;
     while (::waitpid(Pid_, &status, 0) < 0 && errno == EINTR) {
@@ -53,6 +64,7 @@ class TLogindInhibitor final : public TPowerControl::TInhibitor {
 
  private:
   pid_t Pid_;
+  int Lifeline_;
 };
 
 class TLogindPower final : public TPowerControl {
@@ -69,10 +81,17 @@ class TLogindPower final : public TPowerControl {
       RunAndWait({"loginctl", "terminate-user", std::to_string(::getuid())});
   }
   std::unique_ptr<TInhibitor> InhibitSleep(const std::string& why) override {
+    int lifeline[2];
+    if (::pipe2(lifeline, O_CLOEXEC) != 0) return nullptr;
     pid_t pid = Spawn({"systemd-inhibit", "--what=sleep:idle", "--who=Kinovert", "--why=" + why,
-                       "--mode=block", "sleep", "infinity"});
-    if (pid <= 0) return nullptr;
-    return std::make_unique<TLogindInhibitor>(pid);
+                       "--mode=block", "cat"},
+                      lifeline[0]);
+    ::close(lifeline[0]);
+    if (pid <= 0) {
+      ::close(lifeline[1]);
+      return nullptr;
+    }
+    return std::make_unique<TLogindInhibitor>(pid, lifeline[1]);
   }
 };
 

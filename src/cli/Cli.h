@@ -12,6 +12,12 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailed = 1;  // the work ran, some of it failed
 inline constexpr int kExitUsage = 2;   // bad arguments, or nothing could start
 
+// The signal (SIGINT, SIGTERM, SIGHUP, SIGQUIT) that stopped a batch, 0 when
+// none did. Once the batch has cleaned up, the program ends by that signal
+// rather than with an exit code, so a shell loop, xargs or find -exec that
+// runs it stops too, as after any program a user interrupts.
+int StopSignal();
+
 // A command registers itself with a static TCliCommand object.
 struct TCliCommand {
   using TRun = int (*)(const TCliArgs& args);

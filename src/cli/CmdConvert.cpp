@@ -30,8 +30,13 @@ namespace fs = std::filesystem;
 namespace {
 
 std::atomic<bool> Interrupted{false};
+std::atomic<int> Signal{0};
 
-void OnInterrupt(int) { Interrupted = true; }
+void OnInterrupt(int sig) {
+  int none = 0;
+  Signal.compare_exchange_strong(none, sig);
+  Interrupted = true;
+}
 
 // A message box's text as one line: its line breaks become single blanks.
 std::string OneLine(const std::string& text) {
@@ -370,3 +375,5 @@ const TCliCommand Command(
     RunConvert, nullptr, TValueKind::File);
 
 }  // namespace
+
+int StopSignal() { return Signal; }

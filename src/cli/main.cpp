@@ -1,5 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // kinovert-cli: the conversion engine without windows, for scripts and tests.
+#include <signal.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <exception>
 #include <string>
@@ -30,7 +34,8 @@ void PrintHelp() {
       "FORMAT is one of AVI, MP4, 3GP, MPEG, MOV, WMV, RM, SWF, VOB, ASF, AAC, AC3, MP2,\n"
       "MP3, AMR, WAV (any letter case). 'kinovert-cli COMMAND --help' shows the\n"
       "options of a command. Exit codes: 0 success, 1 some work failed, 2 usage error\n"
-      "or nothing could start.\n");
+      "or nothing could start. A batch stopped by Ctrl-C (or SIGTERM, SIGHUP) ends by\n"
+      "that signal once it has cleaned up, so a shell sees 130 (143, 129).\n");
 }
 
 int Run(const std::vector<std::string>& args) {
@@ -71,10 +76,22 @@ int Run(const std::vector<std::string>& args) {
   return command->Run(commandArgs);
 }
 
-}  // namespace
+// Ends the program by the signal with its default action (SIGQUIT's core
+// dump left out): the parent sees the signal, not an exit code.
+[[noreturn]] void EndBySignal(int sig) {
+  std::fflush(nullptr);
+  struct rlimit noCore {};
+  ::setrlimit(RLIMIT_CORE, &noCore);
+  ::signal(sig, SIG_DFL);
+  sigset_t only;
+  sigemptyset(&only);
+  sigaddset(&only, sig);
+  ::sigprocmask(SIG_UNBLOCK, &only, nullptr);
+  ::raise(sig);
+  ::_exit(128 + sig);
+}
 
-int main(int argc, char** argv) {
-  std::vector<std::string> args(argv + 1, argv + argc);
+int RunMain(std::vector<std::string> args) {
   try {
     // The shells' completion scripts ask here; their words are not options.
     if (!args.empty() && args.front() == kCompletionCommand) {
@@ -92,4 +109,12 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "kinovert-cli: %s\n", ShownMessage(e.what()).c_str());
     return kExitFailed;
   }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int code = RunMain(std::vector<std::string>(argv + 1, argv + argc));
+  if (const int sig = StopSignal(); sig != 0) EndBySignal(sig);
+  return code;
 }

@@ -114,8 +114,13 @@ int main(int argc, char** argv) {
   InstallStopHandlers();
   // Whatever started us (the batch, or the shell of a device batch file)
   // may be killed outright; we stop then as on any stop signal, and take
-  // FFmpeg and the unfinished output with us.
+  // FFmpeg and the unfinished output with us. Our console then has no reader
+  // any more: a write to it must fail, not end us before the output is
+  // removed. (A handler, unlike SIG_IGN, is not passed on to FFmpeg.)
   ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+  struct sigaction quiet {};
+  quiet.sa_handler = [](int) {};
+  ::sigaction(SIGPIPE, &quiet, nullptr);
   std::vector<std::string> args(argv + 1, argv + argc);
   TLegacyCommand cmd = ParseLegacyCommand(args);
   if (!cmd.AccessGranted)

@@ -242,6 +242,31 @@ TEST(BatchConvert, InterruptAndHangUpStopNow) {
   }
 }
 
+// Killed outright mid-file (kill -9, a crash): the encoder sees its parent
+// go, stops, and takes its unfinished part file with it; nothing stands
+// under the output's name, the source stays, and no process is left.
+TEST(BatchConvert, KilledOutrightLeavesNothingBehind) {
+  TTempDir dir;
+  const std::string clip = dir / "long.avi";
+  fs::copy_file(ClipOnce("two minutes.avi", {"-f", "lavfi", "-i", "testsrc=size=640x480:rate=25:duration=120",
+                                             "-c:v", "mpeg4"}),
+                clip);
+  const std::string script =
+      "\"$0\" convert --target avi --profile Standard --delete-source --output \"$1/out\" -- \"$2\" "
+      "2>\"$1/log\" &\n"
+      "pid=$!\n"
+      "i=0; while [ ! -s \"$1/out/long.kinovert-part.avi\" ] && [ $i -lt 600 ]; do sleep 0.1; i=$((i+1)); done\n"
+      "kill -9 $pid; wait $pid; echo \"status $?\"\n"
+      "i=0; while { [ -e \"$1/out/long.kinovert-part.avi\" ] || pgrep -f \"$1/out/\" >/dev/null; } && "
+      "[ $i -lt 600 ]; do sleep 0.1; i=$((i+1)); done\n"
+      "pgrep -fa \"$1/out/\"\n"
+      "exit 0\n";
+  TRunResult r = RunProgram("/bin/sh", {"-c", script, Cli, dir.Path(), clip});
+  EXPECT_EQ(r.Out, "status 137\n") << ReadFileText(dir / "log");
+  EXPECT_TRUE(fs::is_empty(dir / "out"));
+  EXPECT_TRUE(FileExists(clip));
+}
+
 // Each batch has temporary files of its own: two at once never run each
 // other's commands, and neither writes into the program folder.
 TEST(BatchConvert, TwoDeviceBatchesAtOnce) {

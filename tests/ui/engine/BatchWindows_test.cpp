@@ -445,6 +445,26 @@ TEST_F(BatchWindows, AKeptSourceHoldsNeitherTheBatchNorThePowerAction) {
   note->close();
 }
 
+// A source shorter than it states (a copy still running) is converted, and
+// noted in a box beside the batch that names the shortfall; it is not
+// deleted, and the next file goes on without anyone there.
+TEST_F(BatchWindows, AnIncompleteSourceIsNotedAndKept) {
+  GlobalVars.DeleteFileAfterProcessing = true;
+  TBatchInput a = Input("a.avi", "ok"), b = Input("b.avi", "ok");
+  a.PlayTime = "00:00:30.000";
+  EXPECT_EQ(Run({a, b}), mrOk);
+  EXPECT_EQ(GlobalVars.DoneCount, 2);
+  EXPECT_TRUE(FileExists(a.FileName));
+  EXPECT_FALSE(FileExists(b.FileName));
+  EXPECT_TRUE(Dialogs.Messages.empty());
+  auto* note = Main.findChild<QMessageBox*>("IncompleteOutputNote");
+  ASSERT_NE(note, nullptr);
+  EXPECT_FALSE(note->isModal());
+  EXPECT_TRUE(note->text().contains(QString::fromStdString(a.FileName))) << note->text().toStdString();
+  EXPECT_TRUE(note->text().contains("0:00:02.000 of the 0:00:30.000")) << note->text().toStdString();
+  note->close();
+}
+
 TEST_F(BatchWindows, SettingsAreSavedBeforeThePowerAction) {
   struct TCase {
     uint8_t Flag;

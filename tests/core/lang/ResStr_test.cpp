@@ -115,7 +115,7 @@ TEST(LangTable, KeyNamesRoundTrip) {
     EXPECT_EQ(*found, KeyAt(i));
     EXPECT_FALSE(DefaultResStr(KeyAt(i)).empty()) << name << " has no English text";
   }
-  EXPECT_EQ(kMsgKeyCount, 297);
+  EXPECT_EQ(kMsgKeyCount, 317);
   EXPECT_EQ(MsgKeyName(MSG_EXIT), "MSG_EXIT");
   EXPECT_EQ(MsgKeyName(MSG_Error), "MSG_Error");
   EXPECT_EQ(MsgKeyName(MSG_COPYRIGHT_WARNING), "MSG_COPYRIGHT_WARNING");

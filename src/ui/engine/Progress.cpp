@@ -71,6 +71,14 @@ void TfrmProgress::ResetProgress() {
   Animate_Convert->hide();
 }
 
+void TfrmProgress::ShowFailure(const std::string& text) {
+  const QString all = LabelFailed->isHidden() ? Q(text) : LabelFailed->property("failures").toString() + '\n' + Q(text);
+  LabelFailed->setProperty("failures", all);
+  SetElided(LabelFailed, text);
+  LabelFailed->setToolTip(all);
+  LabelFailed->show();
+}
+
 void TfrmProgress::SetCaption(const std::string& text) {
   setWindowTitle(Q(text));
 }

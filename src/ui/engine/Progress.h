@@ -43,6 +43,9 @@ class TfrmProgress final : public QDialog, public TProgressView {
 
   // The state before the first output.
   void ResetProgress();
+  // A file of the batch failed: its name and reason on the status line,
+  // every failure of the batch in its tip.
+  void ShowFailure(const std::string& text);
 
   // TProgressView
   void SetCaption(const std::string& text) override;
@@ -79,6 +82,7 @@ class TfrmProgress final : public QDialog, public TProgressView {
   QLabel* LabelBatchEstimated;
   QLabel* LabelWorking;
   QLabel* LabelOutput;
+  QLabel* LabelFailed;
   QLabel* LabelStopWhenDone;
   QCheckBox* CheckBoxDelSource;
   QCheckBox* CheckBoxShutdown;

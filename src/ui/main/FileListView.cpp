@@ -45,8 +45,11 @@ QVariant TFileListQtModel::data(const QModelIndex& index, int role) const {
   const TFileRow& row = List_.Row(index.row());
   if (index.column() == 0) {
     switch (role) {
-      case Qt::DisplayRole:
-      case Qt::ToolTipRole: return ShownName(row.Item.Caption());
+      case Qt::DisplayRole: return ShownName(row.Item.Caption());
+      // A failed file's tip tells why.
+      case Qt::ToolTipRole:
+        return row.Reason.empty() ? ShownName(row.Item.Caption())
+                                  : ShownName(row.Item.Caption()) + '\n' + Q(row.Reason);
       case Qt::DecorationRole: {
         const QPixmap& p = States_[static_cast<size_t>(row.Picture)];
         return p.isNull() ? QVariant() : QVariant(p);

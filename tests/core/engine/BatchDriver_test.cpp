@@ -15,6 +15,7 @@
 #include "base/IniFile.h"
 #include "engine/CommandLine.h"
 #include "engine/EventLoop.h"
+#include "engine/FileFailure.h"
 #include "engine/PowerActions.h"
 #include "engine/Redirector.h"
 #include "lang/ResStr.h"
@@ -419,6 +420,60 @@ TEST_F(BatchDriver, DeviceBatchFileQuotesEveryValue) {
   EXPECT_EQ(fs::path(batchFile).filename(), "~ConvertCore.sh");
   EXPECT_NE(batchFile.rfind(Home.Path(), 0), 0u);
   EXPECT_FALSE(FileExists(fs::path(batchFile).parent_path()));
+}
+
+// A device preset that writes its output under another name, or somewhere
+// else altogether, fails with that said.
+TEST_F(BatchDriver, APresetThatWroteElsewhereSaysSo) {
+  GlobalVars.OutputFormat = ofMP4;
+  fs::create_directories(Home / "profile_en/default_setting");
+  struct TCase {
+    const char* Writes;
+    std::string Reason;
+  } cases[] = {
+      {"<%OutputFile%>.m4v", "clip.avi: the device preset wrote \"clip.m4v\" instead of \"clip.mp4\""},
+      {"<%InputFile%>.mp4", "clip.avi: the device preset wrote nothing into \"clip.mp4\""},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Writes);
+    const std::string preset = Home / "profile_en/default_setting/ipod.ini";
+    WriteFileText(preset, std::string("[Info]\nTitleE=iPod\n[Item1]\nTitleE=Low\nEXT=mp4\n"
+                                      "Command1=<%AppPath%>/avcore -p 5310746 -i <%InputFile%> -y ") +
+                              c.Writes + "\n");
+    Choice.DevicePresetFile = preset;
+    Choice.DeviceSection = "Item1";
+    fs::remove_all(Out.Path());
+    fs::create_directories(Out.Path());
+    Host.Reasons.clear();
+    EXPECT_EQ(Run({Input("clip.avi", "ok")}), mrOk);
+    EXPECT_EQ(Host.Reasons, std::vector<std::string>{c.Reason});
+  }
+}
+
+// The reason of a failed file, most telling first.
+TEST(FileFailureReason, MostTellingFirst) {
+  ResetLanguage();
+  const std::string out = "/out/clip.mp4";
+  struct TCase {
+    TFileEndFacts Facts;
+    std::string Reason;
+  } cases[] = {
+      {{"Error: x", 137, 9, false, out, false, 10, ""},
+       "the encoder was stopped from outside (killed by signal 9, SIGKILL)"},
+      {{"", 143, 0, true, out, true, 0, ""},
+       "the encoder was stopped from outside (killed by signal 15, SIGTERM)"},
+      {{"", 143, 0, false, out, true, 0, ""}, "the encoder ended with exit status 143"},
+      {{"Error: x", 1, 0, false, out, false, -1, ""},
+       "the output folder \"/out\" was removed during the conversion"},
+      {{"Error: x", 1, 0, false, out, true, -1, ""}, "Error: x"},
+      {{"", 3, 0, false, out, true, 10, ""}, "the encoder ended with exit status 3"},
+      {{"", 0, 0, true, out, true, 0, "clip.m4v"},
+       "the device preset wrote \"clip.m4v\" instead of \"clip.mp4\""},
+      {{"", 0, 0, true, out, true, -1, ""}, "the device preset wrote nothing into \"clip.mp4\""},
+      {{"", 0, 0, false, out, true, -1, ""}, "the output file \"/out/clip.mp4\" no longer exists"},
+      {{"", 0, 0, false, out, true, 0, ""}, "the encoder wrote no output"},
+  };
+  for (const TCase& c : cases) EXPECT_EQ(FileFailureReason(c.Facts), c.Reason);
 }
 
 TEST_F(BatchDriver, StartErrorsReachTheHost) {

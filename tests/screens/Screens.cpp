@@ -34,9 +34,11 @@
 #include <vector>
 
 #include "app/Dialogs.h"
+#include "app/GlobalVars.h"
 #include "app/ProgramFolder.h"
 #include "app/QtDialogProvider.h"
 #include "lang/ResStr.h"
+#include "engine/Shutdown.h"
 #include "main/AboutBox.h"
 #include "main/FileInfo.h"
 #include "main/Main.h"
@@ -80,6 +82,15 @@ const std::map<std::string, std::function<QWidget*()>> Windows = {
        return dialog;
      }},
     {"main", [] { return OpenMain(); }},
+    {"countdown",
+     [] {
+       // The countdown of the action KINOVERT_SCREENS_ACTION (0..5) names, stopped at 30.
+       const char* action = std::getenv("KINOVERT_SCREENS_ACTION");
+       GlobalVars.ShutdownFlag = static_cast<uint8_t>(action != nullptr ? std::atoi(action) : 1);
+       auto* countdown = new TfrmShutdown(nullptr);
+       countdown->TimerShutdown->stop();
+       return countdown;
+     }},
     {"states",
      [] {
        // The pictures a batch leaves: done, failed, converting, idle.

@@ -244,7 +244,7 @@ int TBatchDriver::StartBatch(const std::vector<TBatchInput>& files, const TBatch
   Temp_.reset();
   inhibitor.reset();
 
-  Host_.BatchEnded(Outcome(result));
+  Host_.BatchEnded(Outcome());
   // A countdown only for an action there is to count down to.
   if (!g.BatchHadErrors && g.ShutdownWindowsWhenDone && result != mrCancel &&
       IsPowerActionFlag(g.ShutdownFlag) && Host_.RunCountdown())
@@ -253,13 +253,16 @@ int TBatchDriver::StartBatch(const std::vector<TBatchInput>& files, const TBatch
   return result;
 }
 
-TBatchOutcome TBatchDriver::Outcome(int modalResult) const {
+TBatchOutcome TBatchDriver::Outcome() const {
   const TGlobalVars& g = GlobalVars;
   TBatchOutcome o;
   o.Total = g.TotalCount;
   o.Converted = g.DoneCount;
   o.Failed = g.FailedCount;
-  o.Stopped = modalResult == mrCancel || g.DoneCount + g.FailedCount < g.TotalCount;
+  // Stopped means files left unconverted: a batch that ended while the stop
+  // question was open closes with mrCancel (no power action follows), yet
+  // every file was booked.
+  o.Stopped = g.DoneCount + g.FailedCount < g.TotalCount;
   o.Failures = Failures_;
   return o;
 }

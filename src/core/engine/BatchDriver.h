@@ -85,7 +85,7 @@ class TBatchDriver final {
   void BookFailure(const std::string& reason);
   // A file of the output folder the device preset wrote in place of the output.
   std::string WrittenInstead() const;
-  TBatchOutcome Outcome(int modalResult) const;
+  TBatchOutcome Outcome() const;
   void WriteDeviceBatch(const std::string& input) const;
   void DeletePartialOutput() const;
   void DeleteSource() const;

@@ -2,6 +2,7 @@
 #include "engine/DesktopBatchHost.h"
 
 #include <QCoreApplication>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QSystemTrayIcon>
@@ -155,6 +156,12 @@ void TDesktopBatchHost::ShowSummaryNote(const TBatchOutcome& outcome) {
   if (!details.empty()) box->setDetailedText(Q(details));
   box->setAttribute(Qt::WA_DeleteOnClose);
   box->setWindowModality(Qt::NonModal);
+  // Wide enough for its title: a short summary would leave it cut off.
+  if (auto* grid = qobject_cast<QGridLayout*>(box->layout())) {
+    const int titleWidth = box->fontMetrics().horizontalAdvance(box->windowTitle()) + 120;
+    grid->addItem(new QSpacerItem(titleWidth, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+  }
   SummaryNote_ = box;
   if (MainWindow_->isVisible()) box->show();
 }

@@ -407,6 +407,27 @@ TEST_F(BatchWindows, LabelsBelongToTheCurrentFile) {
             mrOk);
 }
 
+// The batch that ends while the stop question is open closes with no power
+// action, yet it stopped nothing: every file is converted, and the end says so.
+TEST_F(BatchWindows, ABatchEndingUnderTheQuestionIsNoStop) {
+  GlobalVars.ShutdownWindowsWhenDone = true;
+  auto a = Input("a.avi", "hold");
+  Dialogs.OnDialog = [&](const TMessageDialogRequest&) {
+    Release(a, ".end");
+    WaitFor([&] { return !States.empty() && States.back().second == TFileState::Done; });
+  };
+  Dialogs.DialogAnswers = {mrCancel};
+  EXPECT_EQ(Run({a},
+                [&](TfrmProgress& p) {
+                  Release(a, ".go");
+                  WaitFor([&] { return Working(p, "file 1 of 1"); });
+                  p.ButtonCancel->click();
+                }),
+            mrCancel);
+  EXPECT_EQ(Notified, std::vector<std::string>{Balloon("All files converted (1 of 1).")});
+  EXPECT_EQ(Countdowns, 0);
+}
+
 // Nowhere to show a balloon (no tray, no notification service): the main
 // window still tells how the batch ended.
 TEST_F(BatchWindows, WithoutTrayOrNotificationsTheWindowTellsTheEnd) {

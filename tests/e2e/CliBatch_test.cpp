@@ -179,7 +179,8 @@ TEST(CliBatch, FailureReasonsSayWhatHappened) {
     std::string Reason;
   } cases[] = {
       {"e killed.avi", "the encoder was stopped from outside (killed by signal 9, SIGKILL)"},
-      {"f rmout.avi", "the output folder \"" + dir / "out-f rmout.avi" + "\" was removed during the conversion"},
+      {"f rmout.avi",
+       "the output folder \"" + dir / "out-f rmout.avi" + "\" was removed during the conversion"},
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.Name);

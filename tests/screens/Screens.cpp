@@ -10,6 +10,8 @@
 // (OUT.png) and after it (OUT-after.png).
 // The main window runs over a copy of the program folder, so nothing of the
 // build's own folder changes.
+#include <unistd.h>
+
 #include <QAction>
 #include <QApplication>
 #include <QEnterEvent>
@@ -20,8 +22,6 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QTimer>
-#include <unistd.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -37,8 +37,8 @@
 #include "app/GlobalVars.h"
 #include "app/ProgramFolder.h"
 #include "app/QtDialogProvider.h"
-#include "lang/ResStr.h"
 #include "engine/Shutdown.h"
+#include "lang/ResStr.h"
 #include "main/AboutBox.h"
 #include "main/FileInfo.h"
 #include "main/Main.h"

@@ -46,7 +46,8 @@ bool WriteFileAtomically(const std::string& fileName, std::string_view contents)
   if (exists && S_ISDIR(st.st_mode)) return false;
 
   std::vector<char> tmpl(target.begin(), target.end());
-  tmpl.insert(tmpl.end(), kAtomicTempSuffix, kAtomicTempSuffix + sizeof(kAtomicTempSuffix));  // includes the NUL
+  tmpl.insert(tmpl.end(), kAtomicTempSuffix,
+              kAtomicTempSuffix + sizeof(kAtomicTempSuffix));  // includes the NUL
   int fd = ::mkstemp(tmpl.data());
   if (fd < 0) return false;
   std::string tmpName(tmpl.data());

@@ -456,11 +456,13 @@ std::string TBatchDriver::WrittenInstead() const {
   const TGlobalVars& g = GlobalVars;
   const std::string base = FileNamePart(PathWithoutExtension(g.CurrentOutputFile));
   std::error_code ec;
-  for (fs::directory_iterator it(Choice_.OutputFolder, ec), end; !ec && it != end; it.increment(ec)) {
+  for (fs::directory_iterator it(Choice_.OutputFolder, ec), end; !ec && it != end;
+       it.increment(ec)) {
     const std::string name = it->path().filename().string();
     if (name == FileNamePart(g.CurrentOutputFile) || name.rfind(base, 0) != 0) continue;
     std::error_code timeError;
-    if (it->is_regular_file(timeError) && it->last_write_time(timeError) >= FileStartedAt_ && !timeError)
+    if (it->is_regular_file(timeError) && it->last_write_time(timeError) >= FileStartedAt_ &&
+        !timeError)
       return name;
   }
   return {};
@@ -486,7 +488,8 @@ std::string TBatchDriver::FailureReason() const {
 
 void TBatchDriver::BookFailure(const std::string& reason) {
   const TGlobalVars& g = GlobalVars;
-  Failures_.push_back(FormatText(ResStr(MSG_FILE_FAILED), {FileNamePart(g.CurrentInputFile), reason}));
+  Failures_.push_back(
+      FormatText(ResStr(MSG_FILE_FAILED), {FileNamePart(g.CurrentInputFile), reason}));
   Host_.FileFailed(g.CurrentInputFile, reason);
 }
 
@@ -528,7 +531,8 @@ void TBatchDriver::HandleProcessEnd() {
     View_->ShowBatchStatus(ResStr(MSG_ID_BATCH) + std::to_string(g.BatchPercent) + "%",
                            g.BatchPercent);
     if (g.ProgressBytes > 0) {
-      const TBatchClocks clocks = BatchClocks(DayClock() - g.BatchStartTime, g.TotalBytes, g.ProgressBytes);
+      const TBatchClocks clocks =
+          BatchClocks(DayClock() - g.BatchStartTime, g.TotalBytes, g.ProgressBytes);
       View_->ShowBatchElapsed(clocks.Elapsed);
       View_->ShowBatchEstimated(clocks.Estimated);
       View_->ShowBatchRemaining(clocks.Remaining);

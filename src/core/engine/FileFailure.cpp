@@ -33,9 +33,11 @@ std::string FileFailureReason(const TFileEndFacts& f) {
   if (!f.OutputFolderExists)
     return FormatText(ResStr(MSG_REASON_FOLDER_GONE), {ExcludeBackslash(FolderPart(f.Output))});
   if (!f.FailureLine.empty()) return f.FailureLine;
-  if (f.ExitCode != 0) return FormatText(ResStr(MSG_REASON_EXIT_STATUS), {std::to_string(f.ExitCode)});
+  if (f.ExitCode != 0)
+    return FormatText(ResStr(MSG_REASON_EXIT_STATUS), {std::to_string(f.ExitCode)});
   if (!f.WrittenInstead.empty())
-    return FormatText(ResStr(MSG_REASON_WROTE_ELSEWHERE), {f.WrittenInstead, FileNamePart(f.Output)});
+    return FormatText(ResStr(MSG_REASON_WROTE_ELSEWHERE),
+                      {f.WrittenInstead, FileNamePart(f.Output)});
   if (f.DeviceRoute && f.OutputSize <= 0)
     return FormatText(ResStr(MSG_REASON_PRESET_NO_OUTPUT), {FileNamePart(f.Output)});
   if (f.OutputSize < 0) return FormatText(ResStr(MSG_REASON_OUTPUT_GONE), {f.Output});

@@ -8,12 +8,12 @@
 #include <cmath>
 #include <cstring>
 
+#include "app/GlobalVars.h"
 #include "base/FileNames.h"
 #include "base/FormatText.h"
-#include "base/TimeText.h"
 #include "base/TextUtil.h"
+#include "base/TimeText.h"
 #include "engine/BatchView.h"
-#include "app/GlobalVars.h"
 #include "lang/ResStr.h"
 
 namespace {
@@ -142,8 +142,8 @@ void ParseLine(const std::string& line, const TParseContext& ctx, const TTimeWin
     if (g.ProgressBytes > 0 && g.TotalBytes > 0) {
       // Nor does its figure: the rounding here may run ahead of the
       // truncated one a file's end computes.
-      g.BatchPercent = std::max(
-          g.BatchPercent, Percent(static_cast<double>(g.ProgressBytes) / static_cast<double>(g.TotalBytes)));
+      g.BatchPercent = std::max(g.BatchPercent, Percent(static_cast<double>(g.ProgressBytes) /
+                                                        static_cast<double>(g.TotalBytes)));
       view.ShowBatchStatus(ResStr(MSG_ID_BATCH) + std::to_string(g.BatchPercent) + "%",
                            g.BatchPercent);
       const TBatchClocks clocks = BatchClocks(batchElapsed, g.TotalBytes, g.ProgressBytes);

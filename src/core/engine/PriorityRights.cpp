@@ -7,11 +7,16 @@
 
 int RunnerNice(uint8_t runnerPriority) {
   switch (runnerPriority) {
-    case 1: return 19;
-    case 2: return 0;
-    case 3: return -10;
-    case 4: return -20;
-    default: return INT_MIN;
+    case 1:
+      return 19;
+    case 2:
+      return 0;
+    case 3:
+      return -10;
+    case 4:
+      return -20;
+    default:
+      return INT_MIN;
   }
 }
 

@@ -36,7 +36,8 @@ TNiceRights CurrentNiceRights() {
   rights.CurrentNice = nice == -1 && errno != 0 ? 0 : nice;
   struct rlimit limit {};
   if (::getrlimit(RLIMIT_NICE, &limit) == 0)
-    rights.NiceLimit = limit.rlim_cur == RLIM_INFINITY ? -1 : static_cast<long long>(limit.rlim_cur);
+    rights.NiceLimit =
+        limit.rlim_cur == RLIM_INFINITY ? -1 : static_cast<long long>(limit.rlim_cur);
   rights.SysNice = HasSysNice();
   return rights;
 }

@@ -137,7 +137,8 @@ TfrmSettings::TfrmSettings(QWidget* owner)
   layout->addWidget(PageControlOptions, 1);
   layout->addWidget(strip);
   connect(ButtonOK, &QPushButton::clicked, this, &QDialog::accept);
-  connect(ComboBoxPriority, &QComboBox::currentIndexChanged, this, [this] { UpdatePriorityNote(); });
+  connect(ComboBoxPriority, &QComboBox::currentIndexChanged, this,
+          [this] { UpdatePriorityNote(); });
   connect(ButtonCancel, &QPushButton::clicked, this, &QDialog::reject);
 
   // A fixed border: the client area stays as designed, larger only where a

@@ -120,7 +120,8 @@ void TDesktopBatchHost::SetFileState(const std::string& path, TFileState state) 
 
 void TDesktopBatchHost::FileFailed(const std::string& path, const std::string& reason) {
   if (FileReasonChanged) FileReasonChanged(path, reason);
-  if (Progress_) Progress_->ShowFailure(FormatText(ResStr(MSG_FILE_FAILED), {FileNamePart(path), reason}));
+  if (Progress_)
+    Progress_->ShowFailure(FormatText(ResStr(MSG_FILE_FAILED), {FileNamePart(path), reason}));
 }
 
 void TDesktopBatchHost::SetTrayHint(const std::string& text) {
@@ -148,8 +149,8 @@ void TDesktopBatchHost::ShowSummaryNote(const TBatchOutcome& outcome) {
     details += outcome.Failures[i] + "\n";
   }
   if (outcome.Failures.size() <= kFailuresShown) details.clear();
-  auto* box = new QMessageBox(clean ? QMessageBox::Information : QMessageBox::Warning, Q(TrayTitle()),
-                              QString(), QMessageBox::Ok, MainWindow_);
+  auto* box = new QMessageBox(clean ? QMessageBox::Information : QMessageBox::Warning,
+                              Q(TrayTitle()), QString(), QMessageBox::Ok, MainWindow_);
   box->setObjectName("BatchSummaryNote");
   box->setTextFormat(Qt::PlainText);
   box->setText(Q(text));

@@ -72,10 +72,9 @@ void TfrmProgress::ResetProgress() {
 }
 
 void TfrmProgress::ShowFailure(const std::string& text) {
-  const QString all = LabelFailed->isHidden() ? Q(text) : LabelFailed->property("failures").toString() + '\n' + Q(text);
-  LabelFailed->setProperty("failures", all);
+  Failures_ << Q(text);
   SetElided(LabelFailed, text);
-  LabelFailed->setToolTip(all);
+  LabelFailed->setToolTip(Failures_.join(QLatin1Char('\n')));
   LabelFailed->show();
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QStringList>
 #include <functional>
 
 #include "engine/BatchView.h"
@@ -100,6 +101,7 @@ class TfrmProgress final : public QDialog, public TProgressView {
   void PlaceControls();
   void Finish(int modalResult);
 
+  QStringList Failures_;  // of this batch, for the status line's tip
   bool Finished_ = false;
   bool Asking_ = false;
   bool DriverClosed_ = false;  // the driver closed it while the question was open

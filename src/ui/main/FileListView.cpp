@@ -45,7 +45,8 @@ QVariant TFileListQtModel::data(const QModelIndex& index, int role) const {
   const TFileRow& row = List_.Row(index.row());
   if (index.column() == 0) {
     switch (role) {
-      case Qt::DisplayRole: return ShownName(row.Item.Caption());
+      case Qt::DisplayRole:
+        return ShownName(row.Item.Caption());
       // A failed file's tip tells why.
       case Qt::ToolTipRole:
         return row.Reason.empty() ? ShownName(row.Item.Caption())

@@ -285,11 +285,12 @@ TEST_F(BatchDriver, FailuresAreBookedAndPartialOutputRemoved) {
   };
   EXPECT_EQ(Host.Reasons, reasons);
   ASSERT_EQ(Host.Outcomes.size(), 1u);
-  EXPECT_EQ(Host.Outcomes[0].Failures, (std::vector<std::string>{
-                                           "fail.avi failed: Error while opening encoder for output stream #0:0",
-                                           "missing.avi failed: the encoder wrote no output",
-                                           "exit3.avi failed: the encoder ended with exit status 3",
-                                           "empty.avi failed: the encoder wrote no output"}));
+  EXPECT_EQ(Host.Outcomes[0].Failures,
+            (std::vector<std::string>{
+                "fail.avi failed: Error while opening encoder for output stream #0:0",
+                "missing.avi failed: the encoder wrote no output",
+                "exit3.avi failed: the encoder ended with exit status 3",
+                "empty.avi failed: the encoder wrote no output"}));
   EXPECT_EQ(BatchSummaryText(Host.Outcomes[0]), "1 of 5 files converted, 4 failed.");
   EXPECT_EQ(Host.Countdowns, 0);
 }
@@ -387,7 +388,8 @@ TEST_F(BatchDriver, ScriptNamesWithQuotes) {
             Host.States.end());
   EXPECT_TRUE(Answers.Boxes.empty());
   ASSERT_EQ(Host.Reasons.size(), 1u);
-  EXPECT_NE(Host.Reasons[0].find("a\"\"\"b.avi: its name holds three double quotes"), std::string::npos)
+  EXPECT_NE(Host.Reasons[0].find("a\"\"\"b.avi: its name holds three double quotes"),
+            std::string::npos)
       << Host.Reasons[0];
 }
 
@@ -431,15 +433,17 @@ TEST_F(BatchDriver, APresetThatWroteElsewhereSaysSo) {
     const char* Writes;
     std::string Reason;
   } cases[] = {
-      {"<%OutputFile%>.m4v", "clip.avi: the device preset wrote \"clip.m4v\" instead of \"clip.mp4\""},
+      {"<%OutputFile%>.m4v",
+       "clip.avi: the device preset wrote \"clip.m4v\" instead of \"clip.mp4\""},
       {"<%InputFile%>.mp4", "clip.avi: the device preset wrote nothing into \"clip.mp4\""},
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.Writes);
     const std::string preset = Home / "profile_en/default_setting/ipod.ini";
-    WriteFileText(preset, std::string("[Info]\nTitleE=iPod\n[Item1]\nTitleE=Low\nEXT=mp4\n"
-                                      "Command1=<%AppPath%>/avcore -p 5310746 -i <%InputFile%> -y ") +
-                              c.Writes + "\n");
+    WriteFileText(preset,
+                  std::string("[Info]\nTitleE=iPod\n[Item1]\nTitleE=Low\nEXT=mp4\n"
+                              "Command1=<%AppPath%>/avcore -p 5310746 -i <%InputFile%> -y ") +
+                      c.Writes + "\n");
     Choice.DevicePresetFile = preset;
     Choice.DeviceSection = "Item1";
     fs::remove_all(Out.Path());
@@ -543,10 +547,10 @@ TEST_F(BatchDriver, LabelsBelongToTheCurrentFileAndTheBatchFigureNeverGoesBack) 
   auto a = Input("a.avi", "ok"), b = Input("b.avi", "ok"), c = Input("c early.avi", "ok"),
        d = Input("d.avi", "ok", "0");
   EXPECT_EQ(Run({a, b, c, d}), mrOk);
-  const std::vector<std::string> working = {
-      "Please wait...", "Working on file 1 of 4: a.avi",     "Please wait...",
-      "Working on file 2 of 4: b.avi", "Please wait...", "Working on file 3 of 4: c early.avi",
-      "Please wait...", "Working on file 4 of 4: d.avi"};
+  const std::vector<std::string> working = {"Please wait...", "Working on file 1 of 4: a.avi",
+                                            "Please wait...", "Working on file 2 of 4: b.avi",
+                                            "Please wait...", "Working on file 3 of 4: c early.avi",
+                                            "Please wait...", "Working on file 4 of 4: d.avi"};
   EXPECT_EQ(Host.Working, working);
   EXPECT_EQ(Host.FilePercents, (std::vector<int>{0, 100, 0, 100, 0, 0, 100}));
   ASSERT_FALSE(Host.BatchPercents.empty());

@@ -237,9 +237,9 @@ TEST_F(OutputParser, FailureLinesAreBookedWithoutABox) {
        "  Error indented is no failure\n"
        "I/O error occured\n");
   EXPECT_TRUE(GlobalVars.FileFailed);
-  EXPECT_EQ(FailureLines, (std::vector<std::string>{"[mp3 @ 0x1] Could not open codec",
-                                                    "Error: cannot write '/out/x.avi'",
-                                                    "I/O error occured"}));
+  EXPECT_EQ(FailureLines,
+            (std::vector<std::string>{"[mp3 @ 0x1] Could not open codec",
+                                      "Error: cannot write '/out/x.avi'", "I/O error occured"}));
   EXPECT_TRUE(Dialogs.Boxes.empty());
 }
 

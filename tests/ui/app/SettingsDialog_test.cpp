@@ -162,8 +162,8 @@ TEST_F(SettingsDialog, APriorityTheUserMayNotTakeIsSaidToFallBack) {
     int Priority;
     bool Note;
   } cases[] = {
-      {{0, 0, false}, 0, false}, {{0, 0, false}, 1, false}, {{0, 0, false}, 2, true},
-      {{0, 0, false}, 3, true},  {{0, 0, true}, 3, false},  {{0, 30, false}, 2, false},
+      {{0, 0, false}, 0, false}, {{0, 0, false}, 1, false},  {{0, 0, false}, 2, true},
+      {{0, 0, false}, 3, true},  {{0, 0, true}, 3, false},   {{0, 30, false}, 2, false},
       {{0, 30, false}, 3, true}, {{0, -1, false}, 3, false}, {{5, 0, false}, 1, true},
   };
   TfrmSettings dialog(nullptr);

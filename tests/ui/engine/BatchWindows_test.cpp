@@ -373,15 +373,17 @@ TEST_F(BatchWindows, AFailedFileHoldsNothingAndRunsNoCountdown) {
             mrOk);
   EXPECT_TRUE(Dialogs.Messages.empty());
   EXPECT_EQ(status, "a.avi failed: Error while opening encoder for output stream #0:0");
-  EXPECT_EQ(Reasons, std::vector<std::string>{"a.avi: Error while opening encoder for output stream #0:0"});
+  EXPECT_EQ(Reasons,
+            std::vector<std::string>{"a.avi: Error while opening encoder for output stream #0:0"});
   EXPECT_EQ(GlobalVars.FailedCount, 1);
   EXPECT_EQ(GlobalVars.DoneCount, 1);
   EXPECT_FALSE(FileExists(Out / "a.avi"));
   EXPECT_EQ(Notified, std::vector<std::string>{Balloon("1 of 2 files converted, 1 failed.")});
   auto* note = Main.findChild<QMessageBox*>("BatchSummaryNote");
   ASSERT_NE(note, nullptr);
-  EXPECT_EQ(note->text(), "1 of 2 files converted, 1 failed.\n\n"
-                          "a.avi failed: Error while opening encoder for output stream #0:0");
+  EXPECT_EQ(note->text(),
+            "1 of 2 files converted, 1 failed.\n\n"
+            "a.avi failed: Error while opening encoder for output stream #0:0");
   EXPECT_FALSE(note->isModal());
   note->close();
   EXPECT_EQ(Countdowns, 0);
@@ -400,7 +402,8 @@ TEST_F(BatchWindows, LabelsBelongToTheCurrentFile) {
                   EXPECT_EQ(p.LabelStatus->text(), "Status=0%");
                   EXPECT_EQ(p.ProgressBarStatus->value(), 0);
                   EXPECT_EQ(p.LabelOutput->text(), "Output file: c.avi");
-                  EXPECT_EQ(p.LabelFailed->text(), "b early.avi failed: Error opening input: no such codec");
+                  EXPECT_EQ(p.LabelFailed->text(),
+                            "b early.avi failed: Error opening input: no such codec");
                   Release(c, ".go");
                   Release(c, ".end");
                 }),
@@ -448,15 +451,17 @@ TEST_F(BatchWindows, TheCountdownNamesTheAction) {
     uint8_t Flag;
     const char* Says;
     const char* Calls;
-  } cases[] = {{5, "will suspend the computer", "suspend;"}, {3, "will restart the computer", "reboot;"}};
+  } cases[] = {{5, "will suspend the computer", "suspend;"},
+               {3, "will restart the computer", "reboot;"}};
   for (const TCase& c : cases) {
     SCOPED_TRACE(+c.Flag);
     GlobalVars.ShutdownFlag = c.Flag;
     Power.Calls.clear();
     std::filesystem::remove(Out / "a.avi");
     QString said;
-    auto opened = QObject::connect(Host.get(), &TDesktopBatchHost::CountdownOpened,
-                                   [&](TfrmShutdown* countdown) { said = countdown->LabelWarningDetail->text(); });
+    auto opened = QObject::connect(
+        Host.get(), &TDesktopBatchHost::CountdownOpened,
+        [&](TfrmShutdown* countdown) { said = countdown->LabelWarningDetail->text(); });
     EXPECT_EQ(Run({Input("a.avi", "ok")}), mrOk);
     QObject::disconnect(opened);
     EXPECT_TRUE(said.contains(c.Says)) << said.toStdString();

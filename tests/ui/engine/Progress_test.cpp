@@ -12,8 +12,8 @@
 
 #include "LayoutChecks.h"
 #include "app/GlobalVars.h"
-#include "engine/ConvertAnimation.h"
 #include "base/FormatText.h"
+#include "engine/ConvertAnimation.h"
 #include "lang/ResStr.h"
 #include "support/RecordingDialogs.h"
 
@@ -43,7 +43,8 @@ TEST_F(ProgressWindow, EveryLanguageFitsAndTrayButtonKeepsItsRightEdge) {
     progress.ShowFileStatus(ResStr(MSG_ID_STATUS) + "100%", 100);
     progress.ShowBatchStatus(ResStr(MSG_ID_BATCH) + "100%", 100);
     progress.LabelStopWhenDone->show();
-    progress.ShowFailure(FormatText(ResStr(MSG_FILE_FAILED), {"clip.avi", ResStr(MSG_REASON_NO_OUTPUT)}));
+    progress.ShowFailure(
+        FormatText(ResStr(MSG_FILE_FAILED), {"clip.avi", ResStr(MSG_REASON_NO_OUTPUT)}));
     progress.StartAnimation(ResStr(MSG_CONVERTING));
     progress.show();
     // Deleting the sources is offered, not hidden away in the settings file.

@@ -210,6 +210,7 @@ TRunResult RunFfmpeg(const std::string& ffmpeg, const std::vector<std::string>& 
         {"error", "cannot run " + ffmpeg + ": " + std::strerror(execErr)});
   ::close(statusPipe[0]);
   result.ExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+  result.KilledBy = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
   result.StopSignal = gStopSignal;
   return result;
 }

@@ -12,6 +12,7 @@ std::string FindFfmpeg();
 struct TRunResult {
   int ExitCode = 0;      // FFmpeg's, or 128 + signal when it was killed
   int StopSignal = 0;    // the signal that stopped avcore, if any
+  int KilledBy = 0;      // the signal that ended FFmpeg, 0 when it exited
   TFfmpegReport Report;  // what FFmpeg's console said
 };
 

@@ -34,6 +34,13 @@ int Fail(const std::string& message, int exitCode = 1) {
   return exitCode;
 }
 
+// "SIGKILL" for 9, "signal N" where the system has no name for it.
+std::string SignalName(int signal) {
+  const char* abbreviation = ::sigabbrev_np(signal);
+  return abbreviation != nullptr ? std::string("SIG") + abbreviation
+                                 : "signal " + std::to_string(signal);
+}
+
 std::string Quoted(const std::string& path) {
   return "'" + path + "'";
 }
@@ -217,6 +224,11 @@ int main(int argc, char** argv) {
   if (run.StopSignal != 0) {
     EmitLine("Error: the conversion of " + Quoted(media) + " to " + Quoted(cmd.Output) +
              " was stopped (signal " + std::to_string(run.StopSignal) + ")");
+  } else if (run.KilledBy != 0) {
+    // Whatever FFmpeg printed last is no reason: something outside killed it.
+    EmitLine("Error: FFmpeg was stopped from outside while converting " + Quoted(media) + " to " +
+             Quoted(cmd.Output) + " (killed by signal " + std::to_string(run.KilledBy) + ", " +
+             SignalName(run.KilledBy) + ")");
   } else {
     EmitLine(ExplainFailure(run.Report, names, run.ExitCode));
   }

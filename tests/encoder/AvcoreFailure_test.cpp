@@ -195,6 +195,17 @@ TEST(AvcoreFailure, NamesTheRealCause) {
   TRunResult r = RunAvcore(ClipPath(TClip::Video43), "-y -f avi -vcodec xvid -b 1080k -r 25 -an",
                            dir / "c.avi", {"KINOVERT_FFMPEG=" + lacking});
   ExpectFailure(r, dir / "c.avi", "has no encoder 'libxvid_absent'");
+  // An FFmpeg killed from outside: its last console line is no reason.
+  const std::string killed = dir / "ffmpeg-killed";
+  WriteFileText(killed,
+                "#!/bin/sh\necho '    encoder         : Lavc59.37.100 mpeg4' >&2\nkill -KILL $$\n");
+  std::filesystem::permissions(killed, std::filesystem::perms::owner_all);
+  r = RunAvcore(ClipPath(TClip::Video43), "-y -f avi -vcodec msmpeg4 -b 1080k -r 25 -an",
+                dir / "d.avi", {"KINOVERT_FFMPEG=" + killed});
+  ExpectFailure(r, dir / "d.avi", "FFmpeg was stopped from outside");
+  EXPECT_NE(r.Err.find("(killed by signal 9, SIGKILL)"), std::string::npos) << r.Err;
+  for (const std::string& line : ReadConsole(r.Err).FailureLines)
+    EXPECT_EQ(line.find("Lavc59"), std::string::npos) << line;
 }
 
 TEST(AvcoreFailure, UnwritableOutputs) {

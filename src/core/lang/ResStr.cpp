@@ -49,7 +49,9 @@ constexpr std::array<TMsgEntry, kMsgKeyCount> kEntries{{
     K(MSG_STATUS_NOFILES, "Summary: No files"),
     K(MSG_STATUS_ONEFILE, "Summary: One file"),
     K(MSG_STATUS_FILES, "Summary: %d files"),
-    K(MSG_FORMAT_ERROR, "An error occurred while adding file:\r\n\r\nThe file \"%s\" is damaged or the format is not supported."),
+    K(MSG_FORMAT_ERROR,
+      "An error occurred while adding file:\r\n\r\nThe file \"%s\" is damaged or the format is not "
+      "supported."),
     K(MSG_NO_DAT_FILE, "Cannot find \"%s\".\r\n\r\nPlease re-install this program and try again."),
     K(MSG_NOENCODER, "The file \"%s\" couldn't be found."),
     K(MSG_NOFILES, "There are no files to encode!"),
@@ -60,7 +62,8 @@ constexpr std::array<TMsgEntry, kMsgKeyCount> kEntries{{
     K(MSG_CREATE_DIR_ERROR, "Create profile directory error!"),
     K(MSG_CREATEDIR, "Create directory"),
     K(MSG_SURE_TO_CREATEDIR, "Output directory do not exist, do you want to force create it?"),
-    K(MSG_FAIL_TO_CREATEDIR, "Fail to create directory! Please check if output folder have the right format!"),
+    K(MSG_FAIL_TO_CREATEDIR,
+      "Fail to create directory! Please check if output folder have the right format!"),
     K(MSG_FAIL_CREATEDIR, "Fail"),
     K(MSG_EMPTY, "Empty Dir"),
     K(MSG_EMPTY_DIR, "You must choose an output folder first!"),
@@ -254,20 +257,38 @@ constexpr std::array<TMsgEntry, kMsgKeyCount> kEntries{{
     K(MSG_ENTER_VIDEOBITRATE, "Please enter video bitrate"),
     K(MSG_ENTER_VIDEOBITRATE_TITLE, "Enter value"),
     K(MSG_MP4SELECTED_TITLE, "MPEG-4 Video Codec selected"),
-    K(MSG_MP4SELECTED, "ATTENTION!\n\rMPEG-4 video codec provides superior video quality and wider video size selection compared to H.263.\n\r\n\rMPEG-4 is supported by the Nokia N70/N90 etc..\n\r\n\rHowever, some mobile phone models MAY NOT support the MPEG-4 video codec.\n\rIn case the encoded clip is NOT playing on your phone, the try using the H.263 video codec."),
+    K(MSG_MP4SELECTED,
+      "ATTENTION!\n\rMPEG-4 video codec provides superior video quality and wider video size "
+      "selection compared to H.263.\n\r\n\rMPEG-4 is supported by the Nokia N70/N90 "
+      "etc..\n\r\n\rHowever, some mobile phone models MAY NOT support the MPEG-4 video "
+      "codec.\n\rIn case the encoded clip is NOT playing on your phone, the try using the H.263 "
+      "video codec."),
     K(MSG_AMRNBSELECTED_TITLE, "AMR-WB Audio Codec selected"),
-    K(MSG_AMRNBSELECTED, "ATTENTION!\n\rAdaptive Multi-Rate Wideband(ARM-WB) speech codec CANNOT be played on QuickTime.\n\r\n\rARM-WideBand provides better audio quality than the ARM-NarrowBand, but it is still a monophonic speech codec. \n\rSome mobile phone models MAY NOT play the ARM-WideBand inside the 3gp video clip. \n\rIn case NO sound is playing on your photo, then try using the ARM-NarrowBand codec."),
+    K(MSG_AMRNBSELECTED,
+      "ATTENTION!\n\rAdaptive Multi-Rate Wideband(ARM-WB) speech codec CANNOT be played on "
+      "QuickTime.\n\r\n\rARM-WideBand provides better audio quality than the ARM-NarrowBand, but "
+      "it is still a monophonic speech codec. \n\rSome mobile phone models MAY NOT play the "
+      "ARM-WideBand inside the 3gp video clip. \n\rIn case NO sound is playing on your photo, then "
+      "try using the ARM-NarrowBand codec."),
     K(MSG_AACSELECTED_TITLE, "AAC Audio Codec selected"),
-    K(MSG_AACSELECTED, "ATTENTION!\n\rAAC audio codec provides superior audio quality, with stereo support, compared to ARM-NarrowBand and ARM-WideBand. \n\r\n\rAAC is supported by Nokia N70/N90 etc..\n\r\n\rHowever, some mobile phone models MAY NOT play the AAC sound within the 3gp video clip.\n\rIn case NO sound is playing on your phone, then try using the ARM-NarrowBand audio codec."),
+    K(MSG_AACSELECTED,
+      "ATTENTION!\n\rAAC audio codec provides superior audio quality, with stereo support, "
+      "compared to ARM-NarrowBand and ARM-WideBand. \n\r\n\rAAC is supported by Nokia N70/N90 "
+      "etc..\n\r\n\rHowever, some mobile phone models MAY NOT play the AAC sound within the 3gp "
+      "video clip.\n\rIn case NO sound is playing on your phone, then try using the ARM-NarrowBand "
+      "audio codec."),
     K(MSG_MOBILE, "Mobile"),
     K(MSG_IPOD_PSP, "iPod/PSP"),
     K(MSG_PSP_FULLSCR, "PSP Full Screen"),
     K(MSG_INVAILD_VALUE, "The value you entered is not valid. Error in position %d."),
     K(MSG_INVAILD_VALUE_TITLE, "Invalid Value"),
-    K(MSG_INVAILD_VALUE_BETWEEN, "The value you entered is not valid. Please make sure the value is between %d and %d!"),
+    K(MSG_INVAILD_VALUE_BETWEEN,
+      "The value you entered is not valid. Please make sure the value is between %d and %d!"),
     K(MSG_INVAILD_VALUE_BETWEEN_TITLE, "Invalid Value"),
     K(MSG_INVALID_FILE_NAME_TITLE, "Invalid File Name"),
-    K(MSG_INVALID_FILE_NAME, "The name you entered is not valid. Please note that file name can not contain any of the following character: \n\r\n\r\\ / : * ? \" < > |"),
+    K(MSG_INVALID_FILE_NAME,
+      "The name you entered is not valid. Please note that file name can not contain any of the "
+      "following character: \n\r\n\r\\ / : * ? \" < > |"),
     K(MSG_PROFILE_NAME, "Profile Name"),
     K(MSG_ENTER_PROFILE_NAME, "Enter the profile name:"),
     K(MSG_FILEINFO_CAPTION, "File Information"),
@@ -290,7 +311,9 @@ constexpr std::array<TMsgEntry, kMsgKeyCount> kEntries{{
     K(MSG_SUSPEMD, "Suspend"),
     K(MSG_DIRECTSHOW, "DirectShow"),
     K(MSG_USE_DIRECTSHOW, "Use DirectShow"),
-    K(MSG_ABORTENCODING, "Do you want to stop encoding now or stop encoding when the currently processed file is done?"),
+    K(MSG_ABORTENCODING,
+      "Do you want to stop encoding now or stop encoding when the currently processed file is "
+      "done?"),
     K(MSG_QUESTION, "Question"),
     K(MSG_BTN_NOW, "Stop now"),
     K(MSG_BTN_DONE, "When done"),
@@ -312,9 +335,11 @@ constexpr std::array<TMsgEntry, kMsgKeyCount> kEntries{{
     K(MSG_TIME_LEFT, "Time left:"),
     K(MSG_ABOUT_CAPTIAON, "About"),
     K(MSG_COPYRIGHT, "Copyright (C) 2026 the Kinovert developers"),
-    K(MSG_HOMEPAGE, nullptr),  // the edition's
+    K(MSG_HOMEPAGE, nullptr),      // the edition's
     K(MSG_SUPPORT_MAIL, nullptr),  // the edition's
-    K(MSG_COPYRIGHT_WARNING, "This program is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License, version 3 or later. It comes with ABSOLUTELY NO WARRANTY."),
+    K(MSG_COPYRIGHT_WARNING,
+      "This program is free software: you can redistribute it and/or modify it under the terms of "
+      "the GNU General Public License, version 3 or later. It comes with ABSOLUTELY NO WARRANTY."),
     K(MSG_DELETE_PROFILE_FAILED, "The profile file \"%s\" could not be deleted."),
     K(MSG_CONVERT_TO, "Convert to"),
     K(MSG_MOVE_UP, "Move up"),
@@ -332,6 +357,29 @@ constexpr std::array<TMsgEntry, kMsgKeyCount> kEntries{{
     K(MSG_SOURCE_CHANGED, "The file \"%s\" has been converted, but it changed while it was read (is it still being copied?): the output may be incomplete."),
     K(MSG_PRESET_REFUSED, "The device preset \"%s\" cannot be used: %s."),
     K(MSG_SOURCE_NOT_DELETED, "The source has not been deleted."),
+    K(MSG_BATCH_ALL_CONVERTED, "All files converted (%d of %d)."),
+    K(MSG_BATCH_SOME_FAILED, "%d of %d files converted, %d failed."),
+    K(MSG_BATCH_STOPPED, "Stopped: %d of %d files converted."),
+    K(MSG_BATCH_STOPPED_FAILED, "Stopped: %d of %d files converted, %d failed."),
+    K(MSG_FILE_FAILED, "%s failed: %s"),
+    K(MSG_REASON_KILLED, "the encoder was stopped from outside (killed by signal %d, %s)"),
+    K(MSG_REASON_FOLDER_GONE, "the output folder \"%s\" was removed during the conversion"),
+    K(MSG_REASON_EXIT_STATUS, "the encoder ended with exit status %d"),
+    K(MSG_REASON_WROTE_ELSEWHERE, "the device preset wrote \"%s\" instead of \"%s\""),
+    K(MSG_REASON_PRESET_NO_OUTPUT, "the device preset wrote nothing into \"%s\""),
+    K(MSG_REASON_OUTPUT_GONE, "the output file \"%s\" no longer exists"),
+    K(MSG_REASON_NO_OUTPUT, "the encoder wrote no output"),
+    K(MSG_WARNING_DETAIL_CLOSE, "If you don't press Cancel now, %s will close."),
+    K(MSG_WARNING_DETAIL_LOGOFF, "If you don't press Cancel now, %s will log you off."),
+    K(MSG_WARNING_DETAIL_RESTART, "If you don't press Cancel now, %s will restart the computer."),
+    K(MSG_WARNING_DETAIL_HIBERNATE,
+      "If you don't press Cancel now, %s will hibernate the computer."),
+    K(MSG_WARNING_DETAIL_SUSPEND, "If you don't press Cancel now, %s will suspend the computer."),
+    K(MSG_SOURCE_FILES, "Source files"),
+    K(MSG_PRIORITY_NOT_ALLOWED,
+      "This user may not raise priorities: the encoder will run at normal priority."),
+    K(MSG_NAME_TOO_LONG,
+      "The name you entered is too long for a file name. Please choose a shorter name."),
 }};
 
 #undef K

@@ -31,7 +31,7 @@ TAddResult TFileListModel::Append(const std::string& path, const TMediaStrings& 
     MessageBoxText(FormatText(ResStr(MSG_FORMAT_ERROR), {path}), ResStr(MSG_Error), MB_ICONINFORMATION);
     return TAddResult::Rejected;
   }
-  Rows_.push_back({TFileItem{FileNamePart(path), FolderPart(path), media}, 0});
+  Rows_.push_back({TFileItem{FileNamePart(path), FolderPart(path), media}, 0, {}});
   Selected_.push_back(false);
   if (Listener_ != nullptr) Listener_->RowsInserted(Count() - 1, 1);
   return TAddResult::Added;
@@ -172,10 +172,23 @@ bool TFileListModel::SetFileState(const std::string& path, int state) {
     TFileRow& row = Rows_[static_cast<size_t>(r)];
     if (row.Item.Caption() != path) continue;
     int picture = FileStatePicture(state);
-    if (row.Picture != picture) {
+    const bool keepReason = state == 1;  // failed
+    if (row.Picture != picture || (!keepReason && !row.Reason.empty())) {
       row.Picture = picture;
+      if (!keepReason) row.Reason.clear();
       if (Listener_ != nullptr) Listener_->RowChanged(r);
     }
+    return true;
+  }
+  return false;
+}
+
+bool TFileListModel::SetFileReason(const std::string& path, const std::string& reason) {
+  for (int r = 0; r < Count(); ++r) {
+    TFileRow& row = Rows_[static_cast<size_t>(r)];
+    if (row.Item.Caption() != path) continue;
+    row.Reason = reason;
+    if (Listener_ != nullptr) Listener_->RowChanged(r);
     return true;
   }
   return false;

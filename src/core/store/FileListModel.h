@@ -17,10 +17,12 @@ struct TListSelection {
   std::string Focus;
 };
 
-// One row of the file list: its file and the index of its state picture.
+// One row of the file list: its file, the index of its state picture, and
+// why its file failed in the last batch.
 struct TFileRow {
   TFileItem Item;
   int Picture = 0;
+  std::string Reason;
 };
 
 // What a view of the list is told after each change.
@@ -83,8 +85,10 @@ class TFileListModel final {
   bool DropFocusedRow(int target);
 
   // The picture of the first row whose caption is exactly the path; false
-  // when no row has it.
+  // when no row has it. Any state but failed takes the row's reason away.
   bool SetFileState(const std::string& path, int state);
+  // Why the file of that row failed; false when no row has the path.
+  bool SetFileReason(const std::string& path, const std::string& reason);
 
   // "Summary: No files", "Summary: One file", "Summary: 5 files".
   std::string SummaryText() const;

@@ -127,7 +127,9 @@ TModalResult TQtDialogProvider::MessageDialog(const TMessageDialogRequest& reque
     button->setMinimumWidth(std::max(minWidth, button->sizeHint().width()));
     buttons.emplace_back(button, b.Button);
   }
-  if (!buttons.empty()) box.setDefaultButton(buttons.front().first);
+  // Enter gives the answer that loses nothing, never "Stop now" or "Yes".
+  for (auto& [button, id] : buttons)
+    if (id == request.DefaultButton) box.setDefaultButton(button);
   for (auto& [button, id] : buttons)
     if (id == mbCancel || (id == mbNo && buttons.size() == 2)) box.setEscapeButton(button);
   Beep(request.Beep);

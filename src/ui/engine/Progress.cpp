@@ -71,6 +71,13 @@ void TfrmProgress::ResetProgress() {
   Animate_Convert->hide();
 }
 
+void TfrmProgress::ShowFailure(const std::string& text) {
+  Failures_ << Q(text);
+  SetElided(LabelFailed, text);
+  LabelFailed->setToolTip(Failures_.join(QLatin1Char('\n')));
+  LabelFailed->show();
+}
+
 void TfrmProgress::SetCaption(const std::string& text) {
   setWindowTitle(Q(text));
 }

@@ -47,7 +47,11 @@ QVariant TFileListQtModel::data(const QModelIndex& index, int role) const {
   if (index.column() == 0) {
     switch (role) {
       case Qt::DisplayRole:
-      case Qt::ToolTipRole: return ShownName(row.Item.Caption());
+        return ShownName(row.Item.Caption());
+      // A failed file's tip tells why.
+      case Qt::ToolTipRole:
+        return row.Reason.empty() ? ShownName(row.Item.Caption())
+                                  : ShownName(row.Item.Caption()) + '\n' + Q(row.Reason);
       case Qt::DecorationRole: {
         const QPixmap& p = States_[static_cast<size_t>(row.Picture)];
         return p.isNull() ? QVariant() : QVariant(p);

@@ -362,4 +362,7 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
     Guarded([this] { SaveWindowPlacement("Form", *this); });
   }
   event->accept();
+  // The program ends with its main window alone: no other window's close
+  // does (see TDesktopBatchHost).
+  QCoreApplication::quit();
 }

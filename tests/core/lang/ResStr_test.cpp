@@ -115,7 +115,8 @@ TEST(LangTable, KeyNamesRoundTrip) {
     EXPECT_EQ(*found, KeyAt(i));
     EXPECT_FALSE(DefaultResStr(KeyAt(i)).empty()) << name << " has no English text";
   }
-  EXPECT_EQ(kMsgKeyCount, 303);
+  
+  EXPECT_EQ(kMsgKeyCount, 323);
   EXPECT_EQ(MsgKeyName(MSG_EXIT), "MSG_EXIT");
   EXPECT_EQ(MsgKeyName(MSG_Error), "MSG_Error");
   EXPECT_EQ(MsgKeyName(MSG_COPYRIGHT_WARNING), "MSG_COPYRIGHT_WARNING");

@@ -178,6 +178,16 @@ TEST_F(ProfileStoreTest, Add) {
        {"Other", "Spaced out", "Standard"},
        "Spaced out",
        {}},
+      // Too long for a file: refused in the dialog, and the editor's values
+      // go into the file of the shorter name.
+      {"too long, then shorter",
+       true,
+       {std::string(250, 'x'), "Short"},
+       {},
+       "Short.avo",
+       {"Other", "Short", "Standard"},
+       "Short",
+       {"Invalid File Name"}},
       {"invalid, then valid",
        true,
        {"a/b", "   ", "ok"},
@@ -209,6 +219,11 @@ TEST_F(ProfileStoreTest, Add) {
     EXPECT_EQ(Names(ofAVI), c.Listed);
     EXPECT_EQ(Selected(ofAVI), c.Selected);
     EXPECT_EQ(Captions(), c.Asked);
+    // Enter never overwrites a profile.
+    for (const TMessageDialogRequest& d : Dialogs.Dialogs)
+      if (d.Caption == "Overwrite file?") {
+        EXPECT_EQ(d.DefaultButton, mbNo);
+      }
     for (const std::string& name : c.Listed) {
       std::string file = Dir(ofAVI) + name + ".avo";
       std::string text = ReadFileText(file);
@@ -332,6 +347,7 @@ TEST_F(ProfileStoreTest, DeleteDownToTheLastProfile) {
   EXPECT_EQ(Names(ofMP3), (std::vector<std::string>{"a", "b", "c"}));
   EXPECT_EQ(Dialogs.Dialogs.back().Text, "Are you sure you want to delete profile \"b\"?");
   EXPECT_EQ(Dialogs.Dialogs.back().Caption, "Delete file");
+  EXPECT_EQ(Dialogs.Dialogs.back().DefaultButton, mbNo);  // Enter keeps the profile
   EXPECT_EQ(Dialogs.Dialogs.back().Kind, mdConfirmation);
 
   Store.DeleteProfile(ofMP3);  // Yes: the first remaining one is selected

@@ -511,6 +511,9 @@ der Ausgabedatei;</li>
 <li>{label:MSG_ID_BATCH}: wie weit der ganze Stapel ist, nach Dateigröße
 gewichtet, mit {label:MSG_REMAINING_TIME}, {label:MSG_ELAPSED_TIME} und
 {label:MSG_ESTIMATED_TIME} des Stapels;</li>
+<li>die zuletzt fehlgeschlagene Datei mit dem Grund, in Rot (zeigt man
+darauf, erscheinen alle Fehlschläge des Stapels);</li>
+<li>{ui:MSG_DEL_AFTER}: siehe {page:converting#delete|unten};</li>
 <li>{ui:MSG_SHUTDOWN_AFTER}: jederzeit an- oder abwählbar; die Wahl gilt für
 diesen und die folgenden Stapel (siehe {page:converting#done|unten}).</li>
 </ul>
@@ -541,38 +544,44 @@ seinem Menü) holt die Fenster zurück. Das Menü bietet außerdem
 stattdessen minimiert.</p>
 
 <h2 id="failed">Wenn eine Datei fehlschlägt</h2>
-<p>Meldet der Encoder einen Fehler, zeigt Kinovert dessen Meldung in einem
-Fenster mit dem Titel {ui:MSG_Error}, markiert die Datei mit einem roten
-Kreuz und macht mit der nächsten Datei weiter. Die Quelle einer
-fehlgeschlagenen Datei wird nie gelöscht. Die üblichen Ursachen beschreibt
-{page:trouble}.</p>
+<p>Lässt sich eine Datei nicht umwandeln, markiert Kinovert sie mit einem
+roten Kreuz und macht sofort mit der nächsten Datei weiter; keine Meldung
+wartet auf eine Antwort, sodass ein unbeaufsichtigter Stapel bis zum Ende
+läuft. Der Grund (die Meldung des Encoders oder was geschehen ist: von außen
+beendet, Ausgabeordner entfernt …) steht im Fortschrittsfenster, in der Zeile
+der Datei, wenn Sie darauf zeigen, und in der Notiz am Ende des Stapels. Die
+Quelle einer fehlgeschlagenen Datei wird nie gelöscht. Die üblichen Ursachen
+beschreibt {page:trouble}.</p>
 
 <h2 id="done">Am Ende des Stapels</h2>
 <p>Das Fortschrittsfenster schließt sich, und die Zeilen zeigen ihr
-Ergebnis. Ist keine Datei fehlgeschlagen, meldet Kinovert
-{msg:MSG_TRAY_CONVERT_COMPLETE} als Benachrichtigung. Ist
-{ui:MSG_SHUTDOWN_AFTER} angekreuzt, gibt Ihnen anschließend ein
-Countdown-Fenster ({ui:MSG_SHUTDOWN_TITLE}) 30 Sekunden Zeit, auf
-{ui:MSG_CANCEL} zu klicken, bevor Kinovert die in den
-{page:settings|Einstellungen} gewählte Aktion ausführt: sich selbst beenden,
-den Rechner herunterfahren, abmelden, neu starten, in den Ruhezustand oder
-in den Standby versetzen. Nach einer fehlgeschlagenen Datei oder nach
-{ui:MSG_BTN_NOW} gibt es keinen Countdown.</p>
+Ergebnis. Dann sagt Kinovert, wie der Stapel geendet hat:
+{msg:MSG_BATCH_ALL_CONVERTED|3|3}, {msg:MSG_BATCH_SOME_FAILED|2|3|1} oder
+{msg:MSG_BATCH_STOPPED|1|3}, und zwar als Benachrichtigung (oder als Sprechblase
+seines Symbols im Infobereich), im Tooltip des Symbols und in einer Notiz im
+Hauptfenster, die die fehlgeschlagenen Dateien mit ihren Gründen auflistet
+und stehen bleibt, bis Sie sie schließen. Ist {ui:MSG_SHUTDOWN_AFTER}
+angekreuzt und wurde jede Datei umgewandelt, gibt Ihnen anschließend ein
+Countdown-Fenster 30 Sekunden Zeit, auf {ui:MSG_CANCEL} zu klicken, bevor
+Kinovert die in den {page:settings|Einstellungen} gewählte Aktion ausführt:
+sich selbst beenden, den Rechner herunterfahren, abmelden, neu starten, in
+den Ruhezustand oder in den Standby versetzen. Der Countdown nennt diese
+Aktion. Nach einer fehlgeschlagenen Datei oder nach {ui:MSG_BTN_NOW} gibt es
+keinen Countdown.</p>
 {img:shutdown|Der Countdown vor dem Herunterfahren des Rechners}
 
 <h2 id="delete">Quelldateien löschen</h2>
 <p>Kinovert kann jede Quelldatei löschen, sobald sie erfolgreich umgewandelt
-ist; eine fehlgeschlagene Datei bleibt immer erhalten. Im Fenster gibt es
-dafür keinen Schalter: Beenden Sie Kinovert und tragen Sie
-<code>DeleteFileAfterProcessing=1</code> im Abschnitt <code>[System]</code>
-der Datei <code>info.ini</code> ein (siehe
-{page:trouble#settings|wo die Einstellungen liegen}), oder verwenden Sie
-<code>--delete-source</code> auf {page:cli|der Befehlszeile}.</p>
+ist; eine fehlgeschlagene Datei bleibt immer erhalten. Kreuzen Sie
+{ui:MSG_DEL_AFTER} im Fortschrittsfenster an (das gilt sofort, auch für den
+laufenden Stapel) oder in den {page:settings|Einstellungen}; die Wahl bleibt
+für die folgenden Stapel erhalten. Auf {page:cli|der Befehlszeile} verwenden
+Sie <code>--delete-source</code>.</p>
 """
 
 PAGES["settings"] = """
 <p>{ui:MSG_SETTINGS} (im Hilfemenü und im Menü der Dateiliste oder mit
-{kbd:F12}) öffnet einen kleinen Dialog mit drei Einstellungen. {ui:MSG_OK}
+{kbd:F12}) öffnet einen kleinen Dialog mit vier Einstellungen. {ui:MSG_OK}
 speichert sie sofort; {ui:MSG_CANCEL} oder {kbd:Esc} ändert nichts.</p>
 
 {img:settings|Der Dialog Einstellungen}
@@ -583,12 +592,17 @@ speichert sie sofort; {ui:MSG_CANCEL} oder {kbd:Esc} ändert nichts.</p>
 was sonst niemand braucht; der Rechner bleibt flüssig bedienbar),
 {ui:MSG_NORMAL} (Standard), {ui:MSG_HIGH} und {ui:MSG_REALTIME}. Eine
 höhere als die normale Priorität setzt entsprechende Rechte voraus; fehlen
-sie, läuft der Encoder ohne Meldung mit normaler Priorität.</dd>
+sie, läuft der Encoder mit normaler Priorität, und der Dialog sagt es unter
+der Liste ({msg:MSG_PRIORITY_NOT_ALLOWED}).</dd>
 <dt>{label:MSG_DIRECTSHOW}: {ui:MSG_USE_DIRECTSHOW}</dt>
 <dd>Leitet jede Quelle über ein kleines Skript, das der Encoder anstelle der
 Datei öffnet. Das ist ein Kompatibilitätsweg für Profile und Vorgaben, die
 ihn erwarten; lassen Sie die Option normalerweise aus, denn der Encoder liest
 alle unterstützten Formate direkt.</dd>
+<dt>{label:MSG_SOURCE_FILES}: {ui:MSG_DEL_AFTER}</dt>
+<dd>Löscht jede Quelldatei nach ihrer erfolgreichen Umwandlung (siehe
+{page:converting#delete|Quelldateien löschen}); derselbe Schalter wie im
+Fortschrittsfenster.</dd>
 <dt>{label:MSG_SHUTDOWN_REAL_DOES}</dt>
 <dd>Was nach einem erfolgreichen Stapel geschieht, wenn
 {ui:MSG_SHUTDOWN_AFTER} angekreuzt ist:
@@ -745,9 +759,10 @@ nutzen, starten Sie mit GNU parallel einen Stapel pro Datei:</p>
 PAGES["trouble"] = """
 <h2 id="failed">Eine Datei ist fehlgeschlagen</h2>
 <p>Ein rotes Kreuz vor einer Datei bedeutet, dass der Encoder sie nicht
-umwandeln konnte. Kinovert hat während des Stapels die Meldung des Encoders
-in einem Fenster mit dem Titel {ui:MSG_Error} gezeigt und die übrigen
-Dateien weiter bearbeitet. Häufige Ursachen:</p>
+umwandeln konnte. Zeigen Sie auf die Zeile der Datei, um den Grund zu lesen;
+das Fortschrittsfenster hat ihn während des Stapels gezeigt, und die Notiz am
+Ende des Stapels listet jede fehlgeschlagene Datei mit ihrem Grund auf. Der
+Rest des Stapels lief weiter. Häufige Ursachen:</p>
 <ul>
 <li><strong>Die Quelle ist beschädigt oder unvollständig</strong>, etwa ein
 abgebrochener Download. Prüfen Sie sie mit {ui:MSG_PLAY_SOURCE}.</li>
@@ -757,6 +772,8 @@ vergleichen Sie dessen Einstellungen im {page:editor|Profileditor} mit
 Ihren.</li>
 <li><strong>Der Ausgabeordner ist schreibgeschützt</strong> oder die
 Festplatte voll.</li>
+<li><strong>Der Encoder wurde von außen beendet</strong>: durch ein Signal,
+das nicht von Kinovert kam, etwa vom System, als der Speicher knapp wurde.</li>
 <li><strong>FFmpeg fehlt ein Codec.</strong> Für MP3, AMR, H.264 und Xvid
 braucht Kinovert FFmpeg mit den zusätzlichen Codecs (unter Debian das Paket
 <code>libavcodec-extra</code>).</li>

@@ -478,6 +478,9 @@ file;</li>
 <li>{label:MSG_ID_BATCH}: how far the whole batch is, weighted by file size,
 with the batch's {label:MSG_REMAINING_TIME}, {label:MSG_ELAPSED_TIME} and
 {label:MSG_ESTIMATED_TIME};</li>
+<li>the file that failed last, with the reason, in red (pointing at it lists
+every failure of the batch);</li>
+<li>{ui:MSG_DEL_AFTER}: see {page:converting#delete|below};</li>
 <li>{ui:MSG_SHUTDOWN_AFTER}: tick or untick it at any time; the choice counts
 for this batch and is kept for the next ones (see
 {page:converting#done|below}).</li>
@@ -507,33 +510,40 @@ which asks the same question as {ui:MSG_CANCEL}. On a desktop without a
 notification area the window is minimised instead.</p>
 
 <h2 id="failed">When a file fails</h2>
-<p>If the encoder reports an error, Kinovert shows its message in a box titled
-{ui:MSG_Error}, marks the file with a red cross and goes on with the next
-file. A failed file's source is never deleted. See {page:trouble} for the
-usual causes.</p>
+<p>If a file cannot be converted, Kinovert marks it with a red cross and goes
+on with the next file at once; no message waits for you, so a batch left alone
+runs to its end. Why the file failed (the encoder's message, or what happened
+to it: stopped from outside, its output folder removed, …) is shown on the
+progress window, in the file's row when you point at it, and in the note at
+the end of the batch. A failed file's source is never deleted. See
+{page:trouble} for the usual causes.</p>
 
 <h2 id="done">When the batch is finished</h2>
-<p>The progress window closes and the rows show their results. If no file
-failed, Kinovert reports {msg:MSG_TRAY_CONVERT_COMPLETE} in a notification.
-Then, if {ui:MSG_SHUTDOWN_AFTER} is ticked, a countdown window
-({ui:MSG_SHUTDOWN_TITLE}) gives you 30 seconds to press {ui:MSG_CANCEL}
-before Kinovert carries out the action chosen in the {page:settings|settings}: close
-itself, shut the computer down, log off, restart, hibernate or suspend. There
-is no countdown when a file failed or when you chose {ui:MSG_BTN_NOW}.</p>
+<p>The progress window closes and the rows show their results. Kinovert then
+says how the batch ended: {msg:MSG_BATCH_ALL_CONVERTED|3|3},
+{msg:MSG_BATCH_SOME_FAILED|2|3|1} or {msg:MSG_BATCH_STOPPED|1|3}. It says so in
+a notification (or a balloon of its icon in the notification area), in the
+icon's tooltip, and in a note in the main window that lists the failed files
+with their reasons and stays until you close it. Then, if
+{ui:MSG_SHUTDOWN_AFTER} is ticked and every file was converted, a countdown
+window gives you 30 seconds to press {ui:MSG_CANCEL} before Kinovert carries
+out the action chosen in the {page:settings|settings}: close itself, shut the
+computer down, log off, restart, hibernate or suspend. The countdown names the
+action. There is no countdown when a file failed or when you chose
+{ui:MSG_BTN_NOW}.</p>
 {img:shutdown|The countdown before the computer is shut down}
 
 <h2 id="delete">Deleting the sources</h2>
 <p>Kinovert can delete each source file right after it was converted
-successfully; a file that failed is always kept. The window has no switch for
-this: close Kinovert and set <code>DeleteFileAfterProcessing=1</code> in the
-section <code>[System]</code> of <code>info.ini</code> (see
-{page:trouble#settings|where the settings live}), or use
-<code>--delete-source</code> with {page:cli|kinovert-cli}.</p>
+successfully; a file that failed is always kept. Tick
+{ui:MSG_DEL_AFTER} in the progress window (it counts at once, for the running
+batch too) or in the {page:settings|settings}; the choice is kept for the next
+batches. With {page:cli|kinovert-cli}, use <code>--delete-source</code>.</p>
 """
 
 PAGES["settings"] = """
 <p>{ui:MSG_SETTINGS} (in the help and file list menus, or {kbd:F12}) opens a
-small dialog with three settings. {ui:MSG_OK} saves them at once;
+small dialog with four settings. {ui:MSG_OK} saves them at once;
 {ui:MSG_CANCEL} or {kbd:Esc} changes nothing.</p>
 
 {img:settings|The Settings dialog}
@@ -543,13 +553,18 @@ small dialog with three settings. {ui:MSG_OK} saves them at once;
 <dd>How much of the computer the encoder may take: {ui:MSG_IDLE} (only what
 nothing else needs; the computer stays responsive), {ui:MSG_NORMAL} (the
 default), {ui:MSG_HIGH} and {ui:MSG_REALTIME}. Raising the priority above
-normal needs the right to do so; without it the encoder quietly runs at normal
-priority.</dd>
+normal needs the right to do so; without it the encoder runs at normal
+priority, and the dialog says so under the list
+({msg:MSG_PRIORITY_NOT_ALLOWED}).</dd>
 <dt>{label:MSG_DIRECTSHOW}: {ui:MSG_USE_DIRECTSHOW}</dt>
 <dd>Sends every source through a small script that the encoder opens instead
 of the file itself. This is a compatibility route for profiles and presets
 that expect it; normally leave it off, as the encoder reads all supported
 formats directly.</dd>
+<dt>{label:MSG_SOURCE_FILES}: {ui:MSG_DEL_AFTER}</dt>
+<dd>Deletes each source file after its successful conversion (see
+{page:converting#delete|deleting the sources}); the same switch as in the
+progress window.</dd>
 <dt>{label:MSG_SHUTDOWN_REAL_DOES}</dt>
 <dd>What happens after a successful batch while {ui:MSG_SHUTDOWN_AFTER} is
 ticked: {msg:MSG_CLOSE_APP|@MSG_APPLICATION_TITLE} (end the program),
@@ -692,8 +707,9 @@ run one batch per file with GNU parallel:</p>
 PAGES["trouble"] = """
 <h2 id="failed">A file failed</h2>
 <p>A red cross in front of a file means the encoder could not convert it.
-Kinovert showed the encoder's message in a box titled {ui:MSG_Error} while
-the batch ran; the rest of the batch went on. Common causes:</p>
+Point at the file's row to read why; the progress window showed it while the
+batch ran, and the note at the end of the batch lists every failed file with
+its reason. The rest of the batch went on. Common causes:</p>
 <ul>
 <li><strong>The source is damaged or incomplete</strong>, for example a
 download that did not finish. Play it with {ui:MSG_PLAY_SOURCE} to check.</li>
@@ -702,6 +718,8 @@ do.</strong> Try one of the shipped profiles; if that works, compare its
 settings with yours in the {page:editor|profile editor}.</li>
 <li><strong>The output folder is not writable</strong> or the disk is
 full.</li>
+<li><strong>The encoder was stopped from outside</strong>: killed by a signal
+Kinovert did not send, for example by the system when memory ran out.</li>
 <li><strong>FFmpeg lacks a codec.</strong> Kinovert needs FFmpeg with the
 extra codecs (on Debian the package <code>libavcodec-extra</code>) for MP3,
 AMR, H.264 and Xvid.</li>

@@ -517,6 +517,9 @@ produit ;</li>
 <li>{label:MSG_ID_BATCH} : l'avancement de l'ensemble du lot, pondéré par la
 taille des fichiers, avec pour tout le lot {label:MSG_REMAINING_TIME},
 {label:MSG_ELAPSED_TIME} et {label:MSG_ESTIMATED_TIME} ;</li>
+<li>le dernier fichier en échec, avec la raison, en rouge (le pointer affiche
+tous les échecs du lot) ;</li>
+<li>{ui:MSG_DEL_AFTER} : voir {page:converting#delete|plus bas} ;</li>
 <li>{ui:MSG_SHUTDOWN_AFTER} : cochez ou décochez la case à tout moment ; le
 choix vaut pour ce lot et pour les suivants (voir
 {page:converting#done|plus bas}).</li>
@@ -548,37 +551,44 @@ menu) fait réapparaître les fenêtres. Le menu de l'icône propose aussi
 simplement réduite.</p>
 
 <h2 id="failed">Quand un fichier échoue</h2>
-<p>Si l'encodeur signale une erreur, Kinovert affiche son message dans une
-boîte intitulée {ui:MSG_Error}, marque le fichier d'une croix rouge et passe
-au fichier suivant. La source d'un fichier en échec n'est jamais supprimée.
-Les causes habituelles sont décrites dans {page:trouble}.</p>
+<p>Si un fichier ne peut pas être converti, Kinovert le marque d'une croix
+rouge et passe aussitôt au fichier suivant ; aucun message n'attend de
+réponse, si bien qu'un lot laissé sans surveillance va jusqu'au bout. La
+raison de l'échec (le message de l'encodeur, ou ce qui est arrivé : arrêt
+depuis l'extérieur, dossier de sortie supprimé…) s'affiche dans la fenêtre de
+progression, sur la ligne du fichier quand vous la pointez, et dans la note
+de fin de lot. La source d'un fichier en échec n'est jamais supprimée. Les
+causes habituelles sont décrites dans {page:trouble}.</p>
 
 <h2 id="done">À la fin du lot</h2>
-<p>La fenêtre de progression se ferme et chaque ligne affiche son résultat. Si
-aucun fichier n'a échoué, Kinovert l'annonce par une notification
-({msg:MSG_TRAY_CONVERT_COMPLETE}). Ensuite, si la case
-{ui:MSG_SHUTDOWN_AFTER} est cochée, une fenêtre de compte à rebours
-({ui:MSG_SHUTDOWN_TITLE}) vous laisse 30 secondes pour cliquer sur
-{ui:MSG_CANCEL} avant que Kinovert n'exécute l'action choisie dans les
-{page:settings|paramètres} : se fermer, arrêter l'ordinateur, fermer la
-session, redémarrer, mettre en veille prolongée ou en veille. Il n'y a pas de
-compte à rebours si un fichier a échoué ou si vous avez choisi
-{ui:MSG_BTN_NOW}.</p>
+<p>La fenêtre de progression se ferme et chaque ligne affiche son résultat.
+Kinovert dit ensuite comment le lot s'est terminé :
+{msg:MSG_BATCH_ALL_CONVERTED|3|3}, {msg:MSG_BATCH_SOME_FAILED|2|3|1} ou
+{msg:MSG_BATCH_STOPPED|1|3}. Il le dit par une notification (ou une bulle de
+son icône dans la zone de notification), dans l'info-bulle de l'icône, et
+dans une note de la fenêtre principale qui énumère les fichiers en échec avec
+leur raison et reste affichée jusqu'à ce que vous la fermiez. Ensuite, si la
+case {ui:MSG_SHUTDOWN_AFTER} est cochée et que tous les fichiers ont été
+convertis, une fenêtre de compte à rebours vous laisse 30 secondes pour
+cliquer sur {ui:MSG_CANCEL} avant que Kinovert n'exécute l'action choisie dans
+les {page:settings|paramètres} : se fermer, arrêter l'ordinateur, fermer la
+session, redémarrer, mettre en veille prolongée ou en veille. Le compte à
+rebours nomme cette action. Il n'y a pas de compte à rebours si un fichier a
+échoué ou si vous avez choisi {ui:MSG_BTN_NOW}.</p>
 {img:shutdown|Le compte à rebours avant l'arrêt de l'ordinateur}
 
 <h2 id="delete">Supprimer les fichiers source</h2>
 <p>Kinovert peut supprimer chaque fichier source dès qu'il a été converti avec
-succès ; un fichier en échec est toujours conservé. La fenêtre ne propose pas
-de case pour cela : fermez Kinovert et indiquez
-<code>DeleteFileAfterProcessing=1</code> dans la section
-<code>[System]</code> du fichier <code>info.ini</code> (voir
-{page:trouble#settings|où sont enregistrés les paramètres}), ou utilisez
-l'option <code>--delete-source</code> de {page:cli|la ligne de commande}.</p>
+succès ; un fichier en échec est toujours conservé. Cochez
+{ui:MSG_DEL_AFTER} dans la fenêtre de progression (le choix compte aussitôt,
+y compris pour le lot en cours) ou dans les {page:settings|paramètres} ; il
+est conservé pour les lots suivants. Avec {page:cli|la ligne de commande},
+utilisez l'option <code>--delete-source</code>.</p>
 """
 
 PAGES["settings"] = """
 <p>{ui:MSG_SETTINGS} (dans le menu d'aide et dans celui de la liste des
-fichiers, ou {kbd:F12}) ouvre une petite boîte de dialogue à trois réglages.
+fichiers, ou {kbd:F12}) ouvre une petite boîte de dialogue à quatre réglages.
 {ui:MSG_OK} les enregistre aussitôt ; {ui:MSG_CANCEL} ou {kbd:Échap} ne
 change rien.</p>
 
@@ -590,12 +600,17 @@ change rien.</p>
 (seulement ce dont rien d'autre n'a besoin ; l'ordinateur reste réactif),
 {ui:MSG_NORMAL} (valeur par défaut), {ui:MSG_HIGH} et {ui:MSG_REALTIME}. Une
 priorité supérieure à la normale exige des droits particuliers ; faute de
-quoi l'encodeur tourne simplement en priorité normale.</dd>
+quoi l'encodeur tourne en priorité normale, et la boîte de dialogue l'indique
+sous la liste ({msg:MSG_PRIORITY_NOT_ALLOWED}).</dd>
 <dt>{label:MSG_DIRECTSHOW} : {ui:MSG_USE_DIRECTSHOW}</dt>
 <dd>Fait passer chaque source par un petit script que l'encodeur ouvre à la
 place du fichier lui-même. Il s'agit d'une voie de compatibilité pour les
 profils et préréglages qui la prévoient ; laissez la case décochée en temps
 normal, car l'encodeur lit directement tous les formats pris en charge.</dd>
+<dt>{label:MSG_SOURCE_FILES} : {ui:MSG_DEL_AFTER}</dt>
+<dd>Supprime chaque fichier source après sa conversion réussie (voir
+{page:converting#delete|supprimer les fichiers source}) ; la même case que
+dans la fenêtre de progression.</dd>
 <dt>{label:MSG_SHUTDOWN_REAL_DOES}</dt>
 <dd>Ce qui se passe après un lot réussi lorsque la case
 {ui:MSG_SHUTDOWN_AFTER} est cochée : {msg:MSG_CLOSE_APP|@MSG_APPLICATION_TITLE}
@@ -753,9 +768,10 @@ de sortie.</p>
 PAGES["trouble"] = """
 <h2 id="failed">Un fichier a échoué</h2>
 <p>Une croix rouge devant un fichier signifie que l'encodeur n'a pas pu le
-convertir. Pendant le lot, Kinovert a affiché le message de l'encodeur dans
-une boîte intitulée {ui:MSG_Error}, puis a continué avec les autres fichiers.
-Causes fréquentes :</p>
+convertir. Pointez la ligne du fichier pour lire pourquoi ; la fenêtre de
+progression l'a affiché pendant le lot, et la note de fin de lot énumère
+chaque fichier en échec avec sa raison. Le reste du lot a continué. Causes
+fréquentes :</p>
 <ul>
 <li><strong>La source est endommagée ou incomplète</strong>, par exemple un
 téléchargement interrompu. Vérifiez-la avec {ui:MSG_PLAY_SOURCE}.</li>
@@ -765,6 +781,9 @@ comparez ses réglages aux vôtres dans {page:editor|l'éditeur de
 profil}.</li>
 <li><strong>Le dossier de sortie n'est pas accessible en écriture</strong>, ou
 le disque est plein.</li>
+<li><strong>L'encodeur a été arrêté depuis l'extérieur</strong> : tué par un
+signal que Kinovert n'a pas envoyé, par exemple par le système faute de
+mémoire.</li>
 <li><strong>Il manque un codec à FFmpeg.</strong> Kinovert a besoin de FFmpeg
 avec les codecs supplémentaires (sous Debian, le paquet
 <code>libavcodec-extra</code>) pour le MP3, l'AMR, le H.264 et le Xvid.</li>

@@ -514,6 +514,9 @@ prodotto;</li>
 <li>{label:MSG_ID_BATCH}: l'avanzamento dell'intero blocco, ponderato sulle
 dimensioni dei file, con {label:MSG_REMAINING_TIME},
 {label:MSG_ELAPSED_TIME} e {label:MSG_ESTIMATED_TIME} del blocco;</li>
+<li>l'ultimo file non convertito, con il motivo, in rosso (puntandolo si
+vedono tutti gli errori del blocco);</li>
+<li>{ui:MSG_DEL_AFTER}: vedere {page:converting#delete|più avanti};</li>
 <li>{ui:MSG_SHUTDOWN_AFTER}: si può selezionare o deselezionare in qualsiasi
 momento; la scelta vale per questo blocco e per i successivi (vedere
 {page:converting#done|più avanti}).</li>
@@ -544,38 +547,44 @@ menu) fa ricomparire le finestre. Il menu dell'icona offre anche
 invece ridotta a icona.</p>
 
 <h2 id="failed">Quando un file non viene convertito</h2>
-<p>Se il codificatore segnala un errore, Kinovert ne mostra il messaggio in
-una finestra intitolata {ui:MSG_Error}, contrassegna il file con una croce
-rossa e passa al file successivo. L'originale di un file non convertito non
-viene mai eliminato. Le cause più comuni sono descritte in
-{page:trouble}.</p>
+<p>Se un file non può essere convertito, Kinovert lo contrassegna con una
+croce rossa e passa subito al file successivo; nessun messaggio attende una
+risposta, così un blocco lasciato incustodito arriva fino in fondo. Il motivo
+(il messaggio del codificatore, o ciò che è accaduto: interrotto
+dall'esterno, cartella di destinazione rimossa…) compare nella finestra di
+avanzamento, nella riga del file quando la si punta e nella nota alla fine
+del blocco. L'originale di un file non convertito non viene mai eliminato. Le
+cause più comuni sono descritte in {page:trouble}.</p>
 
 <h2 id="done">Alla fine del blocco</h2>
 <p>La finestra di avanzamento si chiude e ogni riga mostra il proprio
-risultato. Se nessun file è fallito, Kinovert lo comunica con una notifica
-({msg:MSG_TRAY_CONVERT_COMPLETE}). Quindi, se {ui:MSG_SHUTDOWN_AFTER} è
-selezionato, una finestra con il conto alla rovescia
-({ui:MSG_SHUTDOWN_TITLE}) lascia 30 secondi per fare clic su {ui:MSG_CANCEL}
-prima che Kinovert esegua l'azione scelta nelle
-{page:settings|impostazioni}: chiudersi, spegnere il computer, disconnettere
-la sessione, riavviare, ibernare o sospendere. Non c'è alcun conto alla
+risultato. Kinovert dice poi come è terminato il blocco:
+{msg:MSG_BATCH_ALL_CONVERTED|3|3}, {msg:MSG_BATCH_SOME_FAILED|2|3|1} oppure
+{msg:MSG_BATCH_STOPPED|1|3}. Lo dice con una notifica (o un fumetto della sua
+icona nell'area di notifica), nel suggerimento dell'icona e in una nota della
+finestra principale che elenca i file non convertiti con i loro motivi e
+resta aperta finché non la si chiude. Quindi, se {ui:MSG_SHUTDOWN_AFTER} è
+selezionato e tutti i file sono stati convertiti, una finestra con il conto
+alla rovescia lascia 30 secondi per fare clic su {ui:MSG_CANCEL} prima che
+Kinovert esegua l'azione scelta nelle {page:settings|impostazioni}: chiudersi,
+spegnere il computer, disconnettere la sessione, riavviare, ibernare o
+sospendere. Il conto alla rovescia nomina l'azione. Non c'è alcun conto alla
 rovescia se un file non è stato convertito o se si è scelto
 {ui:MSG_BTN_NOW}.</p>
 {img:shutdown|Il conto alla rovescia prima dello spegnimento del computer}
 
 <h2 id="delete">Eliminare i file originali</h2>
 <p>Kinovert può eliminare ogni file originale non appena è stato convertito
-correttamente; un file non riuscito viene sempre conservato. La finestra non
-ha un'opzione per questo: chiudere Kinovert e impostare
-<code>DeleteFileAfterProcessing=1</code> nella sezione <code>[System]</code>
-del file <code>info.ini</code> (vedere
-{page:trouble#settings|dove si trovano le impostazioni}), oppure usare
-<code>--delete-source</code> con {page:cli|la riga di comando}.</p>
+correttamente; un file non riuscito viene sempre conservato. Selezionare
+{ui:MSG_DEL_AFTER} nella finestra di avanzamento (vale subito, anche per il
+blocco in corso) o nelle {page:settings|impostazioni}; la scelta resta per i
+blocchi successivi. Con {page:cli|la riga di comando} usare
+<code>--delete-source</code>.</p>
 """
 
 PAGES["settings"] = """
 <p>{ui:MSG_SETTINGS} (nel menu della guida e in quello dell'elenco dei file,
-oppure {kbd:F12}) apre una piccola finestra di dialogo con tre impostazioni.
+oppure {kbd:F12}) apre una piccola finestra di dialogo con quattro impostazioni.
 {ui:MSG_OK} le salva subito; {ui:MSG_CANCEL} o {kbd:Esc} non cambia
 nulla.</p>
 
@@ -587,12 +596,17 @@ nulla.</p>
 (solo ciò che non serve ad altro; il computer resta reattivo),
 {ui:MSG_NORMAL} (predefinita), {ui:MSG_HIGH} e {ui:MSG_REALTIME}. Una
 priorità superiore alla normale richiede i relativi permessi; in mancanza, il
-codificatore viene eseguito senza avvisi con priorità normale.</dd>
+codificatore viene eseguito con priorità normale, e la finestra di dialogo lo
+indica sotto l'elenco ({msg:MSG_PRIORITY_NOT_ALLOWED}).</dd>
 <dt>{label:MSG_DIRECTSHOW}: {ui:MSG_USE_DIRECTSHOW}</dt>
 <dd>Fa passare ogni file attraverso un piccolo script che il codificatore
 apre al posto del file stesso. È una via di compatibilità per i profili e le
 preimpostazioni che la prevedono; di norma lasciarla disattivata, perché il
 codificatore legge direttamente tutti i formati supportati.</dd>
+<dt>{label:MSG_SOURCE_FILES}: {ui:MSG_DEL_AFTER}</dt>
+<dd>Elimina ogni file originale dopo la sua conversione riuscita (vedere
+{page:converting#delete|eliminare i file originali}); la stessa opzione
+della finestra di avanzamento.</dd>
 <dt>{label:MSG_SHUTDOWN_REAL_DOES}</dt>
 <dd>Che cosa accade dopo un blocco riuscito quando
 {ui:MSG_SHUTDOWN_AFTER} è selezionato:
@@ -751,9 +765,10 @@ destinazione.</p>
 PAGES["trouble"] = """
 <h2 id="failed">Un file non è stato convertito</h2>
 <p>Una croce rossa davanti a un file indica che il codificatore non è
-riuscito a convertirlo. Durante il blocco Kinovert ha mostrato il messaggio
-del codificatore in una finestra intitolata {ui:MSG_Error} e ha proseguito con
-gli altri file. Cause frequenti:</p>
+riuscito a convertirlo. Puntare la riga del file per leggerne il motivo; la
+finestra di avanzamento lo ha mostrato durante il blocco, e la nota alla fine
+del blocco elenca ogni file non convertito con il suo motivo. Il resto del
+blocco è proseguito. Cause frequenti:</p>
 <ul>
 <li><strong>Il file originale è danneggiato o incompleto</strong>, ad esempio
 un download interrotto. Verificarlo con {ui:MSG_PLAY_SOURCE}.</li>
@@ -762,6 +777,9 @@ supporta.</strong> Provare uno dei profili forniti; se funziona, confrontarne
 le impostazioni con le proprie nell'{page:editor|editor dei profili}.</li>
 <li><strong>La cartella di destinazione non è scrivibile</strong> oppure il
 disco è pieno.</li>
+<li><strong>Il codificatore è stato interrotto dall'esterno</strong>: terminato
+da un segnale che Kinovert non ha inviato, ad esempio dal sistema per mancanza
+di memoria.</li>
 <li><strong>A FFmpeg manca un codec.</strong> Per MP3, AMR, H.264 e Xvid
 Kinovert ha bisogno di FFmpeg con i codec aggiuntivi (in Debian il pacchetto
 <code>libavcodec-extra</code>).</li>

@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "app/InfoOptions.h"
-#include "app/ProgramFolder.h"
 #include "app/QtDialogProvider.h"
 #include "app/SingleInstance.h"
 #include "main/Main.h"
+#include "toolkit/SkinPixmap.h"
 
 int main(int argc, char** argv) {
   if (int code = AnswerInfoOptions(argc, argv); code >= 0) return code;
@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
   // The icon in every size that ships as a picture, so no image plug-in is needed.
   QIcon icon;
   for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
-    icon.addFile(QString::fromStdString(ProgramFolder() + "skin/kvo/skin/kinovert-" + std::to_string(size) + ".png"));
+    icon.addPixmap(LoadSkinFolderPixmap("kinovert-" + std::to_string(size) + ".png", 1.0));
   QApplication::setWindowIcon(icon);
   // Files named here are added as if they had been dropped; with the program
   // running already, they go to its window instead and this start ends.

@@ -94,10 +94,12 @@ class TBatchDriver final {
   std::shared_ptr<bool> Alive_ = std::make_shared<bool>(true);
 };
 
-// The Convert action's third check: an output folder is given, and exists or
-// is created after the user agreed. Shows the failure's message and returns
-// false.
-bool CheckOutputFolder(const std::string& folderText);
+// The Convert action's third check: an output folder is given as a full path
+// (a leading "~" is the home folder: OutputFolderPath), and exists or is
+// created after the user agreed. Shows the failure's message and returns
+// false; a relative path gets the message of a folder that cannot be made.
+// `folder` (if given) receives the full path.
+bool CheckOutputFolder(const std::string& folderText, std::string* folder = nullptr);
 
 // The runner priority of a stored choice: Idle, Normal, High, Realtime
 // (0..3) give 1..4, anything else 1.

@@ -148,6 +148,7 @@ void TDesktopBatchHost::ReportSourceKept(const std::string& path, const std::str
                               QString::fromStdString(FormatText(ResStr(MSG_SOURCE_KEPT), {path, reason})),
                               QMessageBox::Ok, MainWindow_);
   box->setObjectName("SourceKeptNote");
+  box->setTextFormat(Qt::PlainText);  // a name, never markup
   box->setAttribute(Qt::WA_DeleteOnClose);
   box->setWindowModality(Qt::NonModal);
   box->show();

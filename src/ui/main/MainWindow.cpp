@@ -110,6 +110,7 @@ void TfrmMain::CreateControls() {
   for (size_t i = 0; i < Labels_.size(); ++i) {
     auto* label = new QLabel(this);
     label->setObjectName(kMainLabelNames[i]);
+    label->setTextFormat(Qt::PlainText);
     label->installEventFilter(this);
     SetTextColor(label, i == 5 ? kSummaryText : kSurfaceText);
     Labels_[i] = label;

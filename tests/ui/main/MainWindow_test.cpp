@@ -230,3 +230,18 @@ TEST_F(MainWindowTest, TheSkinChoosesTheColourScheme) {
   EXPECT_EQ(w.size(), QSize(754, 571));
   EXPECT_EQ(Child<QWidget>("ListViewFiles")->geometry().topLeft(), QPoint(120, 40));
 }
+
+// The window's captions and the media panel's show their texts as they are
+// (a text or a name is never taken for markup); only the panel's link is one.
+TEST_F(MainWindowTest, LabelsShowTheirTextsAsTheyAre) {
+  TfrmMain& w = Open();
+  int labels = 0;
+  for (QLabel* label : w.findChildren<QLabel*>()) {
+    if (label->objectName() == "Label26" || label->objectName().startsWith("ToolbarImageLine") ||
+        label->objectName() == "ImageMain")
+      continue;
+    EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->objectName().toStdString();
+    ++labels;
+  }
+  EXPECT_GE(labels, 26);
+}

@@ -7,6 +7,7 @@
 
 #include "app/InfoOptions.h"
 #include "app/QtDialogProvider.h"
+#include "app/QuitSignals.h"
 #include "app/SingleInstance.h"
 #include "main/Main.h"
 #include "toolkit/SkinPixmap.h"
@@ -14,6 +15,7 @@
 int main(int argc, char** argv) {
   if (int code = AnswerInfoOptions(argc, argv); code >= 0) return code;
   QApplication app(argc, argv);
+  TQuitSignals quitSignals;
   QApplication::setApplicationName("Kinovert");
   // The icon in every size that ships as a picture, so no image plug-in is needed.
   QIcon icon;
@@ -27,10 +29,21 @@ int main(int argc, char** argv) {
   if (TSingleInstance::HandToRunning(socket, files)) return 0;
   TQtDialogProvider dialogs;
   TScopedDialogProvider use(dialogs);
-  TfrmMain main;
-  if (!main.Start()) return 1;
-  main.ListenForLaterStarts(socket);
-  main.show();
-  if (!files.empty()) main.AddInputFiles(files);
-  return QApplication::exec();
+  int code = 0;
+  {
+    TfrmMain main;
+    // A signal to end leaves every event loop at once: a running batch stops
+    // as with "Stop now" (its encoder killed, its partial output and
+    // temporary folder removed), any open dialog is left unanswered.
+    QObject::connect(&quitSignals, &TQuitSignals::Received, &main, [] { QCoreApplication::exit(0); });
+    if (!main.Start()) return 1;
+    main.ListenForLaterStarts(socket);
+    main.show();
+    if (!files.empty()) main.AddInputFiles(files);
+    if (quitSignals.Caught() == 0) code = QApplication::exec();
+    // Then the program ends as a close of its window does: settings saved.
+    if (quitSignals.Caught() != 0) main.EndAfterSignal();
+  }  // the window goes, and its socket with it
+  quitSignals.EndBySignal();
+  return code;
 }

@@ -55,8 +55,8 @@ checksum=$(md5sum <"$src")
 # One run: start the program with the clip, press F9, wait for the encoder,
 # send the signal, and look at what is left.
 run() {
-  local sig=$1
-  local out=$work/out-$sig runtime=$work/runtime-$sig
+  local sig=$1 asking=${2:-}
+  local out=$work/out-$sig$asking runtime=$work/runtime-$sig$asking
   mkdir -p "$out" "$runtime"
   chmod 700 "$runtime"
   rm -f "$home/encoder.pids"
@@ -86,6 +86,11 @@ run() {
     fi
   done
   [ -n "$(ls "$out")" ] || complain "$sig: the encoder wrote nothing to stop"
+  if [ -n "$asking" ]; then
+    # The close question ("Stop now / When done / Cancel") is open, unanswered.
+    xdotool key --clearmodifiers Escape
+    sleep 1
+  fi
   kill "-$sig" "$pid"
   local status=0
   i=0
@@ -151,6 +156,7 @@ fi
 # without it would start it with SIGINT ignored, as for "cmd &" in a script).
 set -m
 for sig in TERM HUP INT; do run "$sig"; done
+run TERM -asking
 after_kill
 if [ "$fail" -ne 0 ]; then exit 1; fi
 echo "passed"

@@ -44,7 +44,7 @@ class TFifoWatch {
  private:
   void Watch() {
     std::unique_lock<std::mutex> lock(Mutex_);
-    if (Wake_.wait_for(lock, std::chrono::seconds(60), [this] { return Done_; })) return;
+    if (Wake_.wait_for(lock, std::chrono::seconds(30), [this] { return Done_; })) return;
     Unblocked_ = true;
     int fd = ::open(Fifo_.c_str(), O_WRONLY | O_NONBLOCK);
     if (fd >= 0) ::close(fd);

@@ -3,10 +3,12 @@
 // old-style FFmpeg command line, runs today's FFmpeg with the equivalent
 // arguments and reports in the console lines the batch reads.
 #include <fcntl.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -110,6 +112,12 @@ void RemoveFailedOutput(const std::string& path, const TFileState& before) {
 
 int main(int argc, char** argv) {
   InstallStopHandlers();
+  // The batch killed outright, or the shell of a device batch file with it:
+  // stop as on SIGTERM, so no partial output stays behind. Nobody may be
+  // reading our console then; a line that cannot be written must not end
+  // us before the output is removed.
+  ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+  ::signal(SIGPIPE, SIG_IGN);
   std::vector<std::string> args(argv + 1, argv + argc);
   TLegacyCommand cmd = ParseLegacyCommand(args);
   if (!cmd.AccessGranted)

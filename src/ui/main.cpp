@@ -9,6 +9,8 @@
 #include "app/QtDialogProvider.h"
 #include "app/QuitSignals.h"
 #include "app/SingleInstance.h"
+#include "base/PrivateFolder.h"
+#include "engine/BatchDriver.h"
 #include "main/Main.h"
 #include "toolkit/SkinPixmap.h"
 
@@ -27,6 +29,8 @@ int main(int argc, char** argv) {
   std::vector<std::string> files = FilesOnCommandLine(argc, argv);
   QString socket = TSingleInstance::SocketName();
   if (TSingleInstance::HandToRunning(socket, files)) return 0;
+  // What a batch of a program killed outright left behind goes now.
+  TPrivateFolder::RemoveAbandoned(kBatchFolderPrefix);
   TQtDialogProvider dialogs;
   TScopedDialogProvider use(dialogs);
   int code = 0;

@@ -46,7 +46,7 @@ std::string UserRuntimeFolder(std::string* problem) {
   const char* tmp = std::getenv("TMPDIR");
   std::string base = tmp != nullptr && tmp[0] == '/' ? tmp : "/tmp";
   if (base.back() != '/') base += '/';
-  std::string folder = base + "kinovert-" + std::to_string(::geteuid());
+  std::string folder = base + "kinovert-runtime-" + std::to_string(::geteuid());
   if (!EnsureOwnFolder(folder, problem)) return {};
   return folder + "/";
 }

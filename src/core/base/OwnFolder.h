@@ -14,7 +14,7 @@
 bool EnsureOwnFolder(const std::string& folder, std::string* problem = nullptr);
 
 // The user's runtime folder: $XDG_RUNTIME_DIR when it is a folder of this
-// user's own, else "kinovert-<uid>" in $TMPDIR (or /tmp), made and checked
+// user's own, else "kinovert-runtime-<uid>" in $TMPDIR (or /tmp), made and checked
 // as EnsureOwnFolder does. Ends with "/"; "" (with `problem`) when there is
 // none to be had.
 std::string UserRuntimeFolder(std::string* problem = nullptr);

@@ -223,7 +223,7 @@ int TBatchDriver::StartBatch(const std::vector<TBatchInput>& files, const TBatch
   std::unique_ptr<TPowerControl::TInhibitor> inhibitor = Power_.InhibitSleep("Converting files");
   int result = mrCancel;
   try {
-    Temp_ = std::make_unique<TPrivateFolder>("kinovert");
+    Temp_ = std::make_unique<TPrivateFolder>(kBatchFolderPrefix);
     StartNextFile();
     result = View_->RunModal();
   } catch (...) {

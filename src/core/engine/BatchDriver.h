@@ -12,6 +12,9 @@ class TRedirector;
 class TPowerControl;
 class TPrivateFolder;
 
+// The prefix of each batch's private folder (PrivateFolder.h).
+inline constexpr const char* kBatchFolderPrefix = "kinovert";
+
 // One row of the file list as the batch reads it.
 struct TBatchInput {
   std::string FileName;  // the row's caption: the full input path

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <fcntl.h>
+#include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
@@ -40,6 +41,7 @@ struct TStartFds {
 // async-signal-safe calls are allowed, so no allocation happens there.
 struct TChildSetup {
   int In, Out, Err, Report;
+  pid_t Parent;
   const char* Directory;  // null = stay
   const char* Script;     // null = none
   bool SetNice;
@@ -57,6 +59,10 @@ struct TChildSetup {
 
 [[noreturn]] void RunChild(const TChildSetup& s) {
   ::setpgid(0, 0);
+  // A program killed outright (kill -9) can stop nothing itself: the child
+  // is then told as by a stop (the encoder ends and removes what it wrote).
+  ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+  if (::getppid() != s.Parent) ::_exit(127);
   // A caller that ignores SIGPIPE or blocks signals must not pass that on.
   sigset_t none;
   sigemptyset(&none);
@@ -150,6 +156,7 @@ TStartedChild StartChild(const TLaunchPlan& plan, const std::string& directory,
   setup.Out = fds.Out[1];
   setup.Err = fds.Err[1];
   setup.Report = fds.Report[1];
+  setup.Parent = ::getpid();
   setup.Directory = IsBlankText(directory) ? nullptr : directory.c_str();
   setup.Script = plan.Script.empty() ? nullptr : plan.Script.c_str();
   setup.Nice = NiceOf(priority);

@@ -63,7 +63,7 @@ TEST(OwnFolder, RuntimeFolderOfTheUserAlone) {
   TTempDir tmp, runtime;
   ::chmod(tmp.Path().c_str(), 01777);
   TEnvVar tmpdir("TMPDIR", tmp.Path().c_str());
-  const std::string fallback = tmp / ("kinovert-" + std::to_string(::geteuid()));
+  const std::string fallback = tmp / ("kinovert-runtime-" + std::to_string(::geteuid()));
   {
     TEnvVar xdg("XDG_RUNTIME_DIR", runtime.Path().c_str());
     ::chmod(runtime.Path().c_str(), 0700);

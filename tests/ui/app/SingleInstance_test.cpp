@@ -71,7 +71,7 @@ TEST(SingleInstance, SocketLivesInAFolderOfTheUsersOwn) {
   ::chmod(tmp.Path().c_str(), 01777);
   TEnvVar tmpdir("TMPDIR", tmp.Path().c_str());
   TEnvVar noRuntime("XDG_RUNTIME_DIR", nullptr);
-  const std::string own = tmp / ("kinovert-" + std::to_string(::geteuid())) + "/";
+  const std::string own = tmp / ("kinovert-runtime-" + std::to_string(::geteuid())) + "/";
   const QString name = TSingleInstance::SocketName();
   EXPECT_TRUE(name.startsWith(Q(own))) << name.toStdString();
   struct stat st {};

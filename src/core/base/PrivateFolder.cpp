@@ -63,6 +63,19 @@ void RemoveAbandonedIn(const std::string& base, const std::string& prefix) {
   }
 }
 
+// A rename that never replaces what is there; on a file system without
+// that kind of rename, a look first (the names are random enough).
+bool RenameNoReplace(const std::string& from, const std::string& to) {
+  if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return true;
+  if (errno != EINVAL && errno != ENOSYS) return false;
+  struct stat st {};
+  if (::lstat(to.c_str(), &st) == 0) {
+    errno = EEXIST;
+    return false;
+  }
+  return ::rename(from.c_str(), to.c_str()) == 0;
+}
+
 // $XDG_RUNTIME_DIR, else $TMPDIR, else /tmp; with a trailing "/".
 std::string BaseFolder() {
   std::string base = "/tmp";
@@ -97,7 +110,7 @@ TPrivateFolder::TPrivateFolder(const std::string& prefix) {
     const std::string making = name.data();
     Lock_ = LockFolder(making);
     const std::string final = base + making.substr(base.size() + 1);
-    if (Lock_ >= 0 && ::renameat2(AT_FDCWD, making.c_str(), AT_FDCWD, final.c_str(), RENAME_NOREPLACE) == 0) {
+    if (Lock_ >= 0 && RenameNoReplace(making, final)) {
       Path_ = final + "/";
       break;
     }

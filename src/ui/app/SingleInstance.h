@@ -21,8 +21,9 @@ class QLocalSocket;
 class TSingleInstance final : public QObject {
   Q_OBJECT
  public:
-  // Connections served at once; any more are closed straight away.
-  static constexpr int kMaxConnections = 8;
+  // Connections served at once; any more are closed straight away. Room
+  // for a file manager that starts one program per file of a selection.
+  static constexpr int kMaxConnections = 64;
 
   // The socket's name for this user and program folder; "" when the user
   // has no folder of their own to put it in (then every start has its own

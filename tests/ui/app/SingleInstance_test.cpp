@@ -15,6 +15,7 @@
 #include <QLocalSocket>
 #include <QTest>
 #include <atomic>
+#include <csignal>
 #include <cstring>
 #include <memory>
 #include <thread>
@@ -109,8 +110,11 @@ TEST(SingleInstance, FilesAreNotHandedToAnotherUser) {
     char go = 1;
     if (::write(ready[1], &go, 1) != 1) ::_exit(4);
     int client = ::accept(server, nullptr, nullptr);
-    // Says "ok" at once, as the program would, and counts what it is told.
-    if (::write(client, "ok", 2) != 2) ::_exit(5);
+    // Says "ok" at once, as the program would (to whoever is still there),
+    // and counts what it is told.
+    ::signal(SIGPIPE, SIG_IGN);
+    ssize_t said = ::write(client, "ok", 2);
+    (void)said;
     long total = 0;
     char buffer[4096];
     for (ssize_t n; (n = ::read(client, buffer, sizeof buffer)) > 0;) total += n;
@@ -207,7 +211,7 @@ TEST(SingleInstance, HugeAndSilentClientsAreDropped) {
   EXPECT_TRUE(QTest::qWaitFor([&] { return huge.state() == QLocalSocket::UnconnectedState; }, 20000));
 
   std::vector<std::unique_ptr<QLocalSocket>> silent;
-  for (int i = 0; i < 4 * TSingleInstance::kMaxConnections; ++i) {
+  for (int i = 0; i < 2 * TSingleInstance::kMaxConnections; ++i) {
     silent.push_back(std::make_unique<QLocalSocket>());
     silent.back()->connectToServer(name);
   }

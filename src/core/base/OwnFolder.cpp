@@ -18,8 +18,7 @@ bool Fail(std::string* problem, const std::string& why) {
 // A folder of its own: ours, not a link, closed to group and others.
 bool IsOwnFolder(const std::string& folder, std::string* problem) {
   struct stat st {};
-  if (::lstat(folder.c_str(), &st) != 0)
-    return Fail(problem, folder + ": " + std::strerror(errno));
+  if (::lstat(folder.c_str(), &st) != 0) return Fail(problem, folder + ": " + std::strerror(errno));
   if (!S_ISDIR(st.st_mode)) return Fail(problem, folder + " is not a folder");
   if (st.st_uid != ::geteuid()) return Fail(problem, folder + " belongs to another user");
   if ((st.st_mode & 077) != 0) return Fail(problem, folder + " is open to other users");
@@ -29,7 +28,8 @@ bool IsOwnFolder(const std::string& folder, std::string* problem) {
 }  // namespace
 
 bool EnsureOwnFolder(const std::string& folder, std::string* problem) {
-  if (folder.empty() || folder[0] != '/') return Fail(problem, "\"" + folder + "\" is no full path");
+  if (folder.empty() || folder[0] != '/')
+    return Fail(problem, "\"" + folder + "\" is no full path");
   // mkdir's mode is the most the umask can leave; an existing folder is
   // left as it is and merely checked.
   if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST)

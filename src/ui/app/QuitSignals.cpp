@@ -46,7 +46,8 @@ TQuitSignals::~TQuitSignals() {
   byDefault.sa_handler = SIG_DFL;
   for (int sig : kQuitSignals) {
     struct sigaction now {};
-    if (::sigaction(sig, nullptr, &now) == 0 && now.sa_handler == OnSignal) ::sigaction(sig, &byDefault, nullptr);
+    if (::sigaction(sig, nullptr, &now) == 0 && now.sa_handler == OnSignal)
+      ::sigaction(sig, &byDefault, nullptr);
   }
   for (int& fd : Pipe) {
     if (fd >= 0) ::close(fd);

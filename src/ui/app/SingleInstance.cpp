@@ -26,16 +26,20 @@ QString TSingleInstance::SocketName() {
   std::string problem;
   const std::string folder = UserRuntimeFolder(&problem);
   if (folder.empty()) {
-    std::fprintf(stderr, "kinovert: no private folder for the window's socket (%s); this window is not shared\n",
-                 problem.c_str());
+    std::fprintf(
+        stderr,
+        "kinovert: no private folder for the window's socket (%s); this window is not shared\n",
+        problem.c_str());
     return {};
   }
   QByteArray program = QByteArray::fromStdString(ProgramFolder());
-  QString tag = QString::fromLatin1(QCryptographicHash::hash(program, QCryptographicHash::Sha1).toHex().left(12));
+  QString tag = QString::fromLatin1(
+      QCryptographicHash::hash(program, QCryptographicHash::Sha1).toHex().left(12));
   return QString::fromStdString(folder) + QStringLiteral("kinovert-%1").arg(tag);
 }
 
-bool TSingleInstance::HandToRunning(const QString& name, const std::vector<std::string>& files, int timeoutMs) {
+bool TSingleInstance::HandToRunning(const QString& name, const std::vector<std::string>& files,
+                                    int timeoutMs) {
   if (name.isEmpty()) return false;
   QLocalSocket socket;
   socket.connectToServer(name);
@@ -57,7 +61,8 @@ bool TSingleInstance::HandToRunning(const QString& name, const std::vector<std::
   return socket.read(2) == "ok";
 }
 
-TSingleInstance::TSingleInstance(const QString& name, std::function<void(std::vector<std::string>)> received,
+TSingleInstance::TSingleInstance(const QString& name,
+                                 std::function<void(std::vector<std::string>)> received,
                                  QObject* parent)
     : QObject(parent), Server_(new QLocalServer(this)), Received_(std::move(received)) {
   if (name.isEmpty()) return;
@@ -79,7 +84,9 @@ TSingleInstance::TSingleInstance(const QString& name, std::function<void(std::ve
   });
 }
 
-bool TSingleInstance::Listening() const { return Server_->isListening(); }
+bool TSingleInstance::Listening() const {
+  return Server_->isListening();
+}
 
 void TSingleInstance::Accept(QLocalSocket* socket) {
   if (Open_ >= kMaxConnections || !PeerIsUs(*socket)) {
@@ -108,12 +115,15 @@ void TSingleInstance::Accept(QLocalSocket* socket) {
 void TSingleInstance::Read(QLocalSocket* socket) {
   if (socket->property("handled").toBool()) return;
   const QByteArray head = socket->peek(4);
-  const int64_t size = HandOverMessageSize(std::string_view(head.constData(), static_cast<size_t>(head.size())));
+  const int64_t size =
+      HandOverMessageSize(std::string_view(head.constData(), static_cast<size_t>(head.size())));
   if (size == 0) return;
   std::vector<std::string> files;
   if (size > 0 && socket->bytesAvailable() < size) return;
   const QByteArray message = size > 0 ? socket->read(size) : QByteArray();
-  if (size < 0 || !UnpackHandOver(std::string_view(message.constData(), static_cast<size_t>(message.size())), files)) {
+  if (size < 0 ||
+      !UnpackHandOver(std::string_view(message.constData(), static_cast<size_t>(message.size())),
+                      files)) {
     socket->abort();
     socket->deleteLater();
     return;

@@ -32,10 +32,12 @@ class TSingleInstance final : public QObject {
 
   // True when a running program of this user took the files (this start
   // should end).
-  static bool HandToRunning(const QString& name, const std::vector<std::string>& files, int timeoutMs = 3000);
+  static bool HandToRunning(const QString& name, const std::vector<std::string>& files,
+                            int timeoutMs = 3000);
 
   // Listens for later starts; each hands over its files to `received`.
-  explicit TSingleInstance(const QString& name, std::function<void(std::vector<std::string>)> received,
+  explicit TSingleInstance(const QString& name,
+                           std::function<void(std::vector<std::string>)> received,
                            QObject* parent = nullptr);
   bool Listening() const;
   // Connections being served now.

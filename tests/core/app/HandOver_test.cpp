@@ -12,7 +12,9 @@ std::string Number(uint32_t n) {
 }
 
 // A message framed around a payload as given.
-std::string Framed(const std::string& payload) { return Number(static_cast<uint32_t>(payload.size())) + payload; }
+std::string Framed(const std::string& payload) {
+  return Number(static_cast<uint32_t>(payload.size())) + payload;
+}
 
 }  // namespace
 

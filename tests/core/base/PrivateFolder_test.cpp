@@ -58,7 +58,8 @@ TEST(PrivateFolder, AbandonedFoldersGoAtTheNextStart) {
   TPrivateFolder::RemoveAbandoned("kinovert");
   EXPECT_FALSE(fs::exists(abandoned));
   EXPECT_FALSE(fs::exists(another));
-  for (const std::string& kept : {making, open, otherPrefix, longer}) EXPECT_TRUE(fs::exists(kept)) << kept;
+  for (const std::string& kept : {making, open, otherPrefix, longer})
+    EXPECT_TRUE(fs::exists(kept)) << kept;
   // The next batch does the same.
   const std::string later = Leftover(base, "kinovert-Zz9999", 0700);
   TPrivateFolder next("kinovert");

@@ -13,13 +13,13 @@
 #include <QWidget>
 
 #include "app/QtDialogProvider.h"
+#include "app/QtMainThread.h"
+#include "app/WindowPlacement.h"
 #include "engine/DesktopBatchHost.h"
 #include "engine/Progress.h"
 #include "engine/Tray.h"
 #include "lang/ResStr.h"
 #include "main/FileListView.h"
-#include "app/QtMainThread.h"
-#include "app/WindowPlacement.h"
 
 namespace {
 
@@ -69,7 +69,8 @@ TEST(PlainNames, MessageBoxesShowNamesAsTheyAre) {
     SCOPED_TRACE(name);
     bool checked = false;
     CheckOpenBox(name, checked);
-    dialogs.MessageBox("The file \"" + name + "\" is damaged.", "Error", MB_OK | MB_ICONINFORMATION);
+    dialogs.MessageBox("The file \"" + name + "\" is damaged.", "Error",
+                       MB_OK | MB_ICONINFORMATION);
     EXPECT_TRUE(checked);
     checked = false;
     CheckOpenBox(name, checked);

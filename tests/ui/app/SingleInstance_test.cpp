@@ -3,8 +3,8 @@
 // hand-over is taken, and no client can wear it out.
 #include "app/SingleInstance.h"
 
-#include <gtest/gtest.h>
 #include <grp.h>
+#include <gtest/gtest.h>
 #include <pwd.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -26,7 +26,9 @@
 
 namespace {
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+QString Q(const std::string& s) {
+  return QString::fromStdString(s);
+}
 
 struct TOtherUser {
   uid_t Uid = 65534;
@@ -38,7 +40,9 @@ struct TOtherUser {
     }
   }
   // In a forked child only: from here on it is another local user.
-  bool Become() const { return ::setgroups(0, nullptr) == 0 && ::setgid(Gid) == 0 && ::setuid(Uid) == 0; }
+  bool Become() const {
+    return ::setgroups(0, nullptr) == 0 && ::setgid(Gid) == 0 && ::setuid(Uid) == 0;
+  }
 };
 
 sockaddr_un AddressOf(const std::string& path) {
@@ -151,7 +155,8 @@ TEST(SingleInstance, AnotherUsersHandOverIsRefused) {
     if (!other.Become()) ::_exit(2);
     int s = ::socket(AF_UNIX, SOCK_STREAM, 0);
     if (::connect(s, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) ::_exit(3);
-    if (::write(s, message.data(), message.size()) != static_cast<ssize_t>(message.size())) ::_exit(0);
+    if (::write(s, message.data(), message.size()) != static_cast<ssize_t>(message.size()))
+      ::_exit(0);
     char answer[2] = {};
     ::_exit(::read(s, answer, 2) == 2 && std::memcmp(answer, "ok", 2) == 0 ? 1 : 0);
   }
@@ -166,18 +171,21 @@ TEST(SingleInstance, MalformedMessagesAreIgnored) {
   TTempDir dir;
   const QString name = Q(dir / "socket");
   std::vector<std::vector<std::string>> received;
-  TSingleInstance instance(name, [&](std::vector<std::string> files) { received.push_back(std::move(files)); });
+  TSingleInstance instance(
+      name, [&](std::vector<std::string> files) { received.push_back(std::move(files)); });
   instance.IdleLimitMs = 1000;  // a message cut short waits no longer
   ASSERT_TRUE(instance.Listening());
   const std::string relative = std::string("\0\0\0\x0d\0\0\0\x01\0\0\0\x05a.avi", 17);
   const std::string counted = std::string("\0\0\0\x04\0\0\0\x03", 8);
-  for (const std::string& bad : {relative, counted, PackHandOver({"/a.avi"}).substr(2) + "xxxxxxxxxx"}) {
+  for (const std::string& bad :
+       {relative, counted, PackHandOver({"/a.avi"}).substr(2) + "xxxxxxxxxx"}) {
     QLocalSocket client;
     client.connectToServer(name);
     ASSERT_TRUE(client.waitForConnected(10000));
     client.write(bad.data(), static_cast<qint64>(bad.size()));
     client.flush();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return client.state() == QLocalSocket::UnconnectedState; }, 20000));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return client.state() == QLocalSocket::UnconnectedState; }, 20000));
     EXPECT_FALSE(client.readAll().contains("ok"));
   }
   EXPECT_TRUE(received.empty());
@@ -208,7 +216,8 @@ TEST(SingleInstance, HugeAndSilentClientsAreDropped) {
   const char claim[4] = {4, 0, 0, 0};  // 64 MB to come
   huge.write(claim, 4);
   huge.write(std::string(4096, 'x').c_str(), 4096);
-  EXPECT_TRUE(QTest::qWaitFor([&] { return huge.state() == QLocalSocket::UnconnectedState; }, 20000));
+  EXPECT_TRUE(
+      QTest::qWaitFor([&] { return huge.state() == QLocalSocket::UnconnectedState; }, 20000));
 
   std::vector<std::unique_ptr<QLocalSocket>> silent;
   for (int i = 0; i < 2 * TSingleInstance::kMaxConnections; ++i) {

@@ -20,7 +20,8 @@ std::vector<std::string> Complaints;
 
 void Collect(QtMsgType type, const QMessageLogContext& context, const QString& text) {
   if (type != QtDebugMsg && type != QtInfoMsg)
-    Complaints.push_back(std::string(context.category ? context.category : "") + ": " + text.toStdString());
+    Complaints.push_back(std::string(context.category ? context.category : "") + ": " +
+                         text.toStdString());
 }
 
 TMediaStrings Media() {
@@ -54,12 +55,35 @@ TEST(FileListQtModel, KeepsQtsModelContractThroughEveryChange) {
     return core == seen && model.rowCount() == list.Count();
   };
   const std::vector<std::pair<const char*, std::function<void()>>> steps = {
-      {"append", [&] { for (const char* n : {"/v/c", "/v/a", "/v/d", "/v/b", "/v/e"}) list.Append(n, Media()); }},
-      {"down", [&] { list.SelectFileRow(0); list.MoveDown(); }},
-      {"up", [&] { list.SelectFileRow(4); list.MoveUp(); }},
-      {"drop to the end", [&] { list.SelectFileRow(1); list.DropFocusedRow(-1); }},
-      {"drop on the first row", [&] { list.SelectFileRow(3); list.DropFocusedRow(0); }},
-      {"delete two", [&] { list.SetSelection({1, 3}, 1); list.DeleteSelected(); }},
+      {"append",
+       [&] {
+         for (const char* n : {"/v/c", "/v/a", "/v/d", "/v/b", "/v/e"}) list.Append(n, Media());
+       }},
+      {"down",
+       [&] {
+         list.SelectFileRow(0);
+         list.MoveDown();
+       }},
+      {"up",
+       [&] {
+         list.SelectFileRow(4);
+         list.MoveUp();
+       }},
+      {"drop to the end",
+       [&] {
+         list.SelectFileRow(1);
+         list.DropFocusedRow(-1);
+       }},
+      {"drop on the first row",
+       [&] {
+         list.SelectFileRow(3);
+         list.DropFocusedRow(0);
+       }},
+      {"delete two",
+       [&] {
+         list.SetSelection({1, 3}, 1);
+         list.DeleteSelected();
+       }},
       {"state", [&] { list.SetFileState("/v/a", 2); }},
       {"clear", [&] { list.Clear(); }},
       {"append again", [&] { list.Append("/v/f", Media()); }},

@@ -18,9 +18,12 @@
 
 namespace {
 
-std::string SkinFile(const TTempDir& home) { return home / "skin/kvo/skin/skin.ini"; }
+std::string SkinFile(const TTempDir& home) {
+  return home / "skin/kvo/skin/skin.ini";
+}
 
-void SetSkinValues(const TTempDir& home, const std::vector<std::pair<const char*, std::string>>& values) {
+void SetSkinValues(const TTempDir& home,
+                   const std::vector<std::pair<const char*, std::string>>& values) {
   TIniFile ini(SkinFile(home));
   for (const auto& [key, value] : values) ini.WriteString("MAINFORM", key, value);
   ini.UpdateFile();
@@ -74,7 +77,8 @@ std::string PngClaiming(uint32_t width, uint32_t height) {
   };
   std::string ihdr = "IHDR" + be(width) + be(height) + std::string("\x08\x06\x00\x00\x00", 5);
   std::string iend = "IEND";
-  return std::string("\x89PNG\r\n\x1a\n", 8) + be(13) + ihdr + be(crc(ihdr)) + be(0) + iend + be(crc(iend));
+  return std::string("\x89PNG\r\n\x1a\n", 8) + be(13) + ihdr + be(crc(ihdr)) + be(0) + iend +
+         be(crc(iend));
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "ConvertChoice.h"
 #include "app/Dialogs.h"
 #include "app/GlobalVars.h"
+#include "app/OutputFolder.h"
 #include "app/TypeFile.h"
 #include "base/FileNames.h"
 #include "base/Utf8.h"
@@ -269,6 +270,12 @@ int RunConvert(const TCliArgs& args) {
   TBatchChoice choice = ChoiceOf(format, args);
 
   std::error_code ec;
+  // "--output=~/x" and a quoted "~/x" reach us unexpanded; "~name" would
+  // make a folder of that name here, which is no one's intent.
+  output = ExpandHomePrefix(output);
+  if (output.front() == '~')
+    throw TUsageError{"the output folder " + output +
+                      " starts with \"~\" (write ./" + output + " for a folder of that name here)"};
   output = AbsolutePath(output);
   fs::create_directories(output, ec);
   if (!FolderExists(output)) throw TUsageError{"cannot create the output folder " + output};

@@ -49,6 +49,7 @@ bool IsExecutable(const std::string& path) {
   if (::getppid() != parent) ::_exit(127);
   // Until exec, a stop signal must reach FFmpeg's default action, not our handler.
   for (int sig : kStopSignals) ::signal(sig, SIG_DFL);
+  ::signal(SIGPIPE, SIG_DFL);
   sigset_t none;
   sigemptyset(&none);
   ::sigprocmask(SIG_SETMASK, &none, nullptr);

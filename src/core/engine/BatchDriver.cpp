@@ -41,6 +41,7 @@
 
 #include "app/Dialogs.h"
 #include "app/GlobalVars.h"
+#include "app/OutputFolder.h"
 #include "app/ProgramFolder.h"
 #include "base/AtomicFile.h"
 #include "base/Error.h"
@@ -158,22 +159,25 @@ uint8_t RunnerPriority(uint8_t storedPriority) {
   return storedPriority <= 3 ? static_cast<uint8_t>(storedPriority + 1) : 1;
 }
 
-bool CheckOutputFolder(const std::string& folderText) {
-  std::string folder(TrimBlanks(folderText));
-  if (folder.empty()) {
+bool CheckOutputFolder(const std::string& folderText, std::string* fullPath) {
+  if (TrimBlanks(folderText).empty()) {
     MessageBoxText(ResStr(MSG_EMPTY_DIR), ResStr(MSG_EMPTY), MB_ICONQUESTION);
     return false;
   }
+  const std::string folder = OutputFolderPath(folderText);
+  auto cannotMake = [] {
+    MessageBoxText(ResStr(MSG_FAIL_TO_CREATEDIR), ResStr(MSG_FAIL_CREATEDIR), MB_ICONQUESTION);
+    return false;
+  };
+  if (folder.empty()) return cannotMake();
+  if (fullPath != nullptr) *fullPath = folder;
   if (FolderExists(folder)) return true;
   if (MessageBoxText(ResStr(MSG_SURE_TO_CREATEDIR), ResStr(MSG_CREATEDIR),
                      MB_YESNOCANCEL | MB_ICONQUESTION) != IDYES)
     return false;
   std::error_code ec;
   fs::create_directories(folder, ec);
-  if (ec || !FolderExists(folder)) {
-    MessageBoxText(ResStr(MSG_FAIL_TO_CREATEDIR), ResStr(MSG_FAIL_CREATEDIR), MB_ICONQUESTION);
-    return false;
-  }
+  if (ec || !FolderExists(folder)) return cannotMake();
   return true;
 }
 
@@ -246,10 +250,11 @@ bool TBatchDriver::ActionConvertExecute(const std::vector<TBatchInput>& files,
       return false;
     }
   }
-  if (!CheckOutputFolder(choice.OutputFolder)) return false;
+  TBatchChoice checked = choice;
+  if (!CheckOutputFolder(choice.OutputFolder, &checked.OutputFolder)) return false;
   for (const TBatchInput& f : files) Host_.SetFileState(f.FileName, TFileState::Idle);
-  GlobalVars.LastOutputOpenDir = choice.OutputFolder;
-  StartBatch(files, choice);
+  GlobalVars.LastOutputOpenDir = checked.OutputFolder;
+  StartBatch(files, checked);
   return true;
 }
 
@@ -285,7 +290,7 @@ int TBatchDriver::StartBatch(const std::vector<TBatchInput>& files, const TBatch
   std::unique_ptr<TPowerControl::TInhibitor> inhibitor = Power_.InhibitSleep("Converting files");
   int result = mrCancel;
   try {
-    Temp_ = std::make_unique<TPrivateFolder>("kinovert");
+    Temp_ = std::make_unique<TPrivateFolder>(kBatchFolderPrefix);
     StartNextFile();
     result = View_->RunModal();
   } catch (...) {

@@ -13,6 +13,9 @@ class TRedirector;
 class TPowerControl;
 class TPrivateFolder;
 
+// The prefix of each batch's private folder (PrivateFolder.h).
+inline constexpr const char* kBatchFolderPrefix = "kinovert";
+
 // One row of the file list as the batch reads it.
 struct TBatchInput {
   std::string FileName;  // the row's caption: the full input path
@@ -124,10 +127,12 @@ class TBatchDriver final {
   std::shared_ptr<bool> Alive_ = std::make_shared<bool>(true);
 };
 
-// The Convert action's third check: an output folder is given, and exists or
-// is created after the user agreed. Shows the failure's message and returns
-// false.
-bool CheckOutputFolder(const std::string& folderText);
+// The Convert action's third check: an output folder is given as a full path
+// (a leading "~" is the home folder: OutputFolderPath), and exists or is
+// created after the user agreed. Shows the failure's message and returns
+// false; a relative path gets the message of a folder that cannot be made.
+// `folder` (if given) receives the full path.
+bool CheckOutputFolder(const std::string& folderText, std::string* folder = nullptr);
 
 // What keeps an item of a device preset file from being run (see
 // PresetItemProblem; also a file that cannot be read, or has no such item),

@@ -25,12 +25,20 @@ struct TFileRow {
   std::string Reason;
 };
 
-// What a view of the list is told after each change.
+// What a view of the list is told. A change of the rows is told twice: just
+// before it happens, while the rows are still the old ones, and once it is
+// done (a Qt model must announce a change before it is made).
 class TFileListListener {
  public:
   virtual ~TFileListListener() = default;
+  virtual void RowsAboutToBeInserted(int /*first*/, int /*count*/) {}
   virtual void RowsInserted(int /*first*/, int /*count*/) {}
+  virtual void RowsAboutToBeRemoved(int /*first*/, int /*count*/) {}
   virtual void RowsRemoved(int /*first*/, int /*count*/) {}
+  // Row `from` goes before row `before`, both indices of the list as it is
+  // before the move (`before` == Count(): to the end).
+  virtual void RowAboutToBeMoved(int /*from*/, int /*before*/) {}
+  virtual void RowMoved(int /*from*/, int /*before*/) {}
   virtual void RowChanged(int /*row*/) {}
   virtual void SelectionChanged() {}
 };

@@ -87,6 +87,8 @@ TNormalCursorWhileOpen::~TNormalCursorWhileOpen() {
 
 int TQtDialogProvider::MessageBox(const std::string& text, const std::string& caption, int flags) {
   QMessageBox box(IconOf(flags), Q(caption), Lines(text), QMessageBox::NoButton, Owner());
+  // Texts hold file names, which are shown as they are, never as markup.
+  box.setTextFormat(Qt::PlainText);
   std::vector<std::pair<QAbstractButton*, int>> answers;
   std::vector<TButtonRole> buttons = ButtonsOf(flags);
   for (const TButtonRole& b : buttons) answers.emplace_back(box.addButton(Q(ResStr(b.Caption)), b.Role), b.Id);
@@ -107,6 +109,7 @@ int TQtDialogProvider::MessageBox(const std::string& text, const std::string& ca
 TModalResult TQtDialogProvider::MessageDialog(const TMessageDialogRequest& request) {
   QMessageBox box(IconOf(request.Kind), Q(request.Caption), Lines(request.Text), QMessageBox::NoButton,
                   Owner());
+  box.setTextFormat(Qt::PlainText);
   std::vector<std::pair<QPushButton*, TMsgDlgBtn>> buttons;
   // A dialog unit is about a quarter of an average character.
   int minWidth = request.ButtonWidth * box.fontMetrics().averageCharWidth() / 4;

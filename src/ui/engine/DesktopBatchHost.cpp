@@ -217,6 +217,7 @@ void TDesktopBatchHost::ShowNote(const char* name, const std::string& text) {
   auto* box = new QMessageBox(QMessageBox::Warning, QString::fromStdString(ResStr(MSG_HINT)),
                               QString::fromStdString(text), QMessageBox::Ok, MainWindow_);
   box->setObjectName(name);
+  box->setTextFormat(Qt::PlainText);  // a name, never markup
   box->setAttribute(Qt::WA_DeleteOnClose);
   box->setWindowModality(Qt::NonModal);
   box->show();

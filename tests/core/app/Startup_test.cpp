@@ -65,7 +65,7 @@ class Startup : public ::testing::Test {
 TEST_F(Startup, FirstStartWritesTheDefaultsAndCentres) {
   TRecordingWindow w;
   EXPECT_TRUE(RunStartup(w));
-  EXPECT_EQ(w.Steps, (std::vector<std::string>{"skin", "runner", "centre", "store", "target 0", "drops",
+  EXPECT_EQ(w.Steps, (std::vector<std::string>{"skin", "runner", "centre", "store", "target 2", "drops",
                                                "placement", "language Cancel here", "menu", "summary",
                                                "toolbar", "shift"}));
   EXPECT_TRUE(FileExists(Home / "info.ini"));

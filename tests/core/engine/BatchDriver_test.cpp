@@ -21,6 +21,7 @@
 #include "lang/ResStr.h"
 #include "profiles/ProfileSettings.h"
 #include "store/ProfileFolders.h"
+#include "support/EnvVar.h"
 #include "support/RunProgram.h"
 
 namespace fs = std::filesystem;
@@ -654,6 +655,33 @@ TEST_F(BatchDriver, PreChecks) {
   EXPECT_TRUE(driver.ActionConvertExecute({a}, fresh));
   EXPECT_EQ(ReadFileText(fresh.OutputFolder + "/a.avi"), "data");
   EXPECT_EQ(GlobalVars.LastOutputOpenDir, fresh.OutputFolder);
+}
+
+// "~/converted" is the home folder's, never a folder named "~" below
+// wherever the program started; any other relative folder is refused.
+TEST_F(BatchDriver, OutputFolderIsAFullPath) {
+  TRedirector runner(Host.Loop);
+  TBatchDriver driver(Host, runner, Power);
+  auto a = Input("a.avi", "ok");
+  TTempDir home, cwd;
+  TEnvVar useHome("HOME", home.Path().c_str());
+  const std::string started = fs::current_path();
+  fs::current_path(cwd.Path());
+  for (const char* relative : {"converted", "~alice/x", "./out"}) {
+    TBatchChoice c = Choice;
+    c.OutputFolder = relative;
+    EXPECT_FALSE(driver.ActionConvertExecute({a}, c)) << relative;
+  }
+  TBatchChoice tilde = Choice;
+  tilde.OutputFolder = "~/converted";
+  EXPECT_TRUE(driver.ActionConvertExecute({a}, tilde));
+  fs::current_path(started);
+  EXPECT_TRUE(fs::is_empty(cwd.Path()));
+  ASSERT_EQ(Answers.Boxes.size(), 4u);
+  for (size_t i = 0; i < 3; ++i)
+    EXPECT_EQ(Answers.Boxes[i], ResStr(MSG_FAIL_CREATEDIR) + "|" + ResStr(MSG_FAIL_TO_CREATEDIR));
+  EXPECT_EQ(ReadFileText(home / "converted/a.avi"), "data");
+  EXPECT_EQ(GlobalVars.LastOutputOpenDir, home / "converted");
 }
 
 TEST(BatchDriverRules, PriorityAndQuoting) {

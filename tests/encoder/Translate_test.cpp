@@ -150,13 +150,14 @@ TEST(Translate, OldOptionsBecomeTodaysArguments) {
        "-y -i file:in.avi -f ac3 -vn -c:a ac3 -ac 6 -ar 48000 -b:a 256k file:o.ac3"},
       {"-y -f amr -vn -acodec amr_wb -ac 1 -ar 16000 -ab 24 ", "o.amr",
        "-y -i file:in.avi -f amr -vn -c:a libvo_amrwbenc -ac 1 -ar 16000 -b:a 23.85k file:o.amr"},
-      // RealMedia: square pixels, the picture cap, and a bitrate the cap allows.
+      // RealMedia: square pixels on its 16-pixel grid (cut a little or
+      // padded, never stretched), the picture cap, and a bitrate the cap allows.
       {"-y -f rm -b 768k -vcodec rv10 -r 25 -acodec ac3 -ac 2 -ar 22050 -ab 250 ", "o.rm",
-       "-y -i file:in.avi -f rm -c:v rv10 -vf fps,scale -b:v 768k -maxrate 10000k -bufsize 400k "
+       "-y -i file:in.avi -f rm -c:v rv10 -vf fps,scale,crop,pad -b:v 768k -maxrate 10000k -bufsize 400k "
        "-c:a ac3 -ac 2 "
        "-ar 32000 -af aresample -b:a 256k file:o.rm"},
       {"-y -f rm -b 9600k -vcodec rv10 -r 10 -an ", "o.rm",
-       "-y -i file:in.avi -f rm -c:v rv10 -vf fps=10,scale -b:v 3600k -maxrate 4000k -bufsize 400k "
+       "-y -i file:in.avi -f rm -c:v rv10 -vf fps=10,scale,crop,pad -b:v 3600k -maxrate 4000k -bufsize 400k "
        "-an file:o.rm"},
       // MPEG targets keep their own codecs; explicit bitrates override theirs.
       {"-target pal-dvd -b 6000k -aspect 4:3 -ab 384 ", "o.mpg",

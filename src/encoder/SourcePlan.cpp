@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "SourcePlan.h"
+
+#include <algorithm>
+
+namespace {
+
+// Interlaced pictures come from YUV sources; a filter on anything else
+// would only add a conversion.
+bool CanBeInterlaced(const TSourceStream& v) {
+  const std::string& f = v.PixelFormat;
+  return v.FieldOrder != "progressive" && (f.rfind("yuv", 0) == 0 || f.rfind("gray", 0) == 0);
+}
+
+}  // namespace
+
+bool IsAudioContainer(const std::string& container) {
+  return container == "adts" || container == "ac3" || container == "mp2" || container == "mp3" ||
+         container == "amr" || container == "wav";
+}
+
+TSourcePlan PlanForSource(const TSourceInfo& source, const TWindowRequest& request) {
+  TSourcePlan plan;
+  const double start = static_cast<double>(request.StartMs) / 1000;
+  const bool windowed = request.StartMs > 0;
+  if (windowed) plan.Seek = TSeek::Exact;
+  if (!source.Known) return plan;
+
+  const TSourceStream* video = source.Video();
+  const TSourceStream* audio = source.Audio();
+  plan.Length = source.Duration;
+  plan.SourceChannels = audio != nullptr ? audio->Channels : 0;
+  const bool length = plan.Length > 0;
+  if (request.VideoOut) {
+    plan.Cover = video == nullptr && source.Cover() != nullptr && length;
+    plan.CarryPicture = request.Container == "swf" && request.AudioOut && video != nullptr &&
+                        audio != nullptr && length;
+    plan.Deinterlace = video != nullptr && CanBeInterlaced(*video);
+    const int64_t pictures = source.Pictures();
+    if (request.Container == "asf" && pictures > 0 && pictures < 3)
+      plan.ExtraPictures = static_cast<int>(3 - pictures);
+    plan.Silence = request.Container == "psp" && request.AudioOut && audio == nullptr &&
+                   (video != nullptr || plan.Cover);
+    if (windowed && video != nullptr && !plan.CarryPicture)
+      plan.Seek = source.SeeksByIndex() ? TSeek::Loose : TSeek::Decoded;
+    if (windowed && (plan.Cover || plan.CarryPicture)) plan.Seek = TSeek::Decoded;
+  }
+
+  // What of the source lies in the window, in seconds; -1 unknown.
+  const double duration = static_cast<double>(request.DurationMs) / 1000;
+  auto window = [&](double end) {
+    if (end < 0) return request.DurationMs > 0 ? duration : -1.0;
+    double left = std::max(0.0, end - start);
+    return request.DurationMs > 0 ? std::min(left, duration) : left;
+  };
+  const double all = window(plan.Length);
+  if (plan.Silence && length) plan.SilenceSeconds = plan.Seek == TSeek::Decoded ? plan.Length : all;
+
+  // A stream with nothing in the window need not be there.
+  auto wanted = [](double seconds) { return seconds < 0 || seconds > 0.05; };
+  TOutputExpectation& e = plan.Expect;
+  if (request.VideoOut && (video != nullptr || plan.Cover)) {
+    e.VideoSeconds = plan.Cover || plan.CarryPicture ? all : window(source.EndOf(*video));
+    e.Video = wanted(e.VideoSeconds);
+  }
+  if (request.AudioOut && (audio != nullptr || plan.Silence)) {
+    e.AudioSeconds = plan.Silence ? all : window(source.EndOf(*audio));
+    e.Audio = wanted(e.AudioSeconds);
+  }
+  return plan;
+}

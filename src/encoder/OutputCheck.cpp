@@ -117,5 +117,14 @@ TOutputVerdict CheckOutput(const std::vector<TOutputStream>& streams, const TOut
   };
   check("video", "video", e.Video, e.VideoSeconds);
   check("audio", "sound", e.Audio, e.AudioSeconds);
+  if (!v.Problem.empty() || e.Seconds <= 0) return v;
+  double end = *start;
+  for (const TOutputStream& s : streams)
+    if (s.Packets > 0) end = std::max(end, s.End);
+  double expected = e.Seconds;
+  if (convertedSeconds > 0) expected = std::min(expected, convertedSeconds);
+  if (expected - (end - *start) > Slack(expected))
+    v.Problem = "'" + output + "' ends at " + Seconds(end - *start) + ", though '" + input +
+                "' has " + Seconds(expected) + " to convert";
   return v;
 }

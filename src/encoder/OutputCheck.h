@@ -10,10 +10,12 @@
 // success), so its statistics cannot tell a good file from a lost stream.
 
 // What the output must hold: a stream of each kind the source gives it, as
-// long as the source has it to give (seconds, -1 when unknown).
+// long as the source has it to give, and the whole as long as the source
+// (or the window) lasts (seconds, -1 when unknown).
 struct TOutputExpectation {
   bool Video = false, Audio = false;
   double VideoSeconds = -1, AudioSeconds = -1;
+  double Seconds = -1;
 };
 
 // One stream of the finished file, from its packets.

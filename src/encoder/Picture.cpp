@@ -28,15 +28,16 @@ std::string FitScale(const std::string& dw, const std::string& dh, const TSizeRu
     std::string v = "max(2,round((" + d + ")*" + factor + "/2)*2)";
     return max > 0 ? "min(" + Num(max / 2 * 2) + "," + v + ")" : v;
   };
-  std::string chain = "scale=w='" + side(dw, rule.MaxWidth) + "':h='" + side(dh, rule.MaxHeight) + "'";
+  std::string chain =
+      "scale=w='" + side(dw, rule.MaxWidth) + "':h='" + side(dh, rule.MaxHeight) + "'";
   if (rule.Multiple > 2) {
     // A coarser grid is reached by cutting at most 2 % off the picture, else
     // by black bars; rounding the size to it stretched a 640x360 picture to
     // 640x368.
     const std::string m = Num(rule.Multiple);
     auto cut = [&m](const std::string& d) {
-      return "if(lte(mod(" + d + "," + m + "),0.02*" + d + ")," + d + "-mod(" + d + "," + m +
-             ")," + d + ")";
+      return "if(lte(mod(" + d + "," + m + "),0.02*" + d + ")," + d + "-mod(" + d + "," + m + ")," +
+             d + ")";
     };
     chain += ",crop=w='" + cut("iw") + "':h='" + cut("ih") + "'";
     chain += ",pad=w='ceil(iw/" + m + ")*" + m + "':h='ceil(ih/" + m + ")*" + m +
@@ -94,7 +95,8 @@ std::string LetterboxFilter(TFrameSize frame, TRatio aspect) {
 
 bool LetterboxKeepsPicture(TFrameSize frame, TRatio aspect, int width, int height,
                            double pixelAspect) {
-  if (frame.Width != width || frame.Height != height || height <= 0 || aspect.Den <= 0) return false;
+  if (frame.Width != width || frame.Height != height || height <= 0 || aspect.Den <= 0)
+    return false;
   const double dar = width * pixelAspect / height, a = static_cast<double>(aspect.Num),
                b = static_cast<double>(aspect.Den);
   auto even = [](double v) { return std::max(2.0, 2 * std::round(v / 2)); };

@@ -28,10 +28,20 @@ std::pair<int64_t, int64_t> Fraction(const std::string& text, char separator) {
   const char* p = text.data();
   auto a = std::from_chars(p, p + at, num);
   auto b = std::from_chars(p + at + 1, p + text.size(), den);
-  if (a.ec != std::errc() || b.ec != std::errc() || a.ptr != p + at ||
-      b.ptr != p + text.size() || num <= 0 || den <= 0)
+  if (a.ec != std::errc() || b.ec != std::errc() || a.ptr != p + at || b.ptr != p + text.size() ||
+      num <= 0 || den <= 0)
     return {0, 0};
   return {num, den};
+}
+
+// "00:01:02.500000000" -> 62.5; -1 for anything else.
+double ClockSeconds(const std::string& text) {
+  size_t a = text.find(':'), b = text.find(':', a == std::string::npos ? a : a + 1);
+  if (a == std::string::npos || b == std::string::npos) return -1;
+  auto h = Number(text.substr(0, a)), m = Number(text.substr(a + 1, b - a - 1)),
+       sec = Number(text.substr(b + 1));
+  if (!h || !m || !sec || *h < 0 || *m < 0 || *sec < 0) return -1;
+  return *h * 3600 + *m * 60 + *sec;
 }
 
 std::string Unquoted(std::string v) {
@@ -70,6 +80,8 @@ void SetStreamField(TSourceStream& s, const std::string& key, const std::string&
     s.Start = number(-1);
   else if (key == "duration")
     s.Duration = number(-1);
+  else if (key == "tags.DURATION" && s.Duration < 0)  // Matroska keeps it as a tag
+    s.Duration = ClockSeconds(v);
   else if (key == "nb_frames")
     s.Frames = static_cast<int64_t>(number(-1));
 }
@@ -105,12 +117,12 @@ const TSourceStream* TSourceInfo::Audio() const {
   return nullptr;
 }
 
-double TSourceInfo::EndOf(const TSourceStream& s) const {
+double TSourceInfo::EndOf(const TSourceStream& s, bool orFile) const {
   if (s.Duration > 0) {
     const double offset = s.Start >= 0 && Start >= 0 ? s.Start - Start : 0;
     return offset + s.Duration;
   }
-  return Duration;
+  return orFile ? Duration : -1;
 }
 
 bool TSourceInfo::SeeksByIndex() const {
@@ -136,7 +148,7 @@ std::vector<std::string> SourceProbeArgs(const std::string& path) {
           "-show_entries",
           "format=format_name,start_time,duration:stream=index,codec_type,codec_name,pix_fmt,"
           "width,height,sample_aspect_ratio,r_frame_rate,field_order,channels,sample_rate,"
-          "start_time,duration,nb_frames:stream_disposition=attached_pic",
+          "start_time,duration,nb_frames:stream_disposition=attached_pic:stream_tags=DURATION",
           "-of",
           "flat",
           FfmpegFileArg(path)};

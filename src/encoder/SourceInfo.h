@@ -41,8 +41,9 @@ struct TSourceInfo {
   const TSourceStream* Cover() const;
   const TSourceStream* Audio() const;
   // Where a stream ends on the timeline FFmpeg gives the input (its start at
-  // 0), in seconds; the whole file's length when the stream does not say; -1 unknown.
-  double EndOf(const TSourceStream& s) const;
+  // 0), in seconds; when the stream does not say, the whole file's length
+  // (`orFile`) or -1.
+  double EndOf(const TSourceStream& s, bool orFile = true) const;
   // The demuxer finds keyframes by an index, so a seek lands on a picture
   // that decodes; MPEG transport and program streams seek by bytes and do not.
   bool SeeksByIndex() const;

@@ -31,11 +31,13 @@ struct TWindowRequest {
 
 struct TSourcePlan {
   TSeek Seek = TSeek::None;
-  bool Cover = false;          // the video is the cover picture, held as long as the file lasts
-  bool CarryPicture = false;   // the last picture is repeated to the file's end (SWF keeps
-                               // sound only beside pictures)
-  bool Silence = false;        // a silent track for a device that needs sound
-  bool Deinterlace = false;    // join the fields of pictures marked interlaced
+  bool Cover = false;           // the video is the cover picture, held as long as the sound
+  bool CarryPicture = false;    // the last picture is repeated to the end of the sound (SWF
+                                // keeps sound only beside pictures)
+  bool UntilSoundEnds = false;  // a held picture ends with the sound ("-shortest")
+  double HoldEnd = -1;          // where a held picture ends, in seconds; -1 unknown
+  bool Silence = false;         // a silent track for a device that needs sound
+  bool Deinterlace = false;     // join the fields of pictures marked interlaced
   // ASF keeps no frame rate: readers take it from the gaps between the
   // first pictures, and see 1000 fps (its millisecond clock) in a file of
   // fewer than three. The last picture is repeated this often.

@@ -157,8 +157,7 @@ std::string Joined(const std::vector<std::string>& parts) {
 
 class TBuilder {
  public:
-  TBuilder(const TRequest& r, const TLegacyCommand& cmd, const TSourceInfo& source,
-           TTranslation& t)
+  TBuilder(const TRequest& r, const TLegacyCommand& cmd, const TSourceInfo& source, TTranslation& t)
       : R_(r), T_(t), Src_(source), Container_(OutputContainer(r.Format, cmd.Output)) {}
 
   bool PickEncoders() {
@@ -267,6 +266,7 @@ class TBuilder {
     if (!filters.empty()) Add({"-vf", Joined(filters)});
     // A cover is marked so; the moving picture made of it is not one.
     if (Plan_.Cover) Add({"-disposition:v:0", "0"});
+    if (Plan_.UntilSoundEnds) Add({"-shortest"});
     if (keepFields) Add({"-flags", "+ildct+ilme"});
     // A fixed frame is marked with its shape; otherwise the asked shape goes
     // to players that honour it, and was used up by the square pixels above.
@@ -366,8 +366,7 @@ class TBuilder {
       return false;
     const double r = RateValue(rate);
     if (r > 0 && std::abs(r - v->FrameRate) > 0.001 * v->FrameRate) return false;
-    if (frame)
-      return LetterboxKeepsPicture(*frame, *aspect, v->Width, v->Height, v->PixelAspect());
+    if (frame) return LetterboxKeepsPicture(*frame, *aspect, v->Width, v->Height, v->PixelAspect());
     return SourceSizeFilter(Video_, IgnoresPixelAspect(Container_), R_.Aspect).empty();
   }
 
@@ -378,11 +377,14 @@ class TBuilder {
     // Only pictures marked interlaced are touched, each in its field order.
     if (Plan_.Deinterlace && !keepFields)
       f.push_back("bwdif=mode=send_frame:parity=auto:deint=interlaced");
-    const std::string end = "trim=end=" + SecondsText(Plan_.Length, 6);
-    if (Plan_.Cover)
-      f.insert(f.end(), {"loop=loop=-1:size=1", "setpts=N/(" + rate + ")/TB", end});
+    // Held for ever, and ended where the sound ends (or the file, for a
+    // cover without sound); "-shortest" ends it also with a sound that stops
+    // before the file's header says.
+    if (Plan_.Cover) f.insert(f.end(), {"loop=loop=-1:size=1", "setpts=N/(" + rate + ")/TB"});
     if (Plan_.CarryPicture)
-      f.insert(f.end(), {FrameRateFilter(rate), "tpad=stop=-1:stop_mode=clone", end});
+      f.insert(f.end(), {FrameRateFilter(rate), "tpad=stop=-1:stop_mode=clone"});
+    if ((Plan_.Cover || Plan_.CarryPicture) && Plan_.HoldEnd > 0)
+      f.push_back("trim=end=" + SecondsText(Plan_.HoldEnd, 6));
     if (Plan_.Seek == TSeek::Decoded) f.push_back("setpts=PTS-" + StartText() + "/TB");
     // From a window's start the frames run from its instant on, the first
     // being the picture shown then.

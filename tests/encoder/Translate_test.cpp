@@ -83,9 +83,10 @@ TEST(Translate, OldOptionsBecomeTodaysArguments) {
        "-ar 8000 -af aresample -b:a 12.2k file:o.3gp"},
       {"-y -f aac -vn -acodec aac -ac 2 -ab 128 -ar 44100 ", "o.aac",
        "-y -i file:in.avi -f adts -vn -c:a aac -ac 2 -ar 44100 -b:a 128k file:o.aac"},
+      // ASF cannot say the first samples are the coder's: they are trimmed as in AVI.
       {"-y -vcodec wmv2 -b 768k -r 25 -acodec mp3 -ac 2 -ar 22050 ", "o.wmv",
        "-y -i file:in.avi -c:v wmv2 -vf fps,scale -b:v 768k -c:a libmp3lame -ac 2 -ar 22050 -af "
-       "aresample file:o.wmv"},
+       "aresample,atrim file:o.wmv"},
       // Time window: the start seeks the input; a zero start or duration means none.
       {"-y -f avi  -t 0:01:00.000 -ss 0:00:10.000 -vcodec msmpeg4 -b 1080k -r 25 -an ", "o.avi",
        "-y -ss 0:00:10.000 -i file:in.avi -t 0:01:00.000 -f avi -c:v msmpeg4 -vf fps -b:v 1080k "

@@ -230,7 +230,8 @@ int main(int argc, char** argv) {
   const bool startPastEnd = StartLiesPastTheEnd(run.Report, translation.StartMs);
   TOutputVerdict verdict;
   verdict.Empty = run.Report.NothingEncoded;
-  if (!failed && !ffprobe.empty() && !startPastEnd) {
+  // Only a file can be read back; a device output is taken at FFmpeg's word.
+  if (!failed && !ffprobe.empty() && !startPastEnd && StateOf(cmd.Output).Regular) {
     std::optional<std::vector<TOutputStream>> held = ProbeOutput(ffprobe, cmd.Output);
     if (StopSignal() != 0) {
       RemoveFailedOutput(cmd.Output, outputBefore);

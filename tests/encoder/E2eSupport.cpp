@@ -118,7 +118,8 @@ TProbe Probe(const std::string& path) {
       "/usr/bin/ffprobe",
       {"-v", "error", "-show_entries",
        "format=format_name,duration:stream=codec_type,codec_name,width,height,r_frame_rate,"
-       "sample_rate,channels,profile,level,sample_aspect_ratio,display_aspect_ratio",
+       "sample_rate,channels,profile,level,sample_aspect_ratio,display_aspect_ratio,field_order:"
+       "stream_disposition=attached_pic",
        "-of", "default=noprint_wrappers=0", "file:" + path});
   TProbe p;
   p.Ok = r.ExitCode == 0;
@@ -155,6 +156,8 @@ TProbe Probe(const std::string& path) {
       if (k == "level") s->Level = static_cast<int>(Decimal(v));
       if (k == "sample_aspect_ratio" && v != "N/A" && v != "0:1") s->SampleAspect = v;
       if (k == "display_aspect_ratio" && v != "N/A" && v != "0:1") s->DisplayAspect = v;
+      if (k == "field_order" && v != "unknown") s->FieldOrder = v;
+      if (k == "DISPOSITION:attached_pic") s->AttachedPicture = v == "1";
     }
   }
   if (p.Ok && p.Duration == 0) {

@@ -594,10 +594,10 @@ std::string TBatchDriver::FailureReason() const {
   facts.ExitCode = Runner_.ExitCode();
   facts.KilledBy = Runner_.TerminateRequested() ? 0 : Runner_.TermSignal();
   facts.DeviceRoute = IsDeviceTarget();
-  // The encoder writes the part file; the final name comes only with success.
-  facts.Output = PartFile_.empty() ? g.CurrentOutputFile : PartFile_;
+  // Told by the name the user knows; the encoder wrote the part file.
+  facts.Output = g.CurrentOutputFile;
   facts.OutputFolderExists = FolderExists(Choice_.OutputFolder);
-  facts.OutputSize = FileSize64(facts.Output);
+  facts.OutputSize = FileSize64(PartFile_.empty() ? g.CurrentOutputFile : PartFile_);
   if (facts.DeviceRoute && facts.OutputSize <= 0 && facts.ExitCode == 0 && FailureLine_.empty())
     facts.WrittenInstead = WrittenInstead();
   return FileFailureReason(facts);

@@ -42,6 +42,7 @@ read mode < "$in"
 case "$mode" in
   fail) echo "Error while opening encoder for output stream #0:0" >&2; printf partial > "$out";;
   nooutput) ;;
+  elsewhere) printf data > "${out%.kinovert-part.*}.m4v";;
   exit3) printf data > "$out"; exit 3;;
   vanish) rm -f "$in"; printf data > "$out";;
   grow) echo more >> "$in"; echo "size=       1kB time=2.00 bitrate=   8.0kbits/s" >&2; printf data > "$out";;
@@ -563,32 +564,31 @@ TEST_F(BatchDriver, PresetsWritingElsewhereAreRefused) {
   }
 }
 
-// A device preset that writes its output under another name, or somewhere
-// else altogether, fails with that said.
+// A preset's command can name only the reserved output; an encoder that
+// wrote under another name all the same, or wrote nothing, fails with that
+// said.
 TEST_F(BatchDriver, APresetThatWroteElsewhereSaysSo) {
   GlobalVars.OutputFormat = ofMP4;
   fs::create_directories(Home / "profile_en/default_setting");
+  const std::string preset = Home / "profile_en/default_setting/ipod.ini";
+  WriteFileText(preset,
+                "[Info]\nTitleE=iPod\n[Item1]\nTitleE=Low\nEXT=mp4\n"
+                "Command1=<%AppPath%>/avcore -p 5310746 -i <%InputFile%> -y <%OutputFile%>.mp4\n");
+  Choice.DevicePresetFile = preset;
+  Choice.DeviceSection = "Item1";
   struct TCase {
-    const char* Writes;
+    const char* Mode;
     std::string Reason;
   } cases[] = {
-      {"<%OutputFile%>.m4v",
-       "clip.avi: the device preset wrote \"clip.m4v\" instead of \"clip.mp4\""},
-      {"<%InputFile%>.mp4", "clip.avi: the device preset wrote nothing into \"clip.mp4\""},
+      {"elsewhere", "clip.avi: the device preset wrote \"clip.m4v\" instead of \"clip.mp4\""},
+      {"nooutput", "clip.avi: the device preset wrote nothing into \"clip.mp4\""},
   };
   for (const TCase& c : cases) {
-    SCOPED_TRACE(c.Writes);
-    const std::string preset = Home / "profile_en/default_setting/ipod.ini";
-    WriteFileText(preset,
-                  std::string("[Info]\nTitleE=iPod\n[Item1]\nTitleE=Low\nEXT=mp4\n"
-                              "Command1=<%AppPath%>/avcore -p 5310746 -i <%InputFile%> -y ") +
-                      c.Writes + "\n");
-    Choice.DevicePresetFile = preset;
-    Choice.DeviceSection = "Item1";
+    SCOPED_TRACE(c.Mode);
     fs::remove_all(Out.Path());
     fs::create_directories(Out.Path());
     Host.Reasons.clear();
-    EXPECT_EQ(Run({Input("clip.avi", "ok")}), mrOk);
+    EXPECT_EQ(Run({Input("clip.avi", c.Mode)}), mrOk);
     EXPECT_EQ(Host.Reasons, std::vector<std::string>{c.Reason});
   }
 }

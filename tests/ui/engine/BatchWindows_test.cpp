@@ -397,7 +397,7 @@ TEST_F(BatchWindows, LabelsBelongToTheCurrentFile) {
   auto a = Input("a.avi", "ok"), b = Input("b early.avi", "ok"), c = Input("c.avi", "hold");
   EXPECT_EQ(Run({a, b, c},
                 [&](TfrmProgress& p) {
-                  WaitFor([&] { return !p.LabelFailed->isHidden() && FileExists(Out / "c.avi"); });
+                  WaitFor([&] { return !p.LabelFailed->isHidden() && FileExists(Out / "c.kinovert-part.avi"); });
                   EXPECT_EQ(p.LabelWorking->text(), "Please wait...");
                   EXPECT_EQ(p.LabelStatus->text(), "Status=0%");
                   EXPECT_EQ(p.ProgressBarStatus->value(), 0);

@@ -11,7 +11,7 @@ class QPushButton;
 class QTabWidget;
 
 // The settings dialog of ActionSettings: the encoder's priority, what
-// "Shutdown Windows when done" does, and the DirectShow route. Its lists
+// "Shut down the computer when done" does, and the DirectShow route. Its lists
 // are filled each time it is created, so they follow the current language.
 class TfrmSettings final : public QDialog {
   Q_OBJECT

@@ -9,6 +9,9 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <algorithm>
+#include <cstdint>
+#include <limits>
 
 #include "app/Guarded.h"
 #include "editors/EditorText.h"
@@ -17,13 +20,37 @@
 
 namespace {
 
-QSpinBox* NewSizeEdit(const QString& name, QWidget* parent) {
-  auto* edit = new QSpinBox(parent);
-  edit->setObjectName(name);
-  edit->setRange(kSizeEditMin, kSizeEditMax);
-  edit->setSingleStep(kSizeEditStep);
-  return edit;
-}
+// A width or height edit. It takes any number typed, so no digit is ever
+// dropped (the group refuses what the codec cannot take when the edit is
+// left); its arrows step within what the codec takes.
+class TSizeEdit final : public QSpinBox {
+ public:
+  TSizeEdit(const QString& name, int max, QWidget* parent) : QSpinBox(parent), Max_(max) {
+    setObjectName(name);
+    setSingleStep(kSizeEditStep);
+    // As wide as the widest size the codec takes, not as the widest number.
+    setRange(kSizeEditMin, 99999);
+    setFixedWidth(sizeHint().width());
+    setRange(0, std::numeric_limits<int>::max());
+  }
+
+  void stepBy(int steps) override {
+    const int64_t next = static_cast<int64_t>(value()) + static_cast<int64_t>(steps) * singleStep();
+    setValue(static_cast<int>(std::clamp<int64_t>(next, kSizeEditMin, Max_)));
+    selectAll();
+  }
+
+ protected:
+  StepEnabled stepEnabled() const override {
+    StepEnabled enabled = StepNone;
+    if (value() > kSizeEditMin) enabled |= StepDownEnabled;
+    if (value() < Max_) enabled |= StepUpEnabled;
+    return enabled;
+  }
+
+ private:
+  int Max_;
+};
 
 void ShowValue(QSpinBox* edit, int value) {
   if (edit->value() == value) return;
@@ -44,8 +71,8 @@ TVideoSizeGroup::TVideoSizeGroup(TVideoBlockState& block, const QString& s, QWid
   WidthLabel_ = NewLabel(LangText(MSG_VWIDTH), "LabelVideoWidth" + s, this);
   HeightLabel_ = NewLabel(LangText(MSG_VHEIGHT), "LabelVideoHeight" + s, this);
   X_ = NewLabel(QStringLiteral("x"), "LabelX" + s, this);
-  Width_ = NewSizeEdit("EditVideoWidth" + s, this);
-  Height_ = NewSizeEdit("EditVideoHeight" + s, this);
+  Width_ = new TSizeEdit("EditVideoWidth" + s, block.Desc().SizeLimit.MaxWidth, this);
+  Height_ = new TSizeEdit("EditVideoHeight" + s, block.Desc().SizeLimit.MaxHeight, this);
   WidthLabel_->setBuddy(Width_);
   HeightLabel_->setBuddy(Height_);
   Dimensions_->setBuddy(Sizes_);
@@ -99,7 +126,17 @@ void TVideoSizeGroup::Changed() {
 
 bool TVideoSizeGroup::eventFilter(QObject* watched, QEvent* event) {
   auto* edit = qobject_cast<QSpinBox*>(watched);
-  if (edit != nullptr && event->type() == QEvent::FocusIn) Editing_ = edit;
+  // Coming back from another window (or from the message about a refused
+  // number) is not entering the edit again.
+  if (edit != nullptr && event->type() == QEvent::FocusIn && Editing_ != edit) {
+    Editing_ = edit;
+    Guarded([&] {
+      if (edit == Width_)
+        Block_.EnterWidth();
+      else
+        Block_.EnterHeight();
+    });
+  }
   // Only a real change of focus inside the dialog is leaving the field.
   if (edit != nullptr && event->type() == QEvent::FocusOut) {
     const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
@@ -114,6 +151,7 @@ void TVideoSizeGroup::Leave(QSpinBox* edit) {
   Editing_ = nullptr;
   // What is typed counts even when the edit has not taken it yet.
   edit->interpretText();
+  // A refused number has been put back and the message shown.
   if (edit == Width_)
     Block_.LeaveWidth();
   else

@@ -227,7 +227,7 @@ TEST_F(BatchDriver, ConvertsEveryFileWithUniqueNames) {
   EXPECT_EQ(GlobalVars.DoneCount, 2);
   EXPECT_EQ(GlobalVars.FailedCount, 0);
   EXPECT_EQ(CommandLine, Home / "avcore" + " -p 5310746 -i \"" + b.FileName +
-                             "\" -y -f avi -vcodec msmpeg4 -b 1080k -r 25 -acodec mp3 -ac 2 "
+                             "\" -y -f avi -vcodec msmpeg4 -b 1080k -acodec mp3 -ac 2 "
                              "-ab 96 -ar 22050  \"" + Out / "second clip.avi" + "\"");
   ASSERT_EQ(Host.Balloons.size(), 1u);
   EXPECT_EQ(Host.Balloons[0], "Kinovert 3GP Converter Information|" + ResStr(MSG_TRAY_CONVERT_COMPLETE));

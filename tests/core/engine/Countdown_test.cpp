@@ -42,5 +42,5 @@ TEST(Countdown, CancelledStaysCancelled) {
 TEST(Countdown, WarningNamesTheProduct) {
   ResetLanguage();
   EXPECT_EQ(CountdownWarningDetail(),
-            "If you don't press cancel now, Kinovert 3GP Converter will shutdown Windows.");
+            "If you don't press Cancel now, Kinovert 3GP Converter will shut down the computer.");
 }

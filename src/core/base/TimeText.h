@@ -6,7 +6,8 @@
 #include <string_view>
 
 // Time texts. Profiles and editors hold milliseconds, shown as
-// "h:mm:ss.xxx"; the encoder writes its durations as "hh:mm:ss.ff".
+// "h:mm:ss.xxx" (xxx the milliseconds); the encoder writes its durations as
+// "hh:mm:ss.ff".
 
 // Milliseconds of a time typed by the user, or -1 when the text is not a
 // time. Accepted forms, first match wins: h:m:s.f, m:s.f, s.f, s, m:s, h:m:s,

@@ -351,24 +351,20 @@ constexpr std::string_view kSection = "LANGRES";
 using TTexts = std::array<std::string, kMsgKeyCount>;
 
 constexpr std::array<TEditionTexts, 4> kEditions{{
-    {"Kinovert Video Converter", "https://kinovert.example.org/video-converter/",
-     "support@kinovert.example.org"},
-    {"Kinovert 3GP Converter", "https://kinovert.example.org/3gp-converter/",
-     "3gp-support@kinovert.example.org"},
-    {"Kinovert PSP Converter", "https://kinovert.example.org/psp-converter/",
-     "psp-support@kinovert.example.org"},
-    {"Kinovert iPod Converter", "https://kinovert.example.org/ipod-converter/",
-     "ipod-support@kinovert.example.org"},
+    {"Kinovert Video Converter"},
+    {"Kinovert 3GP Converter"},
+    {"Kinovert PSP Converter"},
+    {"Kinovert iPod Converter"},
 }};
 
 TTexts DefaultTexts() {
   TTexts t;
   for (size_t i = 0; i < kEntries.size(); ++i)
     if (kEntries[i].Text != nullptr) t[i] = kEntries[i].Text;
-  const TEditionTexts& edition = EditionTexts(KINOVERT_EDITION);
-  t[MSG_APPLICATION_TITLE] = edition.Title;
-  t[MSG_HOMEPAGE] = edition.HomePage;
-  t[MSG_SUPPORT_MAIL] = edition.SupportMail;
+  t[MSG_APPLICATION_TITLE] = EditionTexts(KINOVERT_EDITION).Title;
+  t[MSG_HOMEPAGE] = BuiltHomePage().empty() ? t[MSG_HELP_HOME_LINK] : ShownAddress(BuiltHomePage());
+  t[MSG_SUPPORT_MAIL] = BuiltSupportAddress().empty() ? t[MSG_HELP_SUPPORT_LINK]
+                                                      : ShownAddress(BuiltSupportAddress());
   return t;
 }
 
@@ -429,6 +425,21 @@ const std::string& DefaultResStr(TMsgKey key) {
 
 const TEditionTexts& EditionTexts(int edition) {
   return kEditions[edition >= 0 && edition < 4 ? static_cast<size_t>(edition) : 0];
+}
+
+std::string_view BuiltHomePage() {
+  return KINOVERT_HOME_PAGE;
+}
+
+std::string_view BuiltSupportAddress() {
+  return KINOVERT_SUPPORT_ADDRESS;
+}
+
+std::string ShownAddress(std::string_view address) {
+  constexpr std::string_view kMail = "mailto:";
+  if (address.size() > kMail.size() && SameTextIgnoringCase(address.substr(0, kMail.size()), kMail))
+    address.remove_prefix(kMail.size());
+  return std::string(address);
 }
 
 std::string_view MsgKeyName(TMsgKey key) {

@@ -326,15 +326,23 @@ const std::string& ResStr(TMsgKey key);
 const std::string& DefaultResStr(TMsgKey key);
 
 // What an edition (0..3; any other index is edition 0) shows as itself: its
-// product title, home page and support e-mail address. The defaults of
-// MSG_APPLICATION_TITLE, MSG_HOMEPAGE and MSG_SUPPORT_MAIL are those of the
-// edition the program is built as, and no language file changes them.
+// product title. The default of MSG_APPLICATION_TITLE is that of the edition
+// the program is built as, and no language file changes it.
 struct TEditionTexts {
   const char* Title;
-  const char* HomePage;
-  const char* SupportMail;  // without "mailto:"
 };
 const TEditionTexts& EditionTexts(int edition);
+
+// The home page and support addresses the build names (KINOVERT_HOME_PAGE,
+// KINOVERT_SUPPORT_ADDRESS); empty when it names none. MSG_HOMEPAGE and
+// MSG_SUPPORT_MAIL show them (a mail address without "mailto:"), or, for an
+// address the build does not name, the English name of the help page opened
+// instead (the texts of MSG_HELP_HOME_LINK and MSG_HELP_SUPPORT_LINK); no
+// language file changes them.
+std::string_view BuiltHomePage();
+std::string_view BuiltSupportAddress();
+// An address as the About box shows it: a mail address without "mailto:".
+std::string ShownAddress(std::string_view address);
 
 // "MSG_EXIT" for MSG_EXIT; empty for an out-of-range key.
 std::string_view MsgKeyName(TMsgKey key);

@@ -307,13 +307,15 @@ TEST_F(LangTest, PartialFileChangesExactlyItsKeys) {
 TEST_F(LangTest, EditionTextsAreNeverReadFromAFile) {
   const TEditionTexts& edition = EditionTexts(KINOVERT_EDITION);
   const TEditionTexts& other = EditionTexts((KINOVERT_EDITION + 1) % 4);
+  const std::string home = ResStr(MSG_HOMEPAGE), support = ResStr(MSG_SUPPORT_MAIL);
   ASSERT_TRUE(LoadLanguage(Write("old.ini", std::string("[LANGRES]\nMSG_APPLICATION_TITLE=") +
-                                                other.Title + "\nMSG_HOMEPAGE=" + other.HomePage +
-                                                "\nmsg_support_mail=evil@example.com\n"
+                                                other.Title +
+                                                "\nMSG_HOMEPAGE=https://elsewhere.test/"
+                                                "\nmsg_support_mail=evil@elsewhere.test\n"
                                                 "MSG_CANCEL=Annuler\n")));
   EXPECT_EQ(ResStr(MSG_APPLICATION_TITLE), edition.Title);
-  EXPECT_EQ(ResStr(MSG_HOMEPAGE), edition.HomePage);
-  EXPECT_EQ(ResStr(MSG_SUPPORT_MAIL), edition.SupportMail);
+  EXPECT_EQ(ResStr(MSG_HOMEPAGE), home);
+  EXPECT_EQ(ResStr(MSG_SUPPORT_MAIL), support);
   EXPECT_EQ(ResStr(MSG_CANCEL), "Annuler");
 }
 

@@ -9,48 +9,14 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
-#include <algorithm>
-#include <cstdint>
-#include <limits>
 
 #include "app/Guarded.h"
 #include "editors/EditorText.h"
 #include "editors/EditorWidgets.h"
+#include "editors/SizeEdit.h"
 #include "editors/VideoBlockState.h"
 
 namespace {
-
-// A width or height edit. It takes any number typed, so no digit is ever
-// dropped (the group refuses what the codec cannot take when the edit is
-// left); its arrows step within what the codec takes.
-class TSizeEdit final : public QSpinBox {
- public:
-  TSizeEdit(const QString& name, int max, QWidget* parent) : QSpinBox(parent), Max_(max) {
-    setObjectName(name);
-    setSingleStep(kSizeEditStep);
-    // As wide as the widest size the codec takes, not as the widest number.
-    setRange(kSizeEditMin, 99999);
-    setFixedWidth(sizeHint().width());
-    setRange(0, std::numeric_limits<int>::max());
-  }
-
-  void stepBy(int steps) override {
-    const int64_t next = static_cast<int64_t>(value()) + static_cast<int64_t>(steps) * singleStep();
-    setValue(static_cast<int>(std::clamp<int64_t>(next, kSizeEditMin, Max_)));
-    selectAll();
-  }
-
- protected:
-  StepEnabled stepEnabled() const override {
-    StepEnabled enabled = StepNone;
-    if (value() > kSizeEditMin) enabled |= StepDownEnabled;
-    if (value() < Max_) enabled |= StepUpEnabled;
-    return enabled;
-  }
-
- private:
-  int Max_;
-};
 
 void ShowValue(QSpinBox* edit, int value) {
   if (edit->value() == value) return;

@@ -14,6 +14,23 @@
 set(KINOVERT_APP_ID org.example.kinovert)
 set(KINOVERT_PACKAGE_VERSION ${PROJECT_VERSION})
 set(KINOVERT_MIME_DIR /usr/share/mime CACHE PATH "Shared MIME database the desktop entry's types come from")
+# Who answers for the package: a name and a mail address that reaches them,
+# taken from DEBFULLNAME and DEBEMAIL as Debian's own tools take them, unless
+# given here. Without one the package names no address (scripts/package.sh
+# then stops and says so).
+set(KINOVERT_PACKAGE_CONTACT "" CACHE STRING
+  "Maintainer of the package, \"Name <address>\" (default: $DEBFULLNAME <$DEBEMAIL>)")
+if(KINOVERT_PACKAGE_CONTACT)
+  set(KINOVERT_PACKAGE_MAINTAINER "${KINOVERT_PACKAGE_CONTACT}")
+elseif(NOT "$ENV{DEBEMAIL}" STREQUAL "")
+  if("$ENV{DEBFULLNAME}" STREQUAL "")
+    set(KINOVERT_PACKAGE_MAINTAINER "$ENV{DEBEMAIL}")
+  else()
+    set(KINOVERT_PACKAGE_MAINTAINER "$ENV{DEBFULLNAME} <$ENV{DEBEMAIL}>")
+  endif()
+else()
+  set(KINOVERT_PACKAGE_MAINTAINER "The Kinovert developers")
+endif()
 set(programDir lib/kinovert)
 set(dataDir share/kinovert)
 set(dist ${CMAKE_BINARY_DIR}/dist)
@@ -57,6 +74,16 @@ add_custom_command(OUTPUT ${desktopFile}
     ${CMAKE_SOURCE_DIR}/cmake/DesktopFile.cmake ${KINOVERT_MIME_DIR}/globs2
   COMMENT "Desktop entry with the media types of the type file")
 set(metainfoFile ${dist}/${KINOVERT_APP_ID}.metainfo.xml)
+# Only an address the build names: none is made up.
+set(KINOVERT_METAINFO_URLS "")
+if(KINOVERT_HOME_PAGE)
+  string(REPLACE "&" "&amp;" homePage "${KINOVERT_HOME_PAGE}")
+  string(APPEND KINOVERT_METAINFO_URLS "  <url type=\"homepage\">${homePage}</url>\n")
+endif()
+if(KINOVERT_SUPPORT_ADDRESS MATCHES "^https?://")
+  string(REPLACE "&" "&amp;" support "${KINOVERT_SUPPORT_ADDRESS}")
+  string(APPEND KINOVERT_METAINFO_URLS "  <url type=\"help\">${support}</url>\n")
+endif()
 configure_file(${CMAKE_SOURCE_DIR}/dist/kinovert.metainfo.xml.in ${metainfoFile} @ONLY)
 
 # Man pages and the changelog go compressed, reproducibly (no name, no time).
@@ -93,7 +120,7 @@ install(FILES ${skinDir}/kinovert.svg DESTINATION share/icons/hicolor/scalable/a
 set(CPACK_PACKAGE_NAME kinovert)
 set(CPACK_PACKAGE_VERSION ${KINOVERT_PACKAGE_VERSION})
 set(CPACK_PACKAGE_VENDOR "The Kinovert developers")
-set(CPACK_PACKAGE_CONTACT "The Kinovert developers <packages@kinovert.example.org>")
+set(CPACK_PACKAGE_CONTACT "${KINOVERT_PACKAGE_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "batch video and audio converter")
 # CPack puts the summary first; this is the long description after it.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Kinovert converts a list of video and audio files in one batch to AVI,
@@ -107,7 +134,9 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION video)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://kinovert.example.org/)
+if(KINOVERT_HOME_PAGE)
+  set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${KINOVERT_HOME_PAGE}")
+endif()
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # FFmpeg with the extra codecs is the encoder's; the platform plugins show
 # the window.

@@ -13,6 +13,18 @@ kinovert_build
 KINOVERT_PACKAGES=(dpkg-dev file lintian)
 kinovert_setup
 
+# The package names whoever answers for it (KINOVERT_PACKAGE_CONTACT, or
+# DEBFULLNAME and DEBEMAIL as Debian's tools read them); it makes none up.
+if [ -n "${DEBEMAIL:-}" ]; then
+  cmake -S . -B build "-DKINOVERT_PACKAGE_CONTACT=${DEBFULLNAME:+$DEBFULLNAME <}${DEBEMAIL}${DEBFULLNAME:+>}" >/dev/null
+  cmake --build build
+fi
+if ! grep -q '^ -- .*<[^>]*@[^>]*>' build/dist/changelog; then
+  echo "The package needs a maintainer: set DEBFULLNAME and DEBEMAIL (or configure" >&2
+  echo "with -DKINOVERT_PACKAGE_CONTACT=\"Name <address>\") and run this again." >&2
+  exit 2
+fi
+
 rm -f build/kinovert_*.deb
 (cd build && cpack -G DEB)
 deb=$(ls build/kinovert_*.deb)

@@ -13,7 +13,7 @@ class QPushButton;
 class QTabWidget;
 
 // The settings dialog of ActionSettings: the encoder's priority, what
-// "Shutdown Windows when done" does, the DirectShow route, and whether the
+// "Shut down the computer when done" does, the DirectShow route, and whether the
 // sources are deleted after a good conversion. Its lists are filled each
 // time it is created, so they follow the current language. A priority the
 // user may not take is said to fall back, under its list.

@@ -21,7 +21,7 @@ TEST(SettingsChoices, ListsInStoredOrderFromTheTextTable) {
   } cases[] = {
       {nullptr,
        {"Idle", "Normal", "High", "Realtime"},
-       {"Close " + ProductTitle(), "Shutdown", "Log off", "Restart", "Hibernate", "Suspend"}},
+       {"Close " + ProductTitle(), "Shut down", "Log off", "Restart", "Hibernate", "Suspend"}},
       {"french.ini",
        {"Basse", "Normale", "Haute", "Temps réel"},
        {"Fermer " + ProductTitle(), "Arrêter", "Fermer la session", "Redémarrer",

@@ -95,7 +95,7 @@ TEST_F(Startup, WhatEndsTheProgramAndWhatDoesNot) {
     EXPECT_FALSE(RunStartup(w));
     EXPECT_EQ(w.Steps.back(), "language Cancel here");
     ASSERT_EQ(Dialogs.Messages.size(), 1u);
-    EXPECT_EQ(Dialogs.Messages[0].Caption, "Can not find file");
+    EXPECT_EQ(Dialogs.Messages[0].Caption, "File Not Found");
     EXPECT_NE(Dialogs.Messages[0].Text.find("type_english.dat"), std::string::npos);
   }
   {  // settings that cannot be read: said, and the program goes on with defaults

@@ -257,7 +257,7 @@ TEST_F(BatchDriver, ConvertsEveryFileWithUniqueNames) {
   EXPECT_EQ(GlobalVars.DoneCount, 2);
   EXPECT_EQ(GlobalVars.FailedCount, 0);
   EXPECT_EQ(CommandLine, Home / "avcore" + " -p 5310746 -i \"" + b.FileName +
-                             "\" -y -f avi -vcodec msmpeg4 -b 1080k -r 25 -acodec mp3 -ac 2 "
+                             "\" -y -f avi -vcodec msmpeg4 -b 1080k -acodec mp3 -ac 2 "
                              "-ab 96 -ar 22050  \"" + Out / "second clip.kinovert-part.avi" + "\"");
   ASSERT_EQ(Host.Outcomes.size(), 1u);
   EXPECT_EQ(Host.Outcomes[0], (TBatchOutcome{2, 2, 0, false, {}}));

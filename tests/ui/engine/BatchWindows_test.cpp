@@ -238,7 +238,7 @@ TEST_F(BatchWindows, LabelsAndBarsFollowTheOutput) {
                   EXPECT_EQ(p.LabelOutput->text(), "Output file: a.avi");
                   EXPECT_FALSE(p.Animate_Convert->isHidden());
                   EXPECT_TRUE(p.AnimationRunning());
-                  EXPECT_EQ(p.LabelCovnerting->text(), "Conveting");
+                  EXPECT_EQ(p.LabelCovnerting->text(), "Converting");
                   EXPECT_EQ(Host->Tray().Hint().toStdString(), a.FileName + ": 25%");
                   Release(a, ".end");
                   WaitFor([&] { return States.size() == 2; });
@@ -270,7 +270,7 @@ TEST_F(BatchWindows, WhenDoneThenCancelConvertsEveryFile) {
                   p.ButtonCancel->click();
                   EXPECT_FALSE(p.LabelStopWhenDone->isHidden());
                   EXPECT_EQ(p.LabelStopWhenDone->text(),
-                            "Stopping encoding when done with current file...");
+                            "Encoding will stop when the current file is done...");
                   EXPECT_TRUE(GlobalVars.StopWhenDone);
                   p.ButtonCancel->click();
                   EXPECT_TRUE(p.LabelStopWhenDone->isHidden());

@@ -66,7 +66,7 @@ TEST_F(ProgressWindow, ResetShowsTheStateBeforeTheFirstOutput) {
   TfrmProgress progress(nullptr);
   progress.ShowFileStatus("Status=40%", 40);
   progress.ShowWorking("Working on file 1 of 2: a.avi");
-  progress.StartAnimation("Conveting");
+  progress.StartAnimation("Converting");
   progress.ResetProgress();
   for (QLabel* clock : {progress.LabelStatusRemaining, progress.LabelBatchRemaining,
                         progress.LabelBatchElapsed, progress.LabelBatchEstimated})

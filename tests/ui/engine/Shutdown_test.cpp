@@ -30,8 +30,8 @@ TEST(TfrmShutdown, CountsThirtyDownToZeroThenGoesAhead) {
   EXPECT_EQ(countdown.windowTitle(), "Shutdown");
   EXPECT_EQ(countdown.LabelWarning->text(), "Warning!");
   EXPECT_EQ(countdown.LabelWarningDetail->text(),
-            QString::fromStdString("If you don't press cancel now, " + ProductTitle() +
-                                   " will shutdown Windows."));
+            QString::fromStdString("If you don't press Cancel now, " + ProductTitle() +
+                                   " will shut down the computer."));
 }
 
 TEST(TfrmShutdown, CancelEscapeAndCloseBoxCancel) {

@@ -223,7 +223,7 @@ TEST_F(MainWindowTest, EmptyOutputFolderBlocksOpenDestination) {
   Child<QLineEdit>("editOutputFileName")->setText("   ");
   w.Action("ActionOpenDestinationFolder")->trigger();
   ASSERT_EQ(Dialogs.Messages.size(), 1u);
-  EXPECT_EQ(Dialogs.Messages[0].Caption, "Empty Dir");
+  EXPECT_EQ(Dialogs.Messages[0].Caption, "No Folder");
   EXPECT_EQ(Dialogs.Messages[0].Text, ResStr(MSG_EMPTY_DIR));
   EXPECT_TRUE(Dialogs.Opened.empty());
   // A folder that exists opens.

@@ -50,7 +50,7 @@ TEST(Countdown, WarningAndCaptionNameTheAction) {
   } cases[] = {
       {0, "If you don't press Cancel now, " + product + " will close.", "Close " + product},
       // Powering off keeps the countdown's classic text.
-      {1, FormatText(ResStr(MSG_WARNING_DETAIL), {product}), "Shutdown"},
+      {1, FormatText(ResStr(MSG_WARNING_DETAIL), {product}), "Shut down"},
       {2, "If you don't press Cancel now, " + product + " will log you off.", "Log off"},
       {3, "If you don't press Cancel now, " + product + " will restart the computer.", "Restart"},
       {4, "If you don't press Cancel now, " + product + " will hibernate the computer.",

@@ -27,7 +27,7 @@ TEST(TfrmShutdown, CountsThirtyDownToZeroThenGoesAhead) {
   EXPECT_EQ(countdown.exec(), QDialog::Accepted);
   ASSERT_EQ(seen.size(), 31u);
   for (int i = 0; i <= 30; ++i) EXPECT_EQ(seen[i], QString("Time left: %1").arg(30 - i));
-  EXPECT_EQ(countdown.windowTitle(), "Shutdown");
+  EXPECT_EQ(countdown.windowTitle(), "Shut down");
   EXPECT_EQ(countdown.LabelWarning->text(), "Warning!");
   EXPECT_EQ(countdown.LabelWarningDetail->text(),
             QString::fromStdString("If you don't press Cancel now, " + ProductTitle() +

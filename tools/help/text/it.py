@@ -94,8 +94,8 @@ qualcosa.</li>
 <p>Kinovert legge i file multimediali con la libreria MediaInfo e li converte
 con FFmpeg, tramite un proprio piccolo programma di codifica,
 <code>avcore</code>. Entrambi sono forniti dalla distribuzione Linux (in
-Debian i pacchetti <code>ffmpeg</code>, <code>libavcodec-extra</code> e
-<code>libmediainfo0v5</code>).</p>
+Debian i pacchetti <code>ffmpeg</code> e <code>libmediainfo0v5</code>, più
+<code>libavcodec-extra</code> per l'audio AMR).</p>
 """
 
 PAGES["quickstart"] = """
@@ -762,9 +762,10 @@ supporta.</strong> Provare uno dei profili forniti; se funziona, confrontarne
 le impostazioni con le proprie nell'{page:editor|editor dei profili}.</li>
 <li><strong>La cartella di destinazione non è scrivibile</strong> oppure il
 disco è pieno.</li>
-<li><strong>A FFmpeg manca un codec.</strong> Per MP3, AMR, H.264 e Xvid
-Kinovert ha bisogno di FFmpeg con i codec aggiuntivi (in Debian il pacchetto
-<code>libavcodec-extra</code>).</li>
+<li><strong>A FFmpeg manca un codec.</strong> Solo l'audio AMR (il formato di
+destinazione AMR e i preset e profili 3GP che scelgono l'AMR) richiede FFmpeg
+con i codec aggiuntivi (in Debian il pacchetto <code>libavcodec-extra</code>);
+tutto il resto si converte con FFmpeg così com'è installato.</li>
 </ul>
 <p>Per leggere tutto ciò che dice il codificatore, convertire il file dalla
 riga di comando: <code>kinovert-cli convert --target avi --profile Standard

@@ -56,6 +56,16 @@ endif()
 set(desktopFile ${dist}/kinovert.desktop)
 configure_file(${CMAKE_SOURCE_DIR}/dist/kinovert.desktop ${desktopFile} COPYONLY)
 set(metainfoFile ${dist}/${KINOVERT_APP_ID}.metainfo.xml)
+# Only an address the build names: none is made up.
+set(KINOVERT_METAINFO_URLS "")
+if(KINOVERT_HOME_PAGE)
+  string(REPLACE "&" "&amp;" homePage "${KINOVERT_HOME_PAGE}")
+  string(APPEND KINOVERT_METAINFO_URLS "  <url type=\"homepage\">${homePage}</url>\n")
+endif()
+if(KINOVERT_SUPPORT_ADDRESS MATCHES "^https?://")
+  string(REPLACE "&" "&amp;" support "${KINOVERT_SUPPORT_ADDRESS}")
+  string(APPEND KINOVERT_METAINFO_URLS "  <url type=\"help\">${support}</url>\n")
+endif()
 configure_file(${CMAKE_SOURCE_DIR}/dist/kinovert.metainfo.xml.in ${metainfoFile} @ONLY)
 
 # Man pages and the changelog go compressed, reproducibly (no name, no time).

@@ -37,6 +37,19 @@ if [ -n "$missing" ]; then
   kinovert_setup
 fi
 
+# The packages name whoever answers for them (KINOVERT_PACKAGE_CONTACT, or
+# DEBFULLNAME and DEBEMAIL as Debian's own tools read them); debian/ holds a
+# placeholder on the reserved .invalid domain, and none is made up here.
+maintainer=${KINOVERT_PACKAGE_CONTACT:-}
+if [ -z "$maintainer" ] && [ -n "${DEBEMAIL:-}" ]; then
+  maintainer=${DEBFULLNAME:+$DEBFULLNAME <}${DEBEMAIL}${DEBFULLNAME:+>}
+fi
+if ! [[ $maintainer =~ ^[^\<\>]+\ \<[^\<\>@\ ]+@[^\<\>\ ]+\>$ ]]; then
+  echo "The packages need a maintainer: set DEBFULLNAME and DEBEMAIL (or" >&2
+  echo "KINOVERT_PACKAGE_CONTACT=\"Name <address>\") and run this again." >&2
+  exit 2
+fi
+
 version=$(dpkg-parsechangelog -S Version)
 stage=$root/build/package
 source=$stage/kinovert-$version
@@ -48,6 +61,9 @@ git ls-files -z --cached --others --exclude-standard |
     if [ -e "$f" ] || [ -L "$f" ]; then printf '%s\0' "$f"; fi
   done |
   tar --null --files-from=- -cf - | tar -xf - -C "$source"
+# The maintainer goes into the copy only: the checkout keeps its placeholder.
+sed -i "s|^Maintainer: .*|Maintainer: $maintainer|" "$source/debian/control"
+sed -i "s|^ -- [^<]*<packager@kinovert.invalid>| -- $maintainer|" "$source/debian/changelog"
 
 # ccache, where there is one, makes a second package build cheap; it leaves
 # the flags and the binaries as they are.

@@ -9,7 +9,7 @@ KINOVERT_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   qt6-base-dev libmediainfo-dev
   ffmpeg libavcodec-extra mediainfo
-  xvfb xauth
+  xvfb xauth xdotool
   shared-mime-info desktop-file-utils appstream
 )
 

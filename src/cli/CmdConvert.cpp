@@ -11,12 +11,14 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "BatchReport.h"
 #include "Cli.h"
 #include "ConvertChoice.h"
 #include "app/Dialogs.h"
 #include "app/GlobalVars.h"
+#include "app/OutputFolder.h"
 #include "app/TypeFile.h"
 #include "base/FileNames.h"
 #include "base/Utf8.h"
@@ -24,6 +26,7 @@
 #include "engine/EventLoop.h"
 #include "engine/PowerActions.h"
 #include "engine/Redirector.h"
+#include "lang/ResStr.h"
 #include "store/FileList.h"
 #include "store/TargetTable.h"
 
@@ -120,8 +123,10 @@ class TCliHost final : public TBatchHost {
   TCliView* View = nullptr;
   std::vector<std::string> Inputs;  // the batch's files, in order
   int SourcesKept = 0;
-  int Incomplete = 0;  // converted, but perhaps not whole
-  std::string FailureLine;  // the first failure line of the file at hand
+  int Incomplete = 0;        // converted, but perhaps not whole
+  std::string FailureLine;  // an input's media check said why it is skipped
+  std::string Reason;       // why the file at hand failed, as the batch tells it
+  TBatchOutcome Outcome;
 
   void SetFileState(const std::string& path, TFileState state) override {
     if (View == nullptr || state == TFileState::Idle || (state == LastState_ && path == LastPath_))
@@ -132,15 +137,23 @@ class TCliHost final : public TBatchHost {
     LastState_ = state;
     LastPath_ = path;
     if (!started) {
-      FailureLine.clear();
       const auto at = std::find(Inputs.begin(), Inputs.end(), path);
       View->NewFile(static_cast<int>(at - Inputs.begin()) + 1, path, GlobalVars.CurrentOutputFile);
     }
     if (state == TFileState::Done) Report.FileEnded(true, "");
-    if (state == TFileState::Failed) Report.FileEnded(false, FailureReason());
+    if (state == TFileState::Failed) {
+      // The line a person reads, then the file's end.
+      Report.BeforeMessage();
+      const std::string caption = ResStr(MSG_Error);
+      const std::string line = Reason.rfind(caption, 0) == 0 ? Reason : caption + ": " + Reason;
+      std::fprintf(stderr, "%s\n", ShownMessage(line).c_str());
+      Report.FileEnded(false, std::exchange(Reason, {}));
+    }
   }
+  // Its Failed state follows at once.
+  void FileFailed(const std::string&, const std::string& reason) override { Reason = reason; }
   void SetTrayHint(const std::string&) override {}
-  void ShowBalloon(const std::string&, const std::string&) override {}
+  void BatchEnded(const TBatchOutcome& outcome) override { Outcome = outcome; }
   std::unique_ptr<TProgressView> CreateProgressView() override {
     auto view = std::make_unique<TCliView>(
         Loop, Report, [this] { Driver->StopNow(); }, &View);
@@ -176,27 +189,19 @@ class TCliHost final : public TBatchHost {
   TMainThread& MainThread() override { return Loop; }
 
  private:
-  // The driver books a file as failed for a failure line, an exit status or
-  // an empty output; the report says which.
-  std::string FailureReason() const {
-    if (!FailureLine.empty()) return FailureLine;
-    if (Runner != nullptr && Runner->ExitCode() != 0)
-      return "the encoder ended with exit status " + std::to_string(Runner->ExitCode());
-    return "the encoder wrote no output";
-  }
-
   TFileState LastState_ = TFileState::Idle;
   std::string LastPath_;
 };
 
-// Failure lines and messages of the batch, on stderr as they come.
+// Messages, on stderr as they come; the media check's also name why an
+// input is skipped.
 class TCliDialogs final : public TConsoleDialogProvider {
  public:
   TCliHost* Host = nullptr;
   int MessageBox(const std::string& text, const std::string& caption, int flags) override {
     if (Host) {
       Host->Report.BeforeMessage();
-      // The first failure line names the cause; later ones follow from it.
+      // The first message names the cause; later ones follow from it.
       if (Host->FailureLine.empty()) Host->FailureLine = OneLine(text);
     }
     return TConsoleDialogProvider::MessageBox(text, caption, flags);
@@ -277,6 +282,12 @@ int RunConvert(const TCliArgs& args) {
   TBatchChoice choice = ChoiceOf(format, args);
 
   std::error_code ec;
+  // "--output=~/x" and a quoted "~/x" reach us unexpanded; "~name" would
+  // make a folder of that name here, which is no one's intent.
+  output = ExpandHomePrefix(output);
+  if (output.front() == '~')
+    throw TUsageError{"the output folder " + output +
+                      " starts with \"~\" (write ./" + output + " for a folder of that name here)"};
   output = AbsolutePath(output);
   fs::create_directories(output, ec);
   if (!FolderExists(output)) throw TUsageError{"cannot create the output folder " + output};
@@ -349,13 +360,15 @@ int RunConvert(const TCliArgs& args) {
                   static_cast<int>(inputs.size()));
   if (!driver.ActionConvertExecute(inputs, choice)) return kExitUsage;
 
-  const int done = g.DoneCount, failed = g.FailedCount;
+  // The batch's own account of its end, as the desktop program tells it.
+  const TBatchOutcome& outcome = host.Outcome;
+  const int done = outcome.Converted, failed = outcome.Failed;
   const int notRun = static_cast<int>(inputs.size()) - done - failed;
-  const bool stopped = Interrupted || notRun > 0;
+  const bool stopped = outcome.Stopped || Interrupted;
   report->Finished({done, failed, skipped, stopped, notRun});
   std::fprintf(stderr, "Converted %d of %zu files: %d failed, %d skipped%s.\n", done,
                inputs.size() + static_cast<size_t>(skipped), failed, skipped + notRun,
-               Interrupted ? " (stopped)" : "");
+               stopped ? " (stopped)" : "");
   bool allDone = done == static_cast<int>(inputs.size()) && skipped == 0 && host.SourcesKept == 0 &&
                  host.Incomplete == 0;
   return allDone ? kExitOk : kExitFailed;

@@ -46,8 +46,9 @@ int RunTime(const TCliArgs& args) {
 
 const TCliCommand Command(
     "time", "time parse TEXT | time format MS | time encoder TEXT",
-    "print the milliseconds of a time as the profile editors read it (h:mm:ss.xxx, m:ss.xxx, "
-    "s.xxx, s, m:ss, h:mm:ss; exit 1 when TEXT is not a time), the time text of MS "
+    "print the milliseconds of a time as the profile editors read it (h:mm:ss.f, m:ss.f, s.f, "
+    "s, m:ss, h:mm:ss, where .f is a decimal fraction of a second: 1.5 is 1500; exit 1 when "
+    "TEXT is not a time), the time text of MS "
     "milliseconds, or the milliseconds of an encoder time (hh:mm:ss.ff, rounded to the "
     "nearest, ties to even); put -- before a value that begins with '-'",
     {}, RunTime, "parse format encoder");

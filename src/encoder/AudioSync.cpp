@@ -16,7 +16,8 @@ std::vector<std::string> AudioSyncFilters(const std::string& container, const st
   const std::string rate = sampleRate > 0 ? std::to_string(sampleRate) + ":" : "";
   std::vector<std::string> filters = {"aresample=" + rate + "first_pts=0"};
   const int delay = CodingDelaySamples(encoder);
-  if ((container == "avi" || container == "swf") && delay > 0 && sampleRate > 0)
+  if ((container == "avi" || container == "swf" || container == "asf") && delay > 0 &&
+      sampleRate > 0)
     filters.push_back("atrim=start_sample=" + std::to_string(delay));
   return filters;
 }

@@ -56,9 +56,15 @@ class TExplainer {
       if (size_t at = l.find("Unknown encoder '"); at != std::string::npos)
         return "the installed FFmpeg has no " + l.substr(at + 8) + " for " + Out_ +
                "; install the Debian packages ffmpeg and libavcodec-extra";
-    if (Has("does not contain any stream"))
+    if (Has("does not contain any stream")) {
+      // Nothing the output takes: the source lacks the one kind it asks for.
+      if (R_.InputHasVideo && !R_.InputHasAudio)
+        return In_ + " has no sound to convert into " + Out_;
+      if (R_.InputHasAudio && !R_.InputHasVideo)
+        return In_ + " has no video to convert into " + Out_ + " (its sound is switched off)";
       return In_ + " has no stream to convert into " + Out_ +
              " (no audio or video streams available)";
+    }
     if (Has("PSP mode need one video and one audio stream")) {
       const char* missing = !R_.InputHasVideo && !R_.InputHasAudio ? "neither video nor sound"
                             : !R_.InputHasVideo                    ? "no video"

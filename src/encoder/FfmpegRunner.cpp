@@ -49,6 +49,7 @@ bool IsExecutable(const std::string& path) {
   if (::getppid() != parent) ::_exit(127);
   // Until exec, a stop signal must reach FFmpeg's default action, not our handler.
   for (int sig : kStopSignals) ::signal(sig, SIG_DFL);
+  ::signal(SIGPIPE, SIG_DFL);
   sigset_t none;
   sigemptyset(&none);
   ::sigprocmask(SIG_SETMASK, &none, nullptr);
@@ -93,9 +94,9 @@ void EmitLine(const std::string& line) {
   }
 }
 
-std::string FindFfmpeg() {
-  const char* forced = std::getenv("KINOVERT_FFMPEG");
-  if (forced != nullptr && *forced != '\0') return IsExecutable(forced) ? forced : "";
+namespace {
+
+std::string FindOnPath(const std::string& name) {
   const char* path = std::getenv("PATH");
   std::string dirs = path != nullptr ? path : "/usr/local/bin:/usr/bin:/bin";
   size_t start = 0;
@@ -104,11 +105,32 @@ std::string FindFfmpeg() {
     if (end == std::string::npos) end = dirs.size();
     std::string dir = dirs.substr(start, end - start);
     std::string candidate = dir.empty() ? std::string(".") : dir;
-    candidate.append("/ffmpeg");
+    candidate.append("/").append(name);
     if (IsExecutable(candidate)) return candidate;
     start = end + 1;
   }
   return "";
+}
+
+}  // namespace
+
+std::string FindFfmpeg() {
+  const char* forced = std::getenv("KINOVERT_FFMPEG");
+  if (forced != nullptr && *forced != '\0') return IsExecutable(forced) ? forced : "";
+  return FindOnPath("ffmpeg");
+}
+
+std::string FindFfprobe(const std::string& ffmpeg) {
+  size_t slash = ffmpeg.find_last_of('/');
+  if (slash != std::string::npos) {
+    std::string beside = ffmpeg.substr(0, slash + 1) + "ffprobe";
+    if (IsExecutable(beside)) return beside;
+  }
+  return FindOnPath("ffprobe");
+}
+
+int StopSignal() {
+  return gStopSignal;
 }
 
 void InstallStopHandlers() {
@@ -210,6 +232,61 @@ TRunResult RunFfmpeg(const std::string& ffmpeg, const std::vector<std::string>& 
         {"error", "cannot run " + ffmpeg + ": " + std::strerror(execErr)});
   ::close(statusPipe[0]);
   result.ExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+  result.KilledBy = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
   result.StopSignal = gStopSignal;
   return result;
+}
+
+int RunReading(const std::string& program, const std::vector<std::string>& args,
+               const std::function<void(const char*, size_t)>& onOutput) {
+  int outPipe[2];
+  if (::pipe2(outPipe, O_CLOEXEC) != 0) return -1;
+  sigset_t stopSet, oldSet;
+  sigemptyset(&stopSet);
+  for (int sig : kStopSignals) sigaddset(&stopSet, sig);
+  ::sigprocmask(SIG_BLOCK, &stopSet, &oldSet);
+  const pid_t parent = ::getpid();
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+    if (::getppid() != parent) ::_exit(127);
+    for (int sig : kStopSignals) ::signal(sig, SIG_DFL);
+    sigset_t none;
+    sigemptyset(&none);
+    ::sigprocmask(SIG_SETMASK, &none, nullptr);
+    int devnull = ::open("/dev/null", O_RDWR);
+    ::dup2(devnull, 0);
+    ::dup2(outPipe[1], 1);
+    ::dup2(devnull, 2);
+    ::close_range(3, ~0U, 0);
+    std::vector<char*> argv;
+    argv.push_back(const_cast<char*>(program.c_str()));
+    for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    ::execv(program.c_str(), argv.data());
+    ::_exit(127);
+  }
+  if (pid > 0) gChild = pid;
+  ::sigprocmask(SIG_SETMASK, &oldSet, nullptr);
+  ::close(outPipe[1]);
+  if (pid < 0) {
+    ::close(outPipe[0]);
+    return -1;
+  }
+  if (gStopSignal != 0) ::kill(pid, ForwardedSignal(gStopSignal));
+  char buf[16384];
+  while (true) {
+    ssize_t n = ::read(outPipe[0], buf, sizeof buf);
+    if (n > 0) {
+      onOutput(buf, static_cast<size_t>(n));
+    } else if (n == 0 || errno != EINTR) {
+      break;
+    }
+  }
+  ::close(outPipe[0]);
+  int status = 0;
+  while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+  }
+  gChild = 0;
+  return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }

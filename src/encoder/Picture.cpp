@@ -19,18 +19,31 @@ TRatio Reduced(int64_t num, int64_t den) {
 // A scale filter for a picture of display size dw x dh (expressions) that
 // keeps its shape within the encoder's size rule.
 std::string FitScale(const std::string& dw, const std::string& dh, const TSizeRule& rule) {
-  const int grid = std::max(rule.Multiple, 2);
-  const std::string m = Num(grid);
   std::string factor = "1";
   if (rule.MaxWidth > 0)
     factor = "min(1,min(" + Num(rule.MaxWidth) + "/(" + dw + ")," + Num(rule.MaxHeight) + "/(" +
              dh + ")))";
-  // Rounded, not cut: on a 16-pixel grid cutting alone can bend the shape by 3 %.
+  // Rounded to even sizes, not cut: cutting alone can bend the shape.
   auto side = [&](const std::string& d, int max) {
-    std::string v = "max(" + m + ",round((" + d + ")*" + factor + "/" + m + ")*" + m + ")";
-    return max > 0 ? "min(" + Num(max / grid * grid) + "," + v + ")" : v;
+    std::string v = "max(2,round((" + d + ")*" + factor + "/2)*2)";
+    return max > 0 ? "min(" + Num(max / 2 * 2) + "," + v + ")" : v;
   };
-  return "scale=w='" + side(dw, rule.MaxWidth) + "':h='" + side(dh, rule.MaxHeight) + "'";
+  std::string chain =
+      "scale=w='" + side(dw, rule.MaxWidth) + "':h='" + side(dh, rule.MaxHeight) + "'";
+  if (rule.Multiple > 2) {
+    // A coarser grid is reached by cutting at most 2 % off the picture, else
+    // by black bars; rounding the size to it stretched a 640x360 picture to
+    // 640x368.
+    const std::string m = Num(rule.Multiple);
+    auto cut = [&m](const std::string& d) {
+      return "if(lte(mod(" + d + "," + m + "),0.02*" + d + ")," + d + "-mod(" + d + "," + m + ")," +
+             d + ")";
+    };
+    chain += ",crop=w='" + cut("iw") + "':h='" + cut("ih") + "'";
+    chain += ",pad=w='ceil(iw/" + m + ")*" + m + "':h='ceil(ih/" + m + ")*" + m +
+             "':x='(ow-iw)/2':y='(oh-ih)/2'";
+  }
+  return chain;
 }
 
 }  // namespace
@@ -78,6 +91,17 @@ std::string LetterboxFilter(TFrameSize frame, TRatio aspect) {
   return "scale=w='max(2,2*round(" + w + "*min(1,dar*" + b + "/" + a + ")/2))'" +
          ":h='max(2,2*round(" + h + "*min(1," + a + "/(" + b + "*dar))/2))'" + ",pad=" + w + ":" +
          h + ":(ow-iw)/2:(oh-ih)/2:black";
+}
+
+bool LetterboxKeepsPicture(TFrameSize frame, TRatio aspect, int width, int height,
+                           double pixelAspect) {
+  if (frame.Width != width || frame.Height != height || height <= 0 || aspect.Den <= 0)
+    return false;
+  const double dar = width * pixelAspect / height, a = static_cast<double>(aspect.Num),
+               b = static_cast<double>(aspect.Den);
+  auto even = [](double v) { return std::max(2.0, 2 * std::round(v / 2)); };
+  return even(frame.Width * std::min(1.0, dar * b / a)) == width &&
+         even(frame.Height * std::min(1.0, a / (b * dar))) == height;
 }
 
 std::string SourceSizeFilter(const std::string& encoder, bool squarePixels,

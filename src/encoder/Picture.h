@@ -35,6 +35,11 @@ TRatio FrameAspect(const std::string& container, const std::string& encoder, TFr
 // bars above and below (letterbox) or left and right (pillarbox).
 std::string LetterboxFilter(TFrameSize frame, TRatio aspect);
 
+// True when LetterboxFilter leaves a `width` x `height` picture of that
+// pixel shape untouched in `frame`: the fields of interlaced pictures survive.
+bool LetterboxKeepsPicture(TFrameSize frame, TRatio aspect, int width, int height,
+                           double pixelAspect);
+
 // A size the encoder takes when the frame is left to the source; square
 // pixels at the source's display shape (or `aspect`) when the container
 // cannot tell players the pixel shape. Empty when the source size will do.

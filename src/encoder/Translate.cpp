@@ -4,14 +4,17 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <cstdio>
 #include <map>
 #include <optional>
 
+#include "AudioMix.h"
 #include "AudioSync.h"
 #include "EncoderTuning.h"
 #include "LegacyGrammar.h"
 #include "Picture.h"
 #include "Snap.h"
+#include "SourcePlan.h"
 
 namespace {
 
@@ -139,6 +142,13 @@ std::string Extension(const std::string& path) {
   return Lower(path.substr(dot + 1));
 }
 
+// Seconds as a filter takes them.
+std::string SecondsText(double seconds, int decimals) {
+  char text[48];
+  std::snprintf(text, sizeof text, "%.*f", decimals, seconds);
+  return text;
+}
+
 std::string Joined(const std::vector<std::string>& parts) {
   std::string s;
   for (const std::string& p : parts) (s += s.empty() ? "" : ",") += p;
@@ -147,8 +157,8 @@ std::string Joined(const std::vector<std::string>& parts) {
 
 class TBuilder {
  public:
-  TBuilder(const TRequest& r, const TLegacyCommand& cmd, TTranslation& t)
-      : R_(r), T_(t), Container_(OutputContainer(r.Format, cmd.Output)) {}
+  TBuilder(const TRequest& r, const TLegacyCommand& cmd, const TSourceInfo& source, TTranslation& t)
+      : R_(r), T_(t), Src_(source), Container_(OutputContainer(r.Format, cmd.Output)) {}
 
   bool PickEncoders() {
     const bool usesTarget = !R_.Target.empty();
@@ -175,18 +185,35 @@ class TBuilder {
           std::string(R_.NoVideo ? "video" : "sound");
       return false;
     }
+    TWindowRequest window;
+    window.VideoOut = !R_.NoVideo && !IsAudioContainer(Container_);
+    window.AudioOut = !R_.NoAudio;
+    window.Container = Container_;
+    window.StartMs = R_.StartMs.value_or(0);
+    window.DurationMs = R_.DurationMs.value_or(0);
+    Plan_ = PlanForSource(Src_, window);
+    T_.Expect = Plan_.Expect;
+    if (Src_.Known && !window.VideoOut && window.AudioOut && Src_.Audio() == nullptr) {
+      T_.Error = "it has no sound to convert";
+      return false;
+    }
     return true;
   }
 
   void Head(const std::string& mediaInput) {
     if (R_.Overwrite) Add({"-y"});
-    // Seeking on the input gives the same samples as an output seek, without
-    // decoding everything before the start.
-    if (R_.StartMs.value_or(0) > 0) {
-      Add({"-ss", R_.Start});
-      T_.StartMs = *R_.StartMs;
-    }
+    if (R_.StartMs.value_or(0) > 0) T_.StartMs = *R_.StartMs;
+    // Seeking on the input spares decoding everything before the start.
+    if (Plan_.Seek == TSeek::Exact || Plan_.Seek == TSeek::Loose) Add({"-ss", R_.Start});
+    if (Plan_.Seek == TSeek::Loose) Add({"-noaccurate_seek"});
     Add({"-i", FfmpegFileArg(mediaInput)});
+    if (Plan_.Silence) {
+      Add({"-f", "lavfi"});
+      if (Plan_.SilenceSeconds > 0) Add({"-t", SecondsText(Plan_.SilenceSeconds, 6)});
+      Add({"-i", "anullsrc=r=48000:cl=stereo", "-map", "0:v:0", "-map", "1:a:0"});
+      if (Plan_.SilenceSeconds <= 0) Add({"-shortest"});
+      T_.Notes.push_back("the source has no sound; the PSP needs some: adding silence");
+    }
     if (R_.DurationMs) {
       // A zero duration is the untouched default of a time window, not a wish
       // for an empty file.
@@ -206,9 +233,9 @@ class TBuilder {
     }
     if (!Video_.empty()) Add({"-c:v", Video_});
     if (Video_ == "libx264") Add({"-pix_fmt", "yuv420p"});
-    std::vector<std::string> filters;
     std::string rate = FrameRate();
-    if (!rate.empty()) filters.push_back(FrameRateFilter(rate));
+    // A held picture needs a rate to be repeated at.
+    if ((Plan_.Cover || Plan_.CarryPicture) && rate.empty()) rate = "25";
     std::optional<TFrameSize> frame;
     std::optional<TRatio> frameAspect;
     if (auto disc = DiscTarget(R_.Target)) {
@@ -224,6 +251,9 @@ class TBuilder {
       if (!asked) asked = TRatio{R_.Size->Width, R_.Size->Height};
       frameAspect = FrameAspect(Container_, Video_, *frame, asked);
     }
+    const bool keepFields = KeepsFields(frame, frameAspect, rate);
+
+    std::vector<std::string> filters = TimingFilters(rate, keepFields);
     if (frame) {
       filters.push_back(LetterboxFilter(*frame, *frameAspect));
     } else if (std::string fit =
@@ -231,7 +261,13 @@ class TBuilder {
                !fit.empty()) {
       filters.push_back(fit);
     }
+    if (Plan_.ExtraPictures > 0)
+      filters.push_back("tpad=stop=" + std::to_string(Plan_.ExtraPictures) + ":stop_mode=clone");
     if (!filters.empty()) Add({"-vf", Joined(filters)});
+    // A cover is marked so; the moving picture made of it is not one.
+    if (Plan_.Cover) Add({"-disposition:v:0", "0"});
+    if (Plan_.UntilSoundEnds) Add({"-shortest"});
+    if (keepFields) Add({"-flags", "+ildct+ilme"});
     // A fixed frame is marked with its shape; otherwise the asked shape goes
     // to players that honour it, and was used up by the square pixels above.
     if (frameAspect)
@@ -260,6 +296,7 @@ class TBuilder {
     if (!Audio_.empty()) Add({"-c:a", Audio_});
     int channels = R_.Channels;
     const int maxChannels = MaxChannels(Audio_);
+    if (channels == 0 && Plan_.SourceChannels > maxChannels) channels = maxChannels;
     if (channels > maxChannels || (channels == 0 && maxChannels == 1)) {
       if (channels > maxChannels)
         T_.Notes.push_back(std::to_string(channels) + " channels are not possible for " + Audio_ +
@@ -280,8 +317,11 @@ class TBuilder {
     }
     if (sampleRate > 0) Add({"-ar", std::to_string(sampleRate)});
 
-    std::vector<std::string> filters;
-    if (!R_.NoVideo) filters = AudioSyncFilters(Container_, Audio_, sampleRate);
+    std::vector<std::string> filters = DownmixFilters(Plan_.SourceChannels, channels);
+    if (Plan_.Seek == TSeek::Decoded) filters.push_back("asetpts=PTS-" + StartText() + "/TB");
+    if (!R_.NoVideo)
+      for (std::string& f : AudioSyncFilters(Container_, Audio_, sampleRate))
+        filters.push_back(std::move(f));
     if (Container_ == "swf" && sampleRate == 0)
       filters.push_back("aformat=sample_rates=44100|22050|11025");
     if (!filters.empty()) Add({"-af", Joined(filters)});
@@ -310,6 +350,52 @@ class TBuilder {
   }
 
  private:
+  std::string StartText() const {
+    return SecondsText(static_cast<double>(R_.StartMs.value_or(0)) / 1000, 3);
+  }
+
+  // MPEG-2 at the source's size and rate can keep interlaced pictures as
+  // they are, fields in their order; anything else is shown progressive.
+  bool KeepsFields(const std::optional<TFrameSize>& frame, const std::optional<TRatio>& aspect,
+                   const std::string& rate) const {
+    const TSourceStream* v = Src_.Video();
+    auto disc = DiscTarget(R_.Target);
+    // The SVCD and DVD presets (the ones with a wide shape) are MPEG-2.
+    const bool mpeg2 = Video_ == "mpeg2video" || (disc && disc->Wide);
+    if (!Plan_.Deinterlace || v == nullptr || !mpeg2 || !v->Interlaced() || v->FrameRate <= 0)
+      return false;
+    const double r = RateValue(rate);
+    if (r > 0 && std::abs(r - v->FrameRate) > 0.001 * v->FrameRate) return false;
+    if (frame) return LetterboxKeepsPicture(*frame, *aspect, v->Width, v->Height, v->PixelAspect());
+    return SourceSizeFilter(Video_, IgnoresPixelAspect(Container_), R_.Aspect).empty();
+  }
+
+  // The picture's timing: fields joined, a cover or a last picture held to
+  // the file's end, the start of a window, the frame rate.
+  std::vector<std::string> TimingFilters(const std::string& rate, bool keepFields) const {
+    std::vector<std::string> f;
+    // Only pictures marked interlaced are touched, each in its field order.
+    if (Plan_.Deinterlace && !keepFields)
+      f.push_back("bwdif=mode=send_frame:parity=auto:deint=interlaced");
+    // Held for ever, and ended where the sound ends (or the file, for a
+    // cover without sound); "-shortest" ends it also with a sound that stops
+    // before the file's header says.
+    if (Plan_.Cover) f.insert(f.end(), {"loop=loop=-1:size=1", "setpts=N/(" + rate + ")/TB"});
+    if (Plan_.CarryPicture)
+      f.insert(f.end(), {FrameRateFilter(rate), "tpad=stop=-1:stop_mode=clone"});
+    if ((Plan_.Cover || Plan_.CarryPicture) && Plan_.HoldEnd > 0)
+      f.push_back("trim=end=" + SecondsText(Plan_.HoldEnd, 6));
+    if (Plan_.Seek == TSeek::Decoded) f.push_back("setpts=PTS-" + StartText() + "/TB");
+    // From a window's start the frames run from its instant on, the first
+    // being the picture shown then.
+    const bool fromStart = Plan_.Seek == TSeek::Loose || Plan_.Seek == TSeek::Decoded;
+    if (!rate.empty())
+      f.push_back(FrameRateFilter(rate) + (fromStart ? ":start_time=0" : ""));
+    else if (fromStart)
+      f.push_back("trim=start=0");
+    return f;
+  }
+
   // The output frame rate as FFmpeg takes it; "" keeps the source's.
   std::string FrameRate() const {
     if (auto disc = DiscTarget(R_.Target)) return disc->Rate;
@@ -334,8 +420,10 @@ class TBuilder {
 
   const TRequest& R_;
   TTranslation& T_;
+  const TSourceInfo& Src_;
   const std::string Container_;
   std::string Video_, Audio_;
+  TSourcePlan Plan_;
 };
 
 }  // namespace
@@ -356,10 +444,11 @@ std::string OutputContainer(const std::string& format, const std::string& output
   return it == kByExt.end() ? "" : it->second;
 }
 
-TTranslation TranslateCommand(const TLegacyCommand& cmd, const std::string& mediaInput) {
+TTranslation TranslateCommand(const TLegacyCommand& cmd, const std::string& mediaInput,
+                              const TSourceInfo& source) {
   TTranslation t;
   const TRequest r = ReadRequest(cmd);
-  TBuilder b(r, cmd, t);
+  TBuilder b(r, cmd, source, t);
   if (!b.PickEncoders()) return t;
   b.Head(mediaInput);
   b.Video();

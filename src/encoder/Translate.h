@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "LegacyCommand.h"
+#include "OutputCheck.h"
+#include "SourceInfo.h"
 
 struct TTranslation {
   // FFmpeg's arguments from the input options to the output file, without
@@ -17,12 +19,16 @@ struct TTranslation {
   std::string Error;
   // Where in the input the output begins (-ss), in milliseconds.
   int64_t StartMs = 0;
+  // What the finished file must hold (nothing when the source is unknown).
+  TOutputExpectation Expect;
 };
 
 // Turns the options of an old-style command line into today's FFmpeg
 // arguments. `mediaInput` is the file FFmpeg reads (a script's source when
-// the input is a script).
-TTranslation TranslateCommand(const TLegacyCommand& cmd, const std::string& mediaInput);
+// the input is a script), `source` what is known of it (nothing: the options
+// alone decide, as for a file ffprobe cannot read).
+TTranslation TranslateCommand(const TLegacyCommand& cmd, const std::string& mediaInput,
+                              const TSourceInfo& source = {});
 
 // The muxer FFmpeg will use for the output: the translated "-f" value, else
 // the one the file name's extension selects ("" if unknown).

@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,8 @@
 #include "FailureReason.h"
 #include "FfmpegRunner.h"
 #include "LegacyCommand.h"
+#include "OutputCheck.h"
+#include "SourceInfo.h"
 #include "Translate.h"
 #include "base/AtomicFile.h"
 
@@ -32,6 +35,13 @@ constexpr long long kLargestScriptBytes = 1LL << 20;
 int Fail(const std::string& message, int exitCode = 1) {
   EmitLine("Error: " + message);
   return exitCode;
+}
+
+// "SIGKILL" for 9, "signal N" where the system has no name for it.
+std::string SignalName(int signal) {
+  const char* abbreviation = ::sigabbrev_np(signal);
+  return abbreviation != nullptr ? std::string("SIG") + abbreviation
+                                 : "signal " + std::to_string(signal);
 }
 
 std::string Quoted(const std::string& path) {
@@ -77,6 +87,37 @@ bool ReadsThrough(const std::string& path) {
   }
   ::close(fd);
   return ok;
+}
+
+// What ffprobe says of the source; nothing known when it cannot say.
+TSourceInfo ProbeSource(const std::string& ffprobe, const std::string& media) {
+  if (ffprobe.empty()) return {};
+  std::string text;
+  constexpr size_t kMostProbeBytes = 4 << 20;  // a header of many streams is far less
+  int code = RunReading(ffprobe, SourceProbeArgs(media), [&text](const char* data, size_t size) {
+    if (text.size() < kMostProbeBytes) text.append(data, size);
+  });
+  return code == 0 ? ParseSourceProbe(text) : TSourceInfo{};
+}
+
+// What the finished file holds, stream by stream; nothing when ffprobe
+// cannot read it.
+std::optional<std::vector<TOutputStream>> ProbeOutput(const std::string& ffprobe,
+                                                      const std::string& output) {
+  TPacketListing listing;
+  TLineSplitter lines;
+  int code = RunReading(ffprobe, OutputProbeArgs(output), [&](const char* data, size_t size) {
+    for (const std::string& l : lines.Feed(data, size)) listing.Line(l);
+  });
+  for (const std::string& l : lines.Finish()) listing.Line(l);
+  if (code != 0) return std::nullopt;
+  return listing.Streams();
+}
+
+int Stopped(const std::string& media, const std::string& output) {
+  EmitLine("Error: the conversion of " + Quoted(media) + " to " + Quoted(output) +
+           " was stopped (signal " + std::to_string(StopSignal()) + ")");
+  return 1;
 }
 
 struct TFileState {
@@ -158,11 +199,6 @@ int main(int argc, char** argv) {
     return Fail("could not write the output file " + Quoted(cmd.Output) + ": " +
                 Quoted(folderName) + " is not a folder");
 
-  TTranslation translation = TranslateCommand(cmd, media);
-  if (!translation.Error.empty())
-    return Fail("cannot convert " + Quoted(media) + " to " + Quoted(cmd.Output) + ": " +
-                translation.Error);
-
   std::string ffmpeg = FindFfmpeg();
   if (ffmpeg.empty()) {
     const char* forced = std::getenv("KINOVERT_FFMPEG");
@@ -172,6 +208,14 @@ int main(int argc, char** argv) {
                     "; install the Debian packages ffmpeg and libavcodec-extra",
                 127);
   }
+  const std::string ffprobe = FindFfprobe(ffmpeg);
+  const TSourceInfo source = ProbeSource(ffprobe, media);
+  if (StopSignal() != 0) return Stopped(media, cmd.Output);
+
+  TTranslation translation = TranslateCommand(cmd, media, source);
+  if (!translation.Error.empty())
+    return Fail("cannot convert " + Quoted(media) + " to " + Quoted(cmd.Output) + ": " +
+                translation.Error);
 
   // Every console line carries its level, so the line that says why a run
   // failed can be told from the chatter around it.
@@ -199,9 +243,25 @@ int main(int argc, char** argv) {
   }
   // A file of headers alone, or of the one frame an encoder flushes at its
   // end, is no conversion, though FFmpeg ends with 0; the batch would book it
-  // as done and might delete the source.
+  // as done and might delete the source. What the file holds decides, not
+  // what FFmpeg's encoders counted: a muxer may have dropped what they made.
   const bool startPastEnd = StartLiesPastTheEnd(run.Report, translation.StartMs);
-  if (!failed && (run.Report.NothingEncoded || startPastEnd)) {
+  TOutputVerdict verdict;
+  verdict.Empty = run.Report.NothingEncoded;
+  // Only a file can be read back; a device output is taken at FFmpeg's word.
+  if (!failed && !ffprobe.empty() && !startPastEnd && StateOf(cmd.Output).Regular) {
+    std::optional<std::vector<TOutputStream>> held = ProbeOutput(ffprobe, cmd.Output);
+    if (StopSignal() != 0) {
+      RemoveFailedOutput(cmd.Output, outputBefore);
+      return Stopped(media, cmd.Output);
+    }
+    if (held)
+      verdict = CheckOutput(*held, translation.Expect,
+                            static_cast<double>(run.Report.MostOutTimeUs) / 1e6, media, cmd.Output);
+    else
+      verdict.Problem = "the output file " + Quoted(cmd.Output) + " cannot be read back";
+  }
+  if (!failed && (verdict.Empty || startPastEnd)) {
     EmitLine("Error: nothing was encoded into " + Quoted(cmd.Output) + ": " +
              (startPastEnd
                   ? "the start time (" + Seconds(translation.StartMs * 1000) +
@@ -212,11 +272,21 @@ int main(int argc, char** argv) {
     RemoveFailedOutput(cmd.Output, outputBefore);
     return 1;
   }
+  if (!failed && !verdict.Problem.empty()) {
+    EmitLine("Error: " + verdict.Problem);
+    RemoveFailedOutput(cmd.Output, outputBefore);
+    return 1;
+  }
   if (!failed) return 0;
 
   if (run.StopSignal != 0) {
     EmitLine("Error: the conversion of " + Quoted(media) + " to " + Quoted(cmd.Output) +
              " was stopped (signal " + std::to_string(run.StopSignal) + ")");
+  } else if (run.KilledBy != 0) {
+    // Whatever FFmpeg printed last is no reason: something outside killed it.
+    EmitLine("Error: FFmpeg was stopped from outside while converting " + Quoted(media) + " to " +
+             Quoted(cmd.Output) + " (killed by signal " + std::to_string(run.KilledBy) + ", " +
+             SignalName(run.KilledBy) + ")");
   } else {
     EmitLine(ExplainFailure(run.Report, names, run.ExitCode));
   }

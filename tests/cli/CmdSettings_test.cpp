@@ -70,8 +70,9 @@ TEST_F(CmdSettings, FirstStartShowsTheDefaultsWithoutWriting) {
   EXPECT_EQ(v["Priority"], "1");
   EXPECT_EQ(v["ShutdownFlag"], "1");
   EXPECT_EQ(v["UseDirectShow"], "0");
-  EXPECT_EQ(v["OutputFormat"], "0");
-  EXPECT_EQ(v["Target"], "AVI");
+  // The first start converts to what its window shows: 3GP.
+  EXPECT_EQ(v["OutputFormat"], "2");
+  EXPECT_EQ(v["Target"], "3GP");
   EXPECT_EQ(v["EncoderPath"], "avcore");
   EXPECT_EQ(v["ProgramFolder"], Program.Path());
   EXPECT_EQ(v["TypeFileExists"], "0");  // an empty program folder

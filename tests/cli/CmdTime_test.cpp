@@ -17,7 +17,8 @@ TEST(CmdTime, ParseFormatAndEncoderTimes) {
   };
   const TCase cases[] = {
       {{"time", "parse", "1:02:03.004"}, 0, "3723004\n"},
-      {{"time", "parse", "02:03.5"}, 0, "123005\n"},
+      {{"time", "parse", "02:03.5"}, 0, "123500\n"},
+      {{"time", "parse", "1.05"}, 0, "1050\n"},
       {{"time", "parse", "90"}, 0, "90000\n"},
       {{"time", "parse", "1.2.3"}, 1, ""},
       {{"time", "parse", ""}, 1, ""},

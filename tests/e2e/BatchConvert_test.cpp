@@ -147,7 +147,7 @@ TEST(BatchConvert, MissingUnknownEmptyAndDamagedInputs) {
   EXPECT_NE(r.Err.find("folder.avi: is a folder, skipped\n"), std::string::npos) << r.Err;
   EXPECT_NE(r.Err.find("notes.txt: not a known input type"), std::string::npos) << r.Err;
   // The text table's line breaks are the terminal's.
-  EXPECT_NE(r.Err.find("Error: An error occurred while adding file:\n\nThe file \"" +
+  EXPECT_NE(r.Err.find("Error: An error occurred while adding a file:\n\nThe file \"" +
                        dir / "empty.avi" + "\" is damaged or the format is not supported.\n"),
             std::string::npos)
       << r.Err;

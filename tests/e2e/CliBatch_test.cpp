@@ -241,6 +241,37 @@ TEST(CliBatch, NothingOutlivesTheProgram) {
   }
 }
 
+// A failed file's reason says what happened to it, on the failure line and
+// in the JSON file event: an encoder killed from outside, an output folder
+// removed under the batch.
+TEST(CliBatch, FailureReasonsSayWhatHappened) {
+  TFakeProgram program;
+  TTempDir dir;
+  struct TCase {
+    const char* Name;
+    std::string Reason;
+  } cases[] = {
+      {"e killed.avi", "the encoder was stopped from outside (killed by signal 9, SIGKILL)"},
+      {"f rmout.avi",
+       "the output folder \"" + dir / "out-f rmout.avi" + "\" was removed during the conversion"},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    fs::copy_file(ClipPath(TClip::Video43), dir / c.Name);
+    TRunResult r = RunProgram(program.Cli(), {"convert", "-t", "avi", "-p", "Standard", "-o",
+                                              dir / ("out-" + std::string(c.Name)),
+                                              "--progress=json", "--", dir / c.Name});
+    EXPECT_EQ(r.ExitCode, 1) << r.Err;
+    EXPECT_NE(r.Err.find("Error: " + c.Reason + "\n"), std::string::npos) << r.Err;
+    std::string reason;
+    for (const std::string& line : Lines(r.Out)) {
+      const json event = json::parse(line);
+      if (event["event"] == "file" && event["state"] == "failed") reason = event["reason"];
+    }
+    EXPECT_EQ(reason, c.Reason) << r.Out;
+  }
+}
+
 // Every line is one JSON object; together they tell the whole batch, in
 // order, each failed file with its reason (a file whose encoder failed
 // without a word too), and names that are no UTF-8.

@@ -8,7 +8,9 @@
 
 // A program folder whose encoder only pretends: it fails for inputs whose
 // name holds "fail", fails without a word (exit status 3) for names that
-// hold "mute", and writes a small output for the rest. Every run
+// hold "mute", is killed by SIGKILL (something outside) for names that hold
+// "killed", removes the output folder for names that hold "rmout", and
+// writes a small output for the rest. Every run
 // appends its arguments, one line, to avcore.log in the folder.
 struct TFakeProgram {
   TTempDir Home;
@@ -25,6 +27,8 @@ struct TFakeProgram {
         "echo \"Input #0, avi, from '$in':\" >&2\n"
         "echo \"  Duration: 00:00:04.00, start: 0.000000, bitrate: 100 kb/s\" >&2\n"
         "case \"$in\" in *fail*) echo \"Error: cannot convert '$in'\" >&2; exit 1;; esac\n"
+        "case \"$in\" in *killed*) echo '    encoder : Lavc59.37.100 mpeg4' >&2; kill -KILL $$;; "
+        "*rmout*) rm -rf \"${out%/*}\"; exit 0;; esac\n"
         "for t in 1.00 2.00 4.00; do echo \"size=       1kB time=$t bitrate=   8.0kbits/s\" >&2; "
         "sleep 0.05; done\n"
         "printf data > \"$out\"\n");

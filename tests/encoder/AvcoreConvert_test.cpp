@@ -305,11 +305,13 @@ const TCase kVideoCodecs[] = {
      "-y -f rm -b 768k -vcodec rv10 -r 25 -an ",
      ".rm",
      {"rm", "rv10", 720, 400, 25, "", 0, 0, 1.0}},
+    // 320x180 is 4 lines off RealVideo's 16-pixel grid, more than 2 % to cut:
+    // padded, not stretched.
     {"RmFrom169",
      V169,
      "-y -f rm -b 768k -vcodec rv10 -r 25 -an ",
      ".rm",
-     {"rm", "rv10", 320, 176, 25, "", 0, 0, 1.0}},
+     {"rm", "rv10", 320, 192, 25, "", 0, 0, 1.0}},
 };
 INSTANTIATE_TEST_SUITE_P(VideoCodecs, Convert, ::testing::ValuesIn(kVideoCodecs), CaseName);
 

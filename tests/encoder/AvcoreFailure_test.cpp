@@ -178,13 +178,10 @@ TEST(AvcoreFailure, NamesTheRealCause) {
   ExpectFailure(
       RunAvcore(grain, "-y -f rm -vcodec rv10 -b 768k -s 720x576 -r 25 -an", dir / "a.rm"),
       dir / "a.rm", "64 kB a RealMedia packet can hold");
-  // A PSP file of a source without sound.
-  ExpectFailure(
-      RunAvcore(
-          ClipPath(TClip::Video169),
-          "-y -f psp -vcodec h264 -s 480x272 -b 768k -r 29.97 -acodec aac -ac 2 -ab 128 -ar 48000",
-          dir / "b.mp4"),
-      dir / "b.mp4", "has no sound");
+  // Sound taken from a source without sound.
+  ExpectFailure(RunAvcore(ClipPath(TClip::Video169),
+                          "-y -f mp3 -vn -acodec mp3 -ac 2 -ab 128 -ar 44100", dir / "b.mp3"),
+                dir / "b.mp3", "has no sound");
   // An FFmpeg without the encoder the options name.
   const std::string lacking = dir / "ffmpeg-without-xvid";
   WriteFileText(lacking,
@@ -195,6 +192,17 @@ TEST(AvcoreFailure, NamesTheRealCause) {
   TRunResult r = RunAvcore(ClipPath(TClip::Video43), "-y -f avi -vcodec xvid -b 1080k -r 25 -an",
                            dir / "c.avi", {"KINOVERT_FFMPEG=" + lacking});
   ExpectFailure(r, dir / "c.avi", "has no encoder 'libxvid_absent'");
+  // An FFmpeg killed from outside: its last console line is no reason.
+  const std::string killed = dir / "ffmpeg-killed";
+  WriteFileText(killed,
+                "#!/bin/sh\necho '    encoder         : Lavc59.37.100 mpeg4' >&2\nkill -KILL $$\n");
+  std::filesystem::permissions(killed, std::filesystem::perms::owner_all);
+  r = RunAvcore(ClipPath(TClip::Video43), "-y -f avi -vcodec msmpeg4 -b 1080k -r 25 -an",
+                dir / "d.avi", {"KINOVERT_FFMPEG=" + killed});
+  ExpectFailure(r, dir / "d.avi", "FFmpeg was stopped from outside");
+  EXPECT_NE(r.Err.find("(killed by signal 9, SIGKILL)"), std::string::npos) << r.Err;
+  for (const std::string& line : ReadConsole(r.Err).FailureLines)
+    EXPECT_EQ(line.find("Lavc59"), std::string::npos) << line;
 }
 
 TEST(AvcoreFailure, UnwritableOutputs) {

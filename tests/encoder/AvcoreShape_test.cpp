@@ -179,4 +179,52 @@ const TCase kFixedFrames[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Letterbox, FixedFrame, ::testing::ValuesIn(kFixedFrames), Named);
 
+// RealVideo takes frames on a 16-pixel grid. A picture off the grid is cut
+// by at most 2 % or padded with black, never stretched: a square stays square.
+struct TGridCase {
+  const char* Name;
+  int Width, Height;
+};
+
+class RealVideoGrid : public ::testing::TestWithParam<TGridCase> {};
+
+TEST_P(RealVideoGrid, KeepsTheShapeOfThePicture) {
+  const TGridCase& c = GetParam();
+  const std::string size = std::to_string(c.Width) + "x" + std::to_string(c.Height);
+  const int side = c.Height / 2;
+  const std::string& source =
+      ClipOnce(std::string("square in ") + size + ".mkv",
+               {"-f", "lavfi", "-i",
+                "color=c=black:s=" + size + ":r=25:d=0.2,drawbox=x=(iw-" + std::to_string(side) +
+                    ")/2:y=(ih-" + std::to_string(side) + ")/2:w=" + std::to_string(side) +
+                    ":h=" + std::to_string(side) + ":color=white:t=fill",
+                "-c:v", "ffv1"});
+  TTempDir dir;
+  const std::string out = dir / "out.rm";
+  TRunResult r = RunAvcore(source, "-y -f rm -b 768k -vcodec rv10 -r 25 -an", out);
+  ASSERT_EQ(r.ExitCode, 0) << r.Err;
+  const TProbe probe = Probe(out);
+  const TProbeStream* v = probe.First("video");
+  ASSERT_NE(v, nullptr);
+  EXPECT_EQ(v->Width % 16, 0);
+  EXPECT_EQ(v->Height % 16, 0);
+  TGreyPicture p = DecodePicture(out, 2, v->Width, v->Height);
+  ASSERT_EQ(p.Width, v->Width);
+  const double width = LitLength(p, true, p.Height / 2), height = LitLength(p, false, p.Width / 2);
+  ASSERT_GT(height, 0);
+  EXPECT_NEAR(width * PixelAspect(*v) / height, 1, 0.01)
+      << "square shown " << width << " x " << height << " in " << v->Width << "x" << v->Height;
+}
+
+const TGridCase kGrid[] = {
+    {"Wide640x360", 640, 360},  // 8 lines off the grid: padded
+    {"Wide320x180", 320, 180},  // 4 of 180 lines: padded
+    {"Hd1280x720", 1280, 720},  // 720x405 after the size cap: 5 lines cut
+    {"Odd500x282", 500, 282},   // off the grid both ways
+};
+INSTANTIATE_TEST_SUITE_P(Sizes, RealVideoGrid, ::testing::ValuesIn(kGrid),
+                         [](const ::testing::TestParamInfo<TGridCase>& p) {
+                           return std::string(p.param.Name);
+                         });
+
 }  // namespace

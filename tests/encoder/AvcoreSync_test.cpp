@@ -11,7 +11,7 @@
 
 namespace {
 
-enum class TSource { At30, At25, At60, LateSound30 };
+enum class TSource { At30, At25, At60, LateSound30, At25Ts };
 
 // 2 s at `rate`: black, white from 1.0 s to 1.1 s; stereo 48 kHz silence with
 // a beep from 1.0 s to 1.1 s. The late variant starts its sound at 0.5 s.
@@ -35,6 +35,9 @@ const std::string& Source(TSource s) {
     case TSource::At60:
       return ClipOnce("sync60.mkv", {"-f", "lavfi", "-i", picture(60), "-f", "lavfi", "-i",
                                      beep(1, 2), "-c:v", "ffv1", "-c:a", "pcm_s16le"});
+    case TSource::At25Ts:  // a transport stream, as a TV card or camcorder writes it
+      return ClipOnce("sync25.ts", {"-f", "lavfi", "-i", picture(25), "-f", "lavfi", "-i",
+                                    beep(1, 2), "-c:v", "mpeg2video", "-q:v", "2", "-c:a", "mp2"});
     case TSource::LateSound30:
       break;
   }
@@ -129,6 +132,23 @@ const TCase kCases[] = {
     {"PspItem25To2997", S::At25,
      "-y -f psp -vcodec h264 -s 480x272 -b 768k -r 29.97 -acodec aac -ac 2 -ab 128 -ar 48000",
      ".mp4"},
+    // Time windows: a seek into an indexed file, and a transport stream cut
+    // after decoding.
+    {"AviWindow30To25", S::At30,
+     "-y -f avi  -t 0:00:01.200 -ss 0:00:00.330 -vcodec msmpeg4 -b 1080k -r 25 -acodec mp3 -ac 2 "
+     "-ab 96 -ar 22050",
+     ".avi"},
+    {"MovWindowLate", S::LateSound30,
+     "-y -f mov  -t 0:00:01.200 -ss 0:00:00.700 -vcodec h264 -b 1200k -r 25 -ac 2 -ab 64 -ar 22050",
+     ".mov"},
+    {"AviWindowFromTs", S::At25Ts,
+     "-y -f avi  -t 0:00:01.200 -ss 0:00:00.330 -vcodec msmpeg4 -b 1080k -r 25 -acodec mp3 -ac 2 "
+     "-ab 96 -ar 22050",
+     ".avi"},
+    {"MpegWindowFromTs", S::At25Ts,
+     " -t 0:00:01.200 -ss 0:00:00.330 -y -vcodec mpeg2video -b 2496k -r 29.97 -acodec ac3 -ac 2 "
+     "-ar 48000 -ab 256",
+     ".mpg"},
     {"IpodItem30To25Late", S::LateSound30,
      "-y -f ipod -vcodec h264 -s 320x240 -b 768k -r 25 -acodec aac -ac 2 -ab 128 -ar 44100",
      ".mp4"},

@@ -118,7 +118,8 @@ TProbe Probe(const std::string& path) {
       "/usr/bin/ffprobe",
       {"-v", "error", "-show_entries",
        "format=format_name,duration:stream=codec_type,codec_name,width,height,r_frame_rate,"
-       "sample_rate,channels,profile,level,sample_aspect_ratio,display_aspect_ratio",
+       "sample_rate,channels,profile,level,sample_aspect_ratio,display_aspect_ratio,field_order:"
+       "stream_disposition=attached_pic",
        "-of", "default=noprint_wrappers=0", "file:" + path});
   TProbe p;
   p.Ok = r.ExitCode == 0;
@@ -155,6 +156,8 @@ TProbe Probe(const std::string& path) {
       if (k == "level") s->Level = static_cast<int>(Decimal(v));
       if (k == "sample_aspect_ratio" && v != "N/A" && v != "0:1") s->SampleAspect = v;
       if (k == "display_aspect_ratio" && v != "N/A" && v != "0:1") s->DisplayAspect = v;
+      if (k == "field_order" && v != "unknown") s->FieldOrder = v;
+      if (k == "DISPOSITION:attached_pic") s->AttachedPicture = v == "1";
     }
   }
   if (p.Ok && p.Duration == 0) {
@@ -185,8 +188,8 @@ std::string DecodeErrors(const std::string& path) {
 }
 
 // The batch's own parser reads the console, a line at a time so every
-// progress line leaves its position behind; failure lines arrive as message
-// boxes, which are recorded instead of shown.
+// progress line leaves its position behind; failure lines are collected as
+// the batch books them.
 TConsoleReading ReadConsole(const std::string& text) {
   class TSilentView final : public TProgressView {
    public:
@@ -207,22 +210,13 @@ TConsoleReading ReadConsole(const std::string& text) {
     int RunModal() override { return mrOk; }
     void Close(int) override {}
   };
-  class TRecordingDialogs final : public TConsoleDialogProvider {
-   public:
-    std::vector<std::string> Lines;
-    int MessageBox(const std::string& line, const std::string&, int) override {
-      Lines.push_back(line);
-      return IDOK;
-    }
-  };
   ResetGlobalVars();
   TSilentView view;
-  TRecordingDialogs dialogs;
-  TScopedDialogProvider scope(dialogs);
+  TConsoleReading c;
   TParseContext ctx;
   ctx.ProcessEnded = true;
   ctx.View = &view;
-  TConsoleReading c;
+  ctx.OnFailureLine = [&c](const std::string& line) { c.FailureLines.push_back(line); };
   size_t pos = 0;
   while (pos < text.size()) {
     size_t end = text.find_first_of("\r\n", pos);
@@ -234,7 +228,6 @@ TConsoleReading ReadConsole(const std::string& text) {
   c.InputName = GlobalVars.EncoderInputName;
   c.OutputName = GlobalVars.EncoderOutputName;
   c.DurationMs = GlobalVars.DurationMs;
-  c.FailureLines = std::move(dialogs.Lines);
   ResetGlobalVars();
   return c;
 }

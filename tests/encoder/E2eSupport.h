@@ -41,6 +41,8 @@ struct TProbeStream {
   int Level = 0;             // H.264: 30 for level 3.0
   std::string SampleAspect;  // "64:45"; "" when the file has none
   std::string DisplayAspect;
+  std::string FieldOrder;        // "progressive", "tt", "bb", ...; "" when unknown
+  bool AttachedPicture = false;  // marked as a cover picture
 };
 struct TProbe {
   bool Ok = false;

@@ -83,9 +83,10 @@ TEST(Translate, OldOptionsBecomeTodaysArguments) {
        "-ar 8000 -af aresample -b:a 12.2k file:o.3gp"},
       {"-y -f aac -vn -acodec aac -ac 2 -ab 128 -ar 44100 ", "o.aac",
        "-y -i file:in.avi -f adts -vn -c:a aac -ac 2 -ar 44100 -b:a 128k file:o.aac"},
+      // ASF cannot say the first samples are the coder's: they are trimmed as in AVI.
       {"-y -vcodec wmv2 -b 768k -r 25 -acodec mp3 -ac 2 -ar 22050 ", "o.wmv",
        "-y -i file:in.avi -c:v wmv2 -vf fps,scale -b:v 768k -c:a libmp3lame -ac 2 -ar 22050 -af "
-       "aresample file:o.wmv"},
+       "aresample,atrim file:o.wmv"},
       // Time window: the start seeks the input; a zero start or duration means none.
       {"-y -f avi  -t 0:01:00.000 -ss 0:00:10.000 -vcodec msmpeg4 -b 1080k -r 25 -an ", "o.avi",
        "-y -ss 0:00:10.000 -i file:in.avi -t 0:01:00.000 -f avi -c:v msmpeg4 -vf fps -b:v 1080k "
@@ -150,13 +151,14 @@ TEST(Translate, OldOptionsBecomeTodaysArguments) {
        "-y -i file:in.avi -f ac3 -vn -c:a ac3 -ac 6 -ar 48000 -b:a 256k file:o.ac3"},
       {"-y -f amr -vn -acodec amr_wb -ac 1 -ar 16000 -ab 24 ", "o.amr",
        "-y -i file:in.avi -f amr -vn -c:a libvo_amrwbenc -ac 1 -ar 16000 -b:a 23.85k file:o.amr"},
-      // RealMedia: square pixels, the picture cap, and a bitrate the cap allows.
+      // RealMedia: square pixels on its 16-pixel grid (cut a little or
+      // padded, never stretched), the picture cap, and a bitrate the cap allows.
       {"-y -f rm -b 768k -vcodec rv10 -r 25 -acodec ac3 -ac 2 -ar 22050 -ab 250 ", "o.rm",
-       "-y -i file:in.avi -f rm -c:v rv10 -vf fps,scale -b:v 768k -maxrate 10000k -bufsize 400k "
+       "-y -i file:in.avi -f rm -c:v rv10 -vf fps,scale,crop,pad -b:v 768k -maxrate 10000k -bufsize 400k "
        "-c:a ac3 -ac 2 "
        "-ar 32000 -af aresample -b:a 256k file:o.rm"},
       {"-y -f rm -b 9600k -vcodec rv10 -r 10 -an ", "o.rm",
-       "-y -i file:in.avi -f rm -c:v rv10 -vf fps=10,scale -b:v 3600k -maxrate 4000k -bufsize 400k "
+       "-y -i file:in.avi -f rm -c:v rv10 -vf fps=10,scale,crop,pad -b:v 3600k -maxrate 4000k -bufsize 400k "
        "-an file:o.rm"},
       // MPEG targets keep their own codecs; explicit bitrates override theirs.
       {"-target pal-dvd -b 6000k -aspect 4:3 -ab 384 ", "o.mpg",

@@ -10,6 +10,8 @@
 // (OUT.png) and after it (OUT-after.png).
 // The main window runs over a copy of the program folder, so nothing of the
 // build's own folder changes.
+#include <unistd.h>
+
 #include <QAction>
 #include <QApplication>
 #include <QEnterEvent>
@@ -20,8 +22,6 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QTimer>
-#include <unistd.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -34,8 +34,10 @@
 #include <vector>
 
 #include "app/Dialogs.h"
+#include "app/GlobalVars.h"
 #include "app/ProgramFolder.h"
 #include "app/QtDialogProvider.h"
+#include "engine/Shutdown.h"
 #include "lang/ResStr.h"
 #include "main/AboutBox.h"
 #include "main/FileInfo.h"
@@ -80,6 +82,15 @@ const std::map<std::string, std::function<QWidget*()>> Windows = {
        return dialog;
      }},
     {"main", [] { return OpenMain(); }},
+    {"countdown",
+     [] {
+       // The countdown of the action KINOVERT_SCREENS_ACTION (0..5) names, stopped at 30.
+       const char* action = std::getenv("KINOVERT_SCREENS_ACTION");
+       GlobalVars.ShutdownFlag = static_cast<uint8_t>(action != nullptr ? std::atoi(action) : 1);
+       auto* countdown = new TfrmShutdown(nullptr);
+       countdown->TimerShutdown->stop();
+       return countdown;
+     }},
     {"states",
      [] {
        // The pictures a batch leaves: done, failed, converting, idle.

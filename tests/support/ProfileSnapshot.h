@@ -36,19 +36,10 @@ inline void ScrambleProfile(int format) {
   }
 }
 
-// The defaults an editor cannot show: preset bitrates on no ladder entry load
-// at the ladder's default position and are saved as its value.
+// The defaults as an editor saves them: all of them, also the preset
+// bitrates on no ladder entry or beyond a track bar's end, which the editor
+// shows at the nearest position and keeps.
 inline TProfileValues DefaultsAsAnEditorSavesThem(int format) {
   DefaultProfile(format);
-  TProfileValues values = ProfileSnapshot(format);
-  if (format == of3GP) {
-    values["VideoBitRatePresetDivX"] = "128";  // 144
-    values["VideoBitRatePresetXviD"] = "128";  // 96
-    values["VideoBitRatePresetH263"] = "128";  // 144
-  }
-  if (format == ofMPEG) {
-    values["DVDVideoBitRatePreset"] = "4600";  // 6000, beyond the DVD track bar
-    values["DVDAudioBitRatePreset"] = "160";   // 384, on no entry
-  }
-  return values;
+  return ProfileSnapshot(format);
 }

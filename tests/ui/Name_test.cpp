@@ -52,6 +52,33 @@ TEST(TfrmName, OkTakesOnlyAValidTrimmedName) {
   }
 }
 
+// A name too long for its profile file is refused with that reason before
+// anything is written: the dialog stays open with the text to shorten.
+// Bytes count, not characters.
+TEST(TfrmName, ANameTooLongForAFileIsRefusedWithItsReason) {
+  ResetLanguage();
+  std::string accented;
+  for (int i = 0; i < 121; ++i) accented += "\u00e9";
+  struct TCase {
+    std::string Typed;
+    bool Accepted;
+  } cases[] = {{std::string(241, 'x'), true}, {std::string(242, 'x'), false}, {accented, false}};
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Typed.size());
+    TRecordingDialogs dialogs;
+    TfrmName dialog(nullptr);
+    dialog.show();
+    dialog.EditFileName->setText(QString::fromStdString(c.Typed));
+    dialog.btnOK->click();
+    EXPECT_EQ(dialog.Accepted, c.Accepted);
+    EXPECT_EQ(dialog.isVisible(), !c.Accepted);
+    if (c.Accepted) continue;
+    ASSERT_EQ(dialogs.Dialogs.size(), 1u);
+    EXPECT_EQ(dialogs.Dialogs[0].Text, ResStr(MSG_NAME_TOO_LONG));
+    EXPECT_EQ(dialog.EditFileName->text().toStdString(), c.Typed);
+  }
+}
+
 TEST(TfrmName, CancelEscAndCloseAcceptNothing) {
   TRecordingDialogs dialogs;
   for (int way = 0; way < 3; ++way) {

@@ -110,6 +110,7 @@ std::string VideoBlock(const TVideoBlockDesc& block) {
       std::to_string(LadderValue(block.Ladder, 1)) + "," +
       std::to_string(LadderValue(block.Ladder, static_cast<int>(block.Ladder.size()))) +
       "],\"frameRates\":" + Strings(block.FrameRates);
+  if (!block.AutoFrameRate.empty()) out += ",\"autoFrameRate\":" + Quoted(block.AutoFrameRate);
   if (block.Size == TVideoSize::FixedH263) {
     out += ",\"sizes\":" +
            Array(std::span<const TFixedSize>(kH263Sizes),
@@ -119,8 +120,9 @@ std::string VideoBlock(const TVideoBlockDesc& block) {
     out += ",\"sizes\":" +
            Array(block.Sizes, [](const TSizeItem& s) { return Quoted(SizeItemText(s)); }) +
            ",\"fixedSize\":false,\"evenSizes\":" + (block.EvenSizes ? "true" : "false") +
-           ",\"sizeEdit\":[" + std::to_string(kSizeEditMin) + "," + std::to_string(kSizeEditMax) +
-           "],\"aspects\":" + Strings(AspectChoices);
+           ",\"sizeEdit\":[" + std::to_string(kSizeEditMin) + "," +
+           std::to_string(block.SizeLimit.MaxWidth) + "," +
+           std::to_string(block.SizeLimit.MaxHeight) + "],\"aspects\":" + Strings(AspectChoices);
   }
   return out + "}";
 }

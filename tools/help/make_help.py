@@ -317,7 +317,7 @@ class Language:
         groups = []
         for b in blocks:
             key = (tuple(b["presets"]), tuple(b["configure"]), b["fixedSize"], tuple(b["sizes"]),
-                   tuple(b["aspects"]), tuple(b["frameRates"]))
+                   tuple(b.get("sizeEdit", ())), tuple(b["aspects"]), tuple(b["frameRates"]))
             for g in groups:
                 if g[0] == key:
                     g[1].append(b)
@@ -334,7 +334,7 @@ class Language:
             if b["fixedSize"]:
                 size = esc(self.word("fixed_sizes")).format(esc(", ".join(b["sizes"])))
             else:
-                size = esc(self.word("free_size")).format(b["sizeEdit"][0], b["sizeEdit"][1])
+                size = esc(self.word("free_size")).format(*b["sizeEdit"])
                 if b["evenSizes"]:
                     size += " " + esc(self.word("even_sizes"))
                 sizes = ", ".join(s for s in b["sizes"] if s != "...")
@@ -356,6 +356,12 @@ class Language:
                 rates.append(r)
         for r in rates:
             out += "<p>%s %s</p>" % (esc(self.word("frame_rates")), esc(r))
+        for b in blocks:
+            if "autoFrameRate" in b:
+                out += "<p>%s</p>" % esc(self.word("fixed_auto_rate")).format(
+                    '<span class="ui">%s</span>' % esc(b["title"]),
+                    '<span class="ui">%s</span>' % esc(self.caption("MSG_FRAMERATE_AUTO")),
+                    esc(b["autoFrameRate"]))
         return out
 
     def audio_bitrate(self, b):

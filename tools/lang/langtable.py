@@ -20,10 +20,10 @@ NOTICE_IT = ("Questo programma è software libero: è possibile ridistribuirlo e
              "Viene fornito SENZA ALCUNA GARANZIA.")
 
 MP4_ADVISORY_EN = (
-    "ATTENTION!\n\rMPEG-4 video codec provides superior video quality and wider video size "
-    "selection compared to H.263.\n\r\n\rMPEG-4 is supported by the Nokia N70/N90 etc..\n\r\n\r"
-    "However, some mobile phone models MAY NOT support the MPEG-4 video codec.\n\rIn case the "
-    "encoded clip is NOT playing on your phone, the try using the H.263 video codec.")
+    "ATTENTION!\n\rThe MPEG-4 video codec provides better video quality and a wider choice of "
+    "video sizes than H.263.\n\r\n\rMPEG-4 is supported by the Nokia N70/N90 and others.\n\r\n\r"
+    "However, some mobile phone models MAY NOT support the MPEG-4 video codec.\n\rIf the "
+    "converted clip does NOT play on your phone, try the H.263 video codec instead.")
 MP4_ADVISORY_FR = (
     "ATTENTION !\nLe codec vidéo MPEG-4 offre une meilleure qualité d'image et un plus grand "
     "choix de tailles que le H.263.\n\nLe MPEG-4 est pris en charge par les Nokia N70/N90, etc."
@@ -43,11 +43,11 @@ MP4_ADVISORY_IT = (
     "filmato convertito NON viene riprodotto sul cellulare, provare il codec video H.263.")
 
 AMRWB_ADVISORY_EN = (
-    "ATTENTION!\n\rAdaptive Multi-Rate Wideband(ARM-WB) speech codec CANNOT be played on "
-    "QuickTime.\n\r\n\rARM-WideBand provides better audio quality than the ARM-NarrowBand, but "
-    "it is still a monophonic speech codec. \n\rSome mobile phone models MAY NOT play the "
-    "ARM-WideBand inside the 3gp video clip. \n\rIn case NO sound is playing on your photo, then "
-    "try using the ARM-NarrowBand codec.")
+    "ATTENTION!\n\rThe Adaptive Multi-Rate Wideband (AMR-WB) speech codec CANNOT be played by "
+    "QuickTime.\n\r\n\rAMR wide-band provides better audio quality than AMR narrow-band, but "
+    "it is still a mono speech codec.\n\rSome mobile phone models MAY NOT play AMR wide-band "
+    "inside a 3gp video clip.\n\rIf NO sound plays on your phone, try the AMR narrow-band "
+    "codec instead.")
 AMRWB_ADVISORY_FR = (
     "ATTENTION !\nLe codec vocal AMR-WB (Adaptive Multi-Rate Wideband) NE peut PAS être lu par "
     "QuickTime.\n\nL'AMR bande élargie offre une meilleure qualité sonore que l'AMR bande "
@@ -68,11 +68,11 @@ AMRWB_ADVISORY_IT = (
     "alcun suono, provare il codec AMR banda stretta.")
 
 AAC_ADVISORY_EN = (
-    "ATTENTION!\n\rAAC audio codec provides superior audio quality, with stereo support, "
-    "compared to ARM-NarrowBand and ARM-WideBand. \n\r\n\rAAC is supported by Nokia N70/N90 "
-    "etc..\n\r\n\rHowever, some mobile phone models MAY NOT play the AAC sound within the 3gp "
-    "video clip.\n\rIn case NO sound is playing on your phone, then try using the "
-    "ARM-NarrowBand audio codec.")
+    "ATTENTION!\n\rThe AAC audio codec provides better audio quality than AMR narrow-band and "
+    "AMR wide-band, and it supports stereo.\n\r\n\rAAC is supported by the Nokia N70/N90 and "
+    "others.\n\r\n\rHowever, some mobile phone models MAY NOT play AAC sound inside a 3gp "
+    "video clip.\n\rIf NO sound plays on your phone, try the AMR narrow-band audio codec "
+    "instead.")
 AAC_ADVISORY_FR = (
     "ATTENTION !\nLe codec audio AAC offre une meilleure qualité sonore, avec prise en charge de "
     "la stéréo, que l'AMR bande étroite et l'AMR bande élargie.\n\nL'AAC est pris en charge par "
@@ -133,7 +133,7 @@ ROWS = [
     ("MSG_STATUS_FILES", "Summary: %d files", "Résumé : %d fichiers", "Übersicht: %d Dateien",
      "Riepilogo: %d file"),
     ("MSG_FORMAT_ERROR",
-     "An error occurred while adding file:\r\n\r\nThe file \"%s\" is damaged or the format is "
+     "An error occurred while adding a file:\r\n\r\nThe file \"%s\" is damaged or the format is "
      "not supported.",
      "Une erreur s'est produite lors de l'ajout du fichier :\n\nLe fichier « %s » est "
      "endommagé ou son format n'est pas pris en charge.",
@@ -142,7 +142,7 @@ ROWS = [
      "Si è verificato un errore durante l'aggiunta del file:\n\nIl file \"%s\" è danneggiato "
      "oppure il formato non è supportato."),
     ("MSG_NO_DAT_FILE",
-     "Cannot find \"%s\".\r\n\r\nPlease re-install this program and try again.",
+     "Cannot find \"%s\".\r\n\r\nPlease reinstall this program and try again.",
      "Impossible de trouver « %s ».\n\nVeuillez réinstaller le programme et réessayer.",
      "„%s“ wurde nicht gefunden.\n\nBitte installieren Sie das Programm neu und versuchen Sie "
      "es noch einmal.",
@@ -161,26 +161,27 @@ ROWS = [
      "Il file \"%s\" esiste già.\n\nSovrascriverlo?"),
     ("MSG_OVERWRITE", "Overwrite file?", "Remplacer le fichier ?", "Datei überschreiben?",
      "Sovrascrivere il file?"),
-    ("MSG_CREATE_DIR_ERROR", "Create profile directory error!",
+    ("MSG_CREATE_DIR_ERROR", "The profile folder could not be created!",
      "Impossible de créer le dossier des profils !",
      "Der Profilordner konnte nicht erstellt werden!",
      "Impossibile creare la cartella dei profili!"),
-    ("MSG_CREATEDIR", "Create directory", "Créer le dossier", "Ordner erstellen",
+    ("MSG_CREATEDIR", "Create folder", "Créer le dossier", "Ordner erstellen",
      "Crea cartella"),
-    ("MSG_SURE_TO_CREATEDIR", "Output directory do not exist, do you want to force create it?",
+    ("MSG_SURE_TO_CREATEDIR", "The output folder does not exist. Do you want to create it?",
      "Le dossier de sortie n'existe pas. Voulez-vous le créer ?",
      "Der Ausgabeordner ist nicht vorhanden. Möchten Sie ihn erstellen?",
      "La cartella di destinazione non esiste. Crearla?"),
     ("MSG_FAIL_TO_CREATEDIR",
-     "Fail to create directory! Please check if output folder have the right format!",
+     "The folder could not be created! Please check that the path of the output folder is "
+     "correct.",
      "Impossible de créer le dossier ! Vérifiez que le chemin du dossier de sortie est "
      "correct.",
      "Der Ordner konnte nicht erstellt werden! Bitte prüfen Sie, ob der Ausgabeordner richtig "
      "angegeben ist.",
      "Impossibile creare la cartella! Verificare che il percorso della cartella di "
      "destinazione sia corretto."),
-    ("MSG_FAIL_CREATEDIR", "Fail", "Échec", "Fehlgeschlagen", "Operazione non riuscita"),
-    ("MSG_EMPTY", "Empty Dir", "Aucun dossier", "Kein Ordner", "Nessuna cartella"),
+    ("MSG_FAIL_CREATEDIR", "Failed", "Échec", "Fehlgeschlagen", "Operazione non riuscita"),
+    ("MSG_EMPTY", "No Folder", "Aucun dossier", "Kein Ordner", "Nessuna cartella"),
     ("MSG_EMPTY_DIR", "You must choose an output folder first!",
      "Vous devez d'abord choisir un dossier de sortie !",
      "Sie müssen zuerst einen Ausgabeordner wählen!",
@@ -196,7 +197,7 @@ ROWS = [
     ("MSG_TRAY_HINT", "%s: %d%%", "%s : %d %%", "%s: %d\u00a0%%", "%s: %d%%"),
     ("MSG_ID_ENC_IN_PROGRESS", "Encoding in progress", "Conversion en cours",
      "Umwandlung läuft", "Conversione in corso"),
-    ("MSG_ID_STOP_ENC", "Stopping encoding when done with current file...",
+    ("MSG_ID_STOP_ENC", "Encoding will stop when the current file is done...",
      "La conversion s'arrêtera après le fichier en cours...",
      "Die Umwandlung wird nach der aktuellen Datei beendet...",
      "La conversione si fermerà al termine del file corrente..."),
@@ -211,26 +212,26 @@ ROWS = [
      "Dateiinformationen - %s", "Informazioni sul file - %s"),
     ("MSG_SELECT_FOLDER", "Please select a folder!", "Veuillez choisir un dossier.",
      "Bitte wählen Sie einen Ordner.", "Selezionare una cartella."),
-    ("MSG_RENAMEFAILD_TITLE", "Rename Faild", "Échec du renommage",
+    ("MSG_RENAMEFAILD_TITLE", "Rename Failed", "Échec du renommage",
      "Umbenennen fehlgeschlagen", "Ridenominazione non riuscita"),
-    ("MSG_RENAMEFAILD", "Rename faild! Please check if the profile name is already exist!",
+    ("MSG_RENAMEFAILD", "Rename failed! Please check whether a profile with this name already exists.",
      "Le renommage a échoué ! Vérifiez qu'aucun profil ne porte déjà ce nom.",
      "Umbenennen fehlgeschlagen! Bitte prüfen Sie, ob bereits ein Profil mit diesem Namen "
      "vorhanden ist.",
      "Ridenominazione non riuscita! Verificare che non esista già un profilo con questo nome."),
-    ("MSG_LAST_PROFILE", "This is the last profile, can not be deleted!",
+    ("MSG_LAST_PROFILE", "This is the last profile; it cannot be deleted!",
      "C'est le dernier profil, il ne peut pas être supprimé !",
      "Dies ist das letzte Profil, es kann nicht gelöscht werden!",
      "Questo è l'ultimo profilo, non può essere eliminato!"),
-    ("MSG_LAST_PROFILE_TITLE", "Can not be delete", "Suppression impossible",
+    ("MSG_LAST_PROFILE_TITLE", "Cannot Be Deleted", "Suppression impossible",
      "Löschen nicht möglich", "Impossibile eliminare"),
-    ("MSG_SURE_DELETE_PROFILE", "Are you sure you want to delete profile \"%s\"?",
+    ("MSG_SURE_DELETE_PROFILE", "Are you sure you want to delete the profile \"%s\"?",
      "Voulez-vous vraiment supprimer le profil « %s » ?",
      "Möchten Sie das Profil „%s“ wirklich löschen?",
      "Eliminare il profilo \"%s\"?"),
-    ("MSG_SURE_DELETE_PROFILE_TITLE", "Delete file", "Supprimer le profil", "Profil löschen",
+    ("MSG_SURE_DELETE_PROFILE_TITLE", "Delete Profile", "Supprimer le profil", "Profil löschen",
      "Elimina profilo"),
-    ("MSG_CONVERTING", "Conveting", "Conversion", "Umwandlung", "Conversione"),
+    ("MSG_CONVERTING", "Converting", "Conversion", "Umwandlung", "Conversione"),
     ("MSG_CLEARLIST", "Clear List", "Vider la liste", "Liste leeren", "Svuota elenco"),
     ("MSG_SEL_ALL", "Select All", "Tout sélectionner", "Alle auswählen", "Seleziona tutto"),
     ("MSG_CONVERT", "Convert", "Convertir", "Umwandeln", "Converti"),
@@ -239,7 +240,7 @@ ROWS = [
     ("MSG_OPEN_DES_FOLDER", "Open Destination Folder...", "Ouvrir le dossier de sortie...",
      "Ausgabeordner öffnen...", "Apri cartella di destinazione..."),
     ("MSG_SETTINGS", "Settings...", "Paramètres...", "Einstellungen...", "Impostazioni..."),
-    ("MSG_HELP_CONTENT", "Help Content", "Sommaire de l'aide", "Hilfethemen",
+    ("MSG_HELP_CONTENT", "Help Contents", "Sommaire de l'aide", "Hilfethemen",
      "Sommario della guida"),
     ("MSG_QUICK_START", "Quick Start...", "Démarrage rapide...", "Schnellstart...",
      "Guida rapida..."),
@@ -268,7 +269,7 @@ ROWS = [
     ("MSG_ABITRATE", "Bitrate:", "Débit :", "Bitrate:", "Bitrate:"),
     ("MSG_CHANNELS", "Channels:", "Canaux :", "Kanäle:", "Canali:"),
     ("MSG_SAMPLINGRATE", "Sampling Rate:", "Échantillonnage :", "Abtastrate:", "Campionamento:"),
-    ("MSG_TRAY_CONVERT_COMPLETE", "Convertion complete!", "Conversion terminée !",
+    ("MSG_TRAY_CONVERT_COMPLETE", "Conversion complete!", "Conversion terminée !",
      "Umwandlung abgeschlossen!", "Conversione completata!"),
     ("MSG_MOREINFO", "More Information...", "Plus d'informations...",
      "Weitere Informationen...", "Altre informazioni..."),
@@ -283,7 +284,7 @@ ROWS = [
     ("MSG_LANG", "Languages", "Langues", "Sprachen", "Lingue"),
     ("MSG_SHOW_WINDOW", "Show window", "Afficher la fenêtre", "Fenster anzeigen",
      "Mostra finestra"),
-    ("MSG_NO_DAT_FILE_TITLE", "Can not find file", "Fichier introuvable",
+    ("MSG_NO_DAT_FILE_TITLE", "File Not Found", "Fichier introuvable",
      "Datei nicht gefunden", "File non trovato"),
     ("MSG_YES", "Yes", "Oui", "Ja", "Sì"),
     ("MSG_NO", "No", "Non", "Nein", "No"),
@@ -317,7 +318,7 @@ ROWS = [
     ("MSG_ENABLE_TIME_CONTROL", "Enable time control", "Activer l'intervalle de temps",
      "Zeitbereich aktivieren", "Attiva intervallo di tempo"),
     ("MSG_START_TIME", "Start time:", "Début :", "Beginn:", "Inizio:"),
-    ("MSG_HH_MN", "hr:mn:sc.xxx", "hh:mm:ss.xxx", "hh:mm:ss.xxx", "hh:mm:ss.xxx"),
+    ("MSG_HH_MN", "hh:mm:ss.xxx", "hh:mm:ss.xxx", "hh:mm:ss.xxx", "hh:mm:ss.xxx"),
     ("MSG_END_TIME", "End time:", "Fin :", "Ende:", "Fine:"),
     ("MSG_DURATION", "Duration:", "Durée :", "Dauer:", "Durata:"),
     ("MSG_DIVX",) + same("Divx"),
@@ -336,9 +337,9 @@ ROWS = [
     ("MSG_DV",) + same("DV"),
     ("MSG_MP2",) + same("Mp2"),
     ("MSG_MP3",) + same("Mp3"),
-    ("MSG_PCM16LE", "WAV (pcm 16 little-endian)", "WAV (PCM 16 bits little-endian)",
+    ("MSG_PCM16LE", "WAV (PCM 16-bit little-endian)", "WAV (PCM 16 bits little-endian)",
      "WAV (PCM 16 Bit Little-Endian)", "WAV (PCM 16 bit little-endian)"),
-    ("MSG_PCMU8", "WAV (pcm U 8)", "WAV (PCM 8 bits non signé)",
+    ("MSG_PCMU8", "WAV (PCM 8-bit unsigned)", "WAV (PCM 8 bits non signé)",
      "WAV (PCM 8 Bit vorzeichenlos)", "WAV (PCM 8 bit senza segno)"),
     ("MSG_AC3",) + same("AC3"),
     ("MSG_SAVE", "Save", "Enregistrer", "Speichern", "Salva"),
@@ -378,7 +379,7 @@ ROWS = [
      "Specifica il bitrate"),
     ("MSG_LOW_Q", "Low quality,\nsmall size", "Basse qualité,\npetit fichier",
      "Niedrige Qualität,\nkleine Datei", "Bassa qualità,\nfile piccolo"),
-    ("MSG_HIGH_Q", "High quliaty,\nlarge size", "Haute qualité,\ngros fichier",
+    ("MSG_HIGH_Q", "High quality,\nlarge size", "Haute qualité,\ngros fichier",
      "Hohe Qualität,\ngroße Datei", "Alta qualità,\nfile grande"),
     ("MSG_CURRNET_BITRATE", "Current bitrate:", "Débit actuel :", "Aktuelle Bitrate:",
      "Bitrate attuale:"),
@@ -401,7 +402,7 @@ ROWS = [
     ("MSG_ACHANNELS", "Audio Channels", "Canaux audio", "Audiokanäle", "Canali audio"),
     ("MSG_CHANNELS_1", "1 (mono)", "1 (mono)", "1 (Mono)", "1 (mono)"),
     ("MSG_CHANNELS_2", "2 (stereo)", "2 (stéréo)", "2 (Stereo)", "2 (stereo)"),
-    ("MSG_CHANNELS_6", "6 (5.1 AC3 48000kHz)", "6 (5.1 AC3 48000 Hz)", "6 (5.1 AC3 48000 Hz)",
+    ("MSG_CHANNELS_6", "6 (5.1 AC3 48000 Hz)", "6 (5.1 AC3 48000 Hz)", "6 (5.1 AC3 48000 Hz)",
      "6 (5.1 AC3 48000 Hz)"),
     ("MSG_SAMPLERATE", "Sample Rate", "Fréquence d'échantillonnage", "Abtastrate",
      "Frequenza di campionamento"),
@@ -413,9 +414,9 @@ ROWS = [
     ("MSG_AAC",) + same("AAC"),
     ("MSG_AMRNB", "AMR Narrow-Band", "AMR bande étroite", "AMR-Schmalband",
      "AMR banda stretta"),
-    ("MSG_AMRWB", "AMR Narrow-Wide", "AMR bande élargie", "AMR-Breitband", "AMR banda larga"),
+    ("MSG_AMRWB", "AMR Wide-Band", "AMR bande élargie", "AMR-Breitband", "AMR banda larga"),
     ("MSG_ALAW",) + same("A-Law"),
-    ("MSG_PCM16BE", "WAV (pcm 16 big-endian)", "WAV (PCM 16 bits big-endian)",
+    ("MSG_PCM16BE", "WAV (PCM 16-bit big-endian)", "WAV (PCM 16 bits big-endian)",
      "WAV (PCM 16 Bit Big-Endian)", "WAV (PCM 16 bit big-endian)"),
     ("MSG_TYPE", "Type", "Type", "Typ", "Tipo"),
     ("MSG_TYPE_IPOD",) + same("Apple iPod"),
@@ -434,17 +435,17 @@ ROWS = [
     ("MSG_TARGET_FORMAT_PAL",) + same("PAL"),
     ("MSG_CHANGE_ASPECT", "Change aspect", "Modifier les proportions",
      "Seitenverhältnis ändern", "Cambia proporzioni"),
-    ("MSG_ASPECT1", "1:1 (For Square Pixels)", "1:1 (pixels carrés)",
+    ("MSG_ASPECT1", "1:1 (square pixels)", "1:1 (pixels carrés)",
      "1:1 (quadratische Pixel)", "1:1 (pixel quadrati)"),
-    ("MSG_ASPECT2", "4:3 (For Standard TV)", "4:3 (téléviseur standard)",
+    ("MSG_ASPECT2", "4:3 (standard TV)", "4:3 (téléviseur standard)",
      "4:3 (Standardfernseher)", "4:3 (TV standard)"),
-    ("MSG_ASPECT3", "16:9 (For Wide screen TV)", "16:9 (téléviseur grand écran)",
+    ("MSG_ASPECT3", "16:9 (widescreen TV)", "16:9 (téléviseur grand écran)",
      "16:9 (Breitbildfernseher)", "16:9 (TV widescreen)"),
     ("MSG_3GP_TYPE1",) + same("3gp (Nokia/NEC/Siemens)"),
     ("MSG_3GP_TYPE2",) + same("3gp (Sony Ericsson)"),
     ("MSG_3GP_TYPE3",) + same("3gp2 (Sony Ericsson)"),
     ("MSG_BITTATE_FORMAT",) + same("%s"),
-    ("MSG_ENTER_VIDEOBITRATE", "Please enter video bitrate", "Veuillez saisir le débit vidéo",
+    ("MSG_ENTER_VIDEOBITRATE", "Please enter the video bitrate", "Veuillez saisir le débit vidéo",
      "Bitte geben Sie die Videobitrate ein", "Immettere il bitrate video"),
     ("MSG_ENTER_VIDEOBITRATE_TITLE", "Enter value", "Saisir une valeur", "Wert eingeben",
      "Immetti valore"),
@@ -464,7 +465,7 @@ ROWS = [
      "PSP schermo intero"),
 
     # Value entry dialog
-    ("MSG_INVAILD_VALUE", "The value you entered is not valid. Error in position %d.",
+    ("MSG_INVAILD_VALUE", "The value you entered is not valid. Error at position %d.",
      "La valeur saisie n'est pas valide. Erreur à la position %d.",
      "Der eingegebene Wert ist ungültig. Fehler an Position %d.",
      "Il valore immesso non è valido. Errore alla posizione %d."),
@@ -482,8 +483,8 @@ ROWS = [
     ("MSG_INVALID_FILE_NAME_TITLE", "Invalid File Name", "Nom de fichier non valide",
      "Ungültiger Dateiname", "Nome file non valido"),
     ("MSG_INVALID_FILE_NAME",
-     "The name you entered is not valid. Please note that file name can not contain any of the "
-     "following character: \n\r\n\r" + INVALID_NAME_CHARS,
+     "The name you entered is not valid. Please note that a file name cannot contain any of the "
+     "following characters:\n\r\n\r" + INVALID_NAME_CHARS,
      "Le nom saisi n'est pas valide. Un nom de fichier ne peut contenir aucun des caractères "
      "suivants :\n\n" + INVALID_NAME_CHARS,
      "Der eingegebene Name ist ungültig. Ein Dateiname darf keines der folgenden Zeichen "
@@ -512,11 +513,11 @@ ROWS = [
     ("MSG_NORMAL", "Normal", "Normale", "Normal", "Normale"),
     ("MSG_HIGH", "High", "Haute", "Hoch", "Alta"),
     ("MSG_REALTIME", "Realtime", "Temps réel", "Echtzeit", "Tempo reale"),
-    ("MSG_SHUTDOWN_REAL_DOES", "\"Shutdown Windows\" really does:",
+    ("MSG_SHUTDOWN_REAL_DOES", "\"Shut down the computer\" really does:",
      "« Arrêter l'ordinateur » effectue :", "„Computer herunterfahren“ bewirkt:",
      "\"Spegni il computer\" esegue:"),
     ("MSG_CLOSE_APP", "Close %s", "Fermer %s", "%s beenden", "Chiudi %s"),
-    ("MSG_SHUTDOWN", "Shutdown", "Arrêter", "Herunterfahren", "Spegni"),
+    ("MSG_SHUTDOWN", "Shut down", "Arrêter", "Herunterfahren", "Spegni"),
     ("MSG_LOGOFF", "Log off", "Fermer la session", "Abmelden", "Disconnetti"),
     ("MSG_RESTART", "Restart", "Redémarrer", "Neu starten", "Riavvia"),
     ("MSG_HIBERNATE", "Hibernate", "Veille prolongée", "Ruhezustand", "Iberna"),
@@ -535,7 +536,7 @@ ROWS = [
     ("MSG_QUESTION", "Question", "Question", "Frage", "Domanda"),
     ("MSG_BTN_NOW", "Stop now", "Maintenant", "Jetzt beenden", "Interrompi ora"),
     ("MSG_BTN_DONE", "When done", "Après ce fichier", "Nach der Datei", "Al termine"),
-    ("MSG_CONVERTING_IN", "Conveting in progress...", "Conversion en cours...",
+    ("MSG_CONVERTING_IN", "Conversion in progress...", "Conversion en cours...",
      "Umwandlung läuft...", "Conversione in corso..."),
     ("MSG_REMAINING_TIME", "Remaining time:", "Temps restant :", "Restzeit:",
      "Tempo rimanente:"),
@@ -543,7 +544,7 @@ ROWS = [
      "Tempo trascorso:"),
     ("MSG_ESTIMATED_TIME", "Estimated time:", "Temps estimé :", "Geschätzte Zeit:",
      "Tempo stimato:"),
-    ("MSG_STOP_WHEN_DONE", "Stopping encoding when done with current file...",
+    ("MSG_STOP_WHEN_DONE", "Encoding will stop when the current file is done...",
      "La conversion s'arrêtera après le fichier en cours...",
      "Die Umwandlung wird nach der aktuellen Datei beendet...",
      "La conversione si fermerà al termine del file corrente..."),
@@ -551,11 +552,11 @@ ROWS = [
      "Supprimer le fichier source après la conversion",
      "Quelldatei nach der Umwandlung löschen",
      "Elimina il file originale dopo la conversione"),
-    ("MSG_SHUTDOWN_AFTER", "Shutdown Windows when done", "Arrêter l'ordinateur à la fin",
+    ("MSG_SHUTDOWN_AFTER", "Shut down the computer when done", "Arrêter l'ordinateur à la fin",
      "Nach Abschluss Computer herunterfahren", "Spegni il computer al termine"),
     ("MSG_SEND_TO_TRAY", "Send to tray", "Réduire en icône", "Minimieren",
      "Riduci a icona"),
-    ("MSG_TRAY_MIN", "Application has been minimized. Double click tray icon to resume.",
+    ("MSG_TRAY_MIN", "The program has been minimized. Double-click its icon in the notification area to restore it.",
      "Le programme a été réduit. Double-cliquez sur l'icône de la zone de notification pour "
      "le rouvrir.",
      "Das Programm wurde minimiert. Doppelklicken Sie auf das Symbol im Infobereich, um es "
@@ -571,7 +572,7 @@ ROWS = [
      "Tempo rimanente: %d"),
     ("MSG_SHUTDOWN_TITLE", "Shutdown", "Arrêt", "Herunterfahren", "Spegnimento"),
     ("MSG_WARNING", "Warning!", "Attention !", "Warnung!", "Attenzione!"),
-    ("MSG_WARNING_DETAIL", "If you don't press cancel now, %s will shutdown Windows.",
+    ("MSG_WARNING_DETAIL", "If you don't press Cancel now, %s will shut down the computer.",
      "Si vous ne cliquez pas maintenant sur Annuler, %s arrêtera l'ordinateur.",
      "Wenn Sie jetzt nicht auf „Abbrechen“ klicken, fährt %s den Computer herunter.",
      "Se non si fa clic su Annulla ora, %s spegnerà il computer."),
@@ -645,6 +646,151 @@ ROWS = [
      "La source n'a pas été supprimée.",
      "Die Quelle wurde nicht gelöscht.",
      "La sorgente non è stata eliminata."),
+
+    # The batch's end, failure reasons, the countdown's actions, settings
+    ("MSG_BATCH_ALL_CONVERTED",
+     "All files converted (%d of %d).",
+     "Tous les fichiers ont été convertis (%d sur %d).",
+     "Alle Dateien wurden umgewandelt (%d von %d).",
+     "Tutti i file sono stati convertiti (%d di %d)."),
+    ("MSG_BATCH_SOME_FAILED",
+     "%d of %d files converted, %d failed.",
+     "%d fichiers sur %d convertis, %d en échec.",
+     "%d von %d Dateien umgewandelt, %d fehlgeschlagen.",
+     "%d file su %d convertiti, %d non riusciti."),
+    ("MSG_BATCH_STOPPED",
+     "Stopped: %d of %d files converted.",
+     "Arrêté : %d fichiers sur %d convertis.",
+     "Angehalten: %d von %d Dateien umgewandelt.",
+     "Interrotto: %d file su %d convertiti."),
+    ("MSG_BATCH_STOPPED_FAILED",
+     "Stopped: %d of %d files converted, %d failed.",
+     "Arrêté : %d fichiers sur %d convertis, %d en échec.",
+     "Angehalten: %d von %d Dateien umgewandelt, %d fehlgeschlagen.",
+     "Interrotto: %d file su %d convertiti, %d non riusciti."),
+    ("MSG_FILE_FAILED",
+     "%s failed: %s",
+     "Échec de %s : %s",
+     "%s fehlgeschlagen: %s",
+     "%s non riuscito: %s"),
+    ("MSG_REASON_KILLED",
+     "the encoder was stopped from outside (killed by signal %d, %s)",
+     "l'encodeur a été arrêté de l'extérieur (tué par le signal %d, %s)",
+     "der Encoder wurde von außen beendet (durch das Signal %d, %s)",
+     "il codificatore è stato interrotto dall'esterno (terminato dal segnale %d, %s)"),
+    ("MSG_REASON_FOLDER_GONE",
+     "the output folder \"%s\" was removed during the conversion",
+     "le dossier de sortie « %s » a été supprimé pendant la conversion",
+     "der Ausgabeordner „%s“ wurde während der Umwandlung entfernt",
+     "la cartella di destinazione \"%s\" è stata rimossa durante la conversione"),
+    ("MSG_REASON_EXIT_STATUS",
+     "the encoder ended with exit status %d",
+     "l'encodeur s'est terminé avec le code de sortie %d",
+     "der Encoder endete mit dem Exit-Status %d",
+     "il codificatore è terminato con il codice di uscita %d"),
+    ("MSG_REASON_WROTE_ELSEWHERE",
+     "the device preset wrote \"%s\" instead of \"%s\"",
+     "le préréglage d'appareil a écrit « %s » au lieu de « %s »",
+     "die Gerätevorgabe hat „%s“ statt „%s“ geschrieben",
+     "il preset del dispositivo ha scritto \"%s\" invece di \"%s\""),
+    ("MSG_REASON_PRESET_NO_OUTPUT",
+     "the device preset wrote nothing into \"%s\"",
+     "le préréglage d'appareil n'a rien écrit dans « %s »",
+     "die Gerätevorgabe hat nichts in „%s“ geschrieben",
+     "il preset del dispositivo non ha scritto nulla in \"%s\""),
+    ("MSG_REASON_OUTPUT_GONE",
+     "the output file \"%s\" no longer exists",
+     "le fichier de sortie « %s » n'existe plus",
+     "die Ausgabedatei „%s“ existiert nicht mehr",
+     "il file di destinazione \"%s\" non esiste più"),
+    ("MSG_REASON_NO_OUTPUT",
+     "the encoder wrote no output",
+     "l'encodeur n'a rien écrit",
+     "der Encoder hat keine Ausgabe geschrieben",
+     "il codificatore non ha scritto alcun file"),
+    ("MSG_WARNING_DETAIL_CLOSE",
+     "If you don't press Cancel now, %s will close.",
+     "Si vous ne cliquez pas maintenant sur Annuler, %s se fermera.",
+     "Wenn Sie jetzt nicht auf „Abbrechen“ klicken, wird %s beendet.",
+     "Se non si fa clic su Annulla ora, %s verrà chiuso."),
+    ("MSG_WARNING_DETAIL_LOGOFF",
+     "If you don't press Cancel now, %s will log you off.",
+     "Si vous ne cliquez pas maintenant sur Annuler, %s fermera votre session.",
+     "Wenn Sie jetzt nicht auf „Abbrechen“ klicken, meldet %s Sie ab.",
+     "Se non si fa clic su Annulla ora, %s chiuderà la sessione."),
+    ("MSG_WARNING_DETAIL_RESTART",
+     "If you don't press Cancel now, %s will restart the computer.",
+     "Si vous ne cliquez pas maintenant sur Annuler, %s redémarrera l'ordinateur.",
+     "Wenn Sie jetzt nicht auf „Abbrechen“ klicken, startet %s den Computer neu.",
+     "Se non si fa clic su Annulla ora, %s riavvierà il computer."),
+    ("MSG_WARNING_DETAIL_HIBERNATE",
+     "If you don't press Cancel now, %s will hibernate the computer.",
+     "Si vous ne cliquez pas maintenant sur Annuler, %s mettra l'ordinateur en veille prolongée.",
+     "Wenn Sie jetzt nicht auf „Abbrechen“ klicken, versetzt %s den Computer in den Ruhezustand.",
+     "Se non si fa clic su Annulla ora, %s metterà il computer in ibernazione."),
+    ("MSG_WARNING_DETAIL_SUSPEND",
+     "If you don't press Cancel now, %s will suspend the computer.",
+     "Si vous ne cliquez pas maintenant sur Annuler, %s mettra l'ordinateur en veille.",
+     "Wenn Sie jetzt nicht auf „Abbrechen“ klicken, versetzt %s den Computer in den Standby.",
+     "Se non si fa clic su Annulla ora, %s sospenderà il computer."),
+    ("MSG_SOURCE_FILES",
+     "Source files",
+     "Fichiers source",
+     "Quelldateien",
+     "File originali"),
+    ("MSG_PRIORITY_NOT_ALLOWED",
+     "This user may not raise priorities: the encoder will run at normal priority.",
+     "Cet utilisateur ne peut pas augmenter les priorités : l'encodeur tournera en priorité normale.",
+     "Dieser Benutzer darf keine Priorität erhöhen: Der Encoder läuft mit normaler Priorität.",
+     "Questo utente non può aumentare le priorità: il codificatore funzionerà con priorità normale."),
+    ("MSG_NAME_TOO_LONG",
+     "The name you entered is too long for a file name. Please choose a shorter name.",
+     "Le nom saisi est trop long pour un nom de fichier. Veuillez choisir un nom plus court.",
+     "Der eingegebene Name ist als Dateiname zu lang. Bitte wählen Sie einen kürzeren Namen.",
+     "Il nome inserito è troppo lungo per un nome di file. Scegliere un nome più breve."),
+    ("MSG_WIDTH_RANGE",
+     "This width is not possible: %s takes widths from %d to %d pixels.",
+     "Cette largeur n'est pas possible : %s accepte des largeurs de %d à %d pixels.",
+     "Diese Breite ist nicht möglich: %s erlaubt Breiten von %d bis %d Pixeln.",
+     "Questa larghezza non è possibile: %s accetta larghezze da %d a %d pixel."),
+    ("MSG_HEIGHT_RANGE",
+     "This height is not possible: %s takes heights from %d to %d pixels.",
+     "Cette hauteur n'est pas possible : %s accepte des hauteurs de %d à %d pixels.",
+     "Diese Höhe ist nicht möglich: %s erlaubt Höhen von %d bis %d Pixeln.",
+     "Questa altezza non è possibile: %s accetta altezze da %d a %d pixel."),
+    ("MSG_FRAMERATE_AUTO_FIXED", "Auto (always %s fps)", "Auto (toujours %s im/s)",
+     "Automatisch (immer %s B/s)", "Automatica (sempre %s fps)"),
+    ("MSG_TIME_REFUSED_TITLE", "Invalid Time", "Temps non valide", "Ungültige Zeitangabe",
+     "Tempo non valido"),
+    ("MSG_TIME_NOT_A_TIME",
+     "\"%s\" is not a time. Type hours:minutes:seconds (for example 1:02:03.5), "
+     "minutes:seconds (2:30) or seconds (90 or 1.5). The previous value has been restored.",
+     "« %s » n'est pas une durée. Saisissez heures:minutes:secondes (par exemple 1:02:03.5), "
+     "minutes:secondes (2:30) ou secondes (90 ou 1.5). La valeur précédente a été rétablie.",
+     "„%s“ ist keine Zeitangabe. Geben Sie Stunden:Minuten:Sekunden (zum Beispiel 1:02:03.5), "
+     "Minuten:Sekunden (2:30) oder Sekunden (90 oder 1.5) ein. Der vorherige Wert wurde "
+     "wiederhergestellt.",
+     "\"%s\" non è un tempo. Immettere ore:minuti:secondi (ad esempio 1:02:03.5), "
+     "minuti:secondi (2:30) o secondi (90 o 1.5). È stato ripristinato il valore precedente."),
+    ("MSG_TIME_TOO_LONG",
+     "%s is too long: a time may be at most 200:00:00.000 (200 hours). The previous value has "
+     "been restored.",
+     "%s est trop long : un temps ne peut dépasser 200:00:00.000 (200 heures). La valeur "
+     "précédente a été rétablie.",
+     "%s ist zu lang: Eine Zeitangabe darf höchstens 200:00:00.000 (200 Stunden) betragen. Der "
+     "vorherige Wert wurde wiederhergestellt.",
+     "%s è troppo lungo: un tempo può essere al massimo 200:00:00.000 (200 ore). È stato "
+     "ripristinato il valore precedente."),
+    ("MSG_TIME_END_BEFORE_START",
+     "The end time %s lies before the start time %s. The previous value has been restored.",
+     "La fin %s précède le début %s. La valeur précédente a été rétablie.",
+     "Das Ende %s liegt vor dem Beginn %s. Der vorherige Wert wurde wiederhergestellt.",
+     "La fine %s precede l'inizio %s. È stato ripristinato il valore precedente."),
+    ("MSG_HELP_HOME_LINK", "Kinovert Help", "Aide de Kinovert", "Kinovert-Hilfe",
+     "Guida di Kinovert"),
+    ("MSG_HELP_SUPPORT_LINK", "Troubleshooting and reporting a fault",
+     "Dépannage et signalement d'un problème", "Fehlerbehebung und Fehlermeldung",
+     "Risoluzione dei problemi e segnalazione di un errore"),
 ]
 
 

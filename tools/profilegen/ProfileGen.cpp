@@ -66,10 +66,10 @@ std::vector<TProfileSpec> SpecsFor(int format) {
                  AVISettings.AudioSampleRateMp3 = 2;
                }},
               {Top, High,
-               T("XviD video 2496 kbit/s, MP3 192 kbit/s 44.1 kHz stereo",
-                 "vidéo XviD 2496 kbit/s, MP3 192 kbit/s 44,1 kHz stéréo",
-                 "XviD-Video 2496 kbit/s, MP3 192 kbit/s 44,1 kHz Stereo",
-                 "video XviD 2496 kbit/s, MP3 192 kbit/s 44,1 kHz stereo"),
+               T("Xvid video 2496 kbit/s, MP3 192 kbit/s 44.1 kHz stereo",
+                 "vidéo Xvid 2496 kbit/s, MP3 192 kbit/s 44,1 kHz stéréo",
+                 "Xvid-Video 2496 kbit/s, MP3 192 kbit/s 44,1 kHz Stereo",
+                 "video Xvid 2496 kbit/s, MP3 192 kbit/s 44,1 kHz stereo"),
                [] {
                  AVISettings.VideoCodec = 1;
                  AVISettings.VideoBitRatePresetXviD = 2496;
@@ -232,7 +232,12 @@ std::vector<TProfileSpec> SpecsFor(int format) {
                  "MPEG-2 720x576 (4:3) 25 Bilder/s 6000 kbit/s, AC-3 384 kbit/s",
                  "MPEG-2 720x576 (4:3) 25 fps 6000 kbit/s, AC-3 384 kbit/s"),
                // A PAL frame is shown 4:3; left at "Auto" it would be marked 5:4.
-               [] { VobSettings.VideoAspectMpeg2 = 1; }},
+               // The rate is PAL's own: "Auto" would keep the source's.
+               [] {
+                 VobSettings.VideoKeepFrameRateMpeg2 = false;
+                 VobSettings.VideoFrameRateMpeg2 = 3;
+                 VobSettings.VideoAspectMpeg2 = 1;
+               }},
               {{"USA and Japan (NTSC)", "USA et Japon (NTSC)", "USA und Japan (NTSC)",
                 "USA e Giappone (NTSC)", "USA and Japan (NTSC)"},
                StandardKind,
@@ -332,13 +337,13 @@ std::vector<TProfileSpec> SpecsFor(int format) {
                }}};
     case ofWAV:
       return {{Standard, StandardKind,
-               T("PCM 16 bit 44.1 kHz stereo", "PCM 16 bits 44,1 kHz stéréo",
+               T("PCM 16-bit 44.1 kHz stereo", "PCM 16 bits 44,1 kHz stéréo",
                  "PCM 16 Bit 44,1 kHz Stereo", "PCM 16 bit 44,1 kHz stereo"),
                [] {}},
               {{"Voice (8-bit)", "Voix (8 bits)", "Stimme (8 Bit)", "Voce (8 bit)",
                 "Voice (8-bit)"},
                {"Small files", "Fichiers légers", "Kleine Dateien", "File leggeri", "Small files"},
-               T("PCM unsigned 8 bit 22.05 kHz mono", "PCM 8 bits non signé 22,05 kHz mono",
+               T("PCM 8-bit unsigned 22.05 kHz mono", "PCM 8 bits non signé 22,05 kHz mono",
                  "PCM 8 Bit vorzeichenlos 22,05 kHz Mono", "PCM 8 bit senza segno 22,05 kHz mono"),
                [] {
                  WavSettings.AudioCodec = 1;

@@ -55,19 +55,20 @@ std::string HelpTopicPath(const std::string& topic) {
 std::string ProductTitle(int edition) {
   return EditionTexts(edition).Title;
 }
-std::string HomePageAddress(int edition) {
-  return EditionTexts(edition).HomePage;
-}
-std::string SupportAddress(int edition) {
-  return std::string("mailto:") + EditionTexts(edition).SupportMail;
-}
-
 std::string ProductTitle() {
   return ProductTitle(BuildEdition());
 }
+
+bool HomePageIsHelp() {
+  return BuiltHomePage().empty();
+}
+bool SupportIsHelp() {
+  return BuiltSupportAddress().empty();
+}
 std::string HomePageAddress() {
-  return HomePageAddress(BuildEdition());
+  return HomePageIsHelp() ? HelpTopicPath(kHelpIntroductionTopic) : std::string(BuiltHomePage());
 }
 std::string SupportAddress() {
-  return SupportAddress(BuildEdition());
+  return SupportIsHelp() ? HelpTopicPath(kHelpTroubleshootingTopic)
+                         : std::string(BuiltSupportAddress());
 }

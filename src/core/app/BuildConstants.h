@@ -4,12 +4,12 @@
 #include <string>
 
 // What the program is built as: chosen with the CMake cache entries
-// KINOVERT_LANGUAGE, KINOVERT_EDITION and KINOVERT_VERSION_TEXT, never
-// changed at run time.
+// KINOVERT_LANGUAGE, KINOVERT_EDITION, KINOVERT_VERSION_TEXT,
+// KINOVERT_HOME_PAGE and KINOVERT_SUPPORT_ADDRESS, never changed at run time.
 
 // 0 English, 1 French, 2 German, 3 Italian.
 int BuildLanguage();
-// 0..3: decides the product title, the web addresses and the device menus.
+// 0..3: decides the product title and the device menus.
 int BuildEdition();
 // Shown after "version:" in the title bar, e.g. "2.3".
 std::string VersionText();
@@ -27,13 +27,19 @@ std::string HelpFolderPath();
 // The topics the Help Content and Quick Start actions open.
 inline constexpr const char* kHelpIntroductionTopic = "Introduction.html";
 inline constexpr const char* kHelpQuickStartTopic = "The user interface (Overview).html";
+// The page the support entries open when the build names no address.
+inline constexpr const char* kHelpTroubleshootingTopic = "Troubleshooting.html";
 std::string HelpTopicPath(const std::string& topic);
 
-// Per edition (any other index gets edition 0's values).
+// Per edition (any other index gets edition 0's title).
 std::string ProductTitle(int edition);
-std::string HomePageAddress(int edition);
-std::string SupportAddress(int edition);  // a "mailto:" address
-
 std::string ProductTitle();
+
+// What Online Resources and Contact Technical Support open, and the About
+// box links to: the build's home page and support address (https: or
+// mailto:), or, where the build names none, the start page and the
+// troubleshooting page of the shipped help.
 std::string HomePageAddress();
 std::string SupportAddress();
+bool HomePageIsHelp();
+bool SupportIsHelp();

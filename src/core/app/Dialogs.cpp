@@ -88,7 +88,15 @@ TMessageDialogRequest MakeMessageDialogRequest(const std::string& text, const st
     if (static_cast<int>(i) <= lastButton && i < captions.size()) label = captions[i];
     r.Buttons.push_back({static_cast<TMsgDlgBtn>(b), label});
   }
+  r.DefaultButton = CautiousButton(r.Buttons);
   return r;
+}
+
+TMsgDlgBtn CautiousButton(const std::vector<TMessageDialogRequest::TButton>& buttons) {
+  for (TMsgDlgBtn cautious : {mbCancel, mbNo, mbAbort, mbOK})
+    for (const auto& b : buttons)
+      if (b.Button == cautious) return cautious;
+  return buttons.empty() ? mbOK : buttons.front().Button;
 }
 
 int TConsoleDialogProvider::MessageBox(const std::string& text, const std::string& caption,
@@ -110,10 +118,7 @@ int TConsoleDialogProvider::MessageBox(const std::string& text, const std::strin
 
 TModalResult TConsoleDialogProvider::MessageDialog(const TMessageDialogRequest& request) {
   PrintMessage(request.Caption, request.Text);
-  for (TMsgDlgBtn cautious : {mbCancel, mbNo, mbAbort, mbOK})
-    for (const auto& b : request.Buttons)
-      if (b.Button == cautious) return ButtonResult(cautious);
-  return request.Buttons.empty() ? mrNone : ButtonResult(request.Buttons.front().Button);
+  return request.Buttons.empty() ? mrNone : ButtonResult(CautiousButton(request.Buttons));
 }
 
 bool TConsoleDialogProvider::BrowseForFolder(const TBrowseRequest&, std::string&) {

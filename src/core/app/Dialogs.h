@@ -98,13 +98,22 @@ struct TMessageDialogRequest {
   std::string Caption;
   TMsgDlgKind Kind = mdInformation;
   std::vector<TButton> Buttons;  // in creation order
+  // Pressed by Enter: the answer that loses nothing (see CautiousButton).
+  TMsgDlgBtn DefaultButton = mbOK;
   int ButtonWidth = 70;
   int Beep = MB_OK;
 };
 
+// Of the buttons, the answer that changes nothing: Cancel, else No, else
+// Abort, else OK, else the first one. A question that may stop work,
+// overwrite or delete something gets it as its default, and a program
+// without windows takes it as the answer.
+TMsgDlgBtn CautiousButton(const std::vector<TMessageDialogRequest::TButton>& buttons);
+
 // The request for text, caption and kind with the given button set; the i-th
 // created button gets captions[i] when that is not empty, for i up to
-// lastButton. Captions beyond the buttons are ignored.
+// lastButton. Captions beyond the buttons are ignored. Its default button is
+// the cautious one.
 TMessageDialogRequest MakeMessageDialogRequest(const std::string& text, const std::string& caption,
                                                TMsgDlgKind kind, int lastButton,
                                                const std::vector<std::string>& captions,

@@ -72,7 +72,9 @@ std::string DocumentsFolder() {
 
 void ApplySettingDefaults() {
   TGlobalVars& g = GlobalVars;
-  g.OutputFormat = ofAVI;
+  // The target the window shows from its first start on: 3GP, whose
+  // device list the window always shows (its first device is chosen).
+  g.OutputFormat = of3GP;
   g.EncoderPath = kEncoderFileName;
   g.Priority = 1;
   g.ShutdownFlag = 1;

@@ -17,7 +17,8 @@ std::string SettingsFilePath();
 std::string DocumentsFolder();
 
 // The start values the settings fields and the derived fields get before the
-// settings file is read: OutputFormat 0 (AVI), EncoderPath "avcore",
+// settings file is read: OutputFormat 2 (3GP, as on every later start, so
+// the first start shows the layout it converts with), EncoderPath "avcore",
 // Priority 1, ShutdownFlag 1, the three switches off, LanguageFile of the
 // build language, both last folders = the documents folder, no device
 // profile, both device menu indexes 0.

@@ -40,7 +40,8 @@ std::vector<std::string> ShutdownChoices() {
 TSettingsDialogValues LoadSettingsDialog() {
   const TGlobalVars& g = GlobalVars;
   return {Index(g.Priority, PriorityChoices().size()),
-          Index(g.ShutdownFlag, ShutdownChoices().size()), g.UseDirectShow};
+          Index(g.ShutdownFlag, ShutdownChoices().size()), g.UseDirectShow,
+          g.DeleteFileAfterProcessing};
 }
 
 void StoreSettingsDialog(const TSettingsDialogValues& values) {
@@ -48,4 +49,5 @@ void StoreSettingsDialog(const TSettingsDialogValues& values) {
   Store(values.Priority, PriorityChoices().size(), g.Priority);
   Store(values.ShutdownFlag, ShutdownChoices().size(), g.ShutdownFlag);
   g.UseDirectShow = values.UseDirectShow;
+  g.DeleteFileAfterProcessing = values.DeleteSources;
 }

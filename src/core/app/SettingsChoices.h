@@ -18,6 +18,7 @@ struct TSettingsDialogValues {
   int Priority = -1;
   int ShutdownFlag = -1;
   bool UseDirectShow = false;
+  bool DeleteSources = false;  // DeleteFileAfterProcessing
   bool operator==(const TSettingsDialogValues&) const = default;
 };
 

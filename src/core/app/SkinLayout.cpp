@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/SkinLayout.h"
 
+#include <cstdint>
+
 #include "base/FileNames.h"
 #include "base/IniFile.h"
 #include "base/TextUtil.h"
@@ -20,12 +22,24 @@ std::string Picture(const TIniFile& ini, const std::string& section, const std::
   return value == "NONE" ? std::string() : value;
 }
 
+// A position or a size of the skin, or its default when the value is out
+// of the sane range.
+int ReadPosition(const TIniFile& ini, const std::string& section, const std::string& key, int value) {
+  const int64_t read = ini.ReadInteger(section, key, value);
+  return read >= -kMaxSkinExtent && read <= kMaxSkinExtent ? static_cast<int>(read) : value;
+}
+
+int ReadSize(const TIniFile& ini, const std::string& section, const std::string& key, int value) {
+  const int64_t read = ini.ReadInteger(section, key, value);
+  return read >= 1 && read <= kMaxSkinExtent ? static_cast<int>(read) : value;
+}
+
 void ReadRect(const TIniFile& ini, const std::string& section, const std::string& prefix,
               TSkinRect& r) {
-  r.Left = ini.ReadInteger(section, prefix + "Left", r.Left);
-  r.Top = ini.ReadInteger(section, prefix + "Top", r.Top);
-  r.Width = ini.ReadInteger(section, prefix + "Width", r.Width);
-  r.Height = ini.ReadInteger(section, prefix + "Height", r.Height);
+  r.Left = ReadPosition(ini, section, prefix + "Left", r.Left);
+  r.Top = ReadPosition(ini, section, prefix + "Top", r.Top);
+  r.Width = ReadSize(ini, section, prefix + "Width", r.Width);
+  r.Height = ReadSize(ini, section, prefix + "Height", r.Height);
 }
 
 template <size_t N>
@@ -63,10 +77,11 @@ TSkinLayout ReadSkinLayout(const std::string& skinFile) {
   s.DefaultSkin = ini.ReadBool("MAINFORM", "DefaultSkin", true);
   s.ImageMain.Picture = Picture(ini, "MAINFORM", "ImageMainPic");
   // The file spells this key "ImageMainLet"; "ImageMainLeft" means nothing.
-  s.ImageMain.Bounds.Left = ini.ReadInteger("MAINFORM", "ImageMainLet", s.ImageMain.Bounds.Left);
-  s.ImageMain.Bounds.Top = ini.ReadInteger("MAINFORM", "ImageMainTop", s.ImageMain.Bounds.Top);
-  s.ImageMain.Bounds.Width = ini.ReadInteger("MAINFORM", "ImageMainWidth", s.ImageMain.Bounds.Width);
-  s.ImageMain.Bounds.Height = ini.ReadInteger("MAINFORM", "ImageMainHeight", s.ImageMain.Bounds.Height);
+  TSkinRect& back = s.ImageMain.Bounds;
+  back.Left = ReadPosition(ini, "MAINFORM", "ImageMainLet", back.Left);
+  back.Top = ReadPosition(ini, "MAINFORM", "ImageMainTop", back.Top);
+  back.Width = ReadSize(ini, "MAINFORM", "ImageMainWidth", back.Width);
+  back.Height = ReadSize(ini, "MAINFORM", "ImageMainHeight", back.Height);
   ReadRect(ini, "MAINFORM", "ListView", s.ListViewFiles);
   ReadRect(ini, "MAINFORM", "EditOutputFile", s.EditOutputFileName);
   ReadRect(ini, "MAINFORM", "ComboProfile", s.ComboBoxAviProfile);
@@ -83,14 +98,14 @@ TSkinLayout ReadSkinLayout(const std::string& skinFile) {
 
   for (size_t i = 0; i < s.Labels.size(); ++i) {
     std::string prefix = "Label" + std::to_string(i + 1);
-    s.Labels[i].Top = ini.ReadInteger("LABEL", prefix + "Top", s.Labels[i].Top);
-    s.Labels[i].Left = ini.ReadInteger("LABEL", prefix + "Left", s.Labels[i].Left);
+    s.Labels[i].Top = ReadPosition(ini, "LABEL", prefix + "Top", s.Labels[i].Top);
+    s.Labels[i].Left = ReadPosition(ini, "LABEL", prefix + "Left", s.Labels[i].Left);
   }
   // The value boxes take their lefts from EDITBOX but their tops from LABEL.
   for (size_t i = 0; i < s.EditBoxes.size(); ++i) {
     std::string prefix = "EditBox" + std::to_string(i + 1);
-    s.EditBoxes[i].Left = ini.ReadInteger("EDITBOX", prefix + "Left", s.EditBoxes[i].Left);
-    s.EditBoxes[i].Top = ini.ReadInteger("LABEL", prefix + "Top", s.EditBoxes[i].Top);
+    s.EditBoxes[i].Left = ReadPosition(ini, "EDITBOX", prefix + "Left", s.EditBoxes[i].Left);
+    s.EditBoxes[i].Top = ReadPosition(ini, "LABEL", prefix + "Top", s.EditBoxes[i].Top);
   }
   s.SplashLeftImage = Picture(ini, "SPLASH", "LeftImage");
   return s;

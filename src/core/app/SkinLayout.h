@@ -9,7 +9,11 @@
 // partial file is valid and a missing file gives the built-in layout with no
 // pictures. Picture names are kept in capitals, as the file compares them;
 // "NONE" in any letter case, and a missing key, mean no picture (""). Keys
-// the layout does not name are ignored.
+// the layout does not name are ignored. A width or height outside
+// 1..kMaxSkinExtent, or a left or top beyond ±kMaxSkinExtent, keeps its
+// default: a zero size would leave the window unmapped, a huge one would
+// take gigabytes for its pictures.
+inline constexpr int kMaxSkinExtent = 4096;
 
 struct TSkinRect {
   int Left = 0, Top = 0, Width = 0, Height = 0;

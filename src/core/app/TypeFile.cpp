@@ -10,8 +10,11 @@
 #include "lang/ResStr.h"
 
 std::string TypeFilePath() {
-  return FindFileIgnoringCase(LanguageFolder(),
-                              ChangeFileExtension("type_" + GlobalVars.LanguageFile, ".dat"));
+  // Looked for in any letter case; when there is none, the name is given in
+  // lower case, as the type files ship, so a message names the real file and
+  // not the capitals of a language menu entry.
+  return FindFileIgnoringCase(LanguageFolder(), LowerCaseAscii(ChangeFileExtension(
+                                                    "type_" + GlobalVars.LanguageFile, ".dat")));
 }
 
 bool LoadTypeFile() {

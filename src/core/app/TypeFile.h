@@ -12,7 +12,9 @@
 
 // The language folder + "type_" + LanguageFile with its extension replaced by
 // ".dat" (type_english.dat for english.ini). Found in any letter case, so the
-// "English.ini" of the language menu still finds type_english.dat.
+// "English.ini" of the language menu still finds type_english.dat; a missing
+// one is named in lower case, as the shipped ones are (type_french.dat for
+// the menu's "FRENCH.ini").
 std::string TypeFilePath();
 
 // Fills GlobalVars.AVSExt (up to the first missing key or "<none>") and

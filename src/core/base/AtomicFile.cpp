@@ -46,8 +46,8 @@ bool WriteFileAtomically(const std::string& fileName, std::string_view contents)
   if (exists && S_ISDIR(st.st_mode)) return false;
 
   std::vector<char> tmpl(target.begin(), target.end());
-  const char suffix[] = ".tmpXXXXXX";
-  tmpl.insert(tmpl.end(), suffix, suffix + sizeof(suffix));  // includes the NUL
+  tmpl.insert(tmpl.end(), kAtomicTempSuffix,
+              kAtomicTempSuffix + sizeof(kAtomicTempSuffix));  // includes the NUL
   int fd = ::mkstemp(tmpl.data());
   if (fd < 0) return false;
   std::string tmpName(tmpl.data());

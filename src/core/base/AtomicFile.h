@@ -12,6 +12,9 @@
 // permissions (0666 less the umask), an existing file keeps its own, and its
 // owner and group as far as we may give them (root always may).
 bool WriteFileAtomically(const std::string& fileName, std::string_view contents);
+// The temporary file's name is the file's own with this suffix, so a file
+// name this much short of the system's limit cannot be written so.
+inline constexpr char kAtomicTempSuffix[] = ".tmpXXXXXX";
 
 // Data files (profiles, settings, language, type and preset files) are small;
 // anything larger is refused rather than read into memory.

@@ -34,6 +34,20 @@ int64_t WholeOrZero(std::string_view text) {
   return negative ? -v : v;
 }
 
+// Milliseconds of the digits after a decimal point: ".5" is 500, ".05" 50;
+// the digits past the third round to the nearest, ties to the even one (so
+// a fraction of ".9995" may carry into a whole second).
+int64_t FractionMs(std::string_view digits) {
+  int64_t ms = 0;
+  for (size_t i = 0; i < 3; ++i) ms = ms * 10 + (i < digits.size() ? digits[i] - '0' : 0);
+  if (digits.size() > 3) {
+    std::string_view rest = digits.substr(3);
+    const bool beyondHalf = rest.find_first_not_of('0', 1) != std::string_view::npos;
+    if (rest[0] > '5' || (rest[0] == '5' && (beyondHalf || ms % 2 != 0))) ++ms;
+  }
+  return ms;
+}
+
 }  // namespace
 
 int64_t ParseTimeText(std::string_view text) {
@@ -75,11 +89,11 @@ int64_t ParseTimeText(std::string_view text) {
   } else {
     return -1;
   }
-  int64_t hv = 0, mv = 0, sv = 0, fv = 0;
-  if (!ReadField(h, hv) || !ReadField(m, mv) || !ReadField(s, sv) || !ReadField(f, fv)) return -1;
+  int64_t hv = 0, mv = 0, sv = 0;
+  if (!ReadField(h, hv) || !ReadField(m, mv) || !ReadField(s, sv)) return -1;
   // Summed in 64 bits: a sum that no longer fits the 32-bit fields of the
   // profiles is refused rather than wrapped into a wrong time.
-  int64_t ms = hv * 3600000 + mv * 60000 + sv * 1000 + fv;
+  int64_t ms = hv * 3600000 + mv * 60000 + sv * 1000 + FractionMs(f);
   return ms > std::numeric_limits<int32_t>::max() ? -1 : ms;
 }
 

@@ -6,13 +6,15 @@
 #include <string_view>
 
 // Time texts. Profiles and editors hold milliseconds, shown as
-// "h:mm:ss.xxx"; the encoder writes its durations as "hh:mm:ss.ff".
+// "h:mm:ss.xxx" (xxx the milliseconds); the encoder writes its durations as
+// "hh:mm:ss.ff".
 
 // Milliseconds of a time typed by the user, or -1 when the text is not a
 // time. Accepted forms, first match wins: h:m:s.f, m:s.f, s.f, s, m:s, h:m:s,
-// where every field is a run of digits (empty reads as 0) and f counts whole
-// milliseconds (1.5 is 1 s and 5 ms). A time beyond the range of the 32-bit
-// millisecond fields is not a time either.
+// where every field is a run of digits (empty reads as 0) and .f is a
+// decimal fraction of a second (1.5 is 1500 ms, 1.05 is 1050 ms; digits past
+// the milliseconds round to the nearest, ties to the even one). A time beyond
+// the range of the 32-bit millisecond fields is not a time either.
 int64_t ParseTimeText(std::string_view text);
 
 // Longest time a profile's time window may hold: 200 hours. The editors

@@ -8,7 +8,7 @@ void TAudioBlockState::Load(const TRecordFields& record) {
   const std::string_view a = Desc_->Suffix;
   if (HasBitrate()) {
     AutoBitrate = record.Flag(Key("AudioBitRateUseAutoSet", a));
-    Bar.Load(record.Int(Key("AudioBitRatePreset", a)), kAudioLoadPosition);
+    Bar.Load(record.Int(Key("AudioBitRatePreset", a)));
   }
   SampleRate.Load(record.Int(Key("AudioSampleRate", a)),
                   static_cast<int>(Desc_->SampleRates.size()));
@@ -27,16 +27,26 @@ void TAudioBlockState::Save(const TRecordFields& record) const {
 }
 
 void TAudioBlockState::SampleRateChanged() {
+  NarrowBySampleRate();
+  Bar.DropKeptOutsideRange();
+}
+
+void TAudioBlockState::ChannelsChanged() {
+  NarrowByChannels();
+  Bar.DropKeptOutsideRange();
+}
+
+void TAudioBlockState::NarrowBySampleRate() {
   if (std::optional<TBitrateRange> range = SampleRateRange(Desc_->Rule, SampleRate.Index))
     Bar.SetRange(range->Min, range->Max);
 }
 
-void TAudioBlockState::ChannelsChanged() {
+void TAudioBlockState::NarrowByChannels() {
   if (SixChannelGroupInFront()) {
     Bar.SetRange(Desc_->Rule.SixChannels->Min, Desc_->Rule.SixChannels->Max);
     return;
   }
-  SampleRateChanged();
+  NarrowBySampleRate();
 }
 
 bool TAudioBlockState::SixChannelGroupInFront() const {

@@ -26,18 +26,23 @@ class TAudioBlockState {
   TListChoice SampleRate;
   TListChoice Channels;
 
-  // The sample rate rule, run when the user picks a rate.
+  // The sample rate rule, run when the user picks a rate. A stored bitrate
+  // the bar kept gives way when the new range cannot hold it.
   void SampleRateChanged();
   // The channel rule (six AC3 channels fix the range and cover the rate
   // list, otherwise the rate decides), run when the user picks channels.
   void ChannelsChanged();
   // On showing, the channel rule alone: narrowing first by a rate that six
-  // channels hide would lower a six-channel bitrate for nothing.
-  void ApplyRangeRule() { ChannelsChanged(); }
+  // channels hide would lower a six-channel bitrate for nothing. It narrows
+  // the bar but leaves a stored bitrate as it was: nothing has been edited.
+  void ApplyRangeRule() { NarrowByChannels(); }
 
   // Whether the fixed "48000" group covers the sample rate list.
   bool SixChannelGroupInFront() const;
 
  private:
+  void NarrowBySampleRate();
+  void NarrowByChannels();
+
   const TAudioBlockDesc* Desc_;
 };

@@ -32,6 +32,10 @@ struct TVideoBlockDesc {
   TTextList FrameRates;
   std::string_view ControlSuffix = {};  // object names, when not the suffix
   std::string_view PageName = {};       // when not "TabSheet" + control suffix
+  TSizeLimit SizeLimit = CodecSizeLimit(Suffix);
+  // The rate "Auto" writes where the codec cannot follow the source's
+  // (ProfileSettings.h); empty where "Auto" keeps the source's rate.
+  std::string_view AutoFrameRate = {};
 };
 
 struct TAudioBlockDesc {
@@ -48,10 +52,6 @@ struct TAudioBlockDesc {
 std::string ControlSuffix(const TVideoBlockDesc& block);
 std::string PageName(const TVideoBlockDesc& block);
 std::string PageName(const TAudioBlockDesc& block);
-
-// Loading positions of a track bar when the stored bitrate is on no entry.
-inline constexpr int kVideoLoadPosition = 2;
-inline constexpr int kAudioLoadPosition = 4;
 
 // An advisory shown when the user picks an item (never while loading).
 struct TAdvisory {

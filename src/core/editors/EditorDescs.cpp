@@ -35,6 +35,12 @@ const TVideoBlockKind kRmVideo{VideoPresetLadder, 13, kStandardSizesNoHd, true, 
 const TVideoBlockKind kSwfVideo{FlashPresetLadder, 11, kStandardSizes, true, StandardFrameRates};
 const TVideoBlockKind kVobVideo{VideoPresetLadder, 13, kStandardSizes, true, VobFrameRates};
 
+// A block whose "Auto" frame rate is a fixed one.
+TVideoBlockDesc FixedAutoRate(TVideoBlockDesc block, std::string_view rate) {
+  block.AutoFrameRate = rate;
+  return block;
+}
+
 TVideoBlockDesc MsMpeg4(const TVideoBlockKind& kind) {
   return FreeVideo(kind, "MsMpeg4", MSG_MSMPEG4, "Msmpeg4");
 }
@@ -131,7 +137,8 @@ TEditorDesc Tgp() {
             {{MSG_AAC, "AACMp4"}},
             sony}},
           // The DivX block is the MPEG-4 block of both device families.
-          {FreeVideo(k, "DivX", MSG_DIVX), FreeVideo(k, "XviD", MSG_XVID), H263Video(k)},
+          {FreeVideo(k, "DivX", MSG_DIVX), FreeVideo(k, "XviD", MSG_XVID),
+           FixedAutoRate(H263Video(k), kTgpH263AutoFrameRate)},
           {AmrNbAudio(), AmrWbAudio(), AacAudio("TabSheetAAC")}};
 }
 
@@ -153,7 +160,8 @@ TEditorDesc Mpeg() {
             TListRole::Audio,
             {{MSG_AC3, "AC3"}, {MSG_MP2, "Mp2"}, {MSG_MP3, "Mp3"}},
             TShownWhen{"VideoCodec", {1}}}},
-          {FreeVideo(k, "Mpeg1", MSG_MPEG1), FreeVideo(k, "Mpeg2", MSG_MPEG2)},
+          {FixedAutoRate(FreeVideo(k, "Mpeg1", MSG_MPEG1), kMpeg1AutoFrameRate),
+           FreeVideo(k, "Mpeg2", MSG_MPEG2)},
           {Ac3Audio(), Mp2Audio(), Mp3Audio()},
           true};
 }
@@ -199,7 +207,7 @@ TEditorDesc Rm() {
           "TfrmRMProfile",
           MSG_FORMAT_RM,
           {VideoList({{MSG_RV7, "Rm10"}}), AudioList({{MSG_AC3, "AC3"}})},
-          {FreeVideo(kRmVideo, "Rm10", MSG_RV7)},
+          {FixedAutoRate(FreeVideo(kRmVideo, "Rm10", MSG_RV7), kRealVideoAutoFrameRate)},
           {Ac3Audio()}};
 }
 

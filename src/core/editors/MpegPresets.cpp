@@ -8,8 +8,6 @@ namespace {
 constexpr int kPresetTypes = 3;
 constexpr int kTargetFormats = 3;
 constexpr int kDvdVideoMax = 11;
-constexpr int kDvdVideoLoadPosition = 6;
-constexpr int kDvdAudioLoadPosition = 6;
 
 }  // namespace
 
@@ -23,11 +21,11 @@ void TMpegPresets::Load(const TRecordFields& record) {
   TargetFormat.Load(record.Int("TargetFormat"), kTargetFormats);
   Video.UsePreset = record.Flag("DVDVideoBitRateUsePresert");
   Video.Specify = record.Int("DVDVideoBitRateSpecify");
-  Video.Bar.Load(record.Int("DVDVideoBitRatePreset"), kDvdVideoLoadPosition);
+  Video.Bar.Load(record.Int("DVDVideoBitRatePreset"));
   KeepAspect = record.Flag("DVDVideoKeepAspect");
   Aspect.Load(record.Int("DVDVideoAspect"), static_cast<int>(DvdAspectChoices.size()));
   AudioAuto = record.Flag("DVDAudioBitRateUseAutoSet");
-  Audio.Load(record.Int("DVDAudioBitRatePreset"), kDvdAudioLoadPosition);
+  Audio.Load(record.Int("DVDAudioBitRatePreset"));
 }
 
 void TMpegPresets::Save(const TRecordFields& record) const {

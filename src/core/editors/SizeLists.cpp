@@ -96,8 +96,13 @@ std::optional<std::pair<int, int>> SizeOfItem(TSizeList list, int index) {
   return std::pair{item.Width, item.Height};
 }
 
-int ClampToSizeEdit(int value) {
-  return value < kSizeEditMin ? kSizeEditMin : value > kSizeEditMax ? kSizeEditMax : value;
+TSizeLimit CodecSizeLimit(std::string_view suffix) {
+  if (suffix == "H263P") return {2048, 1152};
+  if (suffix == "Rm10") return {720, 576};
+  if (suffix == "Mpeg1" || suffix == "Mpeg2") return {4094, 4094};
+  // Sorenson's coder overruns its own buffer on large detailed pictures.
+  if (suffix == "Svq1") return {2560, 2560};
+  return {8190, 8190};
 }
 
 int MakeEven(int value) {

@@ -38,12 +38,20 @@ int SyncSizeCombo(TSizeList list, int width, int height);
 // The size an item sets; nothing for "..." or an index off the list.
 std::optional<std::pair<int, int>> SizeOfItem(TSizeList list, int index);
 
-// Width and height edits run from 2 to 1600 in steps of 2 and accept typed
-// values in that range.
+// What a codec takes as a frame size typed into the width and height edits:
+// from kSizeEditMin up to its largest width and height. The edits step by 2
+// within that range and take any number typed; leaving one with a number
+// outside the range refuses it.
 inline constexpr int kSizeEditMin = 2;
-inline constexpr int kSizeEditMax = 1600;
 inline constexpr int kSizeEditStep = 2;
-int ClampToSizeEdit(int value);
+struct TSizeLimit {
+  int MaxWidth;
+  int MaxHeight;
+};
+// By the suffix of a codec block: H.263+ stops at 2048x1152, RealVideo at
+// 720x576 (its muxer's packets), Sorenson at 2560x2560, MPEG-1 and MPEG-2
+// below 4096; the rest take sides up to 8190.
+TSizeLimit CodecSizeLimit(std::string_view suffix);
 
 // Leaving a width or height edit makes an odd value even, upwards.
 int MakeEven(int value);

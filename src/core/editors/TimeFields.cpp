@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editors/TimeFields.h"
 
+#include "app/Dialogs.h"
+#include "base/FormatText.h"
 #include "base/TimeText.h"
+#include "lang/ResStr.h"
 
 namespace {
 
@@ -27,27 +30,46 @@ void TTimeFields::Load(const std::string& startTime, const std::string& duration
   Undo_ = Text_;
 }
 
-void TTimeFields::Leave(TTimeField field) {
+bool TTimeFields::Leave(TTimeField field) {
+  const std::string& typed = Text(field);
   const int64_t s = ParseTimeText(Text(TTimeField::Start));
   const int64_t e = ParseTimeText(Text(TTimeField::End));
   switch (field) {
     case TTimeField::Start:
-      if (!InRange(s)) return Revert(field);
+      if (s < 0) return Refuse(field, FormatText(ResStr(MSG_TIME_NOT_A_TIME), {typed}));
+      if (!InRange(s)) return Refuse(field, FormatText(ResStr(MSG_TIME_TOO_LONG), {typed}));
       Text_[Index(TTimeField::Start)] = FormatTimeText(s);
       if (e <= s) Text_[Index(TTimeField::End)] = FormatTimeText(s);
-      return RecalcDuration();
+      RecalcDuration();
+      return true;
     case TTimeField::End:
+      if (e < 0) return Refuse(field, FormatText(ResStr(MSG_TIME_NOT_A_TIME), {typed}));
       // An End is measured from a readable Start.
-      if (s < 0 || e < s || e > MaxTimeMs) return Revert(field);
+      if (s < 0)
+        return Refuse(field, FormatText(ResStr(MSG_TIME_NOT_A_TIME), {Text(TTimeField::Start)}));
+      if (e < s)
+        return Refuse(field, FormatText(ResStr(MSG_TIME_END_BEFORE_START),
+                                        {FormatTimeText(e), FormatTimeText(s)}));
+      if (e > MaxTimeMs) return Refuse(field, FormatText(ResStr(MSG_TIME_TOO_LONG), {typed}));
       Text_[Index(TTimeField::End)] = FormatTimeText(e);
-      return RecalcDuration();
+      RecalcDuration();
+      return true;
     case TTimeField::Duration: {
-      const int64_t d = ParseTimeText(Text(TTimeField::Duration));
-      if (!InRange(d)) return Revert(field);
+      const int64_t d = ParseTimeText(typed);
+      if (d < 0) return Refuse(field, FormatText(ResStr(MSG_TIME_NOT_A_TIME), {typed}));
+      if (!InRange(d)) return Refuse(field, FormatText(ResStr(MSG_TIME_TOO_LONG), {typed}));
       Text_[Index(TTimeField::Duration)] = FormatTimeText(d);
-      return RecalcEndTime();
+      RecalcEndTime();
+      return true;
     }
   }
+  return true;
+}
+
+bool TTimeFields::Refuse(TTimeField field, const std::string& why) {
+  Text_[Index(field)] = Undo_[Index(field)];
+  MessageBoxText(why, ResStr(MSG_TIME_REFUSED_TITLE), MB_OK | MB_ICONEXCLAMATION);
+  return false;
 }
 
 void TTimeFields::RecalcDuration() {

@@ -11,8 +11,8 @@ enum class TTimeField { Start, End, Duration };
 
 // The Start / End / Duration texts of the time control group. Start and
 // Duration are stored; End is derived. Each field is checked when the focus
-// leaves it: a text that is not a time, or one out of range, silently goes
-// back to what the field held when the focus entered it.
+// leaves it: a text that is not a time, or one out of range, goes back to
+// what the field held when the focus entered it, and a message says why.
 class TTimeFields {
  public:
   // Longest time a field accepts: 200 hours.
@@ -26,14 +26,16 @@ class TTimeFields {
   void SetText(TTimeField field, std::string text) { Text_[Index(field)] = std::move(text); }
 
   void Enter(TTimeField field) { Undo_[Index(field)] = Text(field); }
-  void Leave(TTimeField field);
+  // False when the text was refused (and the message shown).
+  bool Leave(TTimeField field);
 
   void RecalcDuration();
   void RecalcEndTime();
 
  private:
   static size_t Index(TTimeField field) { return static_cast<size_t>(field); }
-  void Revert(TTimeField field) { Text_[Index(field)] = Undo_[Index(field)]; }
+  // Puts back the text on entry and says why the typed one was refused.
+  bool Refuse(TTimeField field, const std::string& why);
 
   std::array<std::string, 3> Text_;
   std::array<std::string, 3> Undo_;

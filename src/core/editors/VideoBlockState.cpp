@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editors/VideoBlockState.h"
 
+#include "app/Dialogs.h"
+#include "base/FormatText.h"
 #include "profiles/ProfileSettings.h"
 
 TVideoBlockState::TVideoBlockState(const TVideoBlockDesc& desc) : Desc_(&desc) {
@@ -15,7 +17,7 @@ void TVideoBlockState::Load(const TRecordFields& record) {
   const std::string_view c = Desc_->Suffix;
   Bitrate.UsePreset = record.Flag(Key("VideoBitRateUsePresert", c));
   Bitrate.Specify = record.Int(Key("VideoBitRateSpecify", c));
-  Bitrate.Bar.Load(record.Int(Key("VideoBitRatePreset", c)), kVideoLoadPosition);
+  Bitrate.Bar.Load(record.Int(Key("VideoBitRatePreset", c)));
   const int width = record.Int(Key("VideoWidth", c));
   const int height = record.Int(Key("VideoHeight", c));
   if (FixedSize()) {
@@ -25,6 +27,8 @@ void TVideoBlockState::Load(const TRecordFields& record) {
     KeepSize = record.Flag(Key("VideoSizeUseSource", c));
     SetWidth(width);
     SetHeight(height);
+    EnterWidth();
+    EnterHeight();
   }
   KeepFrameRate = record.Flag(Key("VideoKeepFrameRate", c));
   FrameRate.Load(record.Int(Key("VideoFrameRate", c)), static_cast<int>(Desc_->FrameRates.size()));
@@ -61,19 +65,33 @@ void TVideoBlockState::ChooseSize(int listIndex) {
 }
 
 void TVideoBlockState::SetWidth(int width) {
-  Width = ClampToSizeEdit(width);
+  Width = width;
   SizeListIndex = SyncSizeCombo(Desc_->Sizes, Width, Height);
 }
 
 void TVideoBlockState::SetHeight(int height) {
-  Height = ClampToSizeEdit(height);
+  Height = height;
   SizeListIndex = SyncSizeCombo(Desc_->Sizes, Width, Height);
 }
 
-void TVideoBlockState::LeaveWidth() {
-  if (Desc_->EvenSizes) SetWidth(MakeEven(Width));
+bool TVideoBlockState::LeaveWidth() {
+  return Leave(Width, WidthOnEntry_, Desc_->SizeLimit.MaxWidth, MSG_WIDTH_RANGE);
 }
 
-void TVideoBlockState::LeaveHeight() {
-  if (Desc_->EvenSizes) SetHeight(MakeEven(Height));
+bool TVideoBlockState::LeaveHeight() {
+  return Leave(Height, HeightOnEntry_, Desc_->SizeLimit.MaxHeight, MSG_HEIGHT_RANGE);
+}
+
+bool TVideoBlockState::Leave(int& value, int onEntry, int max, TMsgKey range) {
+  const bool refused = value != onEntry && (value < kSizeEditMin || value > max);
+  if (refused) {
+    value = onEntry;
+    MessageBoxText(FormatText(ResStr(range), {ResStr(Desc_->Title), std::to_string(kSizeEditMin),
+                                              std::to_string(max)}),
+                   ResStr(MSG_INVAILD_VALUE_TITLE), MB_OK | MB_ICONEXCLAMATION);
+  } else if (Desc_->EvenSizes && value != onEntry) {
+    value = MakeEven(value);
+  }
+  SizeListIndex = SyncSizeCombo(Desc_->Sizes, Width, Height);
+  return !refused;
 }

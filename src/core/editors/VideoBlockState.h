@@ -20,9 +20,12 @@ class TVideoBlockState {
 
   TBitrateChoice Bitrate;
 
-  // Free size. The edits hold what the spin edits can (2..1600); the size
-  // list follows every change of them, while picking "..." in the list
-  // changes nothing but the list.
+  // Free size. The edits hold what is typed, never cut; the size list
+  // follows every change of them, while picking "..." in the list changes
+  // nothing but the list. Leaving an edit with a number the codec cannot
+  // take (outside kSizeEditMin..the block's limit) says so, with the range,
+  // and puts back what the edit held when the focus came; a stored size is
+  // never refused while it is left as it is.
   bool KeepSize = true;
   int Width = kSizeEditMin;
   int Height = kSizeEditMin;
@@ -31,8 +34,11 @@ class TVideoBlockState {
   void ChooseSize(int listIndex);
   void SetWidth(int width);
   void SetHeight(int height);
-  void LeaveWidth();
-  void LeaveHeight();
+  void EnterWidth() { WidthOnEntry_ = Width; }
+  void EnterHeight() { HeightOnEntry_ = Height; }
+  // False when the number was refused.
+  bool LeaveWidth();
+  bool LeaveHeight();
 
   // H.263: which of kH263Sizes is checked.
   int FixedSizeIndex = kH263InitialSize;
@@ -46,5 +52,9 @@ class TVideoBlockState {
   int AspectCount() const;
 
  private:
+  bool Leave(int& value, int onEntry, int max, TMsgKey range);
+
   const TVideoBlockDesc* Desc_;
+  int WidthOnEntry_ = kSizeEditMin;
+  int HeightOnEntry_ = kSizeEditMin;
 };

@@ -22,7 +22,12 @@
 //    one; the encoder writes the part file (device commands too), which gets
 //    the final name only when it is complete and never over a file that
 //    appeared meanwhile, so no cut-off output ever has a finished name;
-//  - every file starts with no duration or position of the file before it;
+//  - every file starts with no duration, position, names or labels of the
+//    file before it, and the batch figure never goes back;
+//  - a failed file is told with its reason, to the host and at the batch's
+//    end, and the batch goes on: nothing waits for someone to click;
+//  - the end of a batch says what happened: all converted, some failed, or
+//    stopped;
 //  - a next file is started only while the batch window is open.
 #include "engine/BatchDriver.h"
 
@@ -36,6 +41,7 @@
 
 #include "app/Dialogs.h"
 #include "app/GlobalVars.h"
+#include "app/OutputFolder.h"
 #include "app/ProgramFolder.h"
 #include "base/AtomicFile.h"
 #include "base/Error.h"
@@ -47,6 +53,7 @@
 #include "base/TextUtil.h"
 #include "base/TimeText.h"
 #include "engine/CommandLine.h"
+#include "engine/FileFailure.h"
 #include "engine/MainThread.h"
 #include "engine/OutputParser.h"
 #include "engine/PowerActions.h"
@@ -152,22 +159,25 @@ uint8_t RunnerPriority(uint8_t storedPriority) {
   return storedPriority <= 3 ? static_cast<uint8_t>(storedPriority + 1) : 1;
 }
 
-bool CheckOutputFolder(const std::string& folderText) {
-  std::string folder(TrimBlanks(folderText));
-  if (folder.empty()) {
+bool CheckOutputFolder(const std::string& folderText, std::string* fullPath) {
+  if (TrimBlanks(folderText).empty()) {
     MessageBoxText(ResStr(MSG_EMPTY_DIR), ResStr(MSG_EMPTY), MB_ICONQUESTION);
     return false;
   }
+  const std::string folder = OutputFolderPath(folderText);
+  auto cannotMake = [] {
+    MessageBoxText(ResStr(MSG_FAIL_TO_CREATEDIR), ResStr(MSG_FAIL_CREATEDIR), MB_ICONQUESTION);
+    return false;
+  };
+  if (folder.empty()) return cannotMake();
+  if (fullPath != nullptr) *fullPath = folder;
   if (FolderExists(folder)) return true;
   if (MessageBoxText(ResStr(MSG_SURE_TO_CREATEDIR), ResStr(MSG_CREATEDIR),
                      MB_YESNOCANCEL | MB_ICONQUESTION) != IDYES)
     return false;
   std::error_code ec;
   fs::create_directories(folder, ec);
-  if (ec || !FolderExists(folder)) {
-    MessageBoxText(ResStr(MSG_FAIL_TO_CREATEDIR), ResStr(MSG_FAIL_CREATEDIR), MB_ICONQUESTION);
-    return false;
-  }
+  if (ec || !FolderExists(folder)) return cannotMake();
   return true;
 }
 
@@ -240,10 +250,11 @@ bool TBatchDriver::ActionConvertExecute(const std::vector<TBatchInput>& files,
       return false;
     }
   }
-  if (!CheckOutputFolder(choice.OutputFolder)) return false;
+  TBatchChoice checked = choice;
+  if (!CheckOutputFolder(choice.OutputFolder, &checked.OutputFolder)) return false;
   for (const TBatchInput& f : files) Host_.SetFileState(f.FileName, TFileState::Idle);
-  GlobalVars.LastOutputOpenDir = choice.OutputFolder;
-  StartBatch(files, choice);
+  GlobalVars.LastOutputOpenDir = checked.OutputFolder;
+  StartBatch(files, checked);
   return true;
 }
 
@@ -273,12 +284,13 @@ int TBatchDriver::StartBatch(const std::vector<TBatchInput>& files, const TBatch
   g.CurrentFileBytes = g.DoneBytes = g.ProgressBytes = 0;
   g.BatchPercent = 0;
   g.BatchStartTime = DayClock();
+  Failures_.clear();
 
   // An unattended batch must not be cut short by the machine going to sleep.
   std::unique_ptr<TPowerControl::TInhibitor> inhibitor = Power_.InhibitSleep("Converting files");
   int result = mrCancel;
   try {
-    Temp_ = std::make_unique<TPrivateFolder>("kinovert");
+    Temp_ = std::make_unique<TPrivateFolder>(kBatchFolderPrefix);
     StartNextFile();
     result = View_->RunModal();
   } catch (...) {
@@ -290,19 +302,34 @@ int TBatchDriver::StartBatch(const std::vector<TBatchInput>& files, const TBatch
   if (Runner_.Active()) {
     Runner_.Terminate(0);
     DeletePartialOutput();
+    // Stopped, the file is no more converted than one that never ran.
+    Host_.SetFileState(g.CurrentInputFile, TFileState::Idle);
   }
   View_.reset();
   Temp_.reset();
   inhibitor.reset();
 
-  if (!g.BatchHadErrors) {
-    Host_.ShowBalloon(FormatText(ResStr(MSG_TRAY_INFO), {ResStr(MSG_APPLICATION_TITLE)}),
-                      ResStr(MSG_TRAY_CONVERT_COMPLETE));
-    if (g.ShutdownWindowsWhenDone && result != mrCancel && Host_.RunCountdown())
-      RunPowerAction(g.ShutdownFlag, Power_, [this] { Host_.QuitProgram(); },
-                     [this] { Host_.BeforePowerAction(); });
-  }
+  Host_.BatchEnded(Outcome());
+  // A countdown only for an action there is to count down to.
+  if (!g.BatchHadErrors && g.ShutdownWindowsWhenDone && result != mrCancel &&
+      IsPowerActionFlag(g.ShutdownFlag) && Host_.RunCountdown())
+    RunPowerAction(g.ShutdownFlag, Power_, [this] { Host_.QuitProgram(); },
+                   [this] { Host_.BeforePowerAction(); });
   return result;
+}
+
+TBatchOutcome TBatchDriver::Outcome() const {
+  const TGlobalVars& g = GlobalVars;
+  TBatchOutcome o;
+  o.Total = g.TotalCount;
+  o.Converted = g.DoneCount;
+  o.Failed = g.FailedCount;
+  // Stopped means files left unconverted: a batch that ended while the stop
+  // question was open closes with mrCancel (no power action follows), yet
+  // every file was booked.
+  o.Stopped = g.DoneCount + g.FailedCount < g.TotalCount;
+  o.Failures = Failures_;
+  return o;
 }
 
 void TBatchDriver::StopNow() {
@@ -374,6 +401,9 @@ bool TBatchDriver::StartNextFile() {
   SourceSeen_ = ::stat(g.CurrentInputFile.c_str(), &st) == 0;
   SourceSize_ = SourceSeen_ ? static_cast<int64_t>(st.st_size) : 0;
   SourceMtimeNs_ = SourceSeen_ ? ModifiedNs(st) : 0;
+  FailureLine_.clear();
+  ChildStarted_ = false;
+  FileStartedAt_ = fs::file_time_type::clock::now();
 
   OutputExt_ = OutputExtension();
   std::string name = ChangeFileExtension(FileNamePart(g.CurrentInputFile), OutputExt_);
@@ -381,6 +411,11 @@ bool TBatchDriver::StartNextFile() {
   OutputName_ = ReserveOutputName(name, OutputExt_, folder);
   g.CurrentOutputFile = folder + OutputName_;
   PartFile_ = folder + PartFileName(OutputName_, OutputExt_);
+  // Until the encoder names them, the names are the batch's own: a file
+  // that fails before the encoder reads it is not told by the last one's.
+  g.EncoderInputName = g.CurrentInputFile;
+  g.EncoderOutputName = g.CurrentOutputFile;
+  ShowFileStart();
   try {
     StartEncoder(folder);
   } catch (...) {
@@ -437,15 +472,23 @@ void TBatchDriver::StartEncoder(const std::string& folder) {
   }
   Runner_.SetCommandline(LastCommandLine_);
   Runner_.Start();
+  ChildStarted_ = true;
+}
+
+void TBatchDriver::ShowFileStart() const {
+  const TGlobalVars& g = GlobalVars;
+  View_->ShowFileStatus(ResStr(MSG_ID_STATUS) + "0%", 0);
+  View_->ShowFileRemaining(FormatClock(0));
+  View_->ShowWorking(ResStr(MSG_PLEASE_WAIT));
+  View_->ShowOutput(FormatText(ResStr(MSG_ID_OUTPUT), {FileNamePart(g.CurrentOutputFile)}));
 }
 
 void TBatchDriver::FailUnstartedFile(const std::string& why) {
   TGlobalVars& g = GlobalVars;
   // Booked like a file whose encoder failed at once: its row was at work,
-  // the reason is shown as a failure line would be, and the batch goes on.
+  // the reason is told as a failure line's would be, and the batch goes on.
   Host_.SetFileState(g.CurrentInputFile, TFileState::Converting);
-  MessageBoxText("\"" + g.CurrentInputFile + "\" is not converted: " + why, ResStr(MSG_Error),
-                 MB_ICONINFORMATION);
+  FailureLine_ = why;
   g.FileFailed = true;
   HandleProcessEnd();
 }
@@ -466,6 +509,10 @@ void TBatchDriver::OnOutput(const char* buffer, int32_t size) {
   ctx.View = View_.get();
   ctx.Host = &Host_;
   ctx.Now = DayClock();
+  ctx.OnFailureLine = [this](const std::string& line) {
+    // The first line names the cause; later ones follow from it.
+    if (FailureLine_.empty()) FailureLine_ = line;
+  };
   ParseEncoderOutput(buffer, size, ctx);
 }
 
@@ -474,15 +521,14 @@ void TBatchDriver::DeletePartialOutput() const {
   if (!PartFile_.empty() && PartFile_ != g.CurrentInputFile) std::remove(PartFile_.c_str());
 }
 
-bool TBatchDriver::FinishOutput() {
+bool TBatchDriver::FinishOutput(std::string& why) {
   TGlobalVars& g = GlobalVars;
   const std::string folder = IncludeBackslash(Choice_.OutputFolder);
   const std::string name = FinishOutputName(OutputName_, OutputExt_, folder);
   if (name.empty()) {
     const int error = errno;
-    MessageBoxText("\"" + PartFile_ + "\" could not be renamed to \"" + g.CurrentOutputFile +
-                       "\": " + std::strerror(error),
-                   ResStr(MSG_Error), MB_ICONINFORMATION);
+    why = "\"" + PartFile_ + "\" could not be renamed to \"" + g.CurrentOutputFile +
+          "\": " + std::strerror(error);
     return false;
   }
   OutputName_ = name;
@@ -520,12 +566,58 @@ void TBatchDriver::DeleteSource() const {
     Host_.ReportSourceKept(g.CurrentInputFile, std::strerror(errno));
 }
 
+std::string TBatchDriver::WrittenInstead() const {
+  const TGlobalVars& g = GlobalVars;
+  const std::string base = FileNamePart(PathWithoutExtension(g.CurrentOutputFile));
+  std::error_code ec;
+  for (fs::directory_iterator it(Choice_.OutputFolder, ec), end; !ec && it != end;
+       it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    if (name == FileNamePart(g.CurrentOutputFile) || name == FileNamePart(PartFile_) ||
+        name.rfind(base, 0) != 0)
+      continue;
+    std::error_code timeError;
+    if (it->is_regular_file(timeError) && it->last_write_time(timeError) >= FileStartedAt_ &&
+        !timeError)
+      return name;
+  }
+  return {};
+}
+
+std::string TBatchDriver::FailureReason() const {
+  // A file that never ran has its reason already; the runner's figures are
+  // the last file's.
+  if (!ChildStarted_) return FailureLine_;
+  const TGlobalVars& g = GlobalVars;
+  TFileEndFacts facts;
+  facts.FailureLine = FailureLine_;
+  facts.ExitCode = Runner_.ExitCode();
+  facts.KilledBy = Runner_.TerminateRequested() ? 0 : Runner_.TermSignal();
+  facts.DeviceRoute = IsDeviceTarget();
+  // Told by the name the user knows; the encoder wrote the part file.
+  facts.Output = g.CurrentOutputFile;
+  facts.OutputFolderExists = FolderExists(Choice_.OutputFolder);
+  facts.OutputSize = FileSize64(PartFile_.empty() ? g.CurrentOutputFile : PartFile_);
+  if (facts.DeviceRoute && facts.OutputSize <= 0 && facts.ExitCode == 0 && FailureLine_.empty())
+    facts.WrittenInstead = WrittenInstead();
+  return FileFailureReason(facts);
+}
+
+void TBatchDriver::BookFailure(const std::string& reason) {
+  const TGlobalVars& g = GlobalVars;
+  Failures_.push_back(
+      FormatText(ResStr(MSG_FILE_FAILED), {FileNamePart(g.CurrentInputFile), reason}));
+  Host_.FileFailed(g.CurrentInputFile, reason);
+}
+
 void TBatchDriver::HandleProcessEnd() {
   if (!View_) return;
   TGlobalVars& g = GlobalVars;
   CleanTempFiles();
-  bool failed = g.FileFailed || Runner_.ExitCode() != 0 || FileSize64(PartFile_) <= 0;
-  if (!failed && !FinishOutput()) failed = true;
+  bool failed = g.FileFailed || (ChildStarted_ && Runner_.ExitCode() != 0) ||
+                FileSize64(PartFile_) <= 0;
+  std::string finishError;
+  if (!failed && !FinishOutput(finishError)) failed = true;
   if (!failed) {
     if (std::string incomplete = IncompleteOutput(); !incomplete.empty()) {
       if (g.DeleteFileAfterProcessing) incomplete += "\r\n\r\n" + ResStr(MSG_SOURCE_NOT_DELETED);
@@ -541,8 +633,11 @@ void TBatchDriver::HandleProcessEnd() {
       View_->SetCaption(ResStr(MSG_LABEL_ENCODINGFINISHED));
     }
   } else {
+    // Told before the partial output goes, while the facts still stand.
+    const std::string reason = finishError.empty() ? FailureReason() : finishError;
     g.BatchHadErrors = true;
     ++g.FailedCount;
+    BookFailure(reason);
     Host_.SetFileState(g.CurrentInputFile, TFileState::Failed);
     DeletePartialOutput();
   }
@@ -555,14 +650,16 @@ void TBatchDriver::HandleProcessEnd() {
   g.DoneBytes = AddSizes(g.DoneBytes, g.CurrentFileBytes);
   g.ProgressBytes = g.DoneBytes;
   if (g.TotalBytes != 0) {
-    g.BatchPercent = TruncatedPercent(g.ProgressBytes, g.TotalBytes);
+    // The figure the output showed may have been rounded up: never back.
+    g.BatchPercent = std::max(g.BatchPercent, TruncatedPercent(g.ProgressBytes, g.TotalBytes));
     View_->ShowBatchStatus(ResStr(MSG_ID_BATCH) + std::to_string(g.BatchPercent) + "%",
                            g.BatchPercent);
     if (g.ProgressBytes > 0) {
-      double elapsed = DayClock() - g.BatchStartTime;
-      double estimated = static_cast<double>(g.TotalBytes) * elapsed / static_cast<double>(g.ProgressBytes);
-      View_->ShowBatchEstimated(FormatClock(estimated));
-      View_->ShowBatchRemaining(FormatClock(estimated - elapsed));
+      const TBatchClocks clocks =
+          BatchClocks(DayClock() - g.BatchStartTime, g.TotalBytes, g.ProgressBytes);
+      View_->ShowBatchElapsed(clocks.Elapsed);
+      View_->ShowBatchEstimated(clocks.Estimated);
+      View_->ShowBatchRemaining(clocks.Remaining);
     }
   }
   if (g.DoneCount + g.FailedCount < g.TotalCount) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,6 +12,9 @@
 class TRedirector;
 class TPowerControl;
 class TPrivateFolder;
+
+// The prefix of each batch's private folder (PrivateFolder.h).
+inline constexpr const char* kBatchFolderPrefix = "kinovert";
 
 // One row of the file list as the batch reads it.
 struct TBatchInput {
@@ -77,12 +81,21 @@ class TBatchDriver final {
                           std::string& why) const;
   // The file at hand cannot be converted at all: booked as failed, with why.
   void FailUnstartedFile(const std::string& why);
+  // The labels of a file that has just started: nothing of the file before.
+  void ShowFileStart() const;
+  // Why the file that just ended failed.
+  std::string FailureReason() const;
+  // The host is told, and the batch's end will tell it again.
+  void BookFailure(const std::string& reason);
+  // A file of the output folder the device preset wrote in place of the output.
+  std::string WrittenInstead() const;
+  TBatchOutcome Outcome() const;
   void WriteDeviceBatch(const std::string& input) const;
   void DeletePartialOutput() const;
   void DeleteSource() const;
-  // The finished part file gets its final name; false (with a message, and
-  // the part file gone) when it cannot.
-  bool FinishOutput();
+  // The finished part file gets its final name; false (with why, and the
+  // part file left for the failure's clean-up) when it cannot.
+  bool FinishOutput(std::string& why);
   // Why the output may be incomplete ("" when there is no sign of it): it is
   // shorter than the source states, or the source changed while it was read.
   std::string IncompleteOutput() const;
@@ -107,14 +120,19 @@ class TBatchDriver final {
   int64_t SourceSize_ = 0;
   int64_t SourceMtimeNs_ = 0;
   bool ChildStarted_ = false;
+  std::string FailureLine_;  // the first failure line of the file at hand
+  std::filesystem::file_time_type FileStartedAt_;
+  std::vector<std::string> Failures_;  // "name failed: reason", in order
   // Posted calls check this before touching a driver that may be gone.
   std::shared_ptr<bool> Alive_ = std::make_shared<bool>(true);
 };
 
-// The Convert action's third check: an output folder is given, and exists or
-// is created after the user agreed. Shows the failure's message and returns
-// false.
-bool CheckOutputFolder(const std::string& folderText);
+// The Convert action's third check: an output folder is given as a full path
+// (a leading "~" is the home folder: OutputFolderPath), and exists or is
+// created after the user agreed. Shows the failure's message and returns
+// false; a relative path gets the message of a folder that cannot be made.
+// `folder` (if given) receives the full path.
+bool CheckOutputFolder(const std::string& folderText, std::string* folder = nullptr);
 
 // What keeps an item of a device preset file from being run (see
 // PresetItemProblem; also a file that cannot be read, or has no such item),

@@ -4,6 +4,8 @@
 #include <memory>
 #include <string>
 
+#include "engine/BatchOutcome.h"
+
 class TMainThread;
 
 // State pictures of the file list's rows.
@@ -50,8 +52,14 @@ class TBatchHost {
   virtual ~TBatchHost() = default;
   // The state picture of the first row whose caption is exactly `path`.
   virtual void SetFileState(const std::string& path, TFileState state) = 0;
+  // A file of the batch failed; `reason` says why in one line (the
+  // encoder's failure line, or what the batch saw). The file's Failed state
+  // follows. The batch goes on: nothing here may wait for the user.
+  virtual void FileFailed(const std::string& path, const std::string& reason) = 0;
   virtual void SetTrayHint(const std::string& text) = 0;
-  virtual void ShowBalloon(const std::string& title, const std::string& text) = 0;
+  // The batch is over, its window closed: the views tell how it ended.
+  // The countdown and the power action, when they run, come after.
+  virtual void BatchEnded(const TBatchOutcome& outcome) = 0;
   virtual std::unique_ptr<TProgressView> CreateProgressView() = 0;
   // The 30-second countdown before the power action; true to go ahead.
   virtual bool RunCountdown() = 0;

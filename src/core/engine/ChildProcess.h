@@ -32,8 +32,9 @@ TStartedChild StartChild(const TLaunchPlan& plan, const std::string& directory,
                          uint8_t priority);
 
 // Waits for the child's end and collects it; returns its exit status, 128 +
-// the signal that ended it, or -1 when it could not be collected.
-int ReapChild(pid_t pid);
+// the signal that ended it, or -1 when it could not be collected. `signal`,
+// when given, gets the signal that ended the child, 0 when it exited.
+int ReapChild(pid_t pid, int* signal = nullptr);
 
 // SIGKILL to the child's process group, and to the child itself in case it
 // has left the group.

@@ -13,6 +13,7 @@
 
 #include "base/Error.h"
 #include "engine/ChildProcess.h"
+#include "engine/PriorityRights.h"
 
 extern char** environ;
 
@@ -99,21 +100,6 @@ struct TChildSetup {
   ChildFail(s.Report, error);
 }
 
-int NiceOf(uint8_t priority) {
-  switch (priority) {
-    case 1:
-      return 19;
-    case 2:
-      return 0;
-    case 3:
-      return -10;
-    case 4:
-      return -20;
-    default:
-      return INT_MIN;
-  }
-}
-
 }  // namespace
 
 void CloseDescriptor(int& fd) {
@@ -121,11 +107,12 @@ void CloseDescriptor(int& fd) {
   fd = -1;
 }
 
-int ReapChild(pid_t pid) {
+int ReapChild(pid_t pid, int* signal) {
   int status = 0;
   pid_t got;
   while ((got = ::waitpid(pid, &status, 0)) < 0 && errno == EINTR) {
   }
+  if (signal != nullptr) *signal = got == pid && WIFSIGNALED(status) ? WTERMSIG(status) : 0;
   if (got != pid) return -1;
   return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
@@ -161,7 +148,7 @@ TStartedChild StartChild(const TLaunchPlan& plan, const std::string& directory,
   setup.Report = fds.Report[1];
   setup.Directory = IsBlankText(directory) ? nullptr : directory.c_str();
   setup.Script = plan.Script.empty() ? nullptr : plan.Script.c_str();
-  setup.Nice = NiceOf(priority);
+  setup.Nice = RunnerNice(priority);
   setup.SetNice = setup.Nice != INT_MIN;
   for (const std::string& c : plan.Candidates) setup.Candidates.push_back(c.c_str());
   for (std::string& a : argStore) setup.Argv.push_back(a.data());

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 // The countdown before a power action. It opens at 30 seconds and shows the
@@ -28,5 +29,9 @@ class TCountdown final {
   TState State_ = TState::Running;
 };
 
-// The countdown window's warning with the product title in it.
-std::string CountdownWarningDetail();
+// The countdown window's warning, naming the action of ShutdownFlag `flag`
+// that follows (close the program, power off, log off, restart, hibernate,
+// suspend) with the product title in it.
+std::string CountdownWarningDetail(uint8_t flag);
+// Its caption: the action as the settings dialog lists it.
+std::string CountdownTitle(uint8_t flag);

@@ -8,13 +8,12 @@
 #include <cmath>
 #include <cstring>
 
-#include "app/Dialogs.h"
+#include "app/GlobalVars.h"
 #include "base/FileNames.h"
 #include "base/FormatText.h"
-#include "base/TimeText.h"
 #include "base/TextUtil.h"
+#include "base/TimeText.h"
 #include "engine/BatchView.h"
-#include "app/GlobalVars.h"
 #include "lang/ResStr.h"
 
 namespace {
@@ -130,7 +129,7 @@ void ParseLine(const std::string& line, const TParseContext& ctx, const TTimeWin
     if (value != "N/A" && NearestInteger(value, v)) g.OutputSizeKB = Saturate32(v);
   }
 
-  double batchElapsed = ctx.Now - g.BatchStartTime;
+  const double batchElapsed = ctx.Now - g.BatchStartTime;
   view.ShowBatchElapsed(FormatClock(batchElapsed));
 
   if (g.DurationMs > 0 && g.PositionMs > 0) {
@@ -145,13 +144,16 @@ void ParseLine(const std::string& line, const TParseContext& ctx, const TTimeWin
     g.ProgressBytes = std::max(g.ProgressBytes, g.DoneBytes + g.CurrentFileBytes / 100 * g.FilePercent +
                                                     g.CurrentFileBytes % 100 * g.FilePercent / 100);
     if (g.ProgressBytes > 0 && g.TotalBytes > 0) {
-      g.BatchPercent = Percent(static_cast<double>(g.ProgressBytes) / static_cast<double>(g.TotalBytes));
+      // Nor does its figure: the rounding here may run ahead of the
+      // truncated one a file's end computes.
+      g.BatchPercent = std::max(g.BatchPercent, Percent(static_cast<double>(g.ProgressBytes) /
+                                                        static_cast<double>(g.TotalBytes)));
       view.ShowBatchStatus(ResStr(MSG_ID_BATCH) + std::to_string(g.BatchPercent) + "%",
                            g.BatchPercent);
-      double batchEstimate =
-          static_cast<double>(g.TotalBytes) * batchElapsed / static_cast<double>(g.ProgressBytes);
-      view.ShowBatchEstimated(FormatClock(batchEstimate));
-      view.ShowBatchRemaining(FormatClock(batchEstimate - batchElapsed));
+      const TBatchClocks clocks = BatchClocks(batchElapsed, g.TotalBytes, g.ProgressBytes);
+      view.ShowBatchElapsed(clocks.Elapsed);
+      view.ShowBatchEstimated(clocks.Estimated);
+      view.ShowBatchRemaining(clocks.Remaining);
     }
   }
 
@@ -184,14 +186,42 @@ double DayClock() {
   return static_cast<double>(ms) / kMsPerDay;
 }
 
-std::string FormatClock(double days) {
-  if (!(days > 0)) days = 0;
-  int64_t ms = static_cast<int64_t>(std::llround((days - std::floor(days)) * kMsPerDay));
-  int64_t seconds = (ms / 1000) % 86400;
+namespace {
+
+std::string FormatSeconds(int64_t seconds) {
+  seconds %= 86400;
   char buf[32];
   std::snprintf(buf, sizeof buf, "%d:%02d:%02d", static_cast<int>(seconds / 3600),
                 static_cast<int>(seconds / 60 % 60), static_cast<int>(seconds % 60));
   return buf;
+}
+
+// Whole seconds of a span, negative spans as 0; the clock shows the
+// time-of-day part of it.
+int64_t WholeSeconds(double days) {
+  if (!(days > 0)) return 0;
+  // Beyond any real span, only the time of day is left to show.
+  if (days > 1e6) days -= std::floor(days);
+  return static_cast<int64_t>(std::llround(days * kMsPerDay)) / 1000;
+}
+
+}  // namespace
+
+std::string FormatClock(double days) {
+  return FormatSeconds(WholeSeconds(days));
+}
+
+TBatchClocks BatchClocks(double elapsedDays, int64_t totalBytes, int64_t progressBytes) {
+  TBatchClocks clocks;
+  const int64_t elapsed = WholeSeconds(elapsedDays);
+  clocks.Elapsed = FormatSeconds(elapsed);
+  if (progressBytes <= 0 || totalBytes <= 0) return clocks;
+  const double estimateDays =
+      static_cast<double>(totalBytes) * elapsedDays / static_cast<double>(progressBytes);
+  const int64_t estimate = std::max(elapsed, WholeSeconds(estimateDays));
+  clocks.Estimated = FormatSeconds(estimate);
+  clocks.Remaining = FormatSeconds(estimate - elapsed);
+  return clocks;
 }
 
 void ParseEncoderOutput(const char* buffer, int32_t size, const TParseContext& ctx) {
@@ -232,7 +262,7 @@ void ParseEncoderOutput(const char* buffer, int32_t size, const TParseContext& c
       ParseLine(line, ctx, window);
       if (IsFailureLine(line)) {
         g.FileFailed = true;
-        MessageBoxText(line, ResStr(MSG_Error), MB_ICONINFORMATION);
+        if (ctx.OnFailureLine) ctx.OnFailureLine(line);
       } else if (EndsUsefulPart(before, line)) {
         break;
       }

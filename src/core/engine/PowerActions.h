@@ -37,5 +37,10 @@ std::unique_ptr<TPowerControl> CreateSystemPowerControl();
 // does nothing. Before each of 1..5 saveFirst runs: the program may never get
 // to close normally after them (and a suspended machine may not come back),
 // so settings changed during the batch would be lost.
+// Whether flag names one of the actions above (0..5).
+constexpr bool IsPowerActionFlag(uint8_t flag) {
+  return flag <= 5;
+}
+
 void RunPowerAction(uint8_t flag, TPowerControl& power, const std::function<void()>& quitProgram,
                     const std::function<void()>& saveFirst);

@@ -66,6 +66,11 @@ class TRedirector final {
   // How the last child ended: its exit status, 128 + the signal that killed
   // it, or -1 before any end was reported.
   int32_t ExitCode() const { return ExitCode_; }
+  // The signal that ended the last child, 0 when it exited by itself.
+  int32_t TermSignal() const { return TermSignal_; }
+  // Whether Terminate was called for the last child: a signal that ended
+  // it was then ours.
+  bool TerminateRequested() const { return TerminateRequested_; }
   // ApplicationName + " " + Commandline, or Commandline alone.
   std::string FullCommandLine() const;
 
@@ -86,6 +91,8 @@ class TRedirector final {
   bool LastProcessEnded_ = false;
   pid_t Pid_ = 0;
   int32_t ExitCode_ = -1;
+  int32_t TermSignal_ = 0;
+  bool TerminateRequested_ = false;
   int StdInWrite_ = -1;  // never written: the child's input stays open and empty
   std::shared_ptr<TRedirectorThread> Watch_;  // the watch over the running child
 };

@@ -54,12 +54,13 @@ void TRedirector::Terminate(uint32_t /*exitCode*/) {
   if (!Active()) throw EKinovertError("Cannot Terminate an inactive process");
   // The child is collected only in ProcessTerminated, so until then its id,
   // and its group's, cannot have been reused by another process.
+  TerminateRequested_ = true;
   KillChildGroup(Pid_);
 }
 
 void TRedirector::ProcessTerminated() {
   std::shared_ptr<TRedirectorThread> watch = std::move(Watch_);
-  ExitCode_ = ReapChild(Pid_);  // the reader has seen it exit: this does not wait
+  ExitCode_ = ReapChild(Pid_, &TermSignal_);  // the reader has seen it exit: this does not wait
   {
     std::lock_guard<std::mutex> lock(watch->Mutex);
     watch->Reaped = true;
@@ -77,6 +78,7 @@ void TRedirector::Start() {
   if (Active()) throw EKinovertError("Process is already active");
   if (IsBlankText(FullCommandLine())) throw EKinovertError("No commandline to run");
   LastProcessEnded_ = false;
+  TerminateRequested_ = false;
 
   std::string currentDir;
   if (char* cwd = ::getcwd(nullptr, 0)) {

@@ -24,9 +24,9 @@ struct TMsgEntry {
 
 #define K(key, text) TMsgEntry{key, #key, text}
 
-// The English defaults, in load order. Typos and line-break sequences of the
-// texts other components quote are kept as they are: callers and tests rely
-// on the exact bytes. tools/lang/make_lang_files.py holds the same table with
+// The English defaults, in load order. The line-break sequences of the texts
+// other components quote are kept as they are: callers and tests rely on the
+// exact bytes. tools/lang/make_lang_files.py holds the same table with
 // the translations and writes the shipped language files from it.
 constexpr std::array<TMsgEntry, kMsgKeyCount> kEntries{{
     K(MSG_EXIT, "Exit"),
@@ -49,20 +49,20 @@ constexpr std::array<TMsgEntry, kMsgKeyCount> kEntries{{
     K(MSG_STATUS_NOFILES, "Summary: No files"),
     K(MSG_STATUS_ONEFILE, "Summary: One file"),
     K(MSG_STATUS_FILES, "Summary: %d files"),
-    K(MSG_FORMAT_ERROR, "An error occurred while adding file:\r\n\r\nThe file \"%s\" is damaged or the format is not supported."),
-    K(MSG_NO_DAT_FILE, "Cannot find \"%s\".\r\n\r\nPlease re-install this program and try again."),
+    K(MSG_FORMAT_ERROR, "An error occurred while adding a file:\r\n\r\nThe file \"%s\" is damaged or the format is not supported."),
+    K(MSG_NO_DAT_FILE, "Cannot find \"%s\".\r\n\r\nPlease reinstall this program and try again."),
     K(MSG_NOENCODER, "The file \"%s\" couldn't be found."),
     K(MSG_NOFILES, "There are no files to encode!"),
     K(MSG_Error, "Error"),
     K(MSG_HINT, "Hint"),
     K(MSG_FILE_EXISTS, "File \"%s\" already exists.\r\n\r\nAre you sure you want to overwrite it?"),
     K(MSG_OVERWRITE, "Overwrite file?"),
-    K(MSG_CREATE_DIR_ERROR, "Create profile directory error!"),
-    K(MSG_CREATEDIR, "Create directory"),
-    K(MSG_SURE_TO_CREATEDIR, "Output directory do not exist, do you want to force create it?"),
-    K(MSG_FAIL_TO_CREATEDIR, "Fail to create directory! Please check if output folder have the right format!"),
-    K(MSG_FAIL_CREATEDIR, "Fail"),
-    K(MSG_EMPTY, "Empty Dir"),
+    K(MSG_CREATE_DIR_ERROR, "The profile folder could not be created!"),
+    K(MSG_CREATEDIR, "Create folder"),
+    K(MSG_SURE_TO_CREATEDIR, "The output folder does not exist. Do you want to create it?"),
+    K(MSG_FAIL_TO_CREATEDIR, "The folder could not be created! Please check that the path of the output folder is correct."),
+    K(MSG_FAIL_CREATEDIR, "Failed"),
+    K(MSG_EMPTY, "No Folder"),
     K(MSG_EMPTY_DIR, "You must choose an output folder first!"),
     K(MSG_TRAY_ENCODING_DONE, "Finished converting"),
     K(MSG_TRAY_ENCODING_START, "Starting..."),
@@ -70,27 +70,27 @@ constexpr std::array<TMsgEntry, kMsgKeyCount> kEntries{{
     K(MSG_TRAY_MENU_EXIT, "Exit program"),
     K(MSG_TRAY_HINT, "%s: %d%%"),
     K(MSG_ID_ENC_IN_PROGRESS, "Encoding in progress"),
-    K(MSG_ID_STOP_ENC, "Stopping encoding when done with current file..."),
+    K(MSG_ID_STOP_ENC, "Encoding will stop when the current file is done..."),
     K(MSG_ID_BATCH, "Batch="),
     K(MSG_ID_OUTPUT, "Output file: %s"),
     K(MSG_ID_WORKING, "Working on file %d of %d: %s"),
     K(MSG_LABEL_ENCODINGFINISHED, "Encoding finished"),
     K(MSG_FILE_INFO, "File Information - %s"),
     K(MSG_SELECT_FOLDER, "Please select a folder!"),
-    K(MSG_RENAMEFAILD_TITLE, "Rename Faild"),
-    K(MSG_RENAMEFAILD, "Rename faild! Please check if the profile name is already exist!"),
-    K(MSG_LAST_PROFILE, "This is the last profile, can not be deleted!"),
-    K(MSG_LAST_PROFILE_TITLE, "Can not be delete"),
-    K(MSG_SURE_DELETE_PROFILE, "Are you sure you want to delete profile \"%s\"?"),
-    K(MSG_SURE_DELETE_PROFILE_TITLE, "Delete file"),
-    K(MSG_CONVERTING, "Conveting"),
+    K(MSG_RENAMEFAILD_TITLE, "Rename Failed"),
+    K(MSG_RENAMEFAILD, "Rename failed! Please check whether a profile with this name already exists."),
+    K(MSG_LAST_PROFILE, "This is the last profile; it cannot be deleted!"),
+    K(MSG_LAST_PROFILE_TITLE, "Cannot Be Deleted"),
+    K(MSG_SURE_DELETE_PROFILE, "Are you sure you want to delete the profile \"%s\"?"),
+    K(MSG_SURE_DELETE_PROFILE_TITLE, "Delete Profile"),
+    K(MSG_CONVERTING, "Converting"),
     K(MSG_CLEARLIST, "Clear List"),
     K(MSG_SEL_ALL, "Select All"),
     K(MSG_CONVERT, "Convert"),
     K(MSG_PLAY_SOURCE, "Play Source"),
     K(MSG_OPEN_DES_FOLDER, "Open Destination Folder..."),
     K(MSG_SETTINGS, "Settings..."),
-    K(MSG_HELP_CONTENT, "Help Content"),
+    K(MSG_HELP_CONTENT, "Help Contents"),
     K(MSG_QUICK_START, "Quick Start..."),
     K(MSG_ONLINE_RES, "Online Resources..."),
     K(MSG_TECH_SUPPORT, "Contact Technical Support..."),
@@ -114,7 +114,7 @@ constexpr std::array<TMsgEntry, kMsgKeyCount> kEntries{{
     K(MSG_ABITRATE, "Bitrate:"),
     K(MSG_CHANNELS, "Channels:"),
     K(MSG_SAMPLINGRATE, "Sampling Rate:"),
-    K(MSG_TRAY_CONVERT_COMPLETE, "Convertion complete!"),
+    K(MSG_TRAY_CONVERT_COMPLETE, "Conversion complete!"),
     K(MSG_MOREINFO, "More Information..."),
     K(MSG_ADD_PROFILE, "Add..."),
     K(MSG_DEL_PROFILE, "Delete"),
@@ -124,7 +124,7 @@ constexpr std::array<TMsgEntry, kMsgKeyCount> kEntries{{
     K(MSG_NO_DESCRIPTION, "No Description"),
     K(MSG_LANG, "Languages"),
     K(MSG_SHOW_WINDOW, "Show window"),
-    K(MSG_NO_DAT_FILE_TITLE, "Can not find file"),
+    K(MSG_NO_DAT_FILE_TITLE, "File Not Found"),
     K(MSG_YES, "Yes"),
     K(MSG_NO, "No"),
     K(MSG_TOVOB, "To VOB"),
@@ -149,7 +149,7 @@ constexpr std::array<TMsgEntry, kMsgKeyCount> kEntries{{
     K(MSG_TIME_CONTROL, "Time Control"),
     K(MSG_ENABLE_TIME_CONTROL, "Enable time control"),
     K(MSG_START_TIME, "Start time:"),
-    K(MSG_HH_MN, "hr:mn:sc.xxx"),
+    K(MSG_HH_MN, "hh:mm:ss.xxx"),
     K(MSG_END_TIME, "End time:"),
     K(MSG_DURATION, "Duration:"),
     K(MSG_DIVX, "Divx"),
@@ -168,8 +168,8 @@ constexpr std::array<TMsgEntry, kMsgKeyCount> kEntries{{
     K(MSG_DV, "DV"),
     K(MSG_MP2, "Mp2"),
     K(MSG_MP3, "Mp3"),
-    K(MSG_PCM16LE, "WAV (pcm 16 little-endian)"),
-    K(MSG_PCMU8, "WAV (pcm U 8)"),
+    K(MSG_PCM16LE, "WAV (PCM 16-bit little-endian)"),
+    K(MSG_PCMU8, "WAV (PCM 8-bit unsigned)"),
     K(MSG_AC3, "AC3"),
     K(MSG_SAVE, "Save"),
     K(MSG_CLOSE, "Close"),
@@ -201,7 +201,7 @@ constexpr std::array<TMsgEntry, kMsgKeyCount> kEntries{{
     K(MSG_PRESET_QUALITY, "Preset quality"),
     K(MSG_SPECIFY_SETTINGS, "Specify bitrate"),
     K(MSG_LOW_Q, "Low quality,\nsmall size"),
-    K(MSG_HIGH_Q, "High quliaty,\nlarge size"),
+    K(MSG_HIGH_Q, "High quality,\nlarge size"),
     K(MSG_CURRNET_BITRATE, "Current bitrate:"),
     K(MSG_CONFIGURE, "Configure..."),
     K(MSG_VIDEO_SIZE, "Video Size"),
@@ -219,7 +219,7 @@ constexpr std::array<TMsgEntry, kMsgKeyCount> kEntries{{
     K(MSG_ACHANNELS, "Audio Channels"),
     K(MSG_CHANNELS_1, "1 (mono)"),
     K(MSG_CHANNELS_2, "2 (stereo)"),
-    K(MSG_CHANNELS_6, "6 (5.1 AC3 48000kHz)"),
+    K(MSG_CHANNELS_6, "6 (5.1 AC3 48000 Hz)"),
     K(MSG_SAMPLERATE, "Sample Rate"),
     K(MSG_AUDIO_BITRATE, "Audio Bitrate"),
     K(MSG_AUDIO_BITRATE_AUTO, "Auto"),
@@ -228,9 +228,9 @@ constexpr std::array<TMsgEntry, kMsgKeyCount> kEntries{{
     K(MSG_WMV8, "WMV8"),
     K(MSG_AAC, "AAC"),
     K(MSG_AMRNB, "AMR Narrow-Band"),
-    K(MSG_AMRWB, "AMR Narrow-Wide"),
+    K(MSG_AMRWB, "AMR Wide-Band"),
     K(MSG_ALAW, "A-Law"),
-    K(MSG_PCM16BE, "WAV (pcm 16 big-endian)"),
+    K(MSG_PCM16BE, "WAV (PCM 16-bit big-endian)"),
     K(MSG_TYPE, "Type"),
     K(MSG_TYPE_IPOD, "Apple iPod"),
     K(MSG_TYPE_PSP, "Sony PSP"),
@@ -244,30 +244,30 @@ constexpr std::array<TMsgEntry, kMsgKeyCount> kEntries{{
     K(MSG_TARGET_FORMAT_NTSC, "NTSC"),
     K(MSG_TARGET_FORMAT_PAL, "PAL"),
     K(MSG_CHANGE_ASPECT, "Change aspect"),
-    K(MSG_ASPECT1, "1:1 (For Square Pixels)"),
-    K(MSG_ASPECT2, "4:3 (For Standard TV)"),
-    K(MSG_ASPECT3, "16:9 (For Wide screen TV)"),
+    K(MSG_ASPECT1, "1:1 (square pixels)"),
+    K(MSG_ASPECT2, "4:3 (standard TV)"),
+    K(MSG_ASPECT3, "16:9 (widescreen TV)"),
     K(MSG_3GP_TYPE1, "3gp (Nokia/NEC/Siemens)"),
     K(MSG_3GP_TYPE2, "3gp (Sony Ericsson)"),
     K(MSG_3GP_TYPE3, "3gp2 (Sony Ericsson)"),
     K(MSG_BITTATE_FORMAT, "%s"),
-    K(MSG_ENTER_VIDEOBITRATE, "Please enter video bitrate"),
+    K(MSG_ENTER_VIDEOBITRATE, "Please enter the video bitrate"),
     K(MSG_ENTER_VIDEOBITRATE_TITLE, "Enter value"),
     K(MSG_MP4SELECTED_TITLE, "MPEG-4 Video Codec selected"),
-    K(MSG_MP4SELECTED, "ATTENTION!\n\rMPEG-4 video codec provides superior video quality and wider video size selection compared to H.263.\n\r\n\rMPEG-4 is supported by the Nokia N70/N90 etc..\n\r\n\rHowever, some mobile phone models MAY NOT support the MPEG-4 video codec.\n\rIn case the encoded clip is NOT playing on your phone, the try using the H.263 video codec."),
+    K(MSG_MP4SELECTED, "ATTENTION!\n\rThe MPEG-4 video codec provides better video quality and a wider choice of video sizes than H.263.\n\r\n\rMPEG-4 is supported by the Nokia N70/N90 and others.\n\r\n\rHowever, some mobile phone models MAY NOT support the MPEG-4 video codec.\n\rIf the converted clip does NOT play on your phone, try the H.263 video codec instead."),
     K(MSG_AMRNBSELECTED_TITLE, "AMR-WB Audio Codec selected"),
-    K(MSG_AMRNBSELECTED, "ATTENTION!\n\rAdaptive Multi-Rate Wideband(ARM-WB) speech codec CANNOT be played on QuickTime.\n\r\n\rARM-WideBand provides better audio quality than the ARM-NarrowBand, but it is still a monophonic speech codec. \n\rSome mobile phone models MAY NOT play the ARM-WideBand inside the 3gp video clip. \n\rIn case NO sound is playing on your photo, then try using the ARM-NarrowBand codec."),
+    K(MSG_AMRNBSELECTED, "ATTENTION!\n\rThe Adaptive Multi-Rate Wideband (AMR-WB) speech codec CANNOT be played by QuickTime.\n\r\n\rAMR wide-band provides better audio quality than AMR narrow-band, but it is still a mono speech codec.\n\rSome mobile phone models MAY NOT play AMR wide-band inside a 3gp video clip.\n\rIf NO sound plays on your phone, try the AMR narrow-band codec instead."),
     K(MSG_AACSELECTED_TITLE, "AAC Audio Codec selected"),
-    K(MSG_AACSELECTED, "ATTENTION!\n\rAAC audio codec provides superior audio quality, with stereo support, compared to ARM-NarrowBand and ARM-WideBand. \n\r\n\rAAC is supported by Nokia N70/N90 etc..\n\r\n\rHowever, some mobile phone models MAY NOT play the AAC sound within the 3gp video clip.\n\rIn case NO sound is playing on your phone, then try using the ARM-NarrowBand audio codec."),
+    K(MSG_AACSELECTED, "ATTENTION!\n\rThe AAC audio codec provides better audio quality than AMR narrow-band and AMR wide-band, and it supports stereo.\n\r\n\rAAC is supported by the Nokia N70/N90 and others.\n\r\n\rHowever, some mobile phone models MAY NOT play AAC sound inside a 3gp video clip.\n\rIf NO sound plays on your phone, try the AMR narrow-band audio codec instead."),
     K(MSG_MOBILE, "Mobile"),
     K(MSG_IPOD_PSP, "iPod/PSP"),
     K(MSG_PSP_FULLSCR, "PSP Full Screen"),
-    K(MSG_INVAILD_VALUE, "The value you entered is not valid. Error in position %d."),
+    K(MSG_INVAILD_VALUE, "The value you entered is not valid. Error at position %d."),
     K(MSG_INVAILD_VALUE_TITLE, "Invalid Value"),
     K(MSG_INVAILD_VALUE_BETWEEN, "The value you entered is not valid. Please make sure the value is between %d and %d!"),
     K(MSG_INVAILD_VALUE_BETWEEN_TITLE, "Invalid Value"),
     K(MSG_INVALID_FILE_NAME_TITLE, "Invalid File Name"),
-    K(MSG_INVALID_FILE_NAME, "The name you entered is not valid. Please note that file name can not contain any of the following character: \n\r\n\r\\ / : * ? \" < > |"),
+    K(MSG_INVALID_FILE_NAME, "The name you entered is not valid. Please note that a file name cannot contain any of the following characters:\n\r\n\r\\ / : * ? \" < > |"),
     K(MSG_PROFILE_NAME, "Profile Name"),
     K(MSG_ENTER_PROFILE_NAME, "Enter the profile name:"),
     K(MSG_FILEINFO_CAPTION, "File Information"),
@@ -281,9 +281,9 @@ constexpr std::array<TMsgEntry, kMsgKeyCount> kEntries{{
     K(MSG_NORMAL, "Normal"),
     K(MSG_HIGH, "High"),
     K(MSG_REALTIME, "Realtime"),
-    K(MSG_SHUTDOWN_REAL_DOES, "\"Shutdown Windows\" really does:"),
+    K(MSG_SHUTDOWN_REAL_DOES, "\"Shut down the computer\" really does:"),
     K(MSG_CLOSE_APP, "Close %s"),
-    K(MSG_SHUTDOWN, "Shutdown"),
+    K(MSG_SHUTDOWN, "Shut down"),
     K(MSG_LOGOFF, "Log off"),
     K(MSG_RESTART, "Restart"),
     K(MSG_HIBERNATE, "Hibernate"),
@@ -294,21 +294,21 @@ constexpr std::array<TMsgEntry, kMsgKeyCount> kEntries{{
     K(MSG_QUESTION, "Question"),
     K(MSG_BTN_NOW, "Stop now"),
     K(MSG_BTN_DONE, "When done"),
-    K(MSG_CONVERTING_IN, "Conveting in progress..."),
+    K(MSG_CONVERTING_IN, "Conversion in progress..."),
     K(MSG_REMAINING_TIME, "Remaining time:"),
     K(MSG_ELAPSED_TIME, "Elapsed time:"),
     K(MSG_ESTIMATED_TIME, "Estimated time:"),
-    K(MSG_STOP_WHEN_DONE, "Stopping encoding when done with current file..."),
+    K(MSG_STOP_WHEN_DONE, "Encoding will stop when the current file is done..."),
     K(MSG_DEL_AFTER, "Delete source file after encoding"),
-    K(MSG_SHUTDOWN_AFTER, "Shutdown Windows when done"),
+    K(MSG_SHUTDOWN_AFTER, "Shut down the computer when done"),
     K(MSG_SEND_TO_TRAY, "Send to tray"),
-    K(MSG_TRAY_MIN, "Application has been minimized. Double click tray icon to resume."),
+    K(MSG_TRAY_MIN, "The program has been minimized. Double-click its icon in the notification area to restore it."),
     K(MSG_PLEASE_WAIT, "Please wait..."),
     K(MSG_PREPARING, "Preparing"),
     K(MSG_LABEL_TIMEOUT, "Time left: %d"),
     K(MSG_SHUTDOWN_TITLE, "Shutdown"),
     K(MSG_WARNING, "Warning!"),
-    K(MSG_WARNING_DETAIL, "If you don't press cancel now, %s will shutdown Windows."),
+    K(MSG_WARNING_DETAIL, "If you don't press Cancel now, %s will shut down the computer."),
     K(MSG_TIME_LEFT, "Time left:"),
     K(MSG_ABOUT_CAPTIAON, "About"),
     K(MSG_COPYRIGHT, "Copyright (C) 2026 the Kinovert developers"),
@@ -332,6 +332,35 @@ constexpr std::array<TMsgEntry, kMsgKeyCount> kEntries{{
     K(MSG_SOURCE_CHANGED, "The file \"%s\" has been converted, but it changed while it was read (is it still being copied?): the output may be incomplete."),
     K(MSG_PRESET_REFUSED, "The device preset \"%s\" cannot be used: %s."),
     K(MSG_SOURCE_NOT_DELETED, "The source has not been deleted."),
+    K(MSG_BATCH_ALL_CONVERTED, "All files converted (%d of %d)."),
+    K(MSG_BATCH_SOME_FAILED, "%d of %d files converted, %d failed."),
+    K(MSG_BATCH_STOPPED, "Stopped: %d of %d files converted."),
+    K(MSG_BATCH_STOPPED_FAILED, "Stopped: %d of %d files converted, %d failed."),
+    K(MSG_FILE_FAILED, "%s failed: %s"),
+    K(MSG_REASON_KILLED, "the encoder was stopped from outside (killed by signal %d, %s)"),
+    K(MSG_REASON_FOLDER_GONE, "the output folder \"%s\" was removed during the conversion"),
+    K(MSG_REASON_EXIT_STATUS, "the encoder ended with exit status %d"),
+    K(MSG_REASON_WROTE_ELSEWHERE, "the device preset wrote \"%s\" instead of \"%s\""),
+    K(MSG_REASON_PRESET_NO_OUTPUT, "the device preset wrote nothing into \"%s\""),
+    K(MSG_REASON_OUTPUT_GONE, "the output file \"%s\" no longer exists"),
+    K(MSG_REASON_NO_OUTPUT, "the encoder wrote no output"),
+    K(MSG_WARNING_DETAIL_CLOSE, "If you don't press Cancel now, %s will close."),
+    K(MSG_WARNING_DETAIL_LOGOFF, "If you don't press Cancel now, %s will log you off."),
+    K(MSG_WARNING_DETAIL_RESTART, "If you don't press Cancel now, %s will restart the computer."),
+    K(MSG_WARNING_DETAIL_HIBERNATE, "If you don't press Cancel now, %s will hibernate the computer."),
+    K(MSG_WARNING_DETAIL_SUSPEND, "If you don't press Cancel now, %s will suspend the computer."),
+    K(MSG_SOURCE_FILES, "Source files"),
+    K(MSG_PRIORITY_NOT_ALLOWED, "This user may not raise priorities: the encoder will run at normal priority."),
+    K(MSG_NAME_TOO_LONG, "The name you entered is too long for a file name. Please choose a shorter name."),
+    K(MSG_WIDTH_RANGE, "This width is not possible: %s takes widths from %d to %d pixels."),
+    K(MSG_HEIGHT_RANGE, "This height is not possible: %s takes heights from %d to %d pixels."),
+    K(MSG_FRAMERATE_AUTO_FIXED, "Auto (always %s fps)"),
+    K(MSG_TIME_REFUSED_TITLE, "Invalid Time"),
+    K(MSG_TIME_NOT_A_TIME, "\"%s\" is not a time. Type hours:minutes:seconds (for example 1:02:03.5), minutes:seconds (2:30) or seconds (90 or 1.5). The previous value has been restored."),
+    K(MSG_TIME_TOO_LONG, "%s is too long: a time may be at most 200:00:00.000 (200 hours). The previous value has been restored."),
+    K(MSG_TIME_END_BEFORE_START, "The end time %s lies before the start time %s. The previous value has been restored."),
+    K(MSG_HELP_HOME_LINK, "Kinovert Help"),
+    K(MSG_HELP_SUPPORT_LINK, "Troubleshooting and reporting a fault"),
 }};
 
 #undef K
@@ -348,24 +377,20 @@ constexpr std::string_view kSection = "LANGRES";
 using TTexts = std::array<std::string, kMsgKeyCount>;
 
 constexpr std::array<TEditionTexts, 4> kEditions{{
-    {"Kinovert Video Converter", "https://kinovert.example.org/video-converter/",
-     "support@kinovert.example.org"},
-    {"Kinovert 3GP Converter", "https://kinovert.example.org/3gp-converter/",
-     "3gp-support@kinovert.example.org"},
-    {"Kinovert PSP Converter", "https://kinovert.example.org/psp-converter/",
-     "psp-support@kinovert.example.org"},
-    {"Kinovert iPod Converter", "https://kinovert.example.org/ipod-converter/",
-     "ipod-support@kinovert.example.org"},
+    {"Kinovert Video Converter"},
+    {"Kinovert 3GP Converter"},
+    {"Kinovert PSP Converter"},
+    {"Kinovert iPod Converter"},
 }};
 
 TTexts DefaultTexts() {
   TTexts t;
   for (size_t i = 0; i < kEntries.size(); ++i)
     if (kEntries[i].Text != nullptr) t[i] = kEntries[i].Text;
-  const TEditionTexts& edition = EditionTexts(KINOVERT_EDITION);
-  t[MSG_APPLICATION_TITLE] = edition.Title;
-  t[MSG_HOMEPAGE] = edition.HomePage;
-  t[MSG_SUPPORT_MAIL] = edition.SupportMail;
+  t[MSG_APPLICATION_TITLE] = EditionTexts(KINOVERT_EDITION).Title;
+  t[MSG_HOMEPAGE] = BuiltHomePage().empty() ? t[MSG_HELP_HOME_LINK] : ShownAddress(BuiltHomePage());
+  t[MSG_SUPPORT_MAIL] = BuiltSupportAddress().empty() ? t[MSG_HELP_SUPPORT_LINK]
+                                                      : ShownAddress(BuiltSupportAddress());
   return t;
 }
 
@@ -426,6 +451,21 @@ const std::string& DefaultResStr(TMsgKey key) {
 
 const TEditionTexts& EditionTexts(int edition) {
   return kEditions[edition >= 0 && edition < 4 ? static_cast<size_t>(edition) : 0];
+}
+
+std::string_view BuiltHomePage() {
+  return KINOVERT_HOME_PAGE;
+}
+
+std::string_view BuiltSupportAddress() {
+  return KINOVERT_SUPPORT_ADDRESS;
+}
+
+std::string ShownAddress(std::string_view address) {
+  constexpr std::string_view kMail = "mailto:";
+  if (address.size() > kMail.size() && SameTextIgnoringCase(address.substr(0, kMail.size()), kMail))
+    address.remove_prefix(kMail.size());
+  return std::string(address);
 }
 
 std::string_view MsgKeyName(TMsgKey key) {

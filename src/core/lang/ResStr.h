@@ -312,6 +312,35 @@ enum TMsgKey : int {
   MSG_SOURCE_CHANGED,
   MSG_PRESET_REFUSED,
   MSG_SOURCE_NOT_DELETED,
+  MSG_BATCH_ALL_CONVERTED,
+  MSG_BATCH_SOME_FAILED,
+  MSG_BATCH_STOPPED,
+  MSG_BATCH_STOPPED_FAILED,
+  MSG_FILE_FAILED,
+  MSG_REASON_KILLED,
+  MSG_REASON_FOLDER_GONE,
+  MSG_REASON_EXIT_STATUS,
+  MSG_REASON_WROTE_ELSEWHERE,
+  MSG_REASON_PRESET_NO_OUTPUT,
+  MSG_REASON_OUTPUT_GONE,
+  MSG_REASON_NO_OUTPUT,
+  MSG_WARNING_DETAIL_CLOSE,
+  MSG_WARNING_DETAIL_LOGOFF,
+  MSG_WARNING_DETAIL_RESTART,
+  MSG_WARNING_DETAIL_HIBERNATE,
+  MSG_WARNING_DETAIL_SUSPEND,
+  MSG_SOURCE_FILES,
+  MSG_PRIORITY_NOT_ALLOWED,
+  MSG_NAME_TOO_LONG,
+  MSG_WIDTH_RANGE,
+  MSG_HEIGHT_RANGE,
+  MSG_FRAMERATE_AUTO_FIXED,
+  MSG_TIME_REFUSED_TITLE,
+  MSG_TIME_NOT_A_TIME,
+  MSG_TIME_TOO_LONG,
+  MSG_TIME_END_BEFORE_START,
+  MSG_HELP_HOME_LINK,
+  MSG_HELP_SUPPORT_LINK,
   kMsgKeyCount
 };
 
@@ -323,15 +352,23 @@ const std::string& ResStr(TMsgKey key);
 const std::string& DefaultResStr(TMsgKey key);
 
 // What an edition (0..3; any other index is edition 0) shows as itself: its
-// product title, home page and support e-mail address. The defaults of
-// MSG_APPLICATION_TITLE, MSG_HOMEPAGE and MSG_SUPPORT_MAIL are those of the
-// edition the program is built as, and no language file changes them.
+// product title. The default of MSG_APPLICATION_TITLE is that of the edition
+// the program is built as, and no language file changes it.
 struct TEditionTexts {
   const char* Title;
-  const char* HomePage;
-  const char* SupportMail;  // without "mailto:"
 };
 const TEditionTexts& EditionTexts(int edition);
+
+// The home page and support addresses the build names (KINOVERT_HOME_PAGE,
+// KINOVERT_SUPPORT_ADDRESS); empty when it names none. MSG_HOMEPAGE and
+// MSG_SUPPORT_MAIL show them (a mail address without "mailto:"), or, for an
+// address the build does not name, the English name of the help page opened
+// instead (the texts of MSG_HELP_HOME_LINK and MSG_HELP_SUPPORT_LINK); no
+// language file changes them.
+std::string_view BuiltHomePage();
+std::string_view BuiltSupportAddress();
+// An address as the About box shows it: a mail address without "mailto:".
+std::string ShownAddress(std::string_view address);
 
 // "MSG_EXIT" for MSG_EXIT; empty for an out-of-range key.
 std::string_view MsgKeyName(TMsgKey key);

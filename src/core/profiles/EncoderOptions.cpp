@@ -6,7 +6,10 @@
 //  - the MOV AAC group names its codec ("-acodec aac ") like every other AAC
 //    group, instead of leaving the container's default to chance;
 //  - the MPEG preset path begins with "-y " like every other path, so an
-//    existing output never stops the encoder at a question nobody can answer.
+//    existing output never stops the encoder at a question nobody can answer;
+//  - an "Auto" frame rate writes no rate, so the source's is kept, except
+//    where the codec cannot follow any source: RealVideo and MPEG-1 get a
+//    fixed 25 and the phones' H.263 of 3GP its 12.5 (the editors say so).
 // Profiles are files users download and share, so no text of one reaches the
 // encoder as it stands: the time window is written by us from the times its
 // texts stand for (a text that is no time leaves the window out, as a
@@ -70,6 +73,7 @@ struct TVideoChoice {
   std::string_view Codec;
   TVideoBlock (*Block)(const T&);
   TAspectRule Aspect = TAspectRule::Standard;
+  std::string_view AutoRate = {};  // the rate of "Auto"; none keeps the source's
 };
 
 enum class TAudioGroup { AC3, Mp2, Mp3, AAC, AACPsp, AmrNb, AmrWb, Pcm16le, Pcmu8, Pcm16be, Alaw };
@@ -109,10 +113,10 @@ class TOptions {
     if (bitrateFirst) Bitrate(b);
     if (!b.UseSource) Add("-s", std::to_string(b.Width) + "x" + std::to_string(b.Height));
     if (!bitrateFirst) Bitrate(b);
-    if (b.KeepFrameRate)
-      Add("-r", autoRate);
-    else
+    if (!b.KeepFrameRate)
       AddFrom("-r", rates, b.FrameRate);
+    else if (!autoRate.empty())
+      Add("-r", autoRate);
     Aspect(rule, b.Aspect);
   }
 
@@ -195,13 +199,10 @@ using TAudioChoices = std::span<const TAudioChoice<std::type_identity_t<T>>>;
 
 template <class T>
 void AddVideo(TOptions& o, const T& s, TVideoChoices<T> choices, unsigned index,
-              TList rates = StandardFrameRates, std::string_view autoRate = "25",
-              bool bitrateFirst = false) {
+              TList rates = StandardFrameRates, bool bitrateFirst = false) {
   if (index < choices.size()) {
     const TVideoChoice<T>& c = choices[index];
-    // The 3GP H.263 group alone keeps its own "Auto" rate of 12.5.
-    std::string_view keep = c.Aspect == TAspectRule::TgpH263 ? "12.5" : autoRate;
-    o.Video(c.Codec, c.Block(s), c.Aspect, rates, keep, bitrateFirst);
+    o.Video(c.Codec, c.Block(s), c.Aspect, rates, c.AutoRate, bitrateFirst);
   }
 }
 
@@ -281,7 +282,7 @@ std::string Mp4(const TMP4Settings& s) {
 std::string Tgp(const TTGPSettings& s) {
   using T = TTGPSettings;
   static const TVideoChoice<T> nokia[] = {
-      {"h263", [](const T& r) { return KV_VB_H263(r); }, R::TgpH263},
+      {"h263", [](const T& r) { return KV_VB_H263(r); }, R::TgpH263, kTgpH263AutoFrameRate},
       {"msmpeg4", [](const T& r) { return KV_VB(r, DivX); }, R::Tgp},
   };
   static const TVideoChoice<T> sony[] = {
@@ -310,7 +311,8 @@ std::string Tgp(const TTGPSettings& s) {
 std::string Mpeg(const TMPEGSettings& s) {
   using T = TMPEGSettings;
   static const TVideoChoice<T> video[] = {
-      {"mpeg1video", [](const T& r) { return KV_VB(r, Mpeg1); }},
+      {"mpeg1video", [](const T& r) { return KV_VB(r, Mpeg1); }, R::Standard,
+       kMpeg1AutoFrameRate},
       {"mpeg2video", [](const T& r) { return KV_VB(r, Mpeg2); }},
   };
   static const TAudioChoice<T> mpeg1Audio[] = {
@@ -393,11 +395,12 @@ std::string Wmv(const TWmvSettings& s) {
 
 std::string Rm(const TRmSettings& s) {
   using T = TRmSettings;
-  static const TVideoChoice<T> video[] = {{"rv10", [](const T& r) { return KV_VB(r, Rm10); }}};
+  static const TVideoChoice<T> video[] = {
+      {"rv10", [](const T& r) { return KV_VB(r, Rm10); }, R::Standard, kRealVideoAutoFrameRate}};
   static const TAudioChoice<T> audio[] = {{A::AC3, [](const T& r) { return KV_AB(r, AC3); }}};
   TOptions o;
   Head(o, "-y -f rm", s);
-  AddVideo(o, s, video, s.VideoCodec, StandardFrameRates, "25", /*bitrateFirst=*/true);
+  AddVideo(o, s, video, s.VideoCodec, StandardFrameRates, /*bitrateFirst=*/true);
   AddAudioPart(o, s, audio, s.AudioCodec);
   return o.Take();
 }

@@ -33,6 +33,14 @@ inline constexpr std::array<std::string_view, 1> PspSampleRates = {"48000"};
 inline constexpr std::array<std::string_view, 1> AmrNbSampleRates = {"8000"};
 inline constexpr std::array<std::string_view, 1> AmrWbSampleRates = {"16000"};
 
+// The rate an "Auto" frame rate writes where the codec cannot follow the
+// source's: RealVideo's picture budget is set per frame, MPEG-1 takes a few
+// standard rates only, and the phones that play 3GP's H.263 take no more than
+// 15 frames a second. Everywhere else "Auto" keeps the source's rate.
+inline constexpr std::string_view kRealVideoAutoFrameRate = "25";
+inline constexpr std::string_view kMpeg1AutoFrameRate = "25";
+inline constexpr std::string_view kTgpH263AutoFrameRate = "12.5";
+
 // ------------------------------------------------------------------ preset ladders
 // Position p (1-based) of an editor's preset slider selects entry p - 1.
 inline constexpr std::array<std::string_view, 13> VideoPresetLadder = {

@@ -3,6 +3,7 @@
 
 #include "app/GlobalVars.h"
 #include "base/Error.h"
+#include "base/FileNames.h"
 
 bool TDeviceMenus::Load(const std::string& folder, int edition) {
   bool found = LoadDevicePresets(folder, Presets_);
@@ -63,7 +64,26 @@ void TDeviceMenus::RestoreDeviceChoice(int outputFormat) {
     }
     return;
   }
-  const std::string& file = g.TgpiPodPSPProfileFileName;
+  const std::string file = g.TgpiPodPSPProfileFileName;
+  TDeviceGroup group = outputFormat == ofMP4 ? dgMP4 : dg3GP;
+  int32_t& position = group == dgMP4 ? g.MP4MenuIndex : g.TGPMenuIndex;
+  int atPosition = -1, ofFile = -1, ofName = -1;
+  const std::string name = FileNamePart(file);
+  for (size_t i = 0; i < Entries_.size(); ++i) {
+    const TDeviceEntry& e = Entries_[i];
+    if (e.Group != group) continue;
+    if (e.Position == position) atPosition = static_cast<int>(i);
+    if (ofFile < 0 && e.FileName == file) ofFile = static_cast<int>(i);
+    if (ofName < 0 && FileNamePart(e.FileName) == name) ofName = static_cast<int>(i);
+  }
+  if (ofFile < 0 && ofName >= 0) {
+    // The file of another profile tree (the language changed since): the
+    // same preset of this tree, whose items the box shows and the batch uses.
+    if (atPosition >= 0 && FileNamePart(Entries_[static_cast<size_t>(atPosition)].FileName) == name)
+      ofName = atPosition;
+    SelectDevicePreset(ofName);
+    return;
+  }
   // The remembered file may have become a folder or unreadable since; like
   // a deleted one it leaves the box empty, and the program starts anyway.
   try {
@@ -71,15 +91,6 @@ void TDeviceMenus::RestoreDeviceChoice(int outputFormat) {
   } catch (const EKinovertError&) {
     Items_.clear();
     ItemIndex_ = -1;
-  }
-  TDeviceGroup group = outputFormat == ofMP4 ? dgMP4 : dg3GP;
-  int32_t& position = group == dgMP4 ? g.MP4MenuIndex : g.TGPMenuIndex;
-  int atPosition = -1, ofFile = -1;
-  for (size_t i = 0; i < Entries_.size(); ++i) {
-    const TDeviceEntry& e = Entries_[i];
-    if (e.Group != group) continue;
-    if (e.Position == position) atPosition = static_cast<int>(i);
-    if (ofFile < 0 && e.FileName == file) ofFile = static_cast<int>(i);
   }
   if (atPosition >= 0 && Entries_[static_cast<size_t>(atPosition)].FileName == file) {
     Check(atPosition);

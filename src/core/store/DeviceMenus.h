@@ -61,9 +61,12 @@ class TDeviceMenus final {
   // (and selects the row of) the entry at the remembered menu position. When
   // that entry is another preset (the folder changed since), the entry of the
   // remembered file is taken and its position remembered instead; when the
-  // menu has no entry of that file, nothing is checked or selected, but the
-  // items are shown all the same. With no preset remembered at all (a new
-  // user), the first entry of the target's menu is chosen.
+  // menu has no entry of that file but one of the same file name (a file of
+  // the profile tree of another language, chosen before a language change),
+  // that entry is chosen as if clicked. When there is neither, nothing is
+  // checked or selected, but the items are shown all the same. With no
+  // preset remembered at all (a new user), the first entry of the target's
+  // menu is chosen.
   void RestoreDeviceChoice(int outputFormat);
 
  private:

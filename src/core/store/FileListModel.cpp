@@ -31,9 +31,11 @@ TAddResult TFileListModel::Append(const std::string& path, const TMediaStrings& 
     MessageBoxText(FormatText(ResStr(MSG_FORMAT_ERROR), {path}), ResStr(MSG_Error), MB_ICONINFORMATION);
     return TAddResult::Rejected;
   }
-  Rows_.push_back({TFileItem{FileNamePart(path), FolderPart(path), media}, 0});
+  const int at = Count();
+  if (Listener_ != nullptr) Listener_->RowsAboutToBeInserted(at, 1);
+  Rows_.push_back({TFileItem{FileNamePart(path), FolderPart(path), media}, 0, {}});
   Selected_.push_back(false);
-  if (Listener_ != nullptr) Listener_->RowsInserted(Count() - 1, 1);
+  if (Listener_ != nullptr) Listener_->RowsInserted(at, 1);
   return TAddResult::Added;
 }
 
@@ -108,6 +110,7 @@ bool TFileListModel::DeleteSelected() {
   int lowest = -1;
   for (int r = Count() - 1; r >= 0; --r) {
     if (!Selected_[static_cast<size_t>(r)]) continue;
+    if (Listener_ != nullptr) Listener_->RowsAboutToBeRemoved(r, 1);
     Rows_.erase(Rows_.begin() + r);
     Selected_.erase(Selected_.begin() + r);
     if (Listener_ != nullptr) Listener_->RowsRemoved(r, 1);
@@ -122,6 +125,7 @@ bool TFileListModel::DeleteSelected() {
 
 void TFileListModel::Clear() {
   int count = Count();
+  if (count > 0 && Listener_ != nullptr) Listener_->RowsAboutToBeRemoved(0, count);
   Rows_.clear();
   Selected_.clear();
   Focus_ = -1;
@@ -129,20 +133,20 @@ void TFileListModel::Clear() {
   Changed();
 }
 
-// A copy of row `from` goes in at `insertAt` (an index of the list before the
-// move) and the old row goes; the moved row is selected and focused, the
-// other rows keep their selection.
+// Row `from` goes in before `insertAt` (an index of the list before the
+// move), as one move; the moved row is selected and focused, the other
+// rows keep their selection.
 bool TFileListModel::MoveRow(int from, int insertAt) {
   if (from < 0 || from >= Count() || insertAt < 0 || insertAt > Count()) return false;
   int landed = insertAt > from ? insertAt - 1 : insertAt;
   if (landed == from) return false;
+  if (Listener_ != nullptr) Listener_->RowAboutToBeMoved(from, insertAt);
   TFileRow row = std::move(Rows_[static_cast<size_t>(from)]);
   Rows_.erase(Rows_.begin() + from);
   Selected_.erase(Selected_.begin() + from);
-  if (Listener_ != nullptr) Listener_->RowsRemoved(from, 1);
   Rows_.insert(Rows_.begin() + landed, std::move(row));
   Selected_.insert(Selected_.begin() + landed, true);
-  if (Listener_ != nullptr) Listener_->RowsInserted(landed, 1);
+  if (Listener_ != nullptr) Listener_->RowMoved(from, insertAt);
   Focus_ = landed;
   Changed();
   return true;
@@ -172,10 +176,23 @@ bool TFileListModel::SetFileState(const std::string& path, int state) {
     TFileRow& row = Rows_[static_cast<size_t>(r)];
     if (row.Item.Caption() != path) continue;
     int picture = FileStatePicture(state);
-    if (row.Picture != picture) {
+    const bool keepReason = state == 1;  // failed
+    if (row.Picture != picture || (!keepReason && !row.Reason.empty())) {
       row.Picture = picture;
+      if (!keepReason) row.Reason.clear();
       if (Listener_ != nullptr) Listener_->RowChanged(r);
     }
+    return true;
+  }
+  return false;
+}
+
+bool TFileListModel::SetFileReason(const std::string& path, const std::string& reason) {
+  for (int r = 0; r < Count(); ++r) {
+    TFileRow& row = Rows_[static_cast<size_t>(r)];
+    if (row.Item.Caption() != path) continue;
+    row.Reason = reason;
+    if (Listener_ != nullptr) Listener_->RowChanged(r);
     return true;
   }
   return false;

@@ -17,18 +17,28 @@ struct TListSelection {
   std::string Focus;
 };
 
-// One row of the file list: its file and the index of its state picture.
+// One row of the file list: its file, the index of its state picture, and
+// why its file failed in the last batch.
 struct TFileRow {
   TFileItem Item;
   int Picture = 0;
+  std::string Reason;
 };
 
-// What a view of the list is told after each change.
+// What a view of the list is told. A change of the rows is told twice: just
+// before it happens, while the rows are still the old ones, and once it is
+// done (a Qt model must announce a change before it is made).
 class TFileListListener {
  public:
   virtual ~TFileListListener() = default;
+  virtual void RowsAboutToBeInserted(int /*first*/, int /*count*/) {}
   virtual void RowsInserted(int /*first*/, int /*count*/) {}
+  virtual void RowsAboutToBeRemoved(int /*first*/, int /*count*/) {}
   virtual void RowsRemoved(int /*first*/, int /*count*/) {}
+  // Row `from` goes before row `before`, both indices of the list as it is
+  // before the move (`before` == Count(): to the end).
+  virtual void RowAboutToBeMoved(int /*from*/, int /*before*/) {}
+  virtual void RowMoved(int /*from*/, int /*before*/) {}
   virtual void RowChanged(int /*row*/) {}
   virtual void SelectionChanged() {}
 };
@@ -83,8 +93,10 @@ class TFileListModel final {
   bool DropFocusedRow(int target);
 
   // The picture of the first row whose caption is exactly the path; false
-  // when no row has it.
+  // when no row has it. Any state but failed takes the row's reason away.
   bool SetFileState(const std::string& path, int state);
+  // Why the file of that row failed; false when no row has the path.
+  bool SetFileReason(const std::string& path, const std::string& reason);
 
   // "Summary: No files", "Summary: One file", "Summary: 5 files".
   std::string SummaryText() const;

@@ -22,5 +22,10 @@ class TProfileUi {
 // taken off is the name, so the file gets the name that was checked and two
 // profiles never differ by invisible blanks alone. True with that name when it
 // is a valid file name; otherwise the "Invalid File Name" warning is shown and
-// the result is false.
+// the result is false. A name too long for its profile file is refused too,
+// with that reason, before anything is written.
 bool AcceptProfileName(const std::string& typed, std::string& name);
+
+// Whether the profile file of this name (a three-letter extension), and the
+// temporary file a safe save writes first, fit a file name of the system.
+bool ProfileNameFits(const std::string& name);

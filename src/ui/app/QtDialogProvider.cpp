@@ -87,6 +87,8 @@ TNormalCursorWhileOpen::~TNormalCursorWhileOpen() {
 
 int TQtDialogProvider::MessageBox(const std::string& text, const std::string& caption, int flags) {
   QMessageBox box(IconOf(flags), Q(caption), Lines(text), QMessageBox::NoButton, Owner());
+  // Texts hold file names, which are shown as they are, never as markup.
+  box.setTextFormat(Qt::PlainText);
   std::vector<std::pair<QAbstractButton*, int>> answers;
   std::vector<TButtonRole> buttons = ButtonsOf(flags);
   for (const TButtonRole& b : buttons) answers.emplace_back(box.addButton(Q(ResStr(b.Caption)), b.Role), b.Id);
@@ -107,6 +109,7 @@ int TQtDialogProvider::MessageBox(const std::string& text, const std::string& ca
 TModalResult TQtDialogProvider::MessageDialog(const TMessageDialogRequest& request) {
   QMessageBox box(IconOf(request.Kind), Q(request.Caption), Lines(request.Text), QMessageBox::NoButton,
                   Owner());
+  box.setTextFormat(Qt::PlainText);
   std::vector<std::pair<QPushButton*, TMsgDlgBtn>> buttons;
   // A dialog unit is about a quarter of an average character.
   int minWidth = request.ButtonWidth * box.fontMetrics().averageCharWidth() / 4;
@@ -127,7 +130,9 @@ TModalResult TQtDialogProvider::MessageDialog(const TMessageDialogRequest& reque
     button->setMinimumWidth(std::max(minWidth, button->sizeHint().width()));
     buttons.emplace_back(button, b.Button);
   }
-  if (!buttons.empty()) box.setDefaultButton(buttons.front().first);
+  // Enter gives the answer that loses nothing, never "Stop now" or "Yes".
+  for (auto& [button, id] : buttons)
+    if (id == request.DefaultButton) box.setDefaultButton(button);
   for (auto& [button, id] : buttons)
     if (id == mbCancel || (id == mbNo && buttons.size() == 2)) box.setEscapeButton(button);
   Beep(request.Beep);

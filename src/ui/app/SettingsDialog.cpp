@@ -68,9 +68,16 @@ TfrmSettings::TfrmSettings(QWidget* owner)
   ComboBoxPriority->setMinimumWidth(177);
   ComboBoxPriority->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   Fill(ComboBoxPriority, PriorityChoices());
-  auto* priority = new QHBoxLayout(GroupBoxPriority);
-  priority->addWidget(ComboBoxPriority);
-  priority->addStretch();
+  LabelPriorityNote = Make<QLabel>(GroupBoxPriority, "LabelPriorityNote");
+  LabelPriorityNote->setTextFormat(Qt::PlainText);
+  LabelPriorityNote->setText(Text(MSG_PRIORITY_NOT_ALLOWED));
+  LabelPriorityNote->setWordWrap(true);
+  auto* priorityRow = new QHBoxLayout;
+  priorityRow->addWidget(ComboBoxPriority);
+  priorityRow->addStretch();
+  auto* priority = new QVBoxLayout(GroupBoxPriority);
+  priority->addLayout(priorityRow);
+  priority->addWidget(LabelPriorityNote);
 
   GroupBoxDirectShow = Make<QGroupBox>(TabSheetGeneral, "GroupBoxDirectShow");
   GroupBoxDirectShow->setTitle(Text(MSG_DIRECTSHOW));
@@ -78,6 +85,13 @@ TfrmSettings::TfrmSettings(QWidget* owner)
   CheckBoxDirectShow->setText(Text(MSG_USE_DIRECTSHOW));
   auto* directShow = new QHBoxLayout(GroupBoxDirectShow);
   directShow->addWidget(CheckBoxDirectShow);
+
+  GroupBoxSources = Make<QGroupBox>(TabSheetGeneral, "GroupBoxSources");
+  GroupBoxSources->setTitle(Text(MSG_SOURCE_FILES));
+  CheckBoxDelSource = Make<QCheckBox>(GroupBoxSources, "CheckBoxDelSource");
+  CheckBoxDelSource->setText(Text(MSG_DEL_AFTER));
+  auto* sources = new QHBoxLayout(GroupBoxSources);
+  sources->addWidget(CheckBoxDelSource);
 
   LabelShutDown = Make<QLabel>(TabSheetGeneral, "LabelShutDown");
   LabelShutDown->setTextFormat(Qt::PlainText);
@@ -98,6 +112,7 @@ TfrmSettings::TfrmSettings(QWidget* owner)
   auto* page = new QVBoxLayout(TabSheetGeneral);
   page->addWidget(GroupBoxPriority);
   page->addWidget(GroupBoxDirectShow);
+  page->addWidget(GroupBoxSources);
   page->addStretch();
   page->addLayout(shutdown);
 
@@ -122,12 +137,18 @@ TfrmSettings::TfrmSettings(QWidget* owner)
   layout->addWidget(PageControlOptions, 1);
   layout->addWidget(strip);
   connect(ButtonOK, &QPushButton::clicked, this, &QDialog::accept);
+  connect(ComboBoxPriority, &QComboBox::currentIndexChanged, this,
+          [this] { UpdatePriorityNote(); });
   connect(ButtonCancel, &QPushButton::clicked, this, &QDialog::reject);
 
   // A fixed border: the client area stays as designed, larger only where a
-  // language's texts need the room.
+  // language's texts need the room, the priority note's included (hidden,
+  // its room goes to the space above the shutdown list).
+  LabelPriorityNote->setMinimumWidth(TwoLineWidth(LabelPriorityNote));
   const QSize need = sizeHint().expandedTo(minimumSizeHint());
   setFixedSize(std::max(kWidth, need.width()), std::max(kHeight, need.height()));
+  Rights = CurrentNiceRights();
+  UpdatePriorityNote();
 }
 
 void TfrmSettings::LoadSettingsDialog() {
@@ -135,11 +156,17 @@ void TfrmSettings::LoadSettingsDialog() {
   ComboBoxPriority->setCurrentIndex(v.Priority);
   ComboBoxShutdownFlag->setCurrentIndex(v.ShutdownFlag);
   CheckBoxDirectShow->setChecked(v.UseDirectShow);
+  CheckBoxDelSource->setChecked(v.DeleteSources);
+  UpdatePriorityNote();
+}
+
+void TfrmSettings::UpdatePriorityNote() {
+  LabelPriorityNote->setVisible(!PriorityChoiceAllowed(Rights, ComboBoxPriority->currentIndex()));
 }
 
 void TfrmSettings::StoreSettingsDialog() const {
   ::StoreSettingsDialog({ComboBoxPriority->currentIndex(), ComboBoxShutdownFlag->currentIndex(),
-                         CheckBoxDirectShow->isChecked()});
+                         CheckBoxDirectShow->isChecked(), CheckBoxDelSource->isChecked()});
 }
 
 bool TfrmSettings::Run(QWidget* owner) {

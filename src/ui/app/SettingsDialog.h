@@ -3,6 +3,8 @@
 
 #include <QDialog>
 
+#include "engine/PriorityRights.h"
+
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -11,8 +13,10 @@ class QPushButton;
 class QTabWidget;
 
 // The settings dialog of ActionSettings: the encoder's priority, what
-// "Shutdown Windows when done" does, and the DirectShow route. Its lists
-// are filled each time it is created, so they follow the current language.
+// "Shut down the computer when done" does, the DirectShow route, and whether the
+// sources are deleted after a good conversion. Its lists are filled each
+// time it is created, so they follow the current language. A priority the
+// user may not take is said to fall back, under its list.
 class TfrmSettings final : public QDialog {
   Q_OBJECT
  public:
@@ -26,12 +30,20 @@ class TfrmSettings final : public QDialog {
   void LoadSettingsDialog();
   void StoreSettingsDialog() const;
 
+  // The rights the priority note goes by: this process's, unless a test
+  // says otherwise (then UpdatePriorityNote).
+  TNiceRights Rights;
+  void UpdatePriorityNote();
+
   QTabWidget* PageControlOptions;
   QWidget* TabSheetGeneral;
   QGroupBox* GroupBoxPriority;
   QComboBox* ComboBoxPriority;
+  QLabel* LabelPriorityNote;
   QGroupBox* GroupBoxDirectShow;
   QCheckBox* CheckBoxDirectShow;
+  QGroupBox* GroupBoxSources;
+  QCheckBox* CheckBoxDelSource;
   QLabel* LabelShutDown;
   QComboBox* ComboBoxShutdownFlag;
   QPushButton* ButtonOK;

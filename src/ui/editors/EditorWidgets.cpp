@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QTabWidget>
 
 QLabel* NewLabel(const QString& text, const QString& name, QWidget* parent) {
   auto* label = new QLabel(text, parent);
@@ -43,4 +44,12 @@ void SelectQuietly(QComboBox* combo, int index) {
   if (combo->currentIndex() == index) return;
   const QSignalBlocker block(combo);
   combo->setCurrentIndex(index);
+}
+
+void ShowTab(QTabWidget* tabs, QWidget* page, bool shown) {
+  const int index = tabs->indexOf(page);
+  if (index < 0) return;
+  tabs->setTabEnabled(index, shown);
+  tabs->setTabVisible(index, shown);
+  if (!shown && tabs->currentIndex() == index) tabs->setCurrentIndex(0);
 }

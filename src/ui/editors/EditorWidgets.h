@@ -10,6 +10,7 @@
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QTabWidget;
 class QWidget;
 
 // Small constructors for the editors' widgets: every control carries the
@@ -27,6 +28,10 @@ template <class Buttons>
 void CheckOne(const Buttons& group, int index);
 // Selects a list item (-1: none) without running the change handler.
 void SelectQuietly(QComboBox* combo, int index);
+// Shows or hides the tab of a page. A hidden tab is disabled too: Ctrl+Tab,
+// Ctrl+PgUp/PgDn and mnemonics skip disabled tabs only, and would otherwise
+// open a page the rules hide. Hiding the open page opens the first one.
+void ShowTab(QTabWidget* tabs, QWidget* page, bool shown);
 
 template <class Buttons>
 void CheckOne(const Buttons& group, int index) {

@@ -6,6 +6,7 @@
 #include "app/GlobalVars.h"
 #include "editors/DvdPage.h"
 #include "editors/EditorText.h"
+#include "editors/EditorWidgets.h"
 #include "editors/GeneralTab.h"
 #include "editors/PresetFormatsGroup.h"
 
@@ -22,5 +23,5 @@ void TfrmMPEGProfile::SyncAll() {
   TProfileEditor::SyncAll();
   Presets_->Sync();
   Dvd_->Sync();
-  Tabs()->setTabVisible(Tabs()->indexOf(Dvd_), State().DvdTabVisible());
+  ShowTab(Tabs(), Dvd_, State().DvdTabVisible());
 }

@@ -12,6 +12,7 @@
 #include "app/Guarded.h"
 #include "editors/AudioBlockPage.h"
 #include "editors/EditorText.h"
+#include "editors/EditorWidgets.h"
 #include "editors/GeneralTab.h"
 #include "editors/VideoBlockPage.h"
 
@@ -108,11 +109,11 @@ void TProfileEditor::SyncAll() {
   for (TAudioBlockPage* page : AudioBlockPages_) page->Sync();
   if (VideoPages_ != nullptr) {
     VideoPages_->setCurrentIndex(State_.VideoPage());
-    Tabs_->setTabVisible(Tabs_->indexOf(VideoTab_), State_.VideoTabVisible());
+    ShowTab(Tabs_, VideoTab_, State_.VideoTabVisible());
   }
   if (AudioPages_ != nullptr) {
     AudioPages_->setCurrentIndex(State_.AudioPage());
-    Tabs_->setTabVisible(Tabs_->indexOf(AudioTab_), State_.AudioTabVisible());
+    ShowTab(Tabs_, AudioTab_, State_.AudioTabVisible());
   }
 }
 

@@ -22,5 +22,5 @@ void TTrackBar::Show(const TLadderBar& bar) {
 }
 
 QString LadderEntryText(const TLadderBar& bar) {
-  return LangFormat(MSG_BITTATE_FORMAT, {std::string(bar.Entry())});
+  return LangFormat(MSG_BITTATE_FORMAT, {bar.Entry()});
 }

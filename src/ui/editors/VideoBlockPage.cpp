@@ -86,7 +86,12 @@ QWidget* TVideoBlockPage::NewFixedSizeGroup(const QString& s) {
 
 QWidget* TVideoBlockPage::NewFrameRateGroup(const QString& s) {
   QGroupBox* group = NewGroup(LangText(MSG_FRAMETRATE), "GroupBoxFrameRate" + s, this);
-  KeepFrameRate_ = NewRadio(LangText(MSG_FRAMERATE_AUTO), "RadioButtonKeepFrameRate" + s, group);
+  // Where the codec cannot follow the source's rate, "Auto" names the one it writes.
+  const std::string_view fixed = Block_.Desc().AutoFrameRate;
+  KeepFrameRate_ =
+      NewRadio(fixed.empty() ? LangText(MSG_FRAMERATE_AUTO)
+                             : LangFormat(MSG_FRAMERATE_AUTO_FIXED, {std::string(fixed)}),
+               "RadioButtonKeepFrameRate" + s, group);
   ChangeFrameRate_ =
       NewRadio(LangText(MSG_CHANGE_FRAMERATE), "RadioButtonChangeFrameRate" + s, group);
   FrameRate_ = NewCombo("ComboBoxVideoFrameRate" + s, group);

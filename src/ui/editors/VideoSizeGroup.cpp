@@ -13,17 +13,10 @@
 #include "app/Guarded.h"
 #include "editors/EditorText.h"
 #include "editors/EditorWidgets.h"
+#include "editors/SizeEdit.h"
 #include "editors/VideoBlockState.h"
 
 namespace {
-
-QSpinBox* NewSizeEdit(const QString& name, QWidget* parent) {
-  auto* edit = new QSpinBox(parent);
-  edit->setObjectName(name);
-  edit->setRange(kSizeEditMin, kSizeEditMax);
-  edit->setSingleStep(kSizeEditStep);
-  return edit;
-}
 
 void ShowValue(QSpinBox* edit, int value) {
   if (edit->value() == value) return;
@@ -44,8 +37,8 @@ TVideoSizeGroup::TVideoSizeGroup(TVideoBlockState& block, const QString& s, QWid
   WidthLabel_ = NewLabel(LangText(MSG_VWIDTH), "LabelVideoWidth" + s, this);
   HeightLabel_ = NewLabel(LangText(MSG_VHEIGHT), "LabelVideoHeight" + s, this);
   X_ = NewLabel(QStringLiteral("x"), "LabelX" + s, this);
-  Width_ = NewSizeEdit("EditVideoWidth" + s, this);
-  Height_ = NewSizeEdit("EditVideoHeight" + s, this);
+  Width_ = new TSizeEdit("EditVideoWidth" + s, block.Desc().SizeLimit.MaxWidth, this);
+  Height_ = new TSizeEdit("EditVideoHeight" + s, block.Desc().SizeLimit.MaxHeight, this);
   WidthLabel_->setBuddy(Width_);
   HeightLabel_->setBuddy(Height_);
   Dimensions_->setBuddy(Sizes_);
@@ -99,7 +92,17 @@ void TVideoSizeGroup::Changed() {
 
 bool TVideoSizeGroup::eventFilter(QObject* watched, QEvent* event) {
   auto* edit = qobject_cast<QSpinBox*>(watched);
-  if (edit != nullptr && event->type() == QEvent::FocusIn) Editing_ = edit;
+  // Coming back from another window (or from the message about a refused
+  // number) is not entering the edit again.
+  if (edit != nullptr && event->type() == QEvent::FocusIn && Editing_ != edit) {
+    Editing_ = edit;
+    Guarded([&] {
+      if (edit == Width_)
+        Block_.EnterWidth();
+      else
+        Block_.EnterHeight();
+    });
+  }
   // Only a real change of focus inside the dialog is leaving the field.
   if (edit != nullptr && event->type() == QEvent::FocusOut) {
     const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
@@ -114,6 +117,7 @@ void TVideoSizeGroup::Leave(QSpinBox* edit) {
   Editing_ = nullptr;
   // What is typed counts even when the edit has not taken it yet.
   edit->interpretText();
+  // A refused number has been put back and the message shown.
   if (edit == Width_)
     Block_.LeaveWidth();
   else

@@ -2,6 +2,8 @@
 #include "engine/DesktopBatchHost.h"
 
 #include <QCoreApplication>
+#include <QGridLayout>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QSystemTrayIcon>
 #include <QWidget>
@@ -14,6 +16,7 @@
 #include "app/Settings.h"
 #include "app/WindowPlacement.h"
 #include "base/Error.h"
+#include "base/FileNames.h"
 #include "base/FormatText.h"
 #include "engine/Progress.h"
 #include "engine/Shutdown.h"
@@ -31,6 +34,13 @@ void ShowAgain(QWidget* w) {
   w->activateWindow();
 }
 
+QString Q(const std::string& s) {
+  return QString::fromStdString(s);
+}
+
+// The note lists this many failures; the rest wait behind its details.
+constexpr size_t kFailuresShown = 10;
+
 }  // namespace
 
 TDesktopBatchHost::TDesktopBatchHost(QWidget* mainWindow, TMainThread& mainThread,
@@ -44,6 +54,11 @@ TDesktopBatchHost::TDesktopBatchHost(QWidget* mainWindow, TMainThread& mainThrea
       MainThread_(mainThread),
       Placement_(placement),
       Tray_(new TTray(this, trayAvailable)) {
+  // Sent to the tray, the program shows no window; a message box, the
+  // countdown or a note that closes then is no last window whose closing
+  // ends the program. It ends by its main window's close (CloseProgram),
+  // Exit, or a signal.
+  QGuiApplication::setQuitOnLastWindowClosed(false);
   Tray_->BatchRunning = [this] { return Running(); };
   connect(Tray_, &TTray::ShowWindowRequested, this,
           [this] { Guarded([this] { RestoreFromTray(); }); });
@@ -54,6 +69,10 @@ TDesktopBatchHost::~TDesktopBatchHost() = default;
 
 TfrmProgress* TDesktopBatchHost::Progress() const {
   return Progress_;
+}
+
+QMessageBox* TDesktopBatchHost::SummaryNote() const {
+  return SummaryNote_;
 }
 
 void TDesktopBatchHost::SendToTray() {
@@ -76,6 +95,8 @@ void TDesktopBatchHost::RestoreFromTray() {
   if (MainWindow_->isMinimized()) MainWindow_->showNormal();
   ShowAgain(MainWindow_);
   if (Progress_ && !Progress_->Closing()) ShowAgain(Progress_);
+  // The end of a batch that came while the program was away.
+  if (SummaryNote_) SummaryNote_->show();
   Tray_->Hide();
 }
 
@@ -97,12 +118,53 @@ void TDesktopBatchHost::SetFileState(const std::string& path, TFileState state) 
   if (FileStateChanged) FileStateChanged(path, state);
 }
 
+void TDesktopBatchHost::FileFailed(const std::string& path, const std::string& reason) {
+  if (FileReasonChanged) FileReasonChanged(path, reason);
+  if (Progress_)
+    Progress_->ShowFailure(FormatText(ResStr(MSG_FILE_FAILED), {FileNamePart(path), reason}));
+}
+
 void TDesktopBatchHost::SetTrayHint(const std::string& text) {
   Tray_->SetHint(text);
 }
 
-void TDesktopBatchHost::ShowBalloon(const std::string& title, const std::string& text) {
-  Tray_->ShowBalloon(title, text);
+void TDesktopBatchHost::BatchEnded(const TBatchOutcome& outcome) {
+  const std::string summary = BatchSummaryText(outcome);
+  Tray_->SetHint(summary);
+  Tray_->ShowBalloon(TrayTitle(), summary);
+  ShowSummaryNote(outcome);
+}
+
+// Without a tray or a notification service the note is all the user gets;
+// with them it keeps what a balloon shows only for seconds, failures with
+// their reasons included. It never waits for an answer: the countdown and
+// the power action come while it stands.
+void TDesktopBatchHost::ShowSummaryNote(const TBatchOutcome& outcome) {
+  if (SummaryNote_) SummaryNote_->deleteLater();
+  const bool clean = outcome.Failed == 0 && !outcome.Stopped;
+  std::string text = BatchSummaryText(outcome), details;
+  for (size_t i = 0; i < outcome.Failures.size(); ++i) {
+    if (i < kFailuresShown) text += (i == 0 ? "\n\n" : "\n") + outcome.Failures[i];
+    if (i == kFailuresShown) text += "\n\u2026";
+    details += outcome.Failures[i] + "\n";
+  }
+  if (outcome.Failures.size() <= kFailuresShown) details.clear();
+  auto* box = new QMessageBox(clean ? QMessageBox::Information : QMessageBox::Warning,
+                              Q(TrayTitle()), QString(), QMessageBox::Ok, MainWindow_);
+  box->setObjectName("BatchSummaryNote");
+  box->setTextFormat(Qt::PlainText);
+  box->setText(Q(text));
+  if (!details.empty()) box->setDetailedText(Q(details));
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->setWindowModality(Qt::NonModal);
+  // Wide enough for its title: a short summary would leave it cut off.
+  if (auto* grid = qobject_cast<QGridLayout*>(box->layout())) {
+    const int titleWidth = box->fontMetrics().horizontalAdvance(box->windowTitle()) + 120;
+    grid->addItem(new QSpacerItem(titleWidth, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+  }
+  SummaryNote_ = box;
+  if (MainWindow_->isVisible()) box->show();
 }
 
 std::unique_ptr<TProgressView> TDesktopBatchHost::CreateProgressView() {
@@ -155,6 +217,7 @@ void TDesktopBatchHost::ShowNote(const char* name, const std::string& text) {
   auto* box = new QMessageBox(QMessageBox::Warning, QString::fromStdString(ResStr(MSG_HINT)),
                               QString::fromStdString(text), QMessageBox::Ok, MainWindow_);
   box->setObjectName(name);
+  box->setTextFormat(Qt::PlainText);  // a name, never markup
   box->setAttribute(Qt::WA_DeleteOnClose);
   box->setWindowModality(Qt::NonModal);
   box->show();

@@ -8,6 +8,7 @@
 
 #include "engine/BatchView.h"
 
+class QMessageBox;
 class QWidget;
 class TPlacementWindow;
 class TTray;
@@ -36,10 +37,17 @@ class TfrmShutdown;
 // so the row's update should be cheap when nothing changes.
 //
 // The main window's normal close (closeEvent) must save the settings and
-// its placement, as it does: QuitProgram and the tray's "Exit program" take
-// that path. While a batch runs, a close of the main window belongs to the
-// progress window (it is modal to the main window; the tray's menu asks the
-// close question).
+// its placement, as it does, and end the program: QuitProgram and the
+// tray's "Exit program" take that path. Closing any other window never ends
+// the program, not even when it was the only one shown (a message box while
+// the program sits in the tray). While a batch runs, a close of the main
+// window belongs to the progress window (it is modal to the main window; the
+// tray's menu asks the close question).
+//
+// A failed file is told in its row (FileReasonChanged) and the progress
+// window's status line, never by a box that would hold the batch; the end
+// of a batch is told in the tray's hint, a balloon (or a desktop
+// notification) and a note in the main window that waits beside it.
 class TDesktopBatchHost final : public QObject, public TBatchHost {
   Q_OBJECT
  public:
@@ -54,10 +62,15 @@ class TDesktopBatchHost final : public QObject, public TBatchHost {
   TTray& Tray() const { return *Tray_; }
   // The progress window of the running batch; nullptr between batches.
   TfrmProgress* Progress() const;
+  // The note that tells how the last batch ended; nullptr when there is
+  // none (or the user closed it).
+  QMessageBox* SummaryNote() const;
   bool Running() const { return Progress() != nullptr; }
 
   // The rows' state pictures belong to the main window's file list.
   std::function<void(const std::string& path, TFileState state)> FileStateChanged;
+  // Why a row's file failed (its row shows it).
+  std::function<void(const std::string& path, const std::string& reason)> FileReasonChanged;
   // One tick of the countdown: a second, shorter in tests.
   std::chrono::milliseconds CountdownTick{1000};
 
@@ -71,8 +84,9 @@ class TDesktopBatchHost final : public QObject, public TBatchHost {
 
   // TBatchHost
   void SetFileState(const std::string& path, TFileState state) override;
+  void FileFailed(const std::string& path, const std::string& reason) override;
   void SetTrayHint(const std::string& text) override;
-  void ShowBalloon(const std::string& title, const std::string& text) override;
+  void BatchEnded(const TBatchOutcome& outcome) override;
   std::unique_ptr<TProgressView> CreateProgressView() override;
   bool RunCountdown() override;
   void QuitProgram() override { CloseProgram(); }
@@ -91,11 +105,13 @@ class TDesktopBatchHost final : public QObject, public TBatchHost {
   void ExitFromTray();
   // A note that leaves the batch running (see the .cpp), named for tests.
   void ShowNote(const char* name, const std::string& text);
+  void ShowSummaryNote(const TBatchOutcome& outcome);
 
   QWidget* MainWindow_;
   TMainThread& MainThread_;
   TPlacementWindow& Placement_;
   TTray* Tray_;
   QPointer<TfrmProgress> Progress_;
+  QPointer<QMessageBox> SummaryNote_;
   bool ToldNoTray_ = false;
 };

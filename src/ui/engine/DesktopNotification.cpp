@@ -17,10 +17,15 @@ bool SendDesktopNotification(const QString& title, const QString& text) {
   if (!bus.interface()->isServiceRegistered(service).value() &&
       !bus.interface()->activatableServiceNames().value().contains(service))
     return false;
-  QDBusMessage call = QDBusMessage::createMethodCall(
-      service, QStringLiteral("/org/freedesktop/Notifications"), service, QStringLiteral("Notify"));
+  const QString path = QStringLiteral("/org/freedesktop/Notifications");
+  // A server that reads markup in the body would take a name's "<" for it.
+  QDBusMessage ask = QDBusMessage::createMethodCall(service, path, service, QStringLiteral("GetCapabilities"));
+  QDBusMessage capabilities = bus.call(ask, QDBus::Block, 2000);
+  const bool markup = capabilities.type() == QDBusMessage::ReplyMessage && !capabilities.arguments().isEmpty() &&
+                      capabilities.arguments().front().toStringList().contains(QStringLiteral("body-markup"));
+  QDBusMessage call = QDBusMessage::createMethodCall(service, path, service, QStringLiteral("Notify"));
   call << QGuiApplication::applicationDisplayName() << 0u << QStringLiteral("dialog-information")
-       << title << text << QStringList() << QVariantMap() << 10000;
+       << title << (markup ? text.toHtmlEscaped() : text) << QStringList() << QVariantMap() << 10000;
   return bus.send(call);
 }
 #else

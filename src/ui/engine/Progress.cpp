@@ -14,6 +14,7 @@
 #include "engine/ConvertAnimation.h"
 #include "engine/OutputParser.h"
 #include "lang/ResStr.h"
+#include "toolkit/PathText.h"
 
 namespace {
 
@@ -26,7 +27,7 @@ QString Q(const std::string& s) {
 void SetElided(QLabel* label, const std::string& text) {
   QString full = Q(text);
   label->setText(label->fontMetrics().elidedText(full, Qt::ElideMiddle, label->width()));
-  label->setToolTip(label->text() == full ? QString() : full);
+  label->setToolTip(label->text() == full ? QString() : PlainToolTip(full));
 }
 
 }  // namespace
@@ -69,6 +70,13 @@ void TfrmProgress::ResetProgress() {
   LabelCovnerting->setText(Q(ResStr(MSG_PREPARING)));
   Animate_Convert->Load();
   Animate_Convert->hide();
+}
+
+void TfrmProgress::ShowFailure(const std::string& text) {
+  Failures_ << Q(text);
+  SetElided(LabelFailed, text);
+  LabelFailed->setToolTip(Failures_.join(QLatin1Char('\n')));
+  LabelFailed->show();
 }
 
 void TfrmProgress::SetCaption(const std::string& text) {

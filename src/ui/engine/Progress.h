@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QStringList>
 #include <functional>
 
 #include "engine/BatchView.h"
@@ -43,6 +44,9 @@ class TfrmProgress final : public QDialog, public TProgressView {
 
   // The state before the first output.
   void ResetProgress();
+  // A file of the batch failed: its name and reason on the status line,
+  // every failure of the batch in its tip.
+  void ShowFailure(const std::string& text);
 
   // TProgressView
   void SetCaption(const std::string& text) override;
@@ -79,6 +83,7 @@ class TfrmProgress final : public QDialog, public TProgressView {
   QLabel* LabelBatchEstimated;
   QLabel* LabelWorking;
   QLabel* LabelOutput;
+  QLabel* LabelFailed;
   QLabel* LabelStopWhenDone;
   QCheckBox* CheckBoxDelSource;
   QCheckBox* CheckBoxShutdown;
@@ -96,6 +101,7 @@ class TfrmProgress final : public QDialog, public TProgressView {
   void PlaceControls();
   void Finish(int modalResult);
 
+  QStringList Failures_;  // of this batch, for the status line's tip
   bool Finished_ = false;
   bool Asking_ = false;
   bool DriverClosed_ = false;  // the driver closed it while the question was open

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The progress window's controls, texts and places. The client area is
-// 524 x 348; captions are measured so that no language is cut off.
+// 524 x 370 (a line more than the classic window, for the failures);
+// captions are measured so that no language is cut off.
 #include <QCheckBox>
 #include <QLabel>
 #include <QProgressBar>
@@ -17,7 +18,7 @@
 namespace {
 
 constexpr int kWidth = 524;
-constexpr int kHeight = 348;
+constexpr int kHeight = 370;
 constexpr int kMargin = 16;
 constexpr int kRight = kWidth - kMargin;
 constexpr int kGap = 6;
@@ -97,6 +98,11 @@ void TfrmProgress::CreateControls() {
   LabelBatchEstimated = MakeLabel(this, "LabelBatchEstimated");
   LabelWorking = MakeLabel(this, "LabelWorking");
   LabelOutput = MakeLabel(this, "LabelOutput");
+  LabelFailed = MakeLabel(this, "LabelFailed");
+  QPalette failed = LabelFailed->palette();
+  failed.setColor(QPalette::WindowText, QColor(0xB0, 0x1C, 0x1C));
+  LabelFailed->setPalette(failed);
+  LabelFailed->hide();
   LabelStopWhenDone = MakeLabel(this, "LabelStopWhenDone");
   QFont bold = LabelStopWhenDone->font();
   bold.setBold(true);
@@ -106,7 +112,6 @@ void TfrmProgress::CreateControls() {
 
   CheckBoxDelSource = Make<QCheckBox>(this, "CheckBoxDelSource");
   CheckBoxDelSource->setChecked(GlobalVars.DeleteFileAfterProcessing);
-  CheckBoxDelSource->hide();
   CheckBoxShutdown = Make<QCheckBox>(this, "CheckBoxShutdown");
   CheckBoxShutdown->setChecked(GlobalVars.ShutdownWindowsWhenDone);
   ButtonTray = Make<QPushButton>(this, "ButtonTray");
@@ -149,8 +154,9 @@ void TfrmProgress::PlaceControls() {
 
   LabelWorking->setGeometry(kMargin, 198, kRight - kMargin, LineHeight(LabelWorking));
   LabelOutput->setGeometry(kMargin, 218, kRight - kMargin, LineHeight(LabelOutput));
-  LabelStopWhenDone->setGeometry(kMargin, 242, kRight - kMargin, LineHeight(LabelStopWhenDone));
-  for (auto [box, top] : {std::pair{CheckBoxDelSource, 264}, std::pair{CheckBoxShutdown, 286}})
+  LabelFailed->setGeometry(kMargin, 238, kRight - kMargin, LineHeight(LabelFailed));
+  LabelStopWhenDone->setGeometry(kMargin, 262, kRight - kMargin, LineHeight(LabelStopWhenDone));
+  for (auto [box, top] : {std::pair{CheckBoxDelSource, 284}, std::pair{CheckBoxShutdown, 306}})
     box->setGeometry(kMargin, top, std::min(box->sizeHint().width(), kRight - kMargin),
                      box->sizeHint().height());
 

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/GlobalVars.h"
 #include "lang/ResStr.h"
 
 namespace {
@@ -22,7 +23,9 @@ TfrmShutdown::TfrmShutdown(QWidget* owner, std::chrono::milliseconds tick)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
   setObjectName("frmShutdown");
-  setWindowTitle(Q(ResStr(MSG_SHUTDOWN_TITLE)));
+  // It names the action that follows it: the one the settings choose.
+  const uint8_t action = GlobalVars.ShutdownFlag;
+  setWindowTitle(Q(CountdownTitle(action)));
 
   auto* icon = new QLabel(this);
   const int side = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
@@ -34,7 +37,7 @@ TfrmShutdown::TfrmShutdown(QWidget* owner, std::chrono::milliseconds tick)
   QFont bold = LabelWarning->font();
   bold.setBold(true);
   LabelWarning->setFont(bold);
-  LabelWarningDetail = new QLabel(Q(CountdownWarningDetail()), this);
+  LabelWarningDetail = new QLabel(Q(CountdownWarningDetail(action)), this);
   LabelWarningDetail->setObjectName("LabelWarningDetail");
   LabelWarningDetail->setWordWrap(true);
   LabelWarningDetail->setMinimumWidth(300);

@@ -12,6 +12,7 @@ class QTimer;
 
 // The countdown before the power action: 30 down to 0, one a tick, then
 // accepted on the tick after 0. Cancel, Escape and the close box reject it.
+// Its caption and warning name the action of GlobalVars.ShutdownFlag.
 // The tick is a second; tests make it shorter.
 class TfrmShutdown final : public QDialog {
   Q_OBJECT

@@ -10,6 +10,7 @@
 
 #include "engine/DesktopNotification.h"
 #include "lang/ResStr.h"
+#include "toolkit/PathText.h"
 #include "toolkit/SkinPixmap.h"
 
 namespace {
@@ -99,7 +100,7 @@ void TTray::UpdateIcon() {
 }
 
 void TTray::SetHint(const std::string& text) {
-  Icon_->setToolTip(Q(text));
+  Icon_->setToolTip(PlainToolTip(Q(text)));
 }
 
 QString TTray::Hint() const {

@@ -53,9 +53,13 @@ TAboutBox::TAboutBox(QWidget* owner) : QDialog(owner) {
   auto* notice = new QLabel(Q(ResStr(MSG_COPYRIGHT_WARNING)), this);
   notice->setWordWrap(true);
   notice->setMinimumWidth(320);
-  QLabel* home = Link(Q(ResStr(MSG_HOMEPAGE)), HomePageAddress(), this);
+  // A build that names no addresses links to its own help pages, by their
+  // names in the language shown.
+  QLabel* home = Link(Q(ResStr(HomePageIsHelp() ? MSG_HELP_HOME_LINK : MSG_HOMEPAGE)),
+                      HomePageAddress(), this);
   home->setObjectName("LabelHomePage");
-  QLabel* support = Link(Q(ResStr(MSG_SUPPORT_MAIL)), SupportAddress(), this);
+  QLabel* support = Link(Q(ResStr(SupportIsHelp() ? MSG_HELP_SUPPORT_LINK : MSG_SUPPORT_MAIL)),
+                         SupportAddress(), this);
   support->setObjectName("LabelSupport");
 
   auto* buttons = new QDialogButtonBox(this);

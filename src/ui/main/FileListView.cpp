@@ -41,13 +41,16 @@ int TFileListQtModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant TFileListQtModel::data(const QModelIndex& index, int role) const {
-  // Views may still ask about a row core has just removed.
   if (!index.isValid() || index.row() >= List_.Count()) return {};
   const TFileRow& row = List_.Row(index.row());
   if (index.column() == 0) {
     switch (role) {
       case Qt::DisplayRole:
-      case Qt::ToolTipRole: return ShownName(row.Item.Caption());
+        return ShownName(row.Item.Caption());
+      // A failed file's tip tells why.
+      case Qt::ToolTipRole:
+        return PlainToolTip(row.Reason.empty() ? ShownName(row.Item.Caption())
+                                               : ShownName(row.Item.Caption()) + '\n' + Q(row.Reason));
       case Qt::DecorationRole: {
         const QPixmap& p = States_[static_cast<size_t>(row.Picture)];
         return p.isNull() ? QVariant() : QVariant(p);
@@ -65,20 +68,37 @@ Qt::ItemFlags TFileListQtModel::flags(const QModelIndex& index) const {
   return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled;
 }
 
-// Core changes its rows first and tells afterwards; a model must announce a
-// change before it happens, so each notice is bracketed at once.
-void TFileListQtModel::RowsInserted(int first, int count) {
+// Core tells each change of its rows before and after it makes it, so the
+// model brackets the change itself as Qt's model contract asks.
+void TFileListQtModel::RowsAboutToBeInserted(int first, int count) {
   Relaying_ = true;
   beginInsertRows({}, first, first + count - 1);
+}
+
+void TFileListQtModel::RowsInserted(int, int) {
   endInsertRows();
   Relaying_ = false;
   emit ListRowsChanged();
 }
 
-void TFileListQtModel::RowsRemoved(int first, int count) {
+void TFileListQtModel::RowsAboutToBeRemoved(int first, int count) {
   Relaying_ = true;
   beginRemoveRows({}, first, first + count - 1);
+}
+
+void TFileListQtModel::RowsRemoved(int, int) {
   endRemoveRows();
+  Relaying_ = false;
+  emit ListRowsChanged();
+}
+
+void TFileListQtModel::RowAboutToBeMoved(int from, int before) {
+  Relaying_ = true;
+  beginMoveRows({}, from, from, {}, before);
+}
+
+void TFileListQtModel::RowMoved(int, int) {
+  endMoveRows();
   Relaying_ = false;
   emit ListRowsChanged();
 }

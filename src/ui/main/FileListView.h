@@ -27,8 +27,12 @@ class TFileListQtModel final : public QAbstractTableModel, public TFileListListe
   Qt::ItemFlags flags(const QModelIndex& index) const override;
 
   // TFileListListener
+  void RowsAboutToBeInserted(int first, int count) override;
   void RowsInserted(int first, int count) override;
+  void RowsAboutToBeRemoved(int first, int count) override;
   void RowsRemoved(int first, int count) override;
+  void RowAboutToBeMoved(int from, int before) override;
+  void RowMoved(int from, int before) override;
   void RowChanged(int row) override;
   void SelectionChanged() override;
 

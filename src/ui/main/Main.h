@@ -85,6 +85,10 @@ class TfrmMain final : public QWidget,
   void ActionConvertExecute();
   bool Converting() const { return Converting_; }
   TDesktopBatchHost& BatchHost() const { return *BatchHost_; }
+  // The end after a signal left the event loops: the stopped encoder is
+  // collected, then the window closes as it always does (settings and
+  // placement saved).
+  void EndAfterSignal();
 
   // The profile side (MainProfiles.cpp).
   TProfileStore& Store() { return Store_; }

@@ -21,6 +21,9 @@ void TfrmMain::CreateBatchHost() {
   BatchHost_->FileStateChanged = [this](const std::string& path, TFileState state) {
     SetFileState(path, static_cast<int>(state));
   };
+  BatchHost_->FileReasonChanged = [this](const std::string& path, const std::string& reason) {
+    List_.SetFileReason(path, reason);
+  };
 }
 
 // F9 and the Convert button: the file list as it stands once any add is done.

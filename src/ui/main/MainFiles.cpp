@@ -239,6 +239,6 @@ void TfrmMain::OutputBrowse() {
 }
 
 void TfrmMain::OpenDestinationFolder() {
-  std::string folder = EditOutputFileName_->Path();
-  if (CheckOutputFolder(folder)) ShellOpen(folder);
+  std::string folder;
+  if (CheckOutputFolder(EditOutputFileName_->Path(), &folder)) ShellOpen(folder);
 }

@@ -17,6 +17,7 @@
 #include "main/WindowProfileUi.h"
 #include "store/TargetTable.h"
 #include "toolkit/PathEdit.h"
+#include "toolkit/PathText.h"
 
 namespace {
 
@@ -83,7 +84,7 @@ void TfrmMain::BuildDeviceMenus() {
     connect(entry, &QAction::triggered, this, [this, index] { Guarded([&] { ChooseDeviceEntry(index); }); });
     DeviceEntries_.push_back(entry);
     auto* row = new QTreeWidgetItem(ListViewFormats_, QStringList{Q(e.Title)});
-    row->setToolTip(0, Q(e.FileName));
+    row->setToolTip(0, PlainToolTip(ShownName(e.FileName)));
   }
   FillingDevices_ = false;
   // A target whose menu offers nothing cannot be chosen from "Convert to".

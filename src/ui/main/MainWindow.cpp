@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDeadlineTimer>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMouseEvent>
@@ -10,6 +11,8 @@
 #include <QTreeView>
 #include <QTreeWidget>
 #include <QWindow>
+#include <chrono>
+#include <thread>
 
 #include "app/GlobalVars.h"
 #include "app/Guarded.h"
@@ -110,6 +113,7 @@ void TfrmMain::CreateControls() {
   for (size_t i = 0; i < Labels_.size(); ++i) {
     auto* label = new QLabel(this);
     label->setObjectName(kMainLabelNames[i]);
+    label->setTextFormat(Qt::PlainText);
     label->installEventFilter(this);
     SetTextColor(label, i == 5 ? kSummaryText : kSurfaceText);
     Labels_[i] = label;
@@ -356,10 +360,22 @@ void TfrmMain::changeEvent(QEvent* event) { QWidget::changeEvent(event); }
 
 // -------------------------------------------------------------------- closing
 
+void TfrmMain::EndAfterSignal() {
+  const QDeadlineTimer deadline(5000);
+  while (Runner_ != nullptr && Runner_->Active() && !deadline.hasExpired()) {
+    QCoreApplication::processEvents();
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  close();
+}
+
 void TfrmMain::closeEvent(QCloseEvent* event) {
   if (!ExitWithoutSaving_) {
     Guarded([] { SaveSettings(); });
     Guarded([this] { SaveWindowPlacement("Form", *this); });
   }
   event->accept();
+  // The program ends with its main window alone: no other window's close
+  // does (see TDesktopBatchHost).
+  QCoreApplication::quit();
 }

@@ -48,6 +48,7 @@ TMediaPanel::TMediaPanel(QWidget* parent) : QFrame(parent) {
   for (int n = 7; n <= 26; ++n) {
     QLabel* label = n == 26 ? new TLinkLabel(this) : new QLabel(this);
     label->setObjectName(QStringLiteral("Label%1").arg(n));
+    if (n != 26) label->setTextFormat(Qt::PlainText);
     Labels_[static_cast<size_t>(n - 7)] = label;
   }
   for (int h : kHeadings) {

@@ -2,6 +2,7 @@
 #include "toolkit/PathText.h"
 
 #include <QByteArray>
+#include <QTextDocument>
 
 #include "base/Utf8.h"
 
@@ -21,4 +22,9 @@ QUrl UrlOfLocalPath(const std::string& bytes) {
   if (bytes.empty()) return {};
   QByteArray path = QByteArray::fromStdString(bytes).toPercentEncoding("/");
   return QUrl::fromEncoded("file://" + path, QUrl::StrictMode);
+}
+
+QString PlainToolTip(const QString& text) {
+  if (!Qt::mightBeRichText(text)) return text;
+  return QStringLiteral("<p style='white-space:pre'>%1</p>").arg(text.toHtmlEscaped());
 }

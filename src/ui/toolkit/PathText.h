@@ -19,3 +19,8 @@ std::string LocalPathOf(const QUrl& url);
 
 // A file URL naming exactly these bytes.
 QUrl UrlOfLocalPath(const std::string& bytes);
+
+// A tool tip that shows its text as it is. Tool tips take whatever looks
+// like markup for markup, so a name holding "<img width=20000 ...>" would
+// otherwise show a picture or a tip wider than every screen.
+QString PlainToolTip(const QString& text);

@@ -7,18 +7,13 @@
 #include <cstdlib>
 
 #include "app/ProgramFolder.h"
+#include "base/FileNames.h"
 #include "lang/ResStr.h"
 
 TEST(BuildConstants, Editions) {
   const char* titles[] = {"Kinovert Video Converter", "Kinovert 3GP Converter",
                           "Kinovert PSP Converter", "Kinovert iPod Converter"};
-  for (int e = 0; e < 4; ++e) {
-    EXPECT_EQ(ProductTitle(e), titles[e]);
-    EXPECT_EQ(HomePageAddress(e).rfind("https://", 0), 0u) << e;
-    EXPECT_NE(HomePageAddress(e).find("example.org"), std::string::npos) << e;
-    EXPECT_EQ(SupportAddress(e).rfind("mailto:", 0), 0u) << e;
-    EXPECT_NE(SupportAddress(e).find("example.org"), std::string::npos) << e;
-  }
+  for (int e = 0; e < 4; ++e) EXPECT_EQ(ProductTitle(e), titles[e]);
   EXPECT_EQ(ProductTitle(7), titles[0]);
   EXPECT_EQ(ProductTitle(), ProductTitle(BuildEdition()));
   EXPECT_EQ(VersionText(), KINOVERT_VERSION_TEXT);
@@ -69,17 +64,31 @@ TEST(ProgramFolder, RelativeNamesAreMadeAbsoluteOnce) {
   ::unsetenv("KINOVERT_HOME");
 }
 
-// The title and addresses an edition shows are those of the build constants,
-// in the text table as in every shipped language, whatever the edition.
-TEST(BuildConstants, EditionTextsComeFromTheBuild) {
-  EXPECT_EQ(ProductTitle(1), "Kinovert 3GP Converter");
-  EXPECT_EQ(HomePageAddress(1), "https://kinovert.example.org/3gp-converter/");
-  EXPECT_EQ(SupportAddress(1), "mailto:3gp-support@kinovert.example.org");
-  for (int e = 1; e < 4; ++e) {
-    EXPECT_NE(HomePageAddress(e), HomePageAddress(0)) << e;
-    EXPECT_NE(SupportAddress(e), SupportAddress(0)) << e;
+// A build that names no addresses opens pages of its own help, which exist in
+// every language; the text table shows the title and what the About box
+// shows, in every shipped language.
+TEST(BuildConstants, AddressesAreTheBuildsOrTheHelpPages) {
+  const std::string source = KINOVERT_SOURCE_DIR "/data/skin/kvo/lang/";
+  SetProgramFolder(KINOVERT_SOURCE_DIR "/data");
+  EXPECT_EQ(HomePageIsHelp(), BuiltHomePage().empty());
+  EXPECT_EQ(SupportIsHelp(), BuiltSupportAddress().empty());
+  if (HomePageIsHelp()) {
+    EXPECT_EQ(HomePageAddress(), HelpTopicPath("Introduction.html"));
+    EXPECT_GE(FileSize64(HomePageAddress()), 0) << HomePageAddress();
+  } else {
+    EXPECT_EQ(HomePageAddress(), BuiltHomePage());
   }
-  const std::string folder = KINOVERT_SOURCE_DIR "/data/skin/kvo/lang/";
+  if (SupportIsHelp()) {
+    EXPECT_EQ(SupportAddress(), HelpTopicPath("Troubleshooting.html"));
+    EXPECT_GE(FileSize64(SupportAddress()), 0) << SupportAddress();
+  } else {
+    EXPECT_EQ(SupportAddress(), BuiltSupportAddress());
+  }
+  for (int l = 0; l < 4; ++l)
+    for (const char* page : {kHelpIntroductionTopic, kHelpTroubleshootingTopic})
+      EXPECT_GE(FileSize64(source + HelpFolderName(l) + "/" + page), 0) << l << page;
+  SetProgramFolder("");
+  const std::string folder = source;
   for (const char* file : {"", "english.ini", "french.ini", "deutsch.ini", "italian.ini"}) {
     SCOPED_TRACE(file);
     ResetLanguage();
@@ -87,8 +96,17 @@ TEST(BuildConstants, EditionTextsComeFromTheBuild) {
       ASSERT_TRUE(LoadLanguage(folder + file));
     }
     EXPECT_EQ(ResStr(MSG_APPLICATION_TITLE), ProductTitle());
-    EXPECT_EQ(ResStr(MSG_HOMEPAGE), HomePageAddress());
-    EXPECT_EQ("mailto:" + ResStr(MSG_SUPPORT_MAIL), SupportAddress());
+    EXPECT_EQ(ResStr(MSG_HOMEPAGE), HomePageIsHelp() ? DefaultResStr(MSG_HELP_HOME_LINK)
+                                                     : ShownAddress(BuiltHomePage()));
+    EXPECT_EQ(ResStr(MSG_SUPPORT_MAIL), SupportIsHelp() ? DefaultResStr(MSG_HELP_SUPPORT_LINK)
+                                                        : ShownAddress(BuiltSupportAddress()));
   }
   ResetLanguage();
+}
+
+TEST(BuildConstants, ShownAddresses) {
+  EXPECT_EQ(ShownAddress("mailto:help@kinovert.test"), "help@kinovert.test");
+  EXPECT_EQ(ShownAddress("MAILTO:help@kinovert.test"), "help@kinovert.test");
+  EXPECT_EQ(ShownAddress("https://kinovert.test/help"), "https://kinovert.test/help");
+  EXPECT_EQ(ShownAddress("mailto:"), "mailto:");
 }

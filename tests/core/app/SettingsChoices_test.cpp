@@ -21,7 +21,7 @@ TEST(SettingsChoices, ListsInStoredOrderFromTheTextTable) {
   } cases[] = {
       {nullptr,
        {"Idle", "Normal", "High", "Realtime"},
-       {"Close " + ProductTitle(), "Shutdown", "Log off", "Restart", "Hibernate", "Suspend"}},
+       {"Close " + ProductTitle(), "Shut down", "Log off", "Restart", "Hibernate", "Suspend"}},
       {"french.ini",
        {"Basse", "Normale", "Haute", "Temps réel"},
        {"Fermer " + ProductTitle(), "Arrêter", "Fermer la session", "Redémarrer",
@@ -47,11 +47,11 @@ TEST(SettingsChoices, LoadAndStoreKeepValuesOutsideTheLists) {
     TSettingsDialogValues Chosen;    // what the user leaves on OK
     uint8_t NewPriority, NewShutdownFlag;
   } cases[] = {
-      {1, 1, {1, 1, false}, {3, 0, true}, 3, 0},
-      {0, 5, {0, 5, true}, {0, 5, false}, 0, 5},
+      {1, 1, {1, 1, false, false}, {3, 0, true, true}, 3, 0},
+      {0, 5, {0, 5, true, true}, {0, 5, false, false}, 0, 5},
       // Hand-edited values show no selection and survive OK untouched.
-      {4, 6, {-1, -1, false}, {-1, -1, true}, 4, 6},
-      {200, 9, {-1, -1, true}, {2, -1, false}, 2, 9},
+      {4, 6, {-1, -1, false, true}, {-1, -1, true, true}, 4, 6},
+      {200, 9, {-1, -1, true, false}, {2, -1, false, true}, 2, 9},
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(testing::Message() << +c.Priority << " " << +c.ShutdownFlag);
@@ -59,11 +59,13 @@ TEST(SettingsChoices, LoadAndStoreKeepValuesOutsideTheLists) {
     GlobalVars.Priority = c.Priority;
     GlobalVars.ShutdownFlag = c.ShutdownFlag;
     GlobalVars.UseDirectShow = c.Shown.UseDirectShow;
+    GlobalVars.DeleteFileAfterProcessing = c.Shown.DeleteSources;
     EXPECT_EQ(LoadSettingsDialog(), c.Shown);
     StoreSettingsDialog(c.Chosen);
     EXPECT_EQ(GlobalVars.Priority, c.NewPriority);
     EXPECT_EQ(GlobalVars.ShutdownFlag, c.NewShutdownFlag);
     EXPECT_EQ(GlobalVars.UseDirectShow, c.Chosen.UseDirectShow);
+    EXPECT_EQ(GlobalVars.DeleteFileAfterProcessing, c.Chosen.DeleteSources);
   }
   ResetGlobalVars();
 }

@@ -64,7 +64,8 @@ TEST_F(SettingsTest, StartValues) {
   GlobalVars.MP4MenuIndex = 4;
   ApplySettingDefaults();
   const TGlobalVars& g = GlobalVars;
-  EXPECT_EQ(g.OutputFormat, ofAVI);
+  // The target the window shows from the first start on.
+  EXPECT_EQ(g.OutputFormat, of3GP);
   EXPECT_EQ(g.EncoderPath, "avcore");
   EXPECT_EQ(g.Priority, 1);
   EXPECT_EQ(g.ShutdownFlag, 1);
@@ -82,7 +83,7 @@ TEST_F(SettingsTest, StartValues) {
 TEST_F(SettingsTest, FirstStartWritesTheDefaults) {
   ApplySettingDefaults();
   EXPECT_FALSE(LoadSettings());
-  EXPECT_EQ(GlobalVars.OutputFormat, ofAVI);
+  EXPECT_EQ(GlobalVars.OutputFormat, of3GP);
   EXPECT_EQ(ReadFileText(Program / "info.ini"),
             "[System]\n"
             "LanguageFile=" +
@@ -175,7 +176,7 @@ TEST_F(SettingsTest, ReadSettingsNeverWrites) {
   ApplySettingDefaults();
   EXPECT_FALSE(ReadSettings());
   EXPECT_FALSE(FileExists(Program / "info.ini"));
-  EXPECT_EQ(GlobalVars.OutputFormat, ofAVI);
+  EXPECT_EQ(GlobalVars.OutputFormat, of3GP);
 }
 
 TEST_F(SettingsTest, SingleValues) {

@@ -97,3 +97,36 @@ TEST(SkinLayout, PicturesAreFoundWhateverTheirCaseOnDisk) {
   EXPECT_EQ(SkinPictureFile(dir / "skin.ini", "MISSING.PNG"), "");
   EXPECT_EQ(SkinPictureFile(dir / "skin.ini", ""), "");
 }
+
+// A size of 0 or less would leave the window unmapped, a huge one would take
+// gigabytes for its pictures: values out of the sane range keep the default.
+TEST(SkinLayout, SizesAndPositionsOutOfRangeKeepTheirDefaults) {
+  TTempDir dir;
+  const TSkinLayout builtIn;
+  struct TCase {
+    const char* Text;
+    TSkinRect Back, List;
+  } cases[] = {
+      {"[MAINFORM]\nImageMainWidth=0\nImageMainHeight=-5\n", builtIn.ImageMain.Bounds, builtIn.ListViewFiles},
+      {"[MAINFORM]\nImageMainWidth=30000\nImageMainHeight=30000\nListViewWidth=-1\nListViewHeight=0\n",
+       builtIn.ImageMain.Bounds, builtIn.ListViewFiles},
+      {"[MAINFORM]\nImageMainLet=-90000\nImageMainTop=90000\nListViewLeft=2147483647\n",
+       builtIn.ImageMain.Bounds, builtIn.ListViewFiles},
+      {"[MAINFORM]\nImageMainWidth=1\nImageMainHeight=4096\nListViewLeft=-4096\nListViewWidth=4096\n",
+       {0, 0, 1, 4096}, {-4096, 120, 4096, 84}},
+      {"[MAINFORM]\nImageMainWidth=4097\nImageMainHeight=800\n", {0, 0, 754, 800}, builtIn.ListViewFiles},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Text);
+    TSkinLayout s = Read(dir, c.Text);
+    EXPECT_EQ(s.ImageMain.Bounds, c.Back);
+    EXPECT_EQ(s.ListViewFiles, c.List);
+  }
+  TSkinLayout s = Read(dir,
+                       "[MAINBUTTON]\nButton9Width=0\nButton9Height=99999\n[LABEL]\nLabel1Left=-70000\n"
+                       "EditBox1Top=70000\n[EDITBOX]\nEditBox2Left=70000\n");
+  EXPECT_EQ(s.MainButtons[8].Bounds, builtIn.MainButtons[8].Bounds);
+  EXPECT_EQ(s.Labels[0], builtIn.Labels[0]);
+  EXPECT_EQ(s.EditBoxes[0], builtIn.EditBoxes[0]);
+  EXPECT_EQ(s.EditBoxes[1], builtIn.EditBoxes[1]);
+}

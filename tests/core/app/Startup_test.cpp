@@ -65,7 +65,7 @@ class Startup : public ::testing::Test {
 TEST_F(Startup, FirstStartWritesTheDefaultsAndCentres) {
   TRecordingWindow w;
   EXPECT_TRUE(RunStartup(w));
-  EXPECT_EQ(w.Steps, (std::vector<std::string>{"skin", "runner", "centre", "store", "target 0", "drops",
+  EXPECT_EQ(w.Steps, (std::vector<std::string>{"skin", "runner", "centre", "store", "target 2", "drops",
                                                "placement", "language Cancel here", "menu", "summary",
                                                "toolbar", "shift"}));
   EXPECT_TRUE(FileExists(Home / "info.ini"));
@@ -95,7 +95,7 @@ TEST_F(Startup, WhatEndsTheProgramAndWhatDoesNot) {
     EXPECT_FALSE(RunStartup(w));
     EXPECT_EQ(w.Steps.back(), "language Cancel here");
     ASSERT_EQ(Dialogs.Messages.size(), 1u);
-    EXPECT_EQ(Dialogs.Messages[0].Caption, "Can not find file");
+    EXPECT_EQ(Dialogs.Messages[0].Caption, "File Not Found");
     EXPECT_NE(Dialogs.Messages[0].Text.find("type_english.dat"), std::string::npos);
   }
   {  // settings that cannot be read: said, and the program goes on with defaults

@@ -43,7 +43,9 @@ TEST_F(TypeFileTest, PathFollowsTheLanguageFile) {
        {TCase{"english.ini", "type_english.dat"},
         TCase{"English.ini", "type_english.dat"},  // as the language menu writes it
         TCase{"ENGLISH.INI", "type_english.dat"}, TCase{"klingon.ini", "type_klingon.dat"},
-        TCase{"klingon", "type_klingon.dat"}}) {
+        TCase{"klingon", "type_klingon.dat"},
+        // A missing one is named as the files ship, not in the menu's capitals.
+        TCase{"FRENCH.ini", "type_french.dat"}, TCase{"Klingon.INI", "type_klingon.dat"}}) {
     GlobalVars.LanguageFile = c.LanguageFile;
     EXPECT_EQ(TypeFilePath(), Program / "skin/kvo/lang/" + c.TypeFile) << c.LanguageFile;
   }

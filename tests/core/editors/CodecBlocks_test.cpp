@@ -149,7 +149,7 @@ struct TRuleCase {
   const char* Block;
   int SampleRate, Channels;
   int32_t Stored;
-  int32_t WantShown;  // after the dialog is shown
+  int32_t WantClamped;  // once the user picks the rate or the channels
   int WantMin, WantMax;
 };
 
@@ -173,7 +173,9 @@ const TRuleCase kRules[] = {
 
 class RangeRuleTest : public testing::TestWithParam<TRuleCase> {};
 
-TEST_P(RangeRuleTest, ShowingClampsTheLoadedBitrate) {
+// Showing the dialog narrows the bar but saves the stored bitrate; a choice
+// of the user's brings the rule to bear on it.
+TEST_P(RangeRuleTest, ShowingNarrowsTheBarAndTheUsersChoiceClamps) {
   const TRuleCase& c = GetParam();
   ResetAllProfileSettings();
   const TRecordFields record(c.Format);
@@ -183,23 +185,39 @@ TEST_P(RangeRuleTest, ShowingClampsTheLoadedBitrate) {
   TAudioBlockState block(AudioBlock(c.Format, c.Block));
   block.Load(record);
   block.ApplyRangeRule();
-  EXPECT_EQ(block.Bar.Value(), c.WantShown);
+  EXPECT_EQ(block.Bar.Min(), c.WantMin);
+  EXPECT_EQ(block.Bar.Max(), c.WantMax);
+  EXPECT_EQ(block.Bar.Value(), c.Stored);
+  block.Save(record);
+  EXPECT_EQ(record.Int(Key("AudioBitRatePreset", c.Block)), c.Stored);
+  block.ChannelsChanged();
+  EXPECT_EQ(block.Bar.Value(), c.WantClamped);
   EXPECT_EQ(block.Bar.Min(), c.WantMin);
   EXPECT_EQ(block.Bar.Max(), c.WantMax);
   block.Save(record);
-  EXPECT_EQ(record.Int(Key("AudioBitRatePreset", c.Block)), c.WantShown);
+  EXPECT_EQ(record.Int(Key("AudioBitRatePreset", c.Block)), c.WantClamped);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, RangeRuleTest, testing::ValuesIn(kRules),
                          [](const auto& p) { return std::string(p.param.Name); });
 
-TEST(AudioBlock, AWiderRateDoesNotBringTheClampedBitrateBack) {
+TEST(AudioBlock, AClampedBitrateDoesNotComeBackWithAWiderRate) {
   ResetAllProfileSettings();
-  TGPSettings.AudioSampleRateAACMp4 = 0;
+  TGPSettings.AudioSampleRateAACMp4 = 0;  // 11025
   TGPSettings.AudioBitRatePresetAACMp4 = 128;
   TAudioBlockState block(AudioBlock(of3GP, "AACMp4"));
   block.Load(TRecordFields(of3GP));
   block.ApplyRangeRule();
+  EXPECT_EQ(block.Bar.Position(), 5);
+  EXPECT_EQ(block.Bar.Entry(), "128");
+  // A rate that can carry it shows it at its own place.
+  block.SampleRate.Index = 3;  // 22050
+  block.SampleRateChanged();
+  EXPECT_EQ(block.Bar.Position(), 8);
+  EXPECT_EQ(block.Bar.Value(), 128);
+  block.SampleRate.Index = 0;
+  block.SampleRateChanged();
+  EXPECT_EQ(block.Bar.Value(), 64);
   block.SampleRate.Index = 6;
   block.SampleRateChanged();
   EXPECT_EQ(block.Bar.Max(), 12);

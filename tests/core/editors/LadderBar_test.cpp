@@ -11,34 +11,59 @@ struct TLoadCase {
   const char* Name;
   TLadder Ladder;
   int Max;
-  int DefaultPosition;
   int32_t Stored;
   int WantPosition;
-  int32_t WantSaved;
+  const char* WantShown;
 };
 
+// A value the bar cannot show stands at the nearest position, but the label
+// shows it and it is saved as it was.
 const TLoadCase kLoads[] = {
-    {"OnTheLadder", VideoPresetLadder, 10, 2, 1080, 6, 1080},
-    {"BeyondTheBarShowsItsEnd", VideoPresetLadder, 10, 2, 4600, 10, 2496},
-    {"OffTheLadderShowsTheDefault", VideoPresetLadder, 10, 2, 144, 2, 128},
-    {"ZeroIsOffTheLadder", VideoPresetLadder, 13, 2, 0, 2, 128},
-    {"LastMatchWins", DvdAudioPresetLadder, 10, 6, 128, 5, 128},
-    {"DvdVideoStopsAtElevenSteps", VideoPresetLadder, 11, 6, 6000, 11, 4600},
-    {"AudioDefaultPosition", AacPresetLadder, 12, 4, 100, 4, 56},
+    {"OnTheLadder", VideoPresetLadder, 10, 1080, 6, "1080"},
+    {"BeyondTheBarShowsItsEndAndKeepsTheValue", VideoPresetLadder, 10, 4600, 10, "4600"},
+    {"OffTheLadderShowsTheNearestEntry", VideoPresetLadder, 10, 144, 2, "144"},
+    {"AsNearToTwoEntriesShowsTheLowerOne", VideoPresetLadder, 13, 96, 1, "96"},
+    {"ZeroIsOffTheLadder", VideoPresetLadder, 13, 0, 1, "0"},
+    {"LastMatchWins", DvdAudioPresetLadder, 10, 128, 5, "128"},
+    {"DvdVideoStopsAtElevenSteps", VideoPresetLadder, 11, 6000, 11, "6000"},
+    {"AudioOffTheLadder", AacPresetLadder, 12, 100, 6, "100"},
 };
 
 class LadderLoadTest : public testing::TestWithParam<TLoadCase> {};
 
-TEST_P(LadderLoadTest, PositionAndSavedValue) {
+TEST_P(LadderLoadTest, PositionShownAndSavedValue) {
   const TLoadCase& c = GetParam();
   TLadderBar bar(c.Ladder, c.Max);
-  bar.Load(c.Stored, c.DefaultPosition);
+  bar.Load(c.Stored);
   EXPECT_EQ(bar.Position(), c.WantPosition);
-  EXPECT_EQ(bar.Value(), c.WantSaved);
+  EXPECT_EQ(bar.Entry(), c.WantShown);
+  EXPECT_EQ(bar.Value(), c.Stored);
+  // Moving the bar, even onto the position it stands at, makes its entry
+  // count.
+  bar.SetPosition(c.WantPosition);
+  EXPECT_EQ(bar.Value(), LadderValue(c.Ladder, c.WantPosition));
+  EXPECT_EQ(bar.Entry(), c.Ladder[static_cast<size_t>(c.WantPosition) - 1]);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, LadderLoadTest, testing::ValuesIn(kLoads),
                          [](const auto& p) { return std::string(p.param.Name); });
+
+// A range rule of the dialog's opening narrows the bar and keeps the value;
+// one the user brought about lets it go when the range cannot hold it.
+TEST(LadderBar, KeptValuesAndRanges) {
+  TLadderBar bar(AacPresetLadder, 12);
+  bar.Load(144);  // between 128 and 160
+  bar.SetRange(1, 5);
+  EXPECT_EQ(bar.Position(), 5);
+  EXPECT_EQ(bar.Value(), 144);
+  bar.SetRange(1, 12);
+  bar.DropKeptOutsideRange();
+  EXPECT_EQ(bar.Value(), 144);
+  bar.SetRange(1, 5);
+  bar.DropKeptOutsideRange();
+  EXPECT_EQ(bar.Value(), 64);
+  EXPECT_FALSE(bar.KeepsStoredValue());
+}
 
 struct TRangeCase {
   const char* Name;

@@ -15,12 +15,12 @@ struct TEntryCase {
 };
 
 const TEntryCase kCases[] = {
-    {"abc", false, 0, "The value you entered is not valid. Error in position 1."},
-    {"12a", false, 0, "The value you entered is not valid. Error in position 3."},
-    {"", false, 0, "The value you entered is not valid. Error in position 1."},
-    {"-", false, 0, "The value you entered is not valid. Error in position 2."},
-    {" 64", false, 0, "The value you entered is not valid. Error in position 1."},
-    {"99999999999", false, 0, "The value you entered is not valid. Error in position 10."},
+    {"abc", false, 0, "The value you entered is not valid. Error at position 1."},
+    {"12a", false, 0, "The value you entered is not valid. Error at position 3."},
+    {"", false, 0, "The value you entered is not valid. Error at position 1."},
+    {"-", false, 0, "The value you entered is not valid. Error at position 2."},
+    {" 64", false, 0, "The value you entered is not valid. Error at position 1."},
+    {"99999999999", false, 0, "The value you entered is not valid. Error at position 10."},
     {"50", false, 0,
      "The value you entered is not valid. Please make sure the value is between 64 and 9600!"},
     {"9601", false, 0,

@@ -15,11 +15,13 @@
 #include "base/IniFile.h"
 #include "engine/CommandLine.h"
 #include "engine/EventLoop.h"
+#include "engine/FileFailure.h"
 #include "engine/PowerActions.h"
 #include "engine/Redirector.h"
 #include "lang/ResStr.h"
 #include "profiles/ProfileSettings.h"
 #include "store/ProfileFolders.h"
+#include "support/EnvVar.h"
 #include "support/RunProgram.h"
 
 namespace fs = std::filesystem;
@@ -32,6 +34,7 @@ const char* const FakeEncoder = R"(#!/bin/sh
 in="$4"; for a; do out="$a"; done
 echo $$ > "$(dirname "$0")/encoder.pid"
 echo "$*" >> "$(dirname "$0")/encoder.log"
+case "$in" in *early*) echo "Error opening input: no such codec" >&2; exit 1;; esac
 echo "Input #0, avi, from '$in':" >&2
 case "$in" in *.avs) cat "$in" > "$out"; exit 0;; esac
 read mode < "$in"
@@ -39,6 +42,7 @@ read mode < "$in"
 case "$mode" in
   fail) echo "Error while opening encoder for output stream #0:0" >&2; printf partial > "$out";;
   nooutput) ;;
+  elsewhere) printf data > "${out%.kinovert-part.*}.m4v";;
   exit3) printf data > "$out"; exit 3;;
   vanish) rm -f "$in"; printf data > "$out";;
   grow) echo more >> "$in"; echo "size=       1kB time=2.00 bitrate=   8.0kbits/s" >&2; printf data > "$out";;
@@ -47,6 +51,9 @@ case "$mode" in
      printf data > "$out";;
   empty) : > "$out";;
   sleep) printf partial > "$out"; echo "size=       1kB time=0.50 bitrate=  8.0kbits/s" >&2; exec sleep 30;;
+  killed) printf partial > "$out"; echo "    encoder         : Lavc59.37.100 mpeg4" >&2; kill -KILL $$;;
+  rmdir) printf partial > "$out"; rm -rf "${out%/*}";;
+  slowend) echo "size=       1kB time=1.00 bitrate=   8.0kbits/s" >&2; sleep 1.2; printf data > "$out";;
   *) echo "size=       1kB time=2.00 bitrate=   8.0kbits/s" >&2; printf data > "$out";;
 esac
 )";
@@ -59,25 +66,35 @@ class TTestView final : public TProgressView {
   std::string Caption;
   int BatchPercent = -1;
   std::vector<int> FilePercents, BatchPercents;
+  std::vector<std::string> Working;
+  // Each remaining time with the elapsed and estimated ones shown with it.
+  std::string Elapsed, Estimated;
+  std::vector<std::string> Clocks;
   bool Finished = false;
   void SetCaption(const std::string& t) override { Caption = t; }
   void SetStopLabel(const std::string&) override {}
   void ResetLabels() override {}
-  void ShowBatchElapsed(const std::string&) override {}
+  void ShowBatchElapsed(const std::string& c) override { Elapsed = c; }
   void ShowFileStatus(const std::string&, int p) override { FilePercents.push_back(p); }
   void ShowFileRemaining(const std::string&) override {}
   void ShowBatchStatus(const std::string&, int p) override {
     BatchPercent = p;
     BatchPercents.push_back(p);
   }
-  void ShowBatchEstimated(const std::string&) override {}
-  void ShowBatchRemaining(const std::string&) override {}
-  void ShowWorking(const std::string&) override {
-    if (OnOutput_) std::exchange(OnOutput_, nullptr)();
+  void ShowBatchEstimated(const std::string& c) override { Estimated = c; }
+  void ShowBatchRemaining(const std::string& c) override {
+    Clocks.push_back(Elapsed + "+" + c + "=" + Estimated);
+  }
+  void ShowWorking(const std::string& t) override {
+    if (Working.empty() || Working.back() != t) Working.push_back(t);
   }
   void ShowOutput(const std::string&) override {}
-  bool AnimationRunning() const override { return true; }
-  void StartAnimation(const std::string&) override {}
+  // The animation starts with the encoder's first line.
+  bool AnimationRunning() const override { return Animating_; }
+  void StartAnimation(const std::string&) override {
+    Animating_ = true;
+    if (OnOutput_) std::exchange(OnOutput_, nullptr)();
+  }
   void SetFinished() override { Finished = true; }
   int RunModal() override {
     EXPECT_TRUE(Loop_.RunUntil([this] { return Result_ != 0; }, std::chrono::seconds(60)));
@@ -90,25 +107,30 @@ class TTestView final : public TProgressView {
   std::function<void()> OnOutput_;
   class TTestHost* Host_;
   int Result_ = 0;
+  bool Animating_ = false;
 };
 
 class TTestHost final : public TBatchHost {
  public:
   TEventLoop Loop;
   std::vector<std::pair<std::string, TFileState>> States;
-  std::vector<std::string> Balloons, StartErrors, SourcesKept, Incomplete;
+  std::vector<std::string> StartErrors, SourcesKept, Incomplete;
+  std::vector<std::string> Reasons;  // "name: reason" of each failed file
+  std::vector<TBatchOutcome> Outcomes;
   bool CountdownAnswer = true;
   int Countdowns = 0, Quits = 0;
   std::function<void()> OnFirstOutput;
   TTestView* View = nullptr;
   std::vector<int> FilePercents, BatchPercents;  // of the last batch
+  std::vector<std::string> Working, Clocks;      // of the last batch
   void SetFileState(const std::string& p, TFileState s) override {
     if (States.empty() || States.back() != std::make_pair(p, s)) States.emplace_back(p, s);
   }
-  void SetTrayHint(const std::string&) override {}
-  void ShowBalloon(const std::string& title, const std::string& text) override {
-    Balloons.push_back(title + "|" + text);
+  void FileFailed(const std::string& p, const std::string& reason) override {
+    Reasons.push_back(fs::path(p).filename().string() + ": " + reason);
   }
+  void SetTrayHint(const std::string&) override {}
+  void BatchEnded(const TBatchOutcome& o) override { Outcomes.push_back(o); }
   std::unique_ptr<TProgressView> CreateProgressView() override {
     auto v = std::make_unique<TTestView>(Loop, OnFirstOutput, this);
     View = v.get();
@@ -134,6 +156,8 @@ class TTestHost final : public TBatchHost {
 TTestView::~TTestView() {
   Host_->FilePercents = FilePercents;
   Host_->BatchPercents = BatchPercents;
+  Host_->Working = Working;
+  Host_->Clocks = Clocks;
   if (Host_->View == this) Host_->View = nullptr;
 }
 
@@ -233,10 +257,11 @@ TEST_F(BatchDriver, ConvertsEveryFileWithUniqueNames) {
   EXPECT_EQ(GlobalVars.DoneCount, 2);
   EXPECT_EQ(GlobalVars.FailedCount, 0);
   EXPECT_EQ(CommandLine, Home / "avcore" + " -p 5310746 -i \"" + b.FileName +
-                             "\" -y -f avi -vcodec msmpeg4 -b 1080k -r 25 -acodec mp3 -ac 2 "
+                             "\" -y -f avi -vcodec msmpeg4 -b 1080k -acodec mp3 -ac 2 "
                              "-ab 96 -ar 22050  \"" + Out / "second clip.kinovert-part.avi" + "\"");
-  ASSERT_EQ(Host.Balloons.size(), 1u);
-  EXPECT_EQ(Host.Balloons[0], "Kinovert 3GP Converter Information|" + ResStr(MSG_TRAY_CONVERT_COMPLETE));
+  ASSERT_EQ(Host.Outcomes.size(), 1u);
+  EXPECT_EQ(Host.Outcomes[0], (TBatchOutcome{2, 2, 0, false, {}}));
+  EXPECT_EQ(BatchSummaryText(Host.Outcomes[0]), "All files converted (2 of 2).");
   EXPECT_EQ(Host.States.back(), std::make_pair(b.FileName, TFileState::Done));
   EXPECT_EQ(Power.Inhibitors, 1);
   EXPECT_EQ(Power.Released, 1);
@@ -258,9 +283,23 @@ TEST_F(BatchDriver, FailuresAreBookedAndPartialOutputRemoved) {
     EXPECT_TRUE(FileExists(f.FileName)) << f.FileName;
     EXPECT_FALSE(FileExists(Out / fs::path(f.FileName).filename().string())) << f.FileName;
   }
-  ASSERT_EQ(Answers.Boxes.size(), 1u);
-  EXPECT_EQ(Answers.Boxes[0], "Error|Error while opening encoder for output stream #0:0");
-  EXPECT_TRUE(Host.Balloons.empty());
+  // Each failure is told with its reason, and no box waits for anyone.
+  EXPECT_TRUE(Answers.Boxes.empty());
+  const std::vector<std::string> reasons = {
+      "fail.avi: Error while opening encoder for output stream #0:0",
+      "missing.avi: the encoder wrote no output",
+      "exit3.avi: the encoder ended with exit status 3",
+      "empty.avi: the encoder wrote no output",
+  };
+  EXPECT_EQ(Host.Reasons, reasons);
+  ASSERT_EQ(Host.Outcomes.size(), 1u);
+  EXPECT_EQ(Host.Outcomes[0].Failures,
+            (std::vector<std::string>{
+                "fail.avi failed: Error while opening encoder for output stream #0:0",
+                "missing.avi failed: the encoder wrote no output",
+                "exit3.avi failed: the encoder ended with exit status 3",
+                "empty.avi failed: the encoder wrote no output"}));
+  EXPECT_EQ(BatchSummaryText(Host.Outcomes[0]), "1 of 5 files converted, 4 failed.");
   EXPECT_EQ(Host.Countdowns, 0);
 }
 
@@ -382,7 +421,11 @@ TEST_F(BatchDriver, StopNowKillsTheEncoderAndCleansUp) {
   EXPECT_FALSE(FileExists(Home / "DirectShow.avs"));
   EXPECT_FALSE(FileExists(Home / "~ConvertCore.sh"));
   EXPECT_TRUE(FileExists(a.FileName));
-  EXPECT_EQ(Host.Balloons.size(), 1u);
+  // The end says what happened; the stopped file is neither done nor at work.
+  ASSERT_EQ(Host.Outcomes.size(), 1u);
+  EXPECT_EQ(BatchSummaryText(Host.Outcomes[0]), "Stopped: 0 of 2 files converted.");
+  EXPECT_TRUE(Host.Reasons.empty());
+  EXPECT_EQ(Host.States.back(), std::make_pair(a.FileName, TFileState::Idle));
   EXPECT_EQ(Host.Countdowns, 0);
 }
 
@@ -441,11 +484,11 @@ TEST_F(BatchDriver, ScriptNamesWithQuotes) {
   EXPECT_NE(std::find(Host.States.begin(), Host.States.end(),
                       std::make_pair(triple.FileName, TFileState::Failed)),
             Host.States.end());
-  ASSERT_EQ(Answers.Boxes.size(), 1u);
-  EXPECT_NE(Answers.Boxes[0].find(triple.FileName + "\" is not converted: its name holds three "
-                                                    "double quotes"),
+  EXPECT_TRUE(Answers.Boxes.empty());
+  ASSERT_EQ(Host.Reasons.size(), 1u);
+  EXPECT_NE(Host.Reasons[0].find("a\"\"\"b.avi: its name holds three double quotes"),
             std::string::npos)
-      << Answers.Boxes[0];
+      << Host.Reasons[0];
 }
 
 TEST_F(BatchDriver, DeviceBatchFileQuotesEveryValue) {
@@ -521,6 +564,61 @@ TEST_F(BatchDriver, PresetsWritingElsewhereAreRefused) {
   }
 }
 
+// A preset's command can name only the reserved output; an encoder that
+// wrote under another name all the same, or wrote nothing, fails with that
+// said.
+TEST_F(BatchDriver, APresetThatWroteElsewhereSaysSo) {
+  GlobalVars.OutputFormat = ofMP4;
+  fs::create_directories(Home / "profile_en/default_setting");
+  const std::string preset = Home / "profile_en/default_setting/ipod.ini";
+  WriteFileText(preset,
+                "[Info]\nTitleE=iPod\n[Item1]\nTitleE=Low\nEXT=mp4\n"
+                "Command1=<%AppPath%>/avcore -p 5310746 -i <%InputFile%> -y <%OutputFile%>.mp4\n");
+  Choice.DevicePresetFile = preset;
+  Choice.DeviceSection = "Item1";
+  struct TCase {
+    const char* Mode;
+    std::string Reason;
+  } cases[] = {
+      {"elsewhere", "clip.avi: the device preset wrote \"clip.m4v\" instead of \"clip.mp4\""},
+      {"nooutput", "clip.avi: the device preset wrote nothing into \"clip.mp4\""},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Mode);
+    fs::remove_all(Out.Path());
+    fs::create_directories(Out.Path());
+    Host.Reasons.clear();
+    EXPECT_EQ(Run({Input("clip.avi", c.Mode)}), mrOk);
+    EXPECT_EQ(Host.Reasons, std::vector<std::string>{c.Reason});
+  }
+}
+
+// The reason of a failed file, most telling first.
+TEST(FileFailureReason, MostTellingFirst) {
+  ResetLanguage();
+  const std::string out = "/out/clip.mp4";
+  struct TCase {
+    TFileEndFacts Facts;
+    std::string Reason;
+  } cases[] = {
+      {{"Error: x", 137, 9, false, out, false, 10, ""},
+       "the encoder was stopped from outside (killed by signal 9, SIGKILL)"},
+      {{"", 143, 0, true, out, true, 0, ""},
+       "the encoder was stopped from outside (killed by signal 15, SIGTERM)"},
+      {{"", 143, 0, false, out, true, 0, ""}, "the encoder ended with exit status 143"},
+      {{"Error: x", 1, 0, false, out, false, -1, ""},
+       "the output folder \"/out\" was removed during the conversion"},
+      {{"Error: x", 1, 0, false, out, true, -1, ""}, "Error: x"},
+      {{"", 3, 0, false, out, true, 10, ""}, "the encoder ended with exit status 3"},
+      {{"", 0, 0, true, out, true, 0, "clip.m4v"},
+       "the device preset wrote \"clip.m4v\" instead of \"clip.mp4\""},
+      {{"", 0, 0, true, out, true, -1, ""}, "the device preset wrote nothing into \"clip.mp4\""},
+      {{"", 0, 0, false, out, true, -1, ""}, "the output file \"/out/clip.mp4\" no longer exists"},
+      {{"", 0, 0, false, out, true, 0, ""}, "the encoder wrote no output"},
+  };
+  for (const TCase& c : cases) EXPECT_EQ(FileFailureReason(c.Facts), c.Reason);
+}
+
 TEST_F(BatchDriver, StartErrorsReachTheHost) {
   GlobalVars.UseDirectShow = true;  // and no script template exists
   auto a = Input("a.avi", "ok");
@@ -559,6 +657,33 @@ TEST_F(BatchDriver, PreChecks) {
   EXPECT_EQ(GlobalVars.LastOutputOpenDir, fresh.OutputFolder);
 }
 
+// "~/converted" is the home folder's, never a folder named "~" below
+// wherever the program started; any other relative folder is refused.
+TEST_F(BatchDriver, OutputFolderIsAFullPath) {
+  TRedirector runner(Host.Loop);
+  TBatchDriver driver(Host, runner, Power);
+  auto a = Input("a.avi", "ok");
+  TTempDir home, cwd;
+  TEnvVar useHome("HOME", home.Path().c_str());
+  const std::string started = fs::current_path();
+  fs::current_path(cwd.Path());
+  for (const char* relative : {"converted", "~alice/x", "./out"}) {
+    TBatchChoice c = Choice;
+    c.OutputFolder = relative;
+    EXPECT_FALSE(driver.ActionConvertExecute({a}, c)) << relative;
+  }
+  TBatchChoice tilde = Choice;
+  tilde.OutputFolder = "~/converted";
+  EXPECT_TRUE(driver.ActionConvertExecute({a}, tilde));
+  fs::current_path(started);
+  EXPECT_TRUE(fs::is_empty(cwd.Path()));
+  ASSERT_EQ(Answers.Boxes.size(), 4u);
+  for (size_t i = 0; i < 3; ++i)
+    EXPECT_EQ(Answers.Boxes[i], ResStr(MSG_FAIL_CREATEDIR) + "|" + ResStr(MSG_FAIL_TO_CREATEDIR));
+  EXPECT_EQ(ReadFileText(home / "converted/a.avi"), "data");
+  EXPECT_EQ(GlobalVars.LastOutputOpenDir, home / "converted");
+}
+
 TEST(BatchDriverRules, PriorityAndQuoting) {
   const std::pair<int, int> priorities[] = {{0, 1}, {1, 2}, {2, 3}, {3, 4}, {4, 1}, {255, 1}};
   for (auto [stored, runner] : priorities)
@@ -573,14 +698,68 @@ TEST_F(BatchDriver, EveryFileStartsWithoutTheLastOnesDurationOrPosition) {
   auto a = Input("a.avi", "ok", "100"), b = Input("b.avi", "unknown", "100");
   EXPECT_EQ(Run({a, b}), mrOk);
   EXPECT_EQ(GlobalVars.DoneCount, 2);
-  EXPECT_EQ(Host.FilePercents, (std::vector<int>{100, 100}));  // file 1, then the end of file 2
+  // Each file starts at 0; file 1 reaches 100, file 2 only at its end.
+  EXPECT_EQ(Host.FilePercents, (std::vector<int>{0, 100, 0, 100}));
   EXPECT_EQ(GlobalVars.DurationMs, 0);
-  // The batch figure never goes back by more than the rounding step.
-  int best = 0;
-  for (int p : Host.BatchPercents) {
-    EXPECT_GE(p, best - 1);
-    best = std::max(best, p);
+}
+
+// The progress window belongs to the file at hand: its status starts at 0,
+// and a file whose encoder fails before reading it is named itself, never
+// the file before it (nor one of an earlier batch). The batch figure never
+// goes back, also where a file's end computes it otherwise than its output.
+TEST_F(BatchDriver, LabelsBelongToTheCurrentFileAndTheBatchFigureNeverGoesBack) {
+  GlobalVars.EncoderInputName = In / "from an earlier batch.avi";
+  // Thirds: the output rounds 66.7 to 67, the end of file 2 truncates it to 66.
+  auto a = Input("a.avi", "ok"), b = Input("b.avi", "ok"), c = Input("c early.avi", "ok"),
+       d = Input("d.avi", "ok", "0");
+  EXPECT_EQ(Run({a, b, c, d}), mrOk);
+  const std::vector<std::string> working = {"Please wait...", "Working on file 1 of 4: a.avi",
+                                            "Please wait...", "Working on file 2 of 4: b.avi",
+                                            "Please wait...", "Working on file 3 of 4: c early.avi",
+                                            "Please wait...", "Working on file 4 of 4: d.avi"};
+  EXPECT_EQ(Host.Working, working);
+  EXPECT_EQ(Host.FilePercents, (std::vector<int>{0, 100, 0, 100, 0, 0, 100}));
+  ASSERT_FALSE(Host.BatchPercents.empty());
+  for (size_t i = 1; i < Host.BatchPercents.size(); ++i)
+    EXPECT_GE(Host.BatchPercents[i], Host.BatchPercents[i - 1]) << i;
+  EXPECT_EQ(Host.BatchPercents.back(), 100);
+}
+
+// Elapsed and remaining time add up to the estimate wherever they are
+// shown, at a file's end too, however long after the last output line.
+TEST_F(BatchDriver, ClocksAddUp) {
+  auto a = Input("a.avi", "slowend"), b = Input("b.avi", "ok");
+  EXPECT_EQ(Run({a, b}), mrOk);
+  ASSERT_FALSE(Host.Clocks.empty());
+  auto seconds = [](const std::string& clock) {
+    int h = 0, m = 0, s = 0;
+    EXPECT_EQ(std::sscanf(clock.c_str(), "%d:%d:%d", &h, &m, &s), 3) << clock;
+    return h * 3600 + m * 60 + s;
+  };
+  for (const std::string& shown : Host.Clocks) {
+    const size_t plus = shown.find('+'), equals = shown.find('=');
+    EXPECT_EQ(seconds(shown.substr(0, plus)) + seconds(shown.substr(plus + 1, equals - plus - 1)),
+              seconds(shown.substr(equals + 1)))
+        << shown;
   }
+}
+
+// A file fails with the reason of what happened to it.
+TEST_F(BatchDriver, FailureReasonsSayWhatHappened) {
+  fs::create_directories(Out / "gone");
+  Choice.OutputFolder = Out / "gone";
+  auto removed = Input("removed.avi", "rmdir");
+  Run({removed});
+  Choice.OutputFolder = Out.Path();
+  auto killed = Input("killed.avi", "killed"), early = Input("early.avi", "ok");
+  Run({killed, early});
+  const std::vector<std::string> reasons = {
+      "removed.avi: the output folder \"" + Out / "gone" + "\" was removed during the conversion",
+      "killed.avi: the encoder was stopped from outside (killed by signal 9, SIGKILL)",
+      "early.avi: Error opening input: no such codec",
+  };
+  EXPECT_EQ(Host.Reasons, reasons);
+  EXPECT_TRUE(Answers.Boxes.empty());
 }
 
 TEST_F(BatchDriver, TimeWindowIsReadFromTheOptionsOnly) {
@@ -590,7 +769,8 @@ TEST_F(BatchDriver, TimeWindowIsReadFromTheOptionsOnly) {
   auto a = Input("in -t 0:00:00.001 -ss 9.avi", "ok");
   EXPECT_EQ(Run({a}), mrOk);
   EXPECT_EQ(GlobalVars.DurationMs, 2000);
-  EXPECT_EQ(Host.FilePercents.front(), 100);
+  ASSERT_GE(Host.FilePercents.size(), 2u);
+  EXPECT_EQ(Host.FilePercents[1], 100);  // the first the output shows, after the start's 0
 }
 
 TEST_F(BatchDriver, ASourceThatCannotBeDeletedIsReported) {

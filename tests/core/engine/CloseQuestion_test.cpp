@@ -54,4 +54,6 @@ TEST(CloseQuestion, AsksStopNowWhenDoneOrCancel) {
     EXPECT_EQ(q.Buttons[i].Button, buttons[i].first);
     EXPECT_EQ(q.Buttons[i].Caption, buttons[i].second);
   }
+  // Enter goes on converting: the answer that loses nothing.
+  EXPECT_EQ(q.DefaultButton, mbCancel);
 }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "base/FormatText.h"
 #include "lang/ResStr.h"
 
 TEST(Countdown, ShowsThirtyDownToZeroAndRunsOutOnTheTickAfter) {
@@ -39,8 +40,27 @@ TEST(Countdown, CancelledStaysCancelled) {
   }
 }
 
-TEST(Countdown, WarningNamesTheProduct) {
+// The countdown names the action that follows it, the product included.
+TEST(Countdown, WarningAndCaptionNameTheAction) {
   ResetLanguage();
-  EXPECT_EQ(CountdownWarningDetail(),
-            "If you don't press cancel now, Kinovert 3GP Converter will shutdown Windows.");
+  const std::string product = "Kinovert 3GP Converter";
+  struct TCase {
+    uint8_t Flag;
+    std::string Detail, Title;
+  } cases[] = {
+      {0, "If you don't press Cancel now, " + product + " will close.", "Close " + product},
+      // Powering off keeps the countdown's classic text.
+      {1, FormatText(ResStr(MSG_WARNING_DETAIL), {product}), "Shutdown"},
+      {2, "If you don't press Cancel now, " + product + " will log you off.", "Log off"},
+      {3, "If you don't press Cancel now, " + product + " will restart the computer.", "Restart"},
+      {4, "If you don't press Cancel now, " + product + " will hibernate the computer.",
+       "Hibernate"},
+      {5, "If you don't press Cancel now, " + product + " will suspend the computer.", "Suspend"},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(+c.Flag);
+    EXPECT_EQ(CountdownWarningDetail(c.Flag), c.Detail);
+    EXPECT_NE(c.Detail.find(product), std::string::npos);
+    EXPECT_EQ(CountdownTitle(c.Flag), c.Title);
+  }
 }

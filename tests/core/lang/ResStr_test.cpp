@@ -115,7 +115,9 @@ TEST(LangTable, KeyNamesRoundTrip) {
     EXPECT_EQ(*found, KeyAt(i));
     EXPECT_FALSE(DefaultResStr(KeyAt(i)).empty()) << name << " has no English text";
   }
-  EXPECT_EQ(kMsgKeyCount, 303);
+  
+  EXPECT_EQ(kMsgKeyCount, 332);
+  
   EXPECT_EQ(MsgKeyName(MSG_EXIT), "MSG_EXIT");
   EXPECT_EQ(MsgKeyName(MSG_Error), "MSG_Error");
   EXPECT_EQ(MsgKeyName(MSG_COPYRIGHT_WARNING), "MSG_COPYRIGHT_WARNING");
@@ -137,29 +139,30 @@ TEST(LangTable, EnglishDefaultsOfQuotedTexts) {
   const TCase cases[] = {
       {MSG_STATUS_FILES, "Summary: %d files"},
       {MSG_FORMAT_ERROR,
-       "An error occurred while adding file:\r\n\r\nThe file \"%s\" is damaged or the format is "
+       "An error occurred while adding a file:\r\n\r\nThe file \"%s\" is damaged or the format is "
        "not supported."},
       {MSG_FILE_EXISTS, "File \"%s\" already exists.\r\n\r\nAre you sure you want to overwrite it?"},
-      {MSG_NO_DAT_FILE, "Cannot find \"%s\".\r\n\r\nPlease re-install this program and try again."},
+      {MSG_NO_DAT_FILE, "Cannot find \"%s\".\r\n\r\nPlease reinstall this program and try again."},
       {MSG_NOENCODER, "The file \"%s\" couldn't be found."},
-      {MSG_RENAMEFAILD, "Rename faild! Please check if the profile name is already exist!"},
-      {MSG_LAST_PROFILE_TITLE, "Can not be delete"},
+      {MSG_RENAMEFAILD,
+       "Rename failed! Please check whether a profile with this name already exists."},
+      {MSG_LAST_PROFILE_TITLE, "Cannot Be Deleted"},
       {MSG_LOW_Q, "Low quality,\nsmall size"},
-      {MSG_HIGH_Q, "High quliaty,\nlarge size"},
-      {MSG_HH_MN, "hr:mn:sc.xxx"},
-      {MSG_SHUTDOWN_REAL_DOES, "\"Shutdown Windows\" really does:"},
-      {MSG_SHUTDOWN_AFTER, "Shutdown Windows when done"},
+      {MSG_HIGH_Q, "High quality,\nlarge size"},
+      {MSG_HH_MN, "hh:mm:ss.xxx"},
+      {MSG_SHUTDOWN_REAL_DOES, "\"Shut down the computer\" really does:"},
+      {MSG_SHUTDOWN_AFTER, "Shut down the computer when done"},
       {MSG_INVALID_FILE_NAME,
-       "The name you entered is not valid. Please note that file name can not contain any of the "
-       "following character: \n\r\n\r\\ / : * ? \" < > |"},
+       "The name you entered is not valid. Please note that a file name cannot contain any of the "
+       "following characters:\n\r\n\r\\ / : * ? \" < > |"},
       {MSG_TRAY_HINT, "%s: %d%%"},
       {MSG_ID_WORKING, "Working on file %d of %d: %s"},
-      {MSG_CONVERTING_IN, "Conveting in progress..."},
-      {MSG_TRAY_CONVERT_COMPLETE, "Convertion complete!"},
+      {MSG_CONVERTING_IN, "Conversion in progress..."},
+      {MSG_TRAY_CONVERT_COMPLETE, "Conversion complete!"},
       {MSG_INVAILD_VALUE_BETWEEN,
        "The value you entered is not valid. Please make sure the value is between %d and %d!"},
-      {MSG_AMRWB, "AMR Narrow-Wide"},
-      {MSG_CHANNELS_6, "6 (5.1 AC3 48000kHz)"},
+      {MSG_AMRWB, "AMR Wide-Band"},
+      {MSG_CHANNELS_6, "6 (5.1 AC3 48000 Hz)"},
       {MSG_EMPTY_STR, "..."},
       {MSG_NO_DESCRIPTION, "No Description"},
       {MSG_ID_BATCH, "Batch="},
@@ -169,10 +172,10 @@ TEST(LangTable, EnglishDefaultsOfQuotedTexts) {
     EXPECT_EQ(ResStr(c.Key), c.Text) << MsgKeyName(c.Key);
     EXPECT_EQ(DefaultResStr(c.Key), c.Text) << MsgKeyName(c.Key);
   }
-  // The advisories break their lines with LF CR, and one line ends in a blank.
-  EXPECT_EQ(ResStr(MSG_MP4SELECTED).rfind("ATTENTION!\n\rMPEG-4 video codec provides", 0), 0u);
-  EXPECT_NE(ResStr(MSG_AMRNBSELECTED).find("speech codec. \n\rSome mobile"), std::string::npos);
-  EXPECT_NE(ResStr(MSG_AACSELECTED).find("etc..\n\r\n\rHowever"), std::string::npos);
+  // The advisories break their lines with LF CR.
+  EXPECT_EQ(ResStr(MSG_MP4SELECTED).rfind("ATTENTION!\n\rThe MPEG-4 video codec provides", 0), 0u);
+  EXPECT_NE(ResStr(MSG_AMRNBSELECTED).find("speech codec.\n\rSome mobile"), std::string::npos);
+  EXPECT_NE(ResStr(MSG_AACSELECTED).find("others.\n\r\n\rHowever"), std::string::npos);
 }
 
 // --- NormaliseText ---------------------------------------------------------
@@ -306,13 +309,15 @@ TEST_F(LangTest, PartialFileChangesExactlyItsKeys) {
 TEST_F(LangTest, EditionTextsAreNeverReadFromAFile) {
   const TEditionTexts& edition = EditionTexts(KINOVERT_EDITION);
   const TEditionTexts& other = EditionTexts((KINOVERT_EDITION + 1) % 4);
+  const std::string home = ResStr(MSG_HOMEPAGE), support = ResStr(MSG_SUPPORT_MAIL);
   ASSERT_TRUE(LoadLanguage(Write("old.ini", std::string("[LANGRES]\nMSG_APPLICATION_TITLE=") +
-                                                other.Title + "\nMSG_HOMEPAGE=" + other.HomePage +
-                                                "\nmsg_support_mail=evil@example.com\n"
+                                                other.Title +
+                                                "\nMSG_HOMEPAGE=https://elsewhere.test/"
+                                                "\nmsg_support_mail=evil@elsewhere.test\n"
                                                 "MSG_CANCEL=Annuler\n")));
   EXPECT_EQ(ResStr(MSG_APPLICATION_TITLE), edition.Title);
-  EXPECT_EQ(ResStr(MSG_HOMEPAGE), edition.HomePage);
-  EXPECT_EQ(ResStr(MSG_SUPPORT_MAIL), edition.SupportMail);
+  EXPECT_EQ(ResStr(MSG_HOMEPAGE), home);
+  EXPECT_EQ(ResStr(MSG_SUPPORT_MAIL), support);
   EXPECT_EQ(ResStr(MSG_CANCEL), "Annuler");
 }
 

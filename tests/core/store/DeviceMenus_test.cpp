@@ -138,3 +138,36 @@ TEST_F(DeviceMenusTest, StartUpRestore) {
     EXPECT_EQ(Menus.ItemIndex(), c.Items > 0 ? 0 : -1);
   }
 }
+
+// After a language change the remembered preset is a file of the old
+// language's tree: the same file of the current tree is chosen, so the box
+// shows its items and a batch converts with it.
+TEST_F(DeviceMenusTest, RestoreTakesTheSameFileOfTheCurrentTree) {
+  TTempDir other;  // the tree of the language chosen before
+  WriteFileText(other / "a.ini", "[Info]\nTitleE=Phone 3GPP with iPod\n[Item1]\nTitleE=old 1\n");
+  WriteFileText(other / "e.ini", "[Info]\nTitleE=3GP2 phone\n[Item1]\nTitleE=old 1\n");
+  struct TCase {
+    const char* File;
+    int Index;
+    int Checked;
+    std::vector<std::string> Items;
+  } cases[] = {
+      {"e.ini", 1, 1, {"3GP2 phone 1", "3GP2 phone 2", "3GP2 phone 3"}},
+      {"e.ini", 0, 1, {"3GP2 phone 1", "3GP2 phone 2", "3GP2 phone 3"}},  // index of another preset
+      {"a.ini", 0, 0, {"Phone 3GPP with iPod 1", "Phone 3GPP with iPod 2"}},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(std::string(c.File) + " at " + std::to_string(c.Index));
+    ASSERT_TRUE(Menus.Load(Dir.Path(), 1));
+    GlobalVars.TgpiPodPSPProfileFileName = other / c.File;
+    GlobalVars.TGPMenuIndex = c.Index;
+    Menus.RestoreDeviceChoice(of3GP);
+    EXPECT_EQ(Menus.CheckedEntry(dg3GP), c.Checked);
+    EXPECT_EQ(Menus.SelectedRow(), c.Checked);
+    EXPECT_EQ(Items(), c.Items);
+    EXPECT_EQ(GlobalVars.TgpiPodPSPProfileFileName, Dir / c.File);
+    EXPECT_EQ(GlobalVars.TGPMenuIndex, c.Checked);
+    ASSERT_EQ(Menus.ItemIndex(), 0);
+    EXPECT_EQ(Menus.Items()[0].FileName, Dir / c.File);
+  }
+}

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "app/GlobalVars.h"
 #include "lang/ResStr.h"
 #include "support/RecordingDialogs.h"
@@ -147,4 +149,70 @@ TEST(FileListModel, SummaryAndStates) {
     EXPECT_EQ(list.Row(0).Picture, 0);
   }
   EXPECT_FALSE(list.SetFileState("/in/B", 2));  // the caption must match exactly
+}
+
+// A view is told of each change of the rows before it happens (the rows are
+// still the old ones then) and once it is done; a move is one move.
+TEST(FileListModel, ViewsAreToldBeforeAndAfterEachChange) {
+  struct TLog final : TFileListListener {
+    const TFileListModel* List = nullptr;
+    std::vector<std::string> Events;
+    void Note(const std::string& what, int a, int b) {
+      Events.push_back(what + " " + std::to_string(a) + " " + std::to_string(b) + " " + Names(*List));
+    }
+    void RowsAboutToBeInserted(int first, int count) override { Note("insert?", first, count); }
+    void RowsInserted(int first, int count) override { Note("inserted", first, count); }
+    void RowsAboutToBeRemoved(int first, int count) override { Note("remove?", first, count); }
+    void RowsRemoved(int first, int count) override { Note("removed", first, count); }
+    void RowAboutToBeMoved(int from, int before) override { Note("move?", from, before); }
+    void RowMoved(int from, int before) override { Note("moved", from, before); }
+  };
+  struct TCase {
+    const char* Action;
+    std::function<void(TFileListModel&)> Run;
+    std::vector<std::string> Events;
+  };
+  const TCase cases[] = {
+      {"append", [](TFileListModel& l) { l.Append("/in/d", Readable()); },
+       {"insert? 3 1 abc", "inserted 3 1 abcd"}},
+      {"delete rows 0 and 2",
+       [](TFileListModel& l) {
+         l.SetSelection({0, 2}, 0);
+         l.DeleteSelected();
+       },
+       {"remove? 2 1 abc", "removed 2 1 ab", "remove? 0 1 ab", "removed 0 1 b"}},
+      {"clear", [](TFileListModel& l) { l.Clear(); }, {"remove? 0 3 abc", "removed 0 3 "}},
+      {"down",
+       [](TFileListModel& l) {
+         l.SetSelection({0}, 0);
+         l.MoveDown();
+       },
+       {"move? 0 2 abc", "moved 0 2 bac"}},
+      {"up",
+       [](TFileListModel& l) {
+         l.SetSelection({2}, 2);
+         l.MoveUp();
+       },
+       {"move? 2 1 abc", "moved 2 1 acb"}},
+      {"dropped below the last row",
+       [](TFileListModel& l) {
+         l.SetSelection({0}, 0);
+         l.DropFocusedRow(-1);
+       },
+       {"move? 0 3 abc", "moved 0 3 bca"}},
+      {"up on the first row: nothing",
+       [](TFileListModel& l) {
+         l.SetSelection({0}, 0);
+         l.MoveUp();
+       },
+       {}},
+  };
+  for (const TCase& c : cases) {
+    TFileListModel list = ListOf(3);
+    TLog log;
+    log.List = &list;
+    list.SetListener(&log);
+    c.Run(list);
+    EXPECT_EQ(log.Events, c.Events) << c.Action;
+  }
 }

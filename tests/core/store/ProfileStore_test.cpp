@@ -126,7 +126,7 @@ TEST_F(ProfileStoreTest, StartFailsWithTheMessageWhenAFolderCannotBeMade) {
   TProfileStore store;
   EXPECT_FALSE(store.Start());
   ASSERT_EQ(Dialogs.Messages.size(), 1u);
-  EXPECT_EQ(Dialogs.Messages[0].Text, "Create profile directory error!");
+  EXPECT_EQ(Dialogs.Messages[0].Text, "The profile folder could not be created!");
   EXPECT_EQ(Dialogs.Messages[0].Caption, "Error");
   EXPECT_EQ(Dialogs.Messages[0].Flags, MB_OK | MB_ICONEXCLAMATION);
 }
@@ -178,6 +178,16 @@ TEST_F(ProfileStoreTest, Add) {
        {"Other", "Spaced out", "Standard"},
        "Spaced out",
        {}},
+      // Too long for a file: refused in the dialog, and the editor's values
+      // go into the file of the shorter name.
+      {"too long, then shorter",
+       true,
+       {std::string(250, 'x'), "Short"},
+       {},
+       "Short.avo",
+       {"Other", "Short", "Standard"},
+       "Short",
+       {"Invalid File Name"}},
       {"invalid, then valid",
        true,
        {"a/b", "   ", "ok"},
@@ -209,6 +219,11 @@ TEST_F(ProfileStoreTest, Add) {
     EXPECT_EQ(Names(ofAVI), c.Listed);
     EXPECT_EQ(Selected(ofAVI), c.Selected);
     EXPECT_EQ(Captions(), c.Asked);
+    // Enter never overwrites a profile.
+    for (const TMessageDialogRequest& d : Dialogs.Dialogs)
+      if (d.Caption == "Overwrite file?") {
+        EXPECT_EQ(d.DefaultButton, mbNo);
+      }
     for (const std::string& name : c.Listed) {
       std::string file = Dir(ofAVI) + name + ".avo";
       std::string text = ReadFileText(file);
@@ -224,8 +239,8 @@ TEST_F(ProfileStoreTest, Add) {
   }
   ASSERT_FALSE(Dialogs.Dialogs.empty());
   EXPECT_EQ(Dialogs.Dialogs[0].Text,
-            "The name you entered is not valid. Please note that file name can not contain any "
-            "of the following character: \n\r\n\r\\ / : * ? \" < > |");
+            "The name you entered is not valid. Please note that a file name cannot contain any "
+            "of the following characters:\n\r\n\r\\ / : * ? \" < > |");
   EXPECT_EQ(Dialogs.Dialogs[0].Kind, mdWarning);
 }
 
@@ -315,8 +330,8 @@ TEST_F(ProfileStoreTest, Rename) {
     if (c.Failed) {
       ASSERT_EQ(Dialogs.Messages.size(), 1u);
       EXPECT_EQ(Dialogs.Messages[0].Text,
-                "Rename faild! Please check if the profile name is already exist!");
-      EXPECT_EQ(Dialogs.Messages[0].Caption, "Rename Faild");
+                "Rename failed! Please check whether a profile with this name already exists.");
+      EXPECT_EQ(Dialogs.Messages[0].Caption, "Rename Failed");
       EXPECT_EQ(Dialogs.Messages[0].Flags, MB_ICONINFORMATION);
     } else {
       EXPECT_TRUE(Dialogs.Messages.empty());
@@ -330,8 +345,9 @@ TEST_F(ProfileStoreTest, DeleteDownToTheLastProfile) {
   Dialogs.DialogAnswers = {mrNo, mrYes, mrYes};
   Store.DeleteProfile(ofMP3);  // No
   EXPECT_EQ(Names(ofMP3), (std::vector<std::string>{"a", "b", "c"}));
-  EXPECT_EQ(Dialogs.Dialogs.back().Text, "Are you sure you want to delete profile \"b\"?");
-  EXPECT_EQ(Dialogs.Dialogs.back().Caption, "Delete file");
+  EXPECT_EQ(Dialogs.Dialogs.back().Text, "Are you sure you want to delete the profile \"b\"?");
+  EXPECT_EQ(Dialogs.Dialogs.back().Caption, "Delete Profile");
+  EXPECT_EQ(Dialogs.Dialogs.back().DefaultButton, mbNo);  // Enter keeps the profile
   EXPECT_EQ(Dialogs.Dialogs.back().Kind, mdConfirmation);
 
   Store.DeleteProfile(ofMP3);  // Yes: the first remaining one is selected
@@ -346,8 +362,8 @@ TEST_F(ProfileStoreTest, DeleteDownToTheLastProfile) {
   Store.DeleteProfile(ofMP3);  // the last one: not even asked
   EXPECT_EQ(Dialogs.Dialogs.size(), 3u);
   ASSERT_EQ(Dialogs.Messages.size(), 1u);
-  EXPECT_EQ(Dialogs.Messages[0].Text, "This is the last profile, can not be deleted!");
-  EXPECT_EQ(Dialogs.Messages[0].Caption, "Can not be delete");
+  EXPECT_EQ(Dialogs.Messages[0].Text, "This is the last profile; it cannot be deleted!");
+  EXPECT_EQ(Dialogs.Messages[0].Caption, "Cannot Be Deleted");
   EXPECT_EQ(ReadFileText(Dir(ofMP3) + "c.mpo"), "c");
 }
 

@@ -75,7 +75,11 @@ TEST_F(SettingsDialog, ListsFromTheTextTableInEveryLanguage) {
     EXPECT_TRUE(shutdown[0].endsWith(" " + title) || shutdown[0].startsWith(title + " "))
         << shutdown[0].toStdString();
     EXPECT_EQ(shutdown[5], QString::fromStdString(ResStr(MSG_SUSPEMD)));
+    // The longest the dialog gets: the priority note shown.
+    dialog.Rights = {};
+    dialog.ComboBoxPriority->setCurrentIndex(3);
     dialog.show();
+    EXPECT_TRUE(dialog.LabelPriorityNote->isVisible());
     EXPECT_GE(dialog.width(), 356);
     EXPECT_GE(dialog.height(), 249);
     ExpectNothingClipped(&dialog);
@@ -130,6 +134,49 @@ TEST_F(SettingsDialog, HandEditedValuesShowNothingAndSurviveOk) {
   EXPECT_EQ(GlobalVars.Priority, 7);
   EXPECT_EQ(GlobalVars.ShutdownFlag, 9);
   EXPECT_EQ(Stored("Priority"), "7");
+}
+
+// Deleting the sources after a good conversion is a setting of the dialog,
+// stored and saved like the others.
+TEST_F(SettingsDialog, DeletingTheSourcesIsOffered) {
+  for (bool on : {true, false}) {
+    SCOPED_TRACE(on);
+    GlobalVars.DeleteFileAfterProcessing = !on;
+    EXPECT_TRUE(Run([on](TfrmSettings& d) {
+      EXPECT_EQ(d.CheckBoxDelSource->isChecked(), !on);
+      EXPECT_TRUE(d.CheckBoxDelSource->isVisible());
+      EXPECT_EQ(d.CheckBoxDelSource->text().toStdString(), ResStr(MSG_DEL_AFTER));
+      d.CheckBoxDelSource->click();
+      d.ButtonOK->click();
+    }));
+    EXPECT_EQ(GlobalVars.DeleteFileAfterProcessing, on);
+    EXPECT_EQ(Stored("DeleteFileAfterProcessing"), on ? "1" : "0");
+  }
+}
+
+// A priority above what the user may take falls back to the inherited one:
+// the dialog says so under the list, for the choice shown.
+TEST_F(SettingsDialog, APriorityTheUserMayNotTakeIsSaidToFallBack) {
+  struct TCase {
+    TNiceRights Rights;
+    int Priority;
+    bool Note;
+  } cases[] = {
+      {{0, 0, false}, 0, false}, {{0, 0, false}, 1, false},  {{0, 0, false}, 2, true},
+      {{0, 0, false}, 3, true},  {{0, 0, true}, 3, false},   {{0, 30, false}, 2, false},
+      {{0, 30, false}, 3, true}, {{0, -1, false}, 3, false}, {{5, 0, false}, 1, true},
+  };
+  TfrmSettings dialog(nullptr);
+  dialog.show();
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.Rights.CurrentNice << " " << c.Rights.NiceLimit << " "
+                                    << c.Rights.SysNice << " " << c.Priority);
+    dialog.Rights = c.Rights;
+    dialog.ComboBoxPriority->setCurrentIndex(c.Priority);
+    dialog.UpdatePriorityNote();
+    EXPECT_EQ(dialog.LabelPriorityNote->isVisible(), c.Note);
+  }
+  EXPECT_EQ(dialog.LabelPriorityNote->text().toStdString(), ResStr(MSG_PRIORITY_NOT_ALLOWED));
 }
 
 TEST_F(SettingsDialog, OpensCentredOverItsOwner) {

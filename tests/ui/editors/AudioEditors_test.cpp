@@ -37,8 +37,11 @@ TEST(Ac3Editor, SixChannelsThenStereoAt22050) {
   std::unique_ptr<TProfileEditor> editor = OpenEditor(ofAC3);
   auto* bar = Child<QSlider>(editor.get(), "TrackBarAudioBitrateAC3");
   auto* channels = Child<QComboBox>(editor.get(), "ComboBoxAudioChannelsAC3");
-  EXPECT_EQ(bar->maximum(), 12);  // 384 stored: clamped to 320 at 22050
-  EXPECT_EQ(Child<QLabel>(editor.get(), "LabelAudioBitrateAC3")->text(), "320");
+  // 384 stored: the bar stops at 320 at 22050 and stands at its end, but the
+  // stored bitrate is what the label shows and a save writes.
+  EXPECT_EQ(bar->maximum(), 12);
+  EXPECT_EQ(bar->value(), 12);
+  EXPECT_EQ(Child<QLabel>(editor.get(), "LabelAudioBitrateAC3")->text(), "384");
   Child<QTabWidget>(editor.get(), "PageControlOptions")
       ->setCurrentWidget(Child<QWidget>(editor.get(), "TabSheetAudio"));
   Pick(channels, Qt::Key_End);
@@ -53,12 +56,19 @@ TEST(Ac3Editor, SixChannelsThenStereoAt22050) {
   EXPECT_EQ(Child<QLabel>(editor.get(), "LabelAudioBitrateAC3")->text(), "320");
 }
 
-TEST(Mp2Editor, At24000A384ShowsAndSaves160) {
+TEST(Mp2Editor, At24000A384IsKeptUntilTheUserPicksARate) {
   ResetAllProfileSettings();
   DefaultMp2Settings();
   Mp2Settings.AudioSampleRateMp2 = 1;
   Mp2Settings.AudioBitRatePresetMp2 = 384;
   std::unique_ptr<TProfileEditor> editor = OpenEditor(ofMP2);
+  EXPECT_EQ(Child<QSlider>(editor.get(), "TrackBarAudioBitrateMp2")->value(), 8);  // 160
+  EXPECT_EQ(Child<QLabel>(editor.get(), "LabelAudioBitrateMp2")->text(), "384");
+  editor->SaveControls();
+  EXPECT_EQ(Mp2Settings.AudioBitRatePresetMp2, 384);
+  Child<QTabWidget>(editor.get(), "PageControlOptions")
+      ->setCurrentWidget(Child<QWidget>(editor.get(), "TabSheetAudio"));
+  Pick(Child<QComboBox>(editor.get(), "ComboBoxSampleRateMp2"), Qt::Key_Home);  // 22050
   EXPECT_EQ(Child<QLabel>(editor.get(), "LabelAudioBitrateMp2")->text(), "160");
   editor->SaveControls();
   EXPECT_EQ(Mp2Settings.AudioBitRatePresetMp2, 160);

@@ -13,8 +13,8 @@ namespace {
 
 class EveryEditor : public testing::TestWithParam<int> {};
 
-// Default, LoadControls, show, SaveControls: the defaults come back (but for
-// the preset bitrates no ladder entry holds, see DefaultsAsAnEditorSavesThem).
+// Default, LoadControls, show, SaveControls: the defaults come back, also the
+// preset bitrates no ladder entry holds (see DefaultsAsAnEditorSavesThem).
 TEST_P(EveryEditor, DefaultsComeBackThroughTheControls) {
   const int format = GetParam();
   ResetAllProfileSettings();

@@ -91,9 +91,17 @@ TEST(EditProfileFromEnvironment, OpensAFileAndWritesItOnlyOnSave) {
   EXPECT_TRUE(EditProfileFromEnvironment(nullptr));
   EXPECT_EQ(ReadFileText(file), before);
 
-  WhenModal([](QWidget* editor) { Child<QPushButton>(editor, "btnSave")->click(); });
+  WhenModal([](QWidget* editor) {
+    auto* description = Child<QLineEdit>(editor, "EditDescription");
+    description->setFocus();
+    description->selectAll();
+    QTest::keyClicks(description, "saved");
+    Child<QPushButton>(editor, "btnSave")->click();
+  });
   EXPECT_TRUE(EditProfileFromEnvironment(nullptr));
-  EXPECT_NE(ReadFileText(file).find("VideoBitRatePresetDivX=128"), std::string::npos);
+  EXPECT_NE(ReadFileText(file).find("Description=saved"), std::string::npos);
+  // What was not edited is written back as it was.
+  EXPECT_NE(ReadFileText(file).find("VideoBitRatePresetDivX=144"), std::string::npos);
 
   ::unsetenv("KINOVERT_EDIT_PROFILE");
   EXPECT_FALSE(EditProfileFromEnvironment(nullptr));
@@ -132,8 +140,8 @@ TEST(EnterIntegerValue, ExplainsUntilAValueFitsAndCancelKeepsTheOldOne) {
   configure->click();
   EXPECT_EQ(stayedOpen, (std::vector<bool>{true, true, true, true, false}));
   ASSERT_EQ(dialogs.Messages.size(), 4u);
-  EXPECT_EQ(dialogs.Messages[0].Text, "The value you entered is not valid. Error in position 1.");
-  EXPECT_EQ(dialogs.Messages[1].Text, "The value you entered is not valid. Error in position 3.");
+  EXPECT_EQ(dialogs.Messages[0].Text, "The value you entered is not valid. Error at position 1.");
+  EXPECT_EQ(dialogs.Messages[1].Text, "The value you entered is not valid. Error at position 3.");
   EXPECT_EQ(dialogs.Messages[2].Text,
             "The value you entered is not valid. Please make sure the value is between 64 and "
             "9600!");

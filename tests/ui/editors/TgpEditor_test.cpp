@@ -159,16 +159,21 @@ TEST_F(TgpEditorTest, AnH263SizeOffTheThreeShowsAndSavesTheLargest) {
   EXPECT_EQ(TGPSettings.VideoHeightH263, 288);
 }
 
-TEST_F(TgpEditorTest, AacBitrateClampedOnShowingStaysClamped) {
+TEST_F(TgpEditorTest, AacBitrateBeyondTheRateIsKeptUntilTheUserPicksARate) {
   TGPSettings.AudioCodecNokia = 2;
   TGPSettings.AudioSampleRateAACMp4 = 0;  // 11025
   TGPSettings.AudioBitRatePresetAACMp4 = 128;
   std::unique_ptr<TProfileEditor> editor = OpenEditor(of3GP);
-  EXPECT_EQ(Child<QLabel>(editor.get(), "LabelAudioBitrateAACMp4")->text(), "64");
+  auto* bar = Child<QSlider>(editor.get(), "TrackBarAudioBitrateAACMp4");
+  EXPECT_EQ(bar->maximum(), 5);
+  EXPECT_EQ(bar->value(), 5);
+  EXPECT_EQ(Child<QLabel>(editor.get(), "LabelAudioBitrateAACMp4")->text(), "128");
   auto* rate = Child<QComboBox>(editor.get(), "ComboBoxSampleRateAACMp4");
   Child<QTabWidget>(editor.get(), "PageControlOptions")
       ->setCurrentWidget(Child<QWidget>(editor.get(), "TabSheetAudio"));
   rate->setFocus();
+  QTest::keyClick(rate, Qt::Key_Down);  // 12000: the range cannot hold 128
+  EXPECT_EQ(Child<QLabel>(editor.get(), "LabelAudioBitrateAACMp4")->text(), "64");
   QTest::keyClick(rate, Qt::Key_End);  // 48000
   EXPECT_EQ(Child<QSlider>(editor.get(), "TrackBarAudioBitrateAACMp4")->maximum(), 12);
   editor->SaveControls();

@@ -20,6 +20,7 @@
 #include "app/BuildConstants.h"
 #include "app/GlobalVars.h"
 #include "app/ProgramFolder.h"
+#include "app/QtDialogProvider.h"
 #include "app/QtMainThread.h"
 #include "app/Settings.h"
 #include "app/WindowPlacement.h"
@@ -47,6 +48,7 @@ using namespace std::chrono_literals;
 const char* const FakeEncoder = R"(#!/bin/sh
 in="$4"; for a; do out="$a"; done
 wait_for() { i=0; while [ ! -e "$1" ] && [ $i -lt 1200 ]; do sleep 0.05; i=$((i+1)); done; }
+case "$in" in *early*) echo "Error opening input: no such codec" >&2; exit 1;; esac
 read mode < "$in"
 [ "$mode" = hold ] && wait_for "$in.go"
 echo "Input #0, avi, from '$in':" >&2
@@ -139,6 +141,9 @@ class BatchWindows : public ::testing::Test {
     Host->FileStateChanged = [this](const std::string& path, TFileState s) {
       if (States.empty() || States.back() != std::make_pair(path, s)) States.emplace_back(path, s);
     };
+    Host->FileReasonChanged = [this](const std::string& path, const std::string& reason) {
+      Reasons.push_back(std::filesystem::path(path).filename().string() + ": " + reason);
+    };
     QObject::connect(Host.get(), &TDesktopBatchHost::CountdownOpened, [this] { ++Countdowns; });
   }
 
@@ -184,10 +189,31 @@ class BatchWindows : public ::testing::Test {
   TBatchChoice Choice;
   std::vector<std::string> Notified;
   std::vector<std::pair<std::string, TFileState>> States;
+  std::vector<std::string> Reasons;  // "name: reason" of each failed row
   int Countdowns = 0;
 };
 
-const std::string kDone = ProductTitle() + " Information|Convertion complete!";
+// A balloon (or notification) as the tray tells it.
+std::string Balloon(const std::string& text) {
+  return ProductTitle() + " Information|" + text;
+}
+
+// Clicks the button captioned `caption` of the next real message box.
+void AnswerNextBox(const QString& caption) {
+  auto* poll = new QTimer;
+  QObject::connect(poll, &QTimer::timeout, [poll, caption] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr) return;
+    for (QAbstractButton* button : box->buttons())
+      if (button->text() == caption) {
+        poll->stop();
+        poll->deleteLater();
+        button->click();
+        return;
+      }
+  });
+  poll->start(10);
+}
 
 }  // namespace
 
@@ -212,7 +238,7 @@ TEST_F(BatchWindows, LabelsAndBarsFollowTheOutput) {
                   EXPECT_EQ(p.LabelOutput->text(), "Output file: a.avi");
                   EXPECT_FALSE(p.Animate_Convert->isHidden());
                   EXPECT_TRUE(p.AnimationRunning());
-                  EXPECT_EQ(p.LabelCovnerting->text(), "Conveting");
+                  EXPECT_EQ(p.LabelCovnerting->text(), "Converting");
                   EXPECT_EQ(Host->Tray().Hint().toStdString(), a.FileName + ": 25%");
                   Release(a, ".end");
                   WaitFor([&] { return States.size() == 2; });
@@ -229,8 +255,8 @@ TEST_F(BatchWindows, LabelsAndBarsFollowTheOutput) {
                                                              {a.FileName, TFileState::Done},
                                                              {b.FileName, TFileState::Converting},
                                                              {b.FileName, TFileState::Done}}));
-  EXPECT_EQ(Notified, std::vector<std::string>{kDone});
-  EXPECT_EQ(Host->Tray().Hint(), "Finished converting");
+  EXPECT_EQ(Notified, std::vector<std::string>{Balloon("All files converted (2 of 2).")});
+  EXPECT_EQ(Host->Tray().Hint(), "All files converted (2 of 2).");
   EXPECT_FALSE(Host->Running());
 }
 
@@ -244,7 +270,7 @@ TEST_F(BatchWindows, WhenDoneThenCancelConvertsEveryFile) {
                   p.ButtonCancel->click();
                   EXPECT_FALSE(p.LabelStopWhenDone->isHidden());
                   EXPECT_EQ(p.LabelStopWhenDone->text(),
-                            "Stopping encoding when done with current file...");
+                            "Encoding will stop when the current file is done...");
                   EXPECT_TRUE(GlobalVars.StopWhenDone);
                   p.ButtonCancel->click();
                   EXPECT_TRUE(p.LabelStopWhenDone->isHidden());
@@ -320,20 +346,172 @@ TEST_F(BatchWindows, StopNowKillsTheEncoderAndRunsNoCountdown) {
   EXPECT_TRUE(FileExists(a.FileName));
   EXPECT_EQ(Countdowns, 0);
   EXPECT_EQ(Power.Calls, "");
-  EXPECT_EQ(Notified, std::vector<std::string>{kDone});
+  // Stopped is not complete: the end says so, in the tray and the window.
+  EXPECT_EQ(Notified, std::vector<std::string>{Balloon("Stopped: 0 of 2 files converted.")});
+  EXPECT_EQ(Host->Tray().Hint(), "Stopped: 0 of 2 files converted.");
+  auto* note = Main.findChild<QMessageBox*>("BatchSummaryNote");
+  ASSERT_NE(note, nullptr);
+  EXPECT_EQ(note->text(), "Stopped: 0 of 2 files converted.");
+  note->close();
 }
 
-TEST_F(BatchWindows, AFailedFileMeansNeitherBalloonNorCountdown) {
+// A failed file holds nothing: no box waits for a click, the next file
+// converts, the row and the window's status line tell why, and the end
+// collects it. Without a clean batch no countdown follows.
+TEST_F(BatchWindows, AFailedFileHoldsNothingAndRunsNoCountdown) {
   GlobalVars.ShutdownWindowsWhenDone = true;
-  EXPECT_EQ(Run({Input("a.avi", "ok"), Input("b.avi", "fail")}), mrOk);
-  ASSERT_EQ(Dialogs.Messages.size(), 1u);
-  EXPECT_EQ(Dialogs.Messages[0].Caption, "Error");
-  EXPECT_EQ(Dialogs.Messages[0].Text, "Error while opening encoder for output stream #0:0");
+  auto a = Input("a.avi", "fail"), b = Input("b.avi", "hold");
+  QString status;
+  EXPECT_EQ(Run({a, b},
+                [&](TfrmProgress& p) {
+                  Release(b, ".go");
+                  WaitFor([&] { return Working(p, "file 2 of 2"); });
+                  EXPECT_FALSE(p.LabelFailed->isHidden());
+                  status = p.LabelFailed->text();
+                  Release(b, ".end");
+                }),
+            mrOk);
+  EXPECT_TRUE(Dialogs.Messages.empty());
+  EXPECT_EQ(status, "a.avi failed: Error while opening encoder for output stream #0:0");
+  EXPECT_EQ(Reasons,
+            std::vector<std::string>{"a.avi: Error while opening encoder for output stream #0:0"});
   EXPECT_EQ(GlobalVars.FailedCount, 1);
-  EXPECT_FALSE(FileExists(Out / "b.avi"));
-  EXPECT_TRUE(Notified.empty());
+  EXPECT_EQ(GlobalVars.DoneCount, 1);
+  EXPECT_FALSE(FileExists(Out / "a.avi"));
+  EXPECT_EQ(Notified, std::vector<std::string>{Balloon("1 of 2 files converted, 1 failed.")});
+  auto* note = Main.findChild<QMessageBox*>("BatchSummaryNote");
+  ASSERT_NE(note, nullptr);
+  EXPECT_EQ(note->text(),
+            "1 of 2 files converted, 1 failed.\n\n"
+            "a.avi failed: Error while opening encoder for output stream #0:0");
+  EXPECT_FALSE(note->isModal());
+  note->close();
   EXPECT_EQ(Countdowns, 0);
   EXPECT_EQ(Power.Calls, "");
+}
+
+// Every label belongs to the file at hand: a file that fails before its
+// encoder reads it leaves no name of the file before, and the next one
+// starts at 0 %, not at the 100 % of the last.
+TEST_F(BatchWindows, LabelsBelongToTheCurrentFile) {
+  auto a = Input("a.avi", "ok"), b = Input("b early.avi", "ok"), c = Input("c.avi", "hold");
+  EXPECT_EQ(Run({a, b, c},
+                [&](TfrmProgress& p) {
+                  WaitFor([&] { return !p.LabelFailed->isHidden() && FileExists(Out / "c.kinovert-part.avi"); });
+                  EXPECT_EQ(p.LabelWorking->text(), "Please wait...");
+                  EXPECT_EQ(p.LabelStatus->text(), "Status=0%");
+                  EXPECT_EQ(p.ProgressBarStatus->value(), 0);
+                  EXPECT_EQ(p.LabelOutput->text(), "Output file: c.avi");
+                  EXPECT_EQ(p.LabelFailed->text(),
+                            "b early.avi failed: Error opening input: no such codec");
+                  Release(c, ".go");
+                  Release(c, ".end");
+                }),
+            mrOk);
+}
+
+// The batch that ends while the stop question is open closes with no power
+// action, yet it stopped nothing: every file is converted, and the end says so.
+TEST_F(BatchWindows, ABatchEndingUnderTheQuestionIsNoStop) {
+  GlobalVars.ShutdownWindowsWhenDone = true;
+  auto a = Input("a.avi", "hold");
+  Dialogs.OnDialog = [&](const TMessageDialogRequest&) {
+    Release(a, ".end");
+    WaitFor([&] { return !States.empty() && States.back().second == TFileState::Done; });
+  };
+  Dialogs.DialogAnswers = {mrCancel};
+  EXPECT_EQ(Run({a},
+                [&](TfrmProgress& p) {
+                  Release(a, ".go");
+                  WaitFor([&] { return Working(p, "file 1 of 1"); });
+                  p.ButtonCancel->click();
+                }),
+            mrCancel);
+  EXPECT_EQ(Notified, std::vector<std::string>{Balloon("All files converted (1 of 1).")});
+  EXPECT_EQ(Countdowns, 0);
+}
+
+// Nowhere to show a balloon (no tray, no notification service): the main
+// window still tells how the batch ended.
+TEST_F(BatchWindows, WithoutTrayOrNotificationsTheWindowTellsTheEnd) {
+  Host->Tray().Notify = [](const QString&, const QString&) { return false; };
+  EXPECT_EQ(Run({Input("a.avi", "ok")}), mrOk);
+  auto* note = Main.findChild<QMessageBox*>("BatchSummaryNote");
+  ASSERT_NE(note, nullptr);
+  EXPECT_TRUE(note->isVisible());
+  EXPECT_EQ(note->text(), "All files converted (1 of 1).");
+  note->close();
+}
+
+// The countdown names the action that follows it.
+TEST_F(BatchWindows, TheCountdownNamesTheAction) {
+  GlobalVars.ShutdownWindowsWhenDone = true;
+  Host->CountdownTick = 50ms;
+  struct TCase {
+    uint8_t Flag;
+    const char* Says;
+    const char* Calls;
+  } cases[] = {{5, "will suspend the computer", "suspend;"},
+               {3, "will restart the computer", "reboot;"}};
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(+c.Flag);
+    GlobalVars.ShutdownFlag = c.Flag;
+    Power.Calls.clear();
+    std::filesystem::remove(Out / "a.avi");
+    QString said;
+    auto opened = QObject::connect(
+        Host.get(), &TDesktopBatchHost::CountdownOpened,
+        [&](TfrmShutdown* countdown) { said = countdown->LabelWarningDetail->text(); });
+    EXPECT_EQ(Run({Input("a.avi", "ok")}), mrOk);
+    QObject::disconnect(opened);
+    EXPECT_TRUE(said.contains(c.Says)) << said.toStdString();
+    EXPECT_FALSE(said.contains("shut")) << said.toStdString();
+    EXPECT_EQ(Power.Calls, c.Calls);
+  }
+}
+
+// Sent to the tray the program shows no window at all; a real message box
+// that closes then (the tray's stop question answered Cancel or When done)
+// must not end the program, which would stop the batch underneath.
+TEST_F(BatchWindows, MessageBoxesInTheTrayNeverEndTheProgram) {
+  MakeHost(true);
+  TQtDialogProvider real;
+  TScopedDialogProvider use(real);
+  struct TCase {
+    QString Answer;
+    int Converted;
+  } cases[] = {{"Cancel", 2}, {"When done", 1}};
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Answer.toStdString());
+    std::filesystem::remove_all(Out.Path());
+    std::filesystem::create_directories(Out.Path());
+    Main.show();
+    auto a = Input("a.avi", "hold"), b = Input("b.avi", "ok");
+    int result = -1;
+    // In the application's own loop, where closing the last window quits.
+    QTimer::singleShot(0, [&] {
+      result = Run({a, b}, [&](TfrmProgress& p) {
+        Release(a, ".go");
+        WaitFor([&] { return Working(p, "file 1 of 2"); });
+        p.ButtonTray->click();
+        EXPECT_FALSE(p.isVisible());
+        EXPECT_FALSE(Main.isVisible());
+        AnswerNextBox(c.Answer);
+        Host->Tray().MenuItemTrayExit->trigger();
+        Release(a, ".end");
+      });
+      QCoreApplication::exit(0);
+    });
+    QApplication::exec();
+    EXPECT_EQ(result, mrOk);
+    EXPECT_EQ(GlobalVars.DoneCount, c.Converted);
+    EXPECT_TRUE(FileExists(Out / "a.avi"));
+    EXPECT_EQ(FileExists(Out / "b.avi"), c.Converted == 2);
+    Host->RestoreFromTray();
+    if (auto* note = Main.findChild<QMessageBox*>("BatchSummaryNote")) note->close();
+    std::filesystem::remove_all(In.Path());
+    std::filesystem::create_directories(In.Path());
+  }
 }
 
 // A file that cannot even start leaves the window open for the user, who
@@ -383,7 +561,7 @@ TEST_F(BatchWindows, SendToTrayAndBack) {
                   Release(a, ".end");
                 }),
             mrOk);
-  EXPECT_TRUE(Notified.size() == 1 && Notified[0] == kDone);
+  EXPECT_EQ(Notified, std::vector<std::string>{Balloon("All files converted (1 of 1).")});
   emit Host->Tray().PopupMenuTray->aboutToShow();
   EXPECT_EQ(Host->Tray().MenuItemTrayExit->text(), "Exit program");
 }

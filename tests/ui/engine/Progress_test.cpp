@@ -12,6 +12,7 @@
 
 #include "LayoutChecks.h"
 #include "app/GlobalVars.h"
+#include "base/FormatText.h"
 #include "engine/ConvertAnimation.h"
 #include "lang/ResStr.h"
 #include "support/RecordingDialogs.h"
@@ -42,11 +43,14 @@ TEST_F(ProgressWindow, EveryLanguageFitsAndTrayButtonKeepsItsRightEdge) {
     progress.ShowFileStatus(ResStr(MSG_ID_STATUS) + "100%", 100);
     progress.ShowBatchStatus(ResStr(MSG_ID_BATCH) + "100%", 100);
     progress.LabelStopWhenDone->show();
-    progress.CheckBoxDelSource->show();
+    progress.ShowFailure(
+        FormatText(ResStr(MSG_FILE_FAILED), {"clip.avi", ResStr(MSG_REASON_NO_OUTPUT)}));
     progress.StartAnimation(ResStr(MSG_CONVERTING));
     progress.show();
-    EXPECT_EQ(progress.size(), QSize(524, 348));
-    ExpectNothingClipped(&progress, {"LabelWorking", "LabelOutput"});
+    // Deleting the sources is offered, not hidden away in the settings file.
+    EXPECT_TRUE(progress.CheckBoxDelSource->isVisible());
+    EXPECT_EQ(progress.size(), QSize(524, 370));
+    ExpectNothingClipped(&progress, {"LabelWorking", "LabelOutput", "LabelFailed"});
     // English builds place it at 270, 110 wide; a longer caption grows it
     // to the left, never under Cancel.
     const QRect tray = progress.ButtonTray->geometry();
@@ -62,7 +66,7 @@ TEST_F(ProgressWindow, ResetShowsTheStateBeforeTheFirstOutput) {
   TfrmProgress progress(nullptr);
   progress.ShowFileStatus("Status=40%", 40);
   progress.ShowWorking("Working on file 1 of 2: a.avi");
-  progress.StartAnimation("Conveting");
+  progress.StartAnimation("Converting");
   progress.ResetProgress();
   for (QLabel* clock : {progress.LabelStatusRemaining, progress.LabelBatchRemaining,
                         progress.LabelBatchElapsed, progress.LabelBatchEstimated})
@@ -102,7 +106,7 @@ TEST_F(ProgressWindow, CheckBoxesWriteStraightIntoTheSettings) {
     progress.show();
     progress.CheckBoxShutdown->click();
     EXPECT_EQ(GlobalVars.ShutdownWindowsWhenDone, start);
-    progress.CheckBoxDelSource->setChecked(!start);
+    progress.CheckBoxDelSource->click();
     EXPECT_EQ(GlobalVars.DeleteFileAfterProcessing, !start);
   }
 }

@@ -10,12 +10,14 @@
 
 #include "LayoutChecks.h"
 #include "app/BuildConstants.h"
+#include "app/GlobalVars.h"
 #include "lang/ResStr.h"
 
 using namespace std::chrono_literals;
 
 TEST(TfrmShutdown, CountsThirtyDownToZeroThenGoesAhead) {
   ResetLanguage();
+  GlobalVars.ShutdownFlag = 1;  // power off
   TfrmShutdown countdown(nullptr, 1ms);
   std::vector<QString> seen = {countdown.LabelTimeLeft->text()};
   QObject::connect(countdown.TimerShutdown, &QTimer::timeout, [&] {
@@ -28,8 +30,8 @@ TEST(TfrmShutdown, CountsThirtyDownToZeroThenGoesAhead) {
   EXPECT_EQ(countdown.windowTitle(), "Shutdown");
   EXPECT_EQ(countdown.LabelWarning->text(), "Warning!");
   EXPECT_EQ(countdown.LabelWarningDetail->text(),
-            QString::fromStdString("If you don't press cancel now, " + ProductTitle() +
-                                   " will shutdown Windows."));
+            QString::fromStdString("If you don't press Cancel now, " + ProductTitle() +
+                                   " will shut down the computer."));
 }
 
 TEST(TfrmShutdown, CancelEscapeAndCloseBoxCancel) {
@@ -52,11 +54,19 @@ TEST(TfrmShutdown, EveryLanguageFits) {
   for (const char* language : kShippedLanguages) {
     SCOPED_TRACE(language);
     ASSERT_TRUE(LoadLanguage(ShippedLanguagePath(language)));
-    TfrmShutdown countdown(nullptr);
-    countdown.show();
-    EXPECT_TRUE(countdown.ButtonCancel->hasFocus() ||
-                countdown.focusWidget() == countdown.ButtonCancel);
-    ExpectNothingClipped(&countdown);
+    // Each action's caption and warning.
+    for (uint8_t flag = 0; flag <= 5; ++flag) {
+      SCOPED_TRACE(+flag);
+      GlobalVars.ShutdownFlag = flag;
+      TfrmShutdown countdown(nullptr);
+      countdown.show();
+      EXPECT_TRUE(countdown.ButtonCancel->hasFocus() ||
+                  countdown.focusWidget() == countdown.ButtonCancel);
+      EXPECT_EQ(countdown.windowTitle().toStdString(), CountdownTitle(flag));
+      EXPECT_EQ(countdown.LabelWarningDetail->text().toStdString(), CountdownWarningDetail(flag));
+      ExpectNothingClipped(&countdown);
+    }
   }
+  ResetGlobalVars();
   ResetLanguage();
 }

@@ -64,12 +64,12 @@ TEST(Tray, BalloonsWhileTheIconIsHidden) {
       return c.NotifyWorks;
     };
     if (c.Shown) tray.Show();
-    tray.ShowBalloon("Kinovert Information", "Convertion complete!");
+    tray.ShowBalloon("Kinovert Information", "Conversion complete!");
     EXPECT_EQ(static_cast<int>(notified.size()), c.Notified);
     if (c.Notified == 1) {
-      EXPECT_EQ(notified[0], "Kinovert Information|Convertion complete!");
+      EXPECT_EQ(notified[0], "Kinovert Information|Conversion complete!");
     }
-    EXPECT_EQ(tray.LastBalloonText == "Convertion complete!", c.ThroughIcon);
+    EXPECT_EQ(tray.LastBalloonText == "Conversion complete!", c.ThroughIcon);
     EXPECT_EQ(tray.IconVisible(), c.IconAfter);
     // Shown for a balloon, the icon still goes with Show window.
     tray.Hide();

@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
+#include <functional>
 #include <thread>
 
 #include "../../core/media/MediaClips.h"
@@ -222,7 +223,7 @@ TEST_F(MainWindowTest, EmptyOutputFolderBlocksOpenDestination) {
   Child<QLineEdit>("editOutputFileName")->setText("   ");
   w.Action("ActionOpenDestinationFolder")->trigger();
   ASSERT_EQ(Dialogs.Messages.size(), 1u);
-  EXPECT_EQ(Dialogs.Messages[0].Caption, "Empty Dir");
+  EXPECT_EQ(Dialogs.Messages[0].Caption, "No Folder");
   EXPECT_EQ(Dialogs.Messages[0].Text, ResStr(MSG_EMPTY_DIR));
   EXPECT_TRUE(Dialogs.Opened.empty());
   // A folder that exists opens.
@@ -342,4 +343,41 @@ TEST(CommandLineFiles, OptionsSkippedNamesMadeAbsolute) {
   EXPECT_EQ(FilesOnCommandLine(static_cast<int>(argv.size()), argv.data()),
             (std::vector<std::string>{cwd + "/a b.avi", cwd + "/c.mp3", "/abs/d.wav", cwd + "/-dash.avi",
                                       cwd + "/--", cwd + "/" + notText}));
+}
+
+// A dialog opened from the window (More Information..., Settings, a profile
+// editor) leaves the window's own controls as they were, so a drag on the
+// title band afterwards moves the window by just the distance dragged.
+TEST_F(MainWindowTest, TheTitleBandMovesTheWindowAfterEachDialog) {
+  TfrmMain& w = Open();
+  AddAndWait({Clips().Video});
+  w.SelectTarget(ofAVI);
+  const std::vector<std::pair<const char*, std::function<void()>>> dialogs = {
+      {"More Information", [&] { emit Child<TMediaPanel>("ScrollBox")->MoreInformation(); }},
+      {"Settings", [&] { w.Action("ActionSettings")->trigger(); }},
+      {"profile editor", [&] { w.Action("ActionEditProfile")->trigger(); }},
+  };
+  QWidget* band = Child<QWidget>("ImageMain");
+  for (const auto& [name, open] : dialogs) {
+    SCOPED_TRACE(name);
+    bool shown = false;
+    QTimer::singleShot(0, [&] {
+      QWidget* dialog = QApplication::activeModalWidget();
+      ASSERT_NE(dialog, nullptr);
+      shown = true;
+      dialog->close();
+    });
+    open();
+    EXPECT_TRUE(shown);
+    for (QWidget* child : w.findChildren<QWidget*>()) {
+      if (!child->isWindow()) {
+        EXPECT_EQ(child->internalWinId(), 0u) << child->objectName().toStdString();
+      }
+    }
+    const QPoint before = w.pos();
+    QTest::mousePress(band, Qt::LeftButton, {}, QPoint(300, 10));
+    QTest::mouseMove(band, QPoint(340, 60));
+    QTest::mouseRelease(band, Qt::LeftButton, {}, QPoint(340, 60));
+    EXPECT_EQ(w.pos(), before + QPoint(40, 50));
+  }
 }

@@ -12,23 +12,33 @@
 #include "MainTesting.h"
 #include "app/ActionTable.h"
 #include "app/Settings.h"
+#include "base/FileNames.h"
 #include "base/IniFile.h"
+#include "store/DevicePresets.h"
 #include "store/TargetTable.h"
 #include "toolkit/ImageButton.h"
 
-TEST_F(MainWindowTest, FirstStartWritesTheSettingsCentresAndTargetsAvi) {
+// The very first start converts to what the window shows: 3GP with the
+// first entry of its device list, as every later start does.
+TEST_F(MainWindowTest, FirstStartWritesTheSettingsCentresAndTargets3gpWithItsFirstDevice) {
   TfrmMain& w = Open();
   EXPECT_TRUE(FileExists(Home / "info.ini"));
-  EXPECT_EQ(GlobalVars.OutputFormat, ofAVI);
+  EXPECT_EQ(GlobalVars.OutputFormat, of3GP);
   QRect screen = w.screen()->availableGeometry();
   EXPECT_EQ(w.x(), screen.left() + (screen.width() - w.width()) / 2);
   EXPECT_EQ(w.y(), screen.top() + (screen.height() - w.height()) / 2);
   EXPECT_EQ(w.size(), QSize(754, 571));
-  // The AVI box is in front and shows its first (everyday) profile.
-  auto* avi = Child<QComboBox>("ComboBoxAviProfile");
-  EXPECT_TRUE(avi->isVisible());
-  EXPECT_EQ(avi->currentText(), "Standard");
-  EXPECT_FALSE(Child<QComboBox>("ComboBoxProfile")->isVisible());
+  auto* device = Child<QComboBox>("ComboBoxProfile");
+  EXPECT_TRUE(device->isVisible());
+  EXPECT_GT(device->count(), 0);
+  EXPECT_FALSE(Child<QComboBox>("ComboBoxAviProfile")->isVisible());
+  auto* formats = Child<QTreeWidget>("ListViewFormats");
+  ASSERT_EQ(formats->selectedItems().size(), 1);
+  EXPECT_EQ(formats->indexOfTopLevelItem(formats->selectedItems().front()), 0);
+  // What Convert would convert with is that device's preset.
+  const TProfileChoice choice = w.Store().CurrentChoice(GlobalVars.OutputFormat);
+  EXPECT_EQ(choice.DevicePresetFile, w.Store().Devices().Entries().front().FileName);
+  EXPECT_FALSE(choice.DeviceSection.empty());
 }
 
 TEST_F(MainWindowTest, LaterStartsTarget3gpWithADeviceAndTheStoredPlace) {
@@ -95,6 +105,35 @@ TEST_F(MainWindowTest, SelectTargetForEveryTargetAndTheConvertToMenu) {
     EXPECT_TRUE(w.Menu(menu)->actions().contains(convertTo->menuAction())) << menu;
 }
 
+// A device chosen before a language change is the same preset of the new
+// language's profile tree after the restart: its row selected, its items in
+// the box, and its file what a batch converts with.
+TEST_F(MainWindowTest, DeviceChoiceFollowsALanguageChangeAcrossARestart) {
+  TfrmMain& w = Open();
+  auto* formats = Child<QTreeWidget>("ListViewFormats");
+  ASSERT_GE(formats->topLevelItemCount(), 2);
+  formats->setCurrentItem(formats->topLevelItem(1));
+  const std::string chosen = GlobalVars.TgpiPodPSPProfileFileName;
+  ASSERT_NE(chosen.find("/profile_en/"), std::string::npos) << chosen;
+  for (QAction* a : w.findChild<QMenu*>("LanguagesMI")->actions())
+    if (a->text() == "DEUTSCH") a->trigger();
+  ASSERT_EQ(GlobalVars.LanguageFile, "DEUTSCH.ini");
+  w.close();
+
+  TfrmMain& again = Open();
+  const std::string expected = GlobalVars.ProfileRoot + "default_setting/" + FileNamePart(chosen);
+  ASSERT_NE(expected.find("/profile_de/"), std::string::npos) << expected;
+  formats = Child<QTreeWidget>("ListViewFormats");
+  ASSERT_EQ(formats->selectedItems().size(), 1);
+  EXPECT_EQ(formats->indexOfTopLevelItem(formats->selectedItems().front()), 1);
+  auto* device = Child<QComboBox>("ComboBoxProfile");
+  const std::vector<TProfileDetailItem> items = PresetItems(expected);
+  ASSERT_EQ(device->count(), static_cast<int>(items.size()));
+  for (int i = 0; i < device->count(); ++i) EXPECT_EQ(device->itemText(i), Q(items[static_cast<size_t>(i)].Title));
+  EXPECT_EQ(again.Store().CurrentChoice(GlobalVars.OutputFormat).DevicePresetFile, expected);
+  EXPECT_EQ(GlobalVars.TgpiPodPSPProfileFileName, expected);
+}
+
 TEST_F(MainWindowTest, SwitchingLanguageAndBack) {
   TfrmMain& w = Open();
   auto entry = [&](const char* caption) -> QAction* {
@@ -119,7 +158,9 @@ TEST_F(MainWindowTest, SwitchingLanguageAndBack) {
   EXPECT_EQ(running.exec(), 1);
   ASSERT_EQ(Dialogs.Messages.size(), 1u);
   EXPECT_EQ(Dialogs.Messages[0].Caption, ResStr(MSG_NO_DAT_FILE_TITLE));
-  EXPECT_NE(Dialogs.Messages[0].Text.find("type_DEUTSCH.dat"), std::string::npos);
+  // It names the file as it ships, not in the capitals of the menu entry.
+  EXPECT_NE(Dialogs.Messages[0].Text.find("/type_deutsch.dat"), std::string::npos)
+      << Dialogs.Messages[0].Text;
   // It ends without saving: the settings stay as they were.
   w.close();
   EXPECT_EQ(ReadFileText(SettingsFilePath()), settingsBefore);
@@ -190,4 +231,19 @@ TEST_F(MainWindowTest, TheSkinChoosesTheColourScheme) {
   // No pictures, the built-in places: the window still works.
   EXPECT_EQ(w.size(), QSize(754, 571));
   EXPECT_EQ(Child<QWidget>("ListViewFiles")->geometry().topLeft(), QPoint(120, 40));
+}
+
+// The window's captions and the media panel's show their texts as they are
+// (a text or a name is never taken for markup); only the panel's link is one.
+TEST_F(MainWindowTest, LabelsShowTheirTextsAsTheyAre) {
+  TfrmMain& w = Open();
+  int labels = 0;
+  for (QLabel* label : w.findChildren<QLabel*>()) {
+    if (label->objectName() == "Label26" || label->objectName().startsWith("ToolbarImageLine") ||
+        label->objectName() == "ImageMain")
+      continue;
+    EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->objectName().toStdString();
+    ++labels;
+  }
+  EXPECT_GE(labels, 26);
 }

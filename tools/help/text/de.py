@@ -39,10 +39,11 @@ WORDS = {
     "advisory": "mit Warnhinweis",
     "codec": "Codec",
     "fixed_sizes": "fest: {}",
-    "free_size": "frei: aus der Liste oder eingegeben, {} bis {} Pixel",
+    "free_size": "frei: aus der Liste oder eingegeben, {} bis {}x{} Pixel",
     "even_sizes": "(ungerade Werte werden auf gerade aufgerundet)",
     "size_list": "Größen in der Liste:",
     "frame_rates": "Bildraten in der Liste (Bilder pro Sekunde):",
+    "fixed_auto_rate": "{0}: {1} schreibt unabhängig von der Quelle {2} Bilder pro Sekunde, da der Codec nicht jeder Bildrate folgen kann.",
     "no_bitrate": "keine (unkomprimiert)",
     "at_rates": "{} Hz: {} – {}",
     "six_channels": "{}: {} – {}",
@@ -383,13 +384,13 @@ Werte, ziehen die anderen nach. Zeiten schreiben Sie als Stunden, Minuten,
 Sekunden und Millisekunden (<code>0:01:30.000</code>); Kurzformen wie
 <code>1:30</code> (Minuten und Sekunden) oder <code>90</code> (Sekunden)
 werden beim Verlassen des Feldes ergänzt.</p>
-<p class="note">Die Ziffern nach dem Punkt sind Millisekunden:
-<code>0:00:01.5</code> bedeutet eine Sekunde und 5 Millisekunden. Für
-anderthalb Sekunden schreiben Sie <code>0:00:01.500</code>.</p>
+<p class="note">Die Ziffern nach dem Punkt sind Bruchteile einer Sekunde:
+<code>0:00:01.5</code> und <code>1.5</code> bedeuten beide anderthalb
+Sekunden, <code>1.05</code> eine Sekunde und 50 Millisekunden.</p>
 <p>Eine Eingabe, die keine Zeit ist, die 200 Stunden übersteigt oder ein Ende
-vor dem Beginn, wird einfach auf den vorherigen Wert zurückgesetzt. Ohne
-Häkchen wird die ganze Datei umgewandelt; die Zeiten bleiben für später
-gespeichert.</p>
+vor dem Beginn wird mit einer Meldung abgelehnt, die den Grund nennt, und das
+Feld erhält seinen vorherigen Wert zurück. Ohne Häkchen wird die ganze Datei
+umgewandelt; die Zeiten bleiben für später gespeichert.</p>
 
 <h2 id="video">Die Registerkarte {label:MSG_VIDEO_PAGE}</h2>
 <dl>
@@ -398,7 +399,11 @@ gespeichert.</p>
 besseres Bild und größere Dateien.</p>
 <p>{ui:MSG_PRESET_QUALITY}: Der Schieberegler reicht in festen Stufen von
 „{ui:MSG_LOW_Q}“ bis „{ui:MSG_HIGH_Q}“; {label:MSG_CURRNET_BITRATE} zeigt
-den Wert in kbit/s.</p>
+den Wert in kbit/s. Ein Profil, dessen Bitrate zwischen den Stufen oder
+jenseits des Reglerendes liegt (von Hand oder von einem anderen Programm
+geschrieben), öffnet mit dem Regler auf der nächstgelegenen Stufe und zeigt
+seinen eigenen Wert; dieser bleibt erhalten, bis Sie den Regler bewegen. So
+ändert Öffnen und Speichern ein Profil nie.</p>
 <p>{ui:MSG_SPECIFY_SETTINGS}: Klicken Sie auf {ui:MSG_CONFIGURE} und geben
 Sie eine ganze Zahl zwischen der kleinsten und der größten Stufe des
 Formats ein. Werte außerhalb dieses Bereichs oder Text, der keine Zahl ist,
@@ -407,14 +412,19 @@ gültigen Wert eingeben oder abbrechen.</p></dd>
 <dt>{label:MSG_VIDEO_SIZE}</dt>
 <dd>{ui:MSG_KEEP_SOURCE_DIM} schreibt die Bilder in der Größe der Quelle.
 {ui:MSG_CHANGE_DIM} skaliert sie: Wählen Sie eine Größe aus der Liste oder
-geben Sie {label:MSG_VWIDTH} und {label:MSG_VHEIGHT} in Pixeln ein. Die
-meisten Codecs brauchen gerade Maße, deshalb wird ein ungerader Wert beim
+geben Sie {label:MSG_VWIDTH} und {label:MSG_VHEIGHT} in Pixeln ein. Jeder
+Codec nimmt Maße bis zu einer eigenen Grenze an (die Seite jedes Formats
+nennt sie); eine Zahl außerhalb wird mit einer Meldung abgelehnt, die den
+erlaubten Bereich nennt, und das Feld erhält seinen vorherigen Wert zurück.
+Die meisten Codecs brauchen gerade Maße, deshalb wird ein ungerader Wert beim
 Verlassen des Feldes um eins erhöht. Der Listeneintrag „...“ steht für eine
 eigene Größe. H.263 kennt nur drei feste Größen.</dd>
 <dt>{label:MSG_FRAMETRATE}</dt>
 <dd>{ui:MSG_FRAMERATE_AUTO} behält die Bildrate der Quelle bei;
 {ui:MSG_CHANGE_FRAMERATE} wandelt in die in der Liste gewählte Rate um
-(Bilder pro Sekunde).</dd>
+(Bilder pro Sekunde). Real Video, MPEG-1 und das H.263 der 3GP-Handys können
+nicht jeder Quelle folgen: Bei ihnen heißt die Wahl
+„{msg:MSG_FRAMERATE_AUTO_FIXED|25}“ (oder 12.5) und schreibt diese Rate.</dd>
 <dt>{label:MSG_ASPECT}</dt>
 <dd>Die Form, in der der Player das Bild zeigt. {ui:MSG_ASPECT_AUTO} behält
 die Form der Quelle bei; 4:3 passt zu klassischen Fernsehern, 16:9 zu
@@ -428,8 +438,10 @@ Breitbildschirmen. H.263 bietet zusätzlich 1:1 (quadratische Pixel) und
 <dd>Der Schieberegler wählt die Audiobitrate in kbit/s. Ist
 {ui:MSG_AUDIO_BITRATE_AUTO} angekreuzt, wählt der Encoder sie selbst.
 Welche Bitraten angeboten werden, hängt von Codec und Abtastrate ab:
-Niedrigere Abtastraten erlauben nur niedrigere Höchstwerte, und der Regler
-rückt von selbst in den erlaubten Bereich. Unkomprimiertes WAV und A-Law
+Niedrigere Abtastraten erlauben nur niedrigere Höchstwerte, und wählen Sie
+eine solche, rückt der Regler von selbst in den erlaubten Bereich. Ein
+Profil mit einer Bitrate, die seine Abtastrate nicht anbietet, behält sie,
+bis Sie die Abtastrate oder den Regler ändern. Unkomprimiertes WAV und A-Law
 haben keine Bitrate.</dd>
 <dt>{label:MSG_SAMPLERATE}</dt>
 <dd>Abtastwerte pro Sekunde. 44100 Hz ist CD-Qualität, 48000 Hz wird auf
@@ -511,6 +523,9 @@ der Ausgabedatei;</li>
 <li>{label:MSG_ID_BATCH}: wie weit der ganze Stapel ist, nach Dateigröße
 gewichtet, mit {label:MSG_REMAINING_TIME}, {label:MSG_ELAPSED_TIME} und
 {label:MSG_ESTIMATED_TIME} des Stapels;</li>
+<li>die zuletzt fehlgeschlagene Datei mit dem Grund, in Rot (zeigt man
+darauf, erscheinen alle Fehlschläge des Stapels);</li>
+<li>{ui:MSG_DEL_AFTER}: siehe {page:converting#delete|unten};</li>
 <li>{ui:MSG_SHUTDOWN_AFTER}: jederzeit an- oder abwählbar; die Wahl gilt für
 diesen und die folgenden Stapel (siehe {page:converting#done|unten}).</li>
 </ul>
@@ -541,38 +556,44 @@ seinem Menü) holt die Fenster zurück. Das Menü bietet außerdem
 stattdessen minimiert.</p>
 
 <h2 id="failed">Wenn eine Datei fehlschlägt</h2>
-<p>Meldet der Encoder einen Fehler, zeigt Kinovert dessen Meldung in einem
-Fenster mit dem Titel {ui:MSG_Error}, markiert die Datei mit einem roten
-Kreuz und macht mit der nächsten Datei weiter. Die Quelle einer
-fehlgeschlagenen Datei wird nie gelöscht. Die üblichen Ursachen beschreibt
-{page:trouble}.</p>
+<p>Lässt sich eine Datei nicht umwandeln, markiert Kinovert sie mit einem
+roten Kreuz und macht sofort mit der nächsten Datei weiter; keine Meldung
+wartet auf eine Antwort, sodass ein unbeaufsichtigter Stapel bis zum Ende
+läuft. Der Grund (die Meldung des Encoders oder was geschehen ist: von außen
+beendet, Ausgabeordner entfernt …) steht im Fortschrittsfenster, in der Zeile
+der Datei, wenn Sie darauf zeigen, und in der Notiz am Ende des Stapels. Die
+Quelle einer fehlgeschlagenen Datei wird nie gelöscht. Die üblichen Ursachen
+beschreibt {page:trouble}.</p>
 
 <h2 id="done">Am Ende des Stapels</h2>
 <p>Das Fortschrittsfenster schließt sich, und die Zeilen zeigen ihr
-Ergebnis. Ist keine Datei fehlgeschlagen, meldet Kinovert
-{msg:MSG_TRAY_CONVERT_COMPLETE} als Benachrichtigung. Ist
-{ui:MSG_SHUTDOWN_AFTER} angekreuzt, gibt Ihnen anschließend ein
-Countdown-Fenster ({ui:MSG_SHUTDOWN_TITLE}) 30 Sekunden Zeit, auf
-{ui:MSG_CANCEL} zu klicken, bevor Kinovert die in den
-{page:settings|Einstellungen} gewählte Aktion ausführt: sich selbst beenden,
-den Rechner herunterfahren, abmelden, neu starten, in den Ruhezustand oder
-in den Standby versetzen. Nach einer fehlgeschlagenen Datei oder nach
-{ui:MSG_BTN_NOW} gibt es keinen Countdown.</p>
+Ergebnis. Dann sagt Kinovert, wie der Stapel geendet hat:
+{msg:MSG_BATCH_ALL_CONVERTED|3|3}, {msg:MSG_BATCH_SOME_FAILED|2|3|1} oder
+{msg:MSG_BATCH_STOPPED|1|3}, und zwar als Benachrichtigung (oder als Sprechblase
+seines Symbols im Infobereich), im Tooltip des Symbols und in einer Notiz im
+Hauptfenster, die die fehlgeschlagenen Dateien mit ihren Gründen auflistet
+und stehen bleibt, bis Sie sie schließen. Ist {ui:MSG_SHUTDOWN_AFTER}
+angekreuzt und wurde jede Datei umgewandelt, gibt Ihnen anschließend ein
+Countdown-Fenster 30 Sekunden Zeit, auf {ui:MSG_CANCEL} zu klicken, bevor
+Kinovert die in den {page:settings|Einstellungen} gewählte Aktion ausführt:
+sich selbst beenden, den Rechner herunterfahren, abmelden, neu starten, in
+den Ruhezustand oder in den Standby versetzen. Der Countdown nennt diese
+Aktion. Nach einer fehlgeschlagenen Datei oder nach {ui:MSG_BTN_NOW} gibt es
+keinen Countdown.</p>
 {img:shutdown|Der Countdown vor dem Herunterfahren des Rechners}
 
 <h2 id="delete">Quelldateien löschen</h2>
 <p>Kinovert kann jede Quelldatei löschen, sobald sie erfolgreich umgewandelt
-ist; eine fehlgeschlagene Datei bleibt immer erhalten. Im Fenster gibt es
-dafür keinen Schalter: Beenden Sie Kinovert und tragen Sie
-<code>DeleteFileAfterProcessing=1</code> im Abschnitt <code>[System]</code>
-der Datei <code>info.ini</code> ein (siehe
-{page:trouble#settings|wo die Einstellungen liegen}), oder verwenden Sie
-<code>--delete-source</code> auf {page:cli|der Befehlszeile}.</p>
+ist; eine fehlgeschlagene Datei bleibt immer erhalten. Kreuzen Sie
+{ui:MSG_DEL_AFTER} im Fortschrittsfenster an (das gilt sofort, auch für den
+laufenden Stapel) oder in den {page:settings|Einstellungen}; die Wahl bleibt
+für die folgenden Stapel erhalten. Auf {page:cli|der Befehlszeile} verwenden
+Sie <code>--delete-source</code>.</p>
 """
 
 PAGES["settings"] = """
 <p>{ui:MSG_SETTINGS} (im Hilfemenü und im Menü der Dateiliste oder mit
-{kbd:F12}) öffnet einen kleinen Dialog mit drei Einstellungen. {ui:MSG_OK}
+{kbd:F12}) öffnet einen kleinen Dialog mit vier Einstellungen. {ui:MSG_OK}
 speichert sie sofort; {ui:MSG_CANCEL} oder {kbd:Esc} ändert nichts.</p>
 
 {img:settings|Der Dialog Einstellungen}
@@ -583,12 +604,17 @@ speichert sie sofort; {ui:MSG_CANCEL} oder {kbd:Esc} ändert nichts.</p>
 was sonst niemand braucht; der Rechner bleibt flüssig bedienbar),
 {ui:MSG_NORMAL} (Standard), {ui:MSG_HIGH} und {ui:MSG_REALTIME}. Eine
 höhere als die normale Priorität setzt entsprechende Rechte voraus; fehlen
-sie, läuft der Encoder ohne Meldung mit normaler Priorität.</dd>
+sie, läuft der Encoder mit normaler Priorität, und der Dialog sagt es unter
+der Liste ({msg:MSG_PRIORITY_NOT_ALLOWED}).</dd>
 <dt>{label:MSG_DIRECTSHOW}: {ui:MSG_USE_DIRECTSHOW}</dt>
 <dd>Leitet jede Quelle über ein kleines Skript, das der Encoder anstelle der
 Datei öffnet. Das ist ein Kompatibilitätsweg für Profile und Vorgaben, die
 ihn erwarten; lassen Sie die Option normalerweise aus, denn der Encoder liest
 alle unterstützten Formate direkt.</dd>
+<dt>{label:MSG_SOURCE_FILES}: {ui:MSG_DEL_AFTER}</dt>
+<dd>Löscht jede Quelldatei nach ihrer erfolgreichen Umwandlung (siehe
+{page:converting#delete|Quelldateien löschen}); derselbe Schalter wie im
+Fortschrittsfenster.</dd>
 <dt>{label:MSG_SHUTDOWN_REAL_DOES}</dt>
 <dd>Was nach einem erfolgreichen Stapel geschieht, wenn
 {ui:MSG_SHUTDOWN_AFTER} angekreuzt ist:
@@ -745,9 +771,10 @@ nutzen, starten Sie mit GNU parallel einen Stapel pro Datei:</p>
 PAGES["trouble"] = """
 <h2 id="failed">Eine Datei ist fehlgeschlagen</h2>
 <p>Ein rotes Kreuz vor einer Datei bedeutet, dass der Encoder sie nicht
-umwandeln konnte. Kinovert hat während des Stapels die Meldung des Encoders
-in einem Fenster mit dem Titel {ui:MSG_Error} gezeigt und die übrigen
-Dateien weiter bearbeitet. Häufige Ursachen:</p>
+umwandeln konnte. Zeigen Sie auf die Zeile der Datei, um den Grund zu lesen;
+das Fortschrittsfenster hat ihn während des Stapels gezeigt, und die Notiz am
+Ende des Stapels listet jede fehlgeschlagene Datei mit ihrem Grund auf. Der
+Rest des Stapels lief weiter. Häufige Ursachen:</p>
 <ul>
 <li><strong>Die Quelle ist beschädigt oder unvollständig</strong>, etwa ein
 abgebrochener Download. Prüfen Sie sie mit {ui:MSG_PLAY_SOURCE}.</li>
@@ -757,6 +784,8 @@ vergleichen Sie dessen Einstellungen im {page:editor|Profileditor} mit
 Ihren.</li>
 <li><strong>Der Ausgabeordner ist schreibgeschützt</strong> oder die
 Festplatte voll.</li>
+<li><strong>Der Encoder wurde von außen beendet</strong>: durch ein Signal,
+das nicht von Kinovert kam, etwa vom System, als der Speicher knapp wurde.</li>
 <li><strong>FFmpeg fehlt ein Codec.</strong> Nur AMR-Ton (das Zielformat AMR
 sowie die 3GP-Vorgaben und -Profile, die AMR wählen) braucht FFmpeg mit den
 zusätzlichen Codecs (unter Debian das Paket <code>libavcodec-extra</code>);
@@ -768,6 +797,37 @@ Standard --output /tmp/test -- DATEI</code> gibt jede Fehlerzeile aus. Fehlt
 die Ausgabedatei nach dem Ende des Encoders oder ist sie leer, gilt die
 Datei ebenfalls als fehlgeschlagen; die Quelle einer fehlgeschlagenen Datei
 wird nie gelöscht.</p>
+
+<h2 id="sound">Eine umgewandelte Datei hat keinen Ton</h2>
+<ul>
+<li>{ui:MSG_DISABLE_AUDIO_DETAIL} ist auf der Registerkarte
+{label:MSG_PROFILE_GENERAL} des Profils angekreuzt: Entfernen Sie das Häkchen
+und wandeln Sie erneut um.</li>
+<li>Die Quelle hat keinen Ton: Das Feld unter der Dateiliste zeigt dann
+{label:MSG_AUDIOCOUNT} 0.</li>
+<li>Der Player kennt den Audiocodec nicht. Viele Handys spielen
+AMR-Schmalband, aber weder AMR-Breitband noch AAC in 3GP-Dateien, und
+sechskanaliges AC3 braucht einen Player, der 5.1 decodiert. Versuchen Sie ein
+anderes Profil oder eine andere Gerätevorgabe, oder spielen Sie die Datei auf
+einem Computer ab, um zu sehen, ob der Ton da ist.</li>
+</ul>
+
+<h2 id="preset">Eine Gerätevorgabe oder ein Profil wird abgelehnt</h2>
+<p>Eine Gerätevorgabe wird nur ausgeführt, wenn jeder ihrer Befehle ein
+einfacher Aufruf des Encoders ist: <code>&lt;%AppPath%&gt;/avcore</code>,
+gefolgt von Optionen und Platzhaltern. Ein Befehl mit einem Zeichen, das nur
+eine Shell auswerten würde (<code>;</code>, <code>|</code>, <code>$</code>,
+Anführungszeichen, Umleitungen), wird mit der Meldung <span class="msg">The
+device preset "…" is not run: …</span> abgelehnt, und mit ihr wird nichts
+umgewandelt. Verwenden Sie eine der mitgelieferten Vorgaben, oder kopieren
+Sie eine und ändern Sie nur ihre Optionen.</p>
+<p><code>kinovert-cli</code> lehnt außerdem eine Vorgabe ab, die zu einem
+anderen Ziel gehört (eine iPod- oder PSP-Vorgabe für MP4, eine 3GP-Vorgabe für
+3GP), sowie eine Profildatei, die kein Profil ist: einen Ordner, eine Datei
+über 16 MB, eine Datei, die nicht wie die Profile des Ziels heißt
+(<code>.avo</code> für AVI, …), oder eine, deren Abschnitt
+<code>[General]</code> keinen ihrer Schlüssel enthält. Die Meldung nennt den
+Grund.</p>
 
 <h2 id="adding">Eine Datei lässt sich nicht hinzufügen</h2>
 <ul>
@@ -823,6 +883,10 @@ Standardbrowser: Legen Sie einen fest (auf den meisten Desktops mit
 <p>Die Hilfe öffnet sich in der Sprache, für die Kinovert gebaut wurde, auch
 wenn Sie unter {ui:MSG_LANG} eine andere gewählt haben; die Verweise oben
 auf jeder Seite führen zur selben Seite in den anderen Sprachen.</p>
+<p>{ui:MSG_ONLINE_RES} öffnet die Startseite dieser Hilfe und
+{ui:MSG_TECH_SUPPORT} diese Seite, sofern Ihr Kinovert nicht mit eigenen
+Adressen gebaut wurde; das Fenster {ui:MSG_ABOUT} verweist auf dieselben beiden
+Seiten.</p>
 
 <h2 id="messages">Weitere Meldungen</h2>
 <dl>
@@ -837,6 +901,28 @@ und ob Sie im übergeordneten Ordner schreiben dürfen.</dd>
 <dt>{msg:MSG_RENAMEFAILD}</dt>
 <dd>Ein anderes Profil des Formats trägt diesen Namen bereits.</dd>
 </dl>
+
+<h2 id="report">Einen Fehler melden</h2>
+<p>Geht etwas schief, das diese Seite nicht erklärt, wenden Sie sich an
+diejenigen, von denen Sie Ihr Kinovert haben; bei einem aus einem Paket
+installierten Programm ist das die Fehlerverwaltung dieses Pakets. Eine
+hilfreiche Meldung enthält:</p>
+<ul>
+<li>die Version: Die Titelleiste zeigt sie, und <code>kinovert --version</code>
+gibt sie aus;</li>
+<li>was Sie getan haben, was Sie erwartet haben und was stattdessen
+geschah, mit dem genauen Wortlaut jeder Meldung;</li>
+<li>bei einer fehlgeschlagenen Datei: das Ziel und das Profil oder die
+Gerätevorgabe sowie die Ausgabe von <code>kinovert-cli convert</code> für
+diese Datei (siehe {page:cli}); <code>kinovert-cli options</code> zeigt die
+Encoderoptionen eines Profils;</li>
+<li>was <code>kinovert-cli info</code> über die Quelle ausgibt, und die
+Ausgabe von <code>ffmpeg -version</code>;</li>
+<li>die Profildatei selbst, wenn Sie sie angelegt oder geändert haben (wo
+Einstellungen und Profile liegen, steht weiter oben).</li>
+</ul>
+<p>Senden Sie keine Datei, die Sie nicht weitergeben dürfen: Ein kurzer
+Ausschnitt, der den Fehler zeigt, genügt.</p>
 """
 
 # ---------------------------------------------------------------- Zielformate
@@ -998,9 +1084,10 @@ mit AC3-Ton.</p>
 {profiles:RM}
 <h2>Codecs und Einstellungen</h2>
 {options:RM}
-<p>Real Video braucht Bildmaße in Vielfachen von 16 und kann keine sehr
-großen Bilder schreiben; andere Größen passt der Encoder an, und die
-Größenliste endet bei 720x576.</p>
+<p>Real Video braucht Bildmaße in Vielfachen von 16 und kann keine Bilder
+größer als 720x576 schreiben: Die Größenliste endet dort, der Editor nimmt
+keine größere Breite oder Höhe an, und andere Größen rückt der Encoder auf
+Vielfache von 16.</p>
 <div class="shots">
 {img:editor-rm-general|Die Registerkarte Allgemein des RM-Profileditors}
 {img:editor-rm-video|Die Registerkarte Video des RM-Profileditors}

@@ -39,10 +39,11 @@ WORDS = {
     "advisory": "shows a warning when chosen",
     "codec": "Codec",
     "fixed_sizes": "fixed: {}",
-    "free_size": "free: from the list or typed, {} to {} pixels",
+    "free_size": "free: from the list or typed, from {} up to {}x{} pixels",
     "even_sizes": "(odd values are made even)",
     "size_list": "Sizes in the list:",
     "frame_rates": "Frame rates in the list (frames per second):",
+    "fixed_auto_rate": "{0}: {1} writes {2} frames per second whatever the source, as the codec cannot follow every source's rate.",
     "no_bitrate": "none (uncompressed)",
     "at_rates": "{} Hz: {} – {}",
     "six_channels": "{}: {} – {}",
@@ -360,12 +361,13 @@ others follow. Times are written as hours, minutes, seconds and milliseconds
 (<code>0:01:30.000</code>); shorter forms such as <code>1:30</code> (minutes
 and seconds) or <code>90</code> (seconds) are completed when you leave the
 field.</p>
-<p class="note">The digits after the point are milliseconds:
-<code>0:00:01.5</code> means one second and 5 milliseconds. Write
-<code>0:00:01.500</code> for one and a half seconds.</p>
+<p class="note">The digits after the point are a fraction of a second:
+<code>0:00:01.5</code> and <code>1.5</code> both mean one and a half
+seconds, <code>1.05</code> one second and 50 milliseconds.</p>
 <p>An entry that is not a time, longer than 200 hours, or an end before the
-start simply goes back to what the field held before. With the box unticked
-the whole file is converted; the times are kept for later.</p>
+start is refused with a message that says why, and the field goes back to
+what it held before. With the box unticked the whole file is converted; the
+times are kept for later.</p>
 
 <h2 id="video">The {label:MSG_VIDEO_PAGE} tab</h2>
 <dl>
@@ -374,7 +376,11 @@ the whole file is converted; the times are kept for later.</p>
 pictures and larger files.</p>
 <p>{ui:MSG_PRESET_QUALITY}: the slider goes from
 <q>{ui:MSG_LOW_Q}</q> to <q>{ui:MSG_HIGH_Q}</q> in fixed steps;
-{label:MSG_CURRNET_BITRATE} shows the value in kbit/s.</p>
+{label:MSG_CURRNET_BITRATE} shows the value in kbit/s. A profile whose
+bitrate lies between the steps or beyond the slider's end (one written by
+hand or by another program) opens with the slider at the nearest step and
+its own value shown; that value is kept until you move the slider, so
+opening a profile and saving it never changes it.</p>
 <p>{ui:MSG_SPECIFY_SETTINGS}: click {ui:MSG_CONFIGURE} and type any whole
 number between the format's lowest and highest step. A value outside that
 range or a text that is not a number is refused with a message; the dialog
@@ -382,14 +388,18 @@ stays open until you enter a valid value or cancel.</p></dd>
 <dt>{label:MSG_VIDEO_SIZE}</dt>
 <dd>{ui:MSG_KEEP_SOURCE_DIM} writes the frames at the source's size.
 {ui:MSG_CHANGE_DIM} scales them: choose a size from the list or type
-{label:MSG_VWIDTH} and {label:MSG_VHEIGHT} in pixels. Most codecs need even
-sizes, so an odd value is raised by one when you leave the field. The list
-entry <q>...</q> stands for a size of your own. H.263 offers three fixed
-sizes only.</dd>
+{label:MSG_VWIDTH} and {label:MSG_VHEIGHT} in pixels. Every codec takes
+sizes up to a limit of its own (the page of each format lists them); a number
+outside it is refused with a message that gives the range, and the field goes
+back to what it held. Most codecs need even sizes, so an odd value is raised
+by one when you leave the field. The list entry <q>...</q> stands for a size
+of your own. H.263 offers three fixed sizes only.</dd>
 <dt>{label:MSG_FRAMETRATE}</dt>
 <dd>{ui:MSG_FRAMERATE_AUTO} keeps the source's frame rate;
 {ui:MSG_CHANGE_FRAMERATE} converts to the rate chosen in the list (frames per
-second).</dd>
+second). Real Video, MPEG-1 and the H.263 of 3GP phones cannot follow every
+source: for them the choice reads <q>{msg:MSG_FRAMERATE_AUTO_FIXED|25}</q> (or
+12.5) and writes that rate.</dd>
 <dt>{label:MSG_ASPECT}</dt>
 <dd>The shape the player gives the picture. {ui:MSG_ASPECT_AUTO} keeps the
 source's shape; 4:3 suits classic television, 16:9 wide screens. H.263 adds
@@ -402,8 +412,10 @@ source's shape; 4:3 suits classic television, 16:9 wide screens. H.263 adds
 <dd>The slider chooses the audio bitrate in kbit/s. With
 {ui:MSG_AUDIO_BITRATE_AUTO} ticked the encoder chooses it. Which bitrates are
 offered depends on the codec and the sample rate: lower sample rates allow
-lower maximum bitrates, and the slider moves into the allowed range by
-itself. Uncompressed WAV and A-Law have no bitrate.</dd>
+lower maximum bitrates, and when you choose one the slider moves into the
+allowed range by itself. A profile that holds a bitrate its sample rate does
+not offer keeps it until you change the sample rate or the slider.
+Uncompressed WAV and A-Law have no bitrate.</dd>
 <dt>{label:MSG_SAMPLERATE}</dt>
 <dd>Samples per second. 44100 Hz is CD quality, 48000 Hz is used on DVDs,
 8000 and 16000 Hz are for speech (AMR).</dd>
@@ -478,6 +490,9 @@ file;</li>
 <li>{label:MSG_ID_BATCH}: how far the whole batch is, weighted by file size,
 with the batch's {label:MSG_REMAINING_TIME}, {label:MSG_ELAPSED_TIME} and
 {label:MSG_ESTIMATED_TIME};</li>
+<li>the file that failed last, with the reason, in red (pointing at it lists
+every failure of the batch);</li>
+<li>{ui:MSG_DEL_AFTER}: see {page:converting#delete|below};</li>
 <li>{ui:MSG_SHUTDOWN_AFTER}: tick or untick it at any time; the choice counts
 for this batch and is kept for the next ones (see
 {page:converting#done|below}).</li>
@@ -507,33 +522,40 @@ which asks the same question as {ui:MSG_CANCEL}. On a desktop without a
 notification area the window is minimised instead.</p>
 
 <h2 id="failed">When a file fails</h2>
-<p>If the encoder reports an error, Kinovert shows its message in a box titled
-{ui:MSG_Error}, marks the file with a red cross and goes on with the next
-file. A failed file's source is never deleted. See {page:trouble} for the
-usual causes.</p>
+<p>If a file cannot be converted, Kinovert marks it with a red cross and goes
+on with the next file at once; no message waits for you, so a batch left alone
+runs to its end. Why the file failed (the encoder's message, or what happened
+to it: stopped from outside, its output folder removed, …) is shown on the
+progress window, in the file's row when you point at it, and in the note at
+the end of the batch. A failed file's source is never deleted. See
+{page:trouble} for the usual causes.</p>
 
 <h2 id="done">When the batch is finished</h2>
-<p>The progress window closes and the rows show their results. If no file
-failed, Kinovert reports {msg:MSG_TRAY_CONVERT_COMPLETE} in a notification.
-Then, if {ui:MSG_SHUTDOWN_AFTER} is ticked, a countdown window
-({ui:MSG_SHUTDOWN_TITLE}) gives you 30 seconds to press {ui:MSG_CANCEL}
-before Kinovert carries out the action chosen in the {page:settings|settings}: close
-itself, shut the computer down, log off, restart, hibernate or suspend. There
-is no countdown when a file failed or when you chose {ui:MSG_BTN_NOW}.</p>
+<p>The progress window closes and the rows show their results. Kinovert then
+says how the batch ended: {msg:MSG_BATCH_ALL_CONVERTED|3|3},
+{msg:MSG_BATCH_SOME_FAILED|2|3|1} or {msg:MSG_BATCH_STOPPED|1|3}. It says so in
+a notification (or a balloon of its icon in the notification area), in the
+icon's tooltip, and in a note in the main window that lists the failed files
+with their reasons and stays until you close it. Then, if
+{ui:MSG_SHUTDOWN_AFTER} is ticked and every file was converted, a countdown
+window gives you 30 seconds to press {ui:MSG_CANCEL} before Kinovert carries
+out the action chosen in the {page:settings|settings}: close itself, shut the
+computer down, log off, restart, hibernate or suspend. The countdown names the
+action. There is no countdown when a file failed or when you chose
+{ui:MSG_BTN_NOW}.</p>
 {img:shutdown|The countdown before the computer is shut down}
 
 <h2 id="delete">Deleting the sources</h2>
 <p>Kinovert can delete each source file right after it was converted
-successfully; a file that failed is always kept. The window has no switch for
-this: close Kinovert and set <code>DeleteFileAfterProcessing=1</code> in the
-section <code>[System]</code> of <code>info.ini</code> (see
-{page:trouble#settings|where the settings live}), or use
-<code>--delete-source</code> with {page:cli|kinovert-cli}.</p>
+successfully; a file that failed is always kept. Tick
+{ui:MSG_DEL_AFTER} in the progress window (it counts at once, for the running
+batch too) or in the {page:settings|settings}; the choice is kept for the next
+batches. With {page:cli|kinovert-cli}, use <code>--delete-source</code>.</p>
 """
 
 PAGES["settings"] = """
 <p>{ui:MSG_SETTINGS} (in the help and file list menus, or {kbd:F12}) opens a
-small dialog with three settings. {ui:MSG_OK} saves them at once;
+small dialog with four settings. {ui:MSG_OK} saves them at once;
 {ui:MSG_CANCEL} or {kbd:Esc} changes nothing.</p>
 
 {img:settings|The Settings dialog}
@@ -543,13 +565,18 @@ small dialog with three settings. {ui:MSG_OK} saves them at once;
 <dd>How much of the computer the encoder may take: {ui:MSG_IDLE} (only what
 nothing else needs; the computer stays responsive), {ui:MSG_NORMAL} (the
 default), {ui:MSG_HIGH} and {ui:MSG_REALTIME}. Raising the priority above
-normal needs the right to do so; without it the encoder quietly runs at normal
-priority.</dd>
+normal needs the right to do so; without it the encoder runs at normal
+priority, and the dialog says so under the list
+({msg:MSG_PRIORITY_NOT_ALLOWED}).</dd>
 <dt>{label:MSG_DIRECTSHOW}: {ui:MSG_USE_DIRECTSHOW}</dt>
 <dd>Sends every source through a small script that the encoder opens instead
 of the file itself. This is a compatibility route for profiles and presets
 that expect it; normally leave it off, as the encoder reads all supported
 formats directly.</dd>
+<dt>{label:MSG_SOURCE_FILES}: {ui:MSG_DEL_AFTER}</dt>
+<dd>Deletes each source file after its successful conversion (see
+{page:converting#delete|deleting the sources}); the same switch as in the
+progress window.</dd>
 <dt>{label:MSG_SHUTDOWN_REAL_DOES}</dt>
 <dd>What happens after a successful batch while {ui:MSG_SHUTDOWN_AFTER} is
 ticked: {msg:MSG_CLOSE_APP|@MSG_APPLICATION_TITLE} (end the program),
@@ -692,8 +719,9 @@ run one batch per file with GNU parallel:</p>
 PAGES["trouble"] = """
 <h2 id="failed">A file failed</h2>
 <p>A red cross in front of a file means the encoder could not convert it.
-Kinovert showed the encoder's message in a box titled {ui:MSG_Error} while
-the batch ran; the rest of the batch went on. Common causes:</p>
+Point at the file's row to read why; the progress window showed it while the
+batch ran, and the note at the end of the batch lists every failed file with
+its reason. The rest of the batch went on. Common causes:</p>
 <ul>
 <li><strong>The source is damaged or incomplete</strong>, for example a
 download that did not finish. Play it with {ui:MSG_PLAY_SOURCE} to check.</li>
@@ -702,6 +730,8 @@ do.</strong> Try one of the shipped profiles; if that works, compare its
 settings with yours in the {page:editor|profile editor}.</li>
 <li><strong>The output folder is not writable</strong> or the disk is
 full.</li>
+<li><strong>The encoder was stopped from outside</strong>: killed by a signal
+Kinovert did not send, for example by the system when memory ran out.</li>
 <li><strong>FFmpeg lacks a codec.</strong> Only AMR sound (the AMR target,
 and the 3GP presets and profiles that choose AMR) needs FFmpeg with the extra
 codecs (on Debian the package <code>libavcodec-extra</code>); everything else
@@ -712,6 +742,33 @@ converts with FFmpeg as it comes.</li>
 FILE</code> prints every failure line. An output file that is missing or empty
 after the encoder ended also counts as a failure; the source of a failed file
 is never deleted.</p>
+
+<h2 id="sound">A converted file has no sound</h2>
+<ul>
+<li>{ui:MSG_DISABLE_AUDIO_DETAIL} is ticked on the {label:MSG_PROFILE_GENERAL}
+tab of the profile: untick it and convert again.</li>
+<li>The source has no sound: the panel below the file list then shows
+{label:MSG_AUDIOCOUNT} 0.</li>
+<li>The player does not know the sound codec. Many phones play AMR
+narrow-band but not AMR wide-band or AAC inside 3GP files, and six-channel AC3
+needs a player that decodes 5.1. Try another profile or device preset, or play
+the file on a computer to see whether the sound is there.</li>
+</ul>
+
+<h2 id="preset">A device preset or a profile is refused</h2>
+<p>A device preset runs only when each of its commands is a plain call of the
+encoder: <code>&lt;%AppPath%&gt;/avcore</code> followed by options and
+placeholders. A command holding a character that only a shell would read
+(<code>;</code>, <code>|</code>, <code>$</code>, quotes, redirections) is
+refused with the message <span class="msg">The device preset "…" is not run:
+…</span>, and nothing is converted with it. Use one of the shipped presets,
+or copy one and change its options only.</p>
+<p><code>kinovert-cli</code> also refuses a preset that belongs to another
+target (an iPod or PSP preset for MP4, a 3GP one for 3GP) and a profile file
+that is no profile: a folder, a file over 16 MB, a file not named as the
+target's profiles are (<code>.avo</code> for AVI, …) or one whose
+<code>[General]</code> section holds none of their keys. The message names the
+reason.</p>
 
 <h2 id="adding">A file is not added to the list</h2>
 <ul>
@@ -764,6 +821,9 @@ default-web-browser …</code>).</p>
 <p>The help opens in the language Kinovert was built for, even after you chose
 another language in {ui:MSG_LANG}; the links at the top of each page lead to
 the same page in the other languages.</p>
+<p>{ui:MSG_ONLINE_RES} opens the start page of this help and
+{ui:MSG_TECH_SUPPORT} this page, unless your copy of Kinovert was built with
+addresses of its own; the {ui:MSG_ABOUT} box links to the same two.</p>
 
 <h2 id="messages">Other messages</h2>
 <dl>
@@ -777,6 +837,27 @@ may write to its parent folder.</dd>
 <dt>{msg:MSG_RENAMEFAILD}</dt>
 <dd>Another profile of the format already has that name.</dd>
 </dl>
+
+<h2 id="report">Reporting a fault</h2>
+<p>If something goes wrong that this page does not explain, tell whoever gave
+you your copy of Kinovert; for a program installed from a package, that is
+the package's bug tracker. A useful report holds:</p>
+<ul>
+<li>the version: the title bar shows it, and <code>kinovert --version</code>
+prints it;</li>
+<li>what you did, what you expected and what happened instead, with the exact
+text of every message;</li>
+<li>for a file that failed: the target and the profile or device preset, and
+what <code>kinovert-cli convert</code> prints for that file (see {page:cli});
+<code>kinovert-cli options</code> prints the encoder options of a
+profile;</li>
+<li>what <code>kinovert-cli info</code> says about the source, and what
+<code>ffmpeg -version</code> prints;</li>
+<li>the profile file itself if you made or changed it (see where the settings
+and profiles live, above).</li>
+</ul>
+<p>Send no file you may not share: a short clip that shows the fault is
+enough.</p>
 """
 
 # ---------------------------------------------------------------- targets
@@ -930,9 +1011,9 @@ AC3 sound.</p>
 {profiles:RM}
 <h2>Codecs and settings</h2>
 {options:RM}
-<p>Real Video needs frame sizes in multiples of 16 and cannot write very large
-frames; the encoder adjusts other sizes, and the size list stops at
-720x576.</p>
+<p>Real Video needs frame sizes in multiples of 16 and cannot write frames
+larger than 720x576: the size list stops there, the editor takes no larger
+width or height, and the encoder moves other sizes to multiples of 16.</p>
 <div class="shots">
 {img:editor-rm-general|The General tab of the RM profile editor}
 {img:editor-rm-video|The Video tab of the RM profile editor}

@@ -41,10 +41,11 @@ WORDS = {
     "advisory": "affiche un avertissement",
     "codec": "Codec",
     "fixed_sizes": "imposée : {}",
-    "free_size": "libre : choisie dans la liste ou saisie, de {} à {} pixels",
+    "free_size": "libre : choisie dans la liste ou saisie, de {} à {}x{} pixels",
     "even_sizes": "(une valeur impaire est arrondie au nombre pair supérieur)",
     "size_list": "Tailles proposées :",
     "frame_rates": "Images par seconde proposées :",
+    "fixed_auto_rate": "{0} : {1} écrit {2} images par seconde quelle que soit la source, car le codec ne peut pas suivre toutes les fréquences.",
     "no_bitrate": "aucun (non compressé)",
     "at_rates": "{} Hz : {} – {}",
     "six_channels": "{} : {} – {}",
@@ -391,13 +392,13 @@ s'écrivent en heures, minutes, secondes et millisecondes
 (<code>0:01:30.000</code>) ; une forme abrégée comme <code>1:30</code>
 (minutes et secondes) ou <code>90</code> (secondes) est complétée lorsque
 vous quittez le champ.</p>
-<p class="note">Les chiffres après le point sont des millisecondes :
-<code>0:00:01.5</code> signifie une seconde et 5 millisecondes. Pour une
-seconde et demie, écrivez <code>0:00:01.500</code>.</p>
+<p class="note">Les chiffres après le point sont une fraction de seconde :
+<code>0:00:01.5</code> et <code>1.5</code> signifient tous deux une seconde
+et demie, <code>1.05</code> une seconde et 50 millisecondes.</p>
 <p>Une saisie qui n'est pas une durée, qui dépasse 200 heures, ou une fin
-placée avant le début reprend simplement la valeur précédente. Case décochée,
-le fichier est converti en entier ; les durées saisies sont gardées pour plus
-tard.</p>
+placée avant le début est refusée par un message qui en donne la raison, et
+le champ reprend sa valeur précédente. Case décochée, le fichier est
+converti en entier ; les durées saisies sont gardées pour plus tard.</p>
 
 <h2 id="video">L'onglet {label:MSG_VIDEO_PAGE}</h2>
 <dl>
@@ -406,7 +407,12 @@ tard.</p>
 élevé, plus l'image est belle et le fichier volumineux.</p>
 <p>{ui:MSG_PRESET_QUALITY} : le curseur va de « {ui:MSG_LOW_Q} » à
 « {ui:MSG_HIGH_Q} » par paliers fixes ; {label:MSG_CURRNET_BITRATE}
-indique la valeur en kbit/s.</p>
+indique la valeur en kbit/s. Un profil dont le débit tombe entre deux
+paliers ou au-delà de la fin du curseur (écrit à la main ou par un autre
+programme) s'ouvre avec le curseur sur le palier le plus proche et affiche
+sa propre valeur ; celle-ci est conservée tant que vous ne déplacez pas le
+curseur, si bien qu'ouvrir un profil et l'enregistrer ne le modifie
+jamais.</p>
 <p>{ui:MSG_SPECIFY_SETTINGS} : cliquez sur {ui:MSG_CONFIGURE} et saisissez un
 nombre entier compris entre le plus petit et le plus grand palier du format.
 Une valeur hors de cet intervalle, ou qui n'est pas un nombre, est refusée
@@ -415,14 +421,19 @@ valeur correcte ou que vous annuliez.</p></dd>
 <dt>{label:MSG_VIDEO_SIZE}</dt>
 <dd>{ui:MSG_KEEP_SOURCE_DIM} conserve la taille d'image de la source.
 {ui:MSG_CHANGE_DIM} la redimensionne : choisissez une taille dans la liste ou
-saisissez {label:MSG_VWIDTH} et {label:MSG_VHEIGHT} en pixels. La plupart des
-codecs exigent des dimensions paires : une valeur impaire est augmentée de un
-quand vous quittez le champ. L'entrée « ... » de la liste correspond à une
+saisissez {label:MSG_VWIDTH} et {label:MSG_VHEIGHT} en pixels. Chaque codec
+accepte des dimensions jusqu'à une limite qui lui est propre (la page de
+chaque format l'indique) ; un nombre qui la dépasse est refusé par un
+message indiquant l'intervalle permis, et le champ reprend sa valeur. La
+plupart des codecs exigent des dimensions paires : une valeur impaire est
+augmentée de un quand vous quittez le champ. L'entrée « ... » de la liste correspond à une
 taille personnalisée. Le H.263 n'accepte que trois tailles.</dd>
 <dt>{label:MSG_FRAMETRATE}</dt>
 <dd>{ui:MSG_FRAMERATE_AUTO} conserve le nombre d'images par seconde de la
 source ; {ui:MSG_CHANGE_FRAMERATE} convertit au nombre d'images par seconde
-choisi dans la liste.</dd>
+choisi dans la liste. Le Real Video, le MPEG-1 et le H.263 des téléphones
+3GP ne peuvent pas suivre toutes les sources : pour eux, le choix s'intitule
+« {msg:MSG_FRAMERATE_AUTO_FIXED|25} » (ou 12.5) et écrit ce nombre.</dd>
 <dt>{label:MSG_ASPECT}</dt>
 <dd>La forme que le lecteur donne à l'image. {ui:MSG_ASPECT_AUTO} conserve
 celle de la source ; 4:3 convient aux téléviseurs classiques, 16:9 aux écrans
@@ -435,8 +446,10 @@ larges. Le H.263 propose en plus 1:1 (pixels carrés) et 11:9.</dd>
 <dd>Le curseur règle le débit audio en kbit/s. Si la case
 {ui:MSG_AUDIO_BITRATE_AUTO} est cochée, l'encodeur le choisit lui-même. Les
 débits proposés dépendent du codec et de la fréquence d'échantillonnage : plus
-l'échantillonnage est bas, plus le débit maximal l'est aussi, et le curseur se
-replace de lui-même dans l'intervalle permis. Le WAV non compressé et l'A-Law
+l'échantillonnage est bas, plus le débit maximal l'est aussi, et quand vous
+en choisissez un, le curseur se replace de lui-même dans l'intervalle permis.
+Un profil dont le débit dépasse ce que permet son échantillonnage le garde
+jusqu'à ce que vous changiez l'échantillonnage ou le curseur. Le WAV non compressé et l'A-Law
 n'ont pas de débit.</dd>
 <dt>{label:MSG_SAMPLERATE}</dt>
 <dd>Le nombre d'échantillons par seconde. 44100 Hz correspond à la qualité
@@ -518,6 +531,9 @@ produit ;</li>
 <li>{label:MSG_ID_BATCH} : l'avancement de l'ensemble du lot, pondéré par la
 taille des fichiers, avec pour tout le lot {label:MSG_REMAINING_TIME},
 {label:MSG_ELAPSED_TIME} et {label:MSG_ESTIMATED_TIME} ;</li>
+<li>le dernier fichier en échec, avec la raison, en rouge (le pointer affiche
+tous les échecs du lot) ;</li>
+<li>{ui:MSG_DEL_AFTER} : voir {page:converting#delete|plus bas} ;</li>
 <li>{ui:MSG_SHUTDOWN_AFTER} : cochez ou décochez la case à tout moment ; le
 choix vaut pour ce lot et pour les suivants (voir
 {page:converting#done|plus bas}).</li>
@@ -549,37 +565,44 @@ menu) fait réapparaître les fenêtres. Le menu de l'icône propose aussi
 simplement réduite.</p>
 
 <h2 id="failed">Quand un fichier échoue</h2>
-<p>Si l'encodeur signale une erreur, Kinovert affiche son message dans une
-boîte intitulée {ui:MSG_Error}, marque le fichier d'une croix rouge et passe
-au fichier suivant. La source d'un fichier en échec n'est jamais supprimée.
-Les causes habituelles sont décrites dans {page:trouble}.</p>
+<p>Si un fichier ne peut pas être converti, Kinovert le marque d'une croix
+rouge et passe aussitôt au fichier suivant ; aucun message n'attend de
+réponse, si bien qu'un lot laissé sans surveillance va jusqu'au bout. La
+raison de l'échec (le message de l'encodeur, ou ce qui est arrivé : arrêt
+depuis l'extérieur, dossier de sortie supprimé…) s'affiche dans la fenêtre de
+progression, sur la ligne du fichier quand vous la pointez, et dans la note
+de fin de lot. La source d'un fichier en échec n'est jamais supprimée. Les
+causes habituelles sont décrites dans {page:trouble}.</p>
 
 <h2 id="done">À la fin du lot</h2>
-<p>La fenêtre de progression se ferme et chaque ligne affiche son résultat. Si
-aucun fichier n'a échoué, Kinovert l'annonce par une notification
-({msg:MSG_TRAY_CONVERT_COMPLETE}). Ensuite, si la case
-{ui:MSG_SHUTDOWN_AFTER} est cochée, une fenêtre de compte à rebours
-({ui:MSG_SHUTDOWN_TITLE}) vous laisse 30 secondes pour cliquer sur
-{ui:MSG_CANCEL} avant que Kinovert n'exécute l'action choisie dans les
-{page:settings|paramètres} : se fermer, arrêter l'ordinateur, fermer la
-session, redémarrer, mettre en veille prolongée ou en veille. Il n'y a pas de
-compte à rebours si un fichier a échoué ou si vous avez choisi
-{ui:MSG_BTN_NOW}.</p>
+<p>La fenêtre de progression se ferme et chaque ligne affiche son résultat.
+Kinovert dit ensuite comment le lot s'est terminé :
+{msg:MSG_BATCH_ALL_CONVERTED|3|3}, {msg:MSG_BATCH_SOME_FAILED|2|3|1} ou
+{msg:MSG_BATCH_STOPPED|1|3}. Il le dit par une notification (ou une bulle de
+son icône dans la zone de notification), dans l'info-bulle de l'icône, et
+dans une note de la fenêtre principale qui énumère les fichiers en échec avec
+leur raison et reste affichée jusqu'à ce que vous la fermiez. Ensuite, si la
+case {ui:MSG_SHUTDOWN_AFTER} est cochée et que tous les fichiers ont été
+convertis, une fenêtre de compte à rebours vous laisse 30 secondes pour
+cliquer sur {ui:MSG_CANCEL} avant que Kinovert n'exécute l'action choisie dans
+les {page:settings|paramètres} : se fermer, arrêter l'ordinateur, fermer la
+session, redémarrer, mettre en veille prolongée ou en veille. Le compte à
+rebours nomme cette action. Il n'y a pas de compte à rebours si un fichier a
+échoué ou si vous avez choisi {ui:MSG_BTN_NOW}.</p>
 {img:shutdown|Le compte à rebours avant l'arrêt de l'ordinateur}
 
 <h2 id="delete">Supprimer les fichiers source</h2>
 <p>Kinovert peut supprimer chaque fichier source dès qu'il a été converti avec
-succès ; un fichier en échec est toujours conservé. La fenêtre ne propose pas
-de case pour cela : fermez Kinovert et indiquez
-<code>DeleteFileAfterProcessing=1</code> dans la section
-<code>[System]</code> du fichier <code>info.ini</code> (voir
-{page:trouble#settings|où sont enregistrés les paramètres}), ou utilisez
-l'option <code>--delete-source</code> de {page:cli|la ligne de commande}.</p>
+succès ; un fichier en échec est toujours conservé. Cochez
+{ui:MSG_DEL_AFTER} dans la fenêtre de progression (le choix compte aussitôt,
+y compris pour le lot en cours) ou dans les {page:settings|paramètres} ; il
+est conservé pour les lots suivants. Avec {page:cli|la ligne de commande},
+utilisez l'option <code>--delete-source</code>.</p>
 """
 
 PAGES["settings"] = """
 <p>{ui:MSG_SETTINGS} (dans le menu d'aide et dans celui de la liste des
-fichiers, ou {kbd:F12}) ouvre une petite boîte de dialogue à trois réglages.
+fichiers, ou {kbd:F12}) ouvre une petite boîte de dialogue à quatre réglages.
 {ui:MSG_OK} les enregistre aussitôt ; {ui:MSG_CANCEL} ou {kbd:Échap} ne
 change rien.</p>
 
@@ -591,12 +614,17 @@ change rien.</p>
 (seulement ce dont rien d'autre n'a besoin ; l'ordinateur reste réactif),
 {ui:MSG_NORMAL} (valeur par défaut), {ui:MSG_HIGH} et {ui:MSG_REALTIME}. Une
 priorité supérieure à la normale exige des droits particuliers ; faute de
-quoi l'encodeur tourne simplement en priorité normale.</dd>
+quoi l'encodeur tourne en priorité normale, et la boîte de dialogue l'indique
+sous la liste ({msg:MSG_PRIORITY_NOT_ALLOWED}).</dd>
 <dt>{label:MSG_DIRECTSHOW} : {ui:MSG_USE_DIRECTSHOW}</dt>
 <dd>Fait passer chaque source par un petit script que l'encodeur ouvre à la
 place du fichier lui-même. Il s'agit d'une voie de compatibilité pour les
 profils et préréglages qui la prévoient ; laissez la case décochée en temps
 normal, car l'encodeur lit directement tous les formats pris en charge.</dd>
+<dt>{label:MSG_SOURCE_FILES} : {ui:MSG_DEL_AFTER}</dt>
+<dd>Supprime chaque fichier source après sa conversion réussie (voir
+{page:converting#delete|supprimer les fichiers source}) ; la même case que
+dans la fenêtre de progression.</dd>
 <dt>{label:MSG_SHUTDOWN_REAL_DOES}</dt>
 <dd>Ce qui se passe après un lot réussi lorsque la case
 {ui:MSG_SHUTDOWN_AFTER} est cochée : {msg:MSG_CLOSE_APP|@MSG_APPLICATION_TITLE}
@@ -754,9 +782,10 @@ de sortie.</p>
 PAGES["trouble"] = """
 <h2 id="failed">Un fichier a échoué</h2>
 <p>Une croix rouge devant un fichier signifie que l'encodeur n'a pas pu le
-convertir. Pendant le lot, Kinovert a affiché le message de l'encodeur dans
-une boîte intitulée {ui:MSG_Error}, puis a continué avec les autres fichiers.
-Causes fréquentes :</p>
+convertir. Pointez la ligne du fichier pour lire pourquoi ; la fenêtre de
+progression l'a affiché pendant le lot, et la note de fin de lot énumère
+chaque fichier en échec avec sa raison. Le reste du lot a continué. Causes
+fréquentes :</p>
 <ul>
 <li><strong>La source est endommagée ou incomplète</strong>, par exemple un
 téléchargement interrompu. Vérifiez-la avec {ui:MSG_PLAY_SOURCE}.</li>
@@ -766,6 +795,9 @@ comparez ses réglages aux vôtres dans {page:editor|l'éditeur de
 profil}.</li>
 <li><strong>Le dossier de sortie n'est pas accessible en écriture</strong>, ou
 le disque est plein.</li>
+<li><strong>L'encodeur a été arrêté depuis l'extérieur</strong> : tué par un
+signal que Kinovert n'a pas envoyé, par exemple par le système faute de
+mémoire.</li>
 <li><strong>Il manque un codec à FFmpeg.</strong> Seul le son AMR (le format
 cible AMR, ainsi que les préréglages et profils 3GP qui choisissent l'AMR)
 demande FFmpeg avec les codecs supplémentaires (sous Debian, le paquet
@@ -777,6 +809,36 @@ commande : <code>kinovert-cli convert --target avi --profile Standard --output
 /tmp/test -- FICHIER</code> affiche chaque ligne d'erreur. Un fichier de
 sortie absent ou vide à la fin de l'encodage compte aussi comme un échec ; la
 source d'un fichier en échec n'est jamais supprimée.</p>
+
+<h2 id="sound">Un fichier converti n'a pas de son</h2>
+<ul>
+<li>La case {ui:MSG_DISABLE_AUDIO_DETAIL} est cochée dans l'onglet
+{label:MSG_PROFILE_GENERAL} du profil : décochez-la et convertissez à
+nouveau.</li>
+<li>La source n'a pas de son : le panneau sous la liste des fichiers indique
+alors {label:MSG_AUDIOCOUNT} 0.</li>
+<li>Le lecteur ne connaît pas le codec audio. Beaucoup de téléphones lisent
+l'AMR bande étroite, mais pas l'AMR bande élargie ni l'AAC dans un fichier
+3GP, et l'AC3 à six canaux exige un lecteur qui décode le 5.1. Essayez un
+autre profil ou un autre préréglage, ou lisez le fichier sur un ordinateur
+pour vérifier que le son est bien là.</li>
+</ul>
+
+<h2 id="preset">Un préréglage d'appareil ou un profil est refusé</h2>
+<p>Un préréglage d'appareil n'est exécuté que si chacune de ses commandes est
+un simple appel de l'encodeur : <code>&lt;%AppPath%&gt;/avcore</code> suivi
+d'options et de variables. Une commande contenant un caractère que seul un
+shell interpréterait (<code>;</code>, <code>|</code>, <code>$</code>,
+guillemets, redirections) est refusée avec le message <span class="msg">The
+device preset "…" is not run: …</span>, et rien n'est converti avec ce
+préréglage. Utilisez l'un des préréglages fournis, ou copiez-en un et ne
+modifiez que ses options.</p>
+<p><code>kinovert-cli</code> refuse aussi un préréglage destiné à une autre
+cible (un préréglage iPod ou PSP pour MP4, un préréglage 3GP pour 3GP) et un
+fichier de profil qui n'en est pas un : un dossier, un fichier de plus de
+16 Mo, un fichier qui ne porte pas l'extension des profils de la cible
+(<code>.avo</code> pour AVI, …) ou dont la section <code>[General]</code> ne
+contient aucune de leurs clés. Le message en donne la raison.</p>
 
 <h2 id="adding">Un fichier ne s'ajoute pas à la liste</h2>
 <ul>
@@ -832,6 +894,10 @@ par défaut : définissez-en un (sur la plupart des bureaux avec
 <p>L'aide s'ouvre dans la langue pour laquelle Kinovert a été compilé, même si
 vous avez choisi une autre langue dans {ui:MSG_LANG} ; les liens en haut de
 chaque page mènent à la même page dans les autres langues.</p>
+<p>{ui:MSG_ONLINE_RES} ouvre la page d'accueil de cette aide et
+{ui:MSG_TECH_SUPPORT} cette page-ci, sauf si votre copie de Kinovert a été
+construite avec ses propres adresses ; la boîte {ui:MSG_ABOUT} mène aux deux
+mêmes pages.</p>
 
 <h2 id="messages">Autres messages</h2>
 <dl>
@@ -846,6 +912,28 @@ vos droits d'écriture sur le dossier parent.</dd>
 <dt>{msg:MSG_RENAMEFAILD}</dt>
 <dd>Un autre profil du format porte déjà ce nom.</dd>
 </dl>
+
+<h2 id="report">Signaler un problème</h2>
+<p>Si quelque chose ne fonctionne pas et que cette page ne l'explique pas,
+prévenez la personne ou l'organisation qui vous a fourni votre copie de
+Kinovert ; pour un programme installé à partir d'un paquet, c'est le système
+de suivi des bogues de ce paquet. Un rapport utile contient :</p>
+<ul>
+<li>la version : la barre de titre l'affiche, et <code>kinovert --version</code>
+l'imprime ;</li>
+<li>ce que vous avez fait, ce que vous attendiez et ce qui s'est passé, avec
+le texte exact de chaque message ;</li>
+<li>pour un fichier qui a échoué : la cible et le profil ou le préréglage,
+ainsi que ce qu'affiche <code>kinovert-cli convert</code> pour ce fichier
+(voir {page:cli}) ; <code>kinovert-cli options</code> affiche les options
+d'encodeur d'un profil ;</li>
+<li>ce que <code>kinovert-cli info</code> indique sur la source, et ce
+qu'affiche <code>ffmpeg -version</code> ;</li>
+<li>le fichier de profil lui-même si vous l'avez créé ou modifié (voir plus
+haut où se trouvent les paramètres et les profils).</li>
+</ul>
+<p>N'envoyez aucun fichier que vous n'avez pas le droit de partager : un court
+extrait qui montre le problème suffit.</p>
 """
 
 # ---------------------------------------------------------------- formats cibles
@@ -1016,9 +1104,10 @@ Real Video avec un son AC3.</p>
 {profiles:RM}
 <h2>Codecs et réglages</h2>
 {options:RM}
-<p>Real Video exige des dimensions multiples de 16 et ne sait pas écrire de
-très grandes images : l'encodeur ajuste les autres tailles, et la liste
-s'arrête à 720x576.</p>
+<p>Real Video exige des dimensions multiples de 16 et ne sait pas écrire
+d'images plus grandes que 720x576 : la liste s'arrête là, l'éditeur n'accepte
+ni largeur ni hauteur plus grande, et l'encodeur ramène les autres tailles à
+des multiples de 16.</p>
 <div class="shots">
 {img:editor-rm-general|L'onglet Général de l'éditeur de profil RM}
 {img:editor-rm-video|L'onglet Vidéo de l'éditeur de profil RM}

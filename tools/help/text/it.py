@@ -39,10 +39,11 @@ WORDS = {
     "advisory": "mostra un avviso",
     "codec": "Codec",
     "fixed_sizes": "fisse: {}",
-    "free_size": "libere: dall'elenco o digitate, da {} a {} pixel",
+    "free_size": "libere: dall'elenco o digitate, da {} fino a {}x{} pixel",
     "even_sizes": "(i valori dispari vengono portati al pari successivo)",
     "size_list": "Dimensioni nell'elenco:",
     "frame_rates": "Fotogrammi al secondo nell'elenco:",
+    "fixed_auto_rate": "{0}: {1} scrive {2} fotogrammi al secondo qualunque sia l'originale, perché il codec non può seguire ogni frequenza.",
     "no_bitrate": "nessuno (non compresso)",
     "at_rates": "{} Hz: {} – {}",
     "six_channels": "{}: {} – {}",
@@ -384,13 +385,13 @@ uno dei tre valori, gli altri si adeguano. I tempi si scrivono in ore,
 minuti, secondi e millisecondi (<code>0:01:30.000</code>); le forme brevi
 come <code>1:30</code> (minuti e secondi) o <code>90</code> (secondi) vengono
 completate quando si esce dal campo.</p>
-<p class="note">Le cifre dopo il punto sono millisecondi:
-<code>0:00:01.5</code> significa un secondo e 5 millisecondi. Per un secondo
-e mezzo scrivere <code>0:00:01.500</code>.</p>
+<p class="note">Le cifre dopo il punto sono una frazione di secondo:
+<code>0:00:01.5</code> e <code>1.5</code> significano entrambi un secondo e
+mezzo, <code>1.05</code> un secondo e 50 millisecondi.</p>
 <p>Un valore che non è un tempo, che supera le 200 ore o una fine precedente
-all'inizio torna semplicemente al valore precedente. Con la casella
-deselezionata viene convertito l'intero file; i tempi restano memorizzati
-per dopo.</p>
+all'inizio viene rifiutato con un messaggio che ne indica il motivo, e il
+campo torna al valore precedente. Con la casella deselezionata viene
+convertito l'intero file; i tempi restano memorizzati per dopo.</p>
 
 <h2 id="video">La scheda {label:MSG_VIDEO_PAGE}</h2>
 <dl>
@@ -399,7 +400,10 @@ per dopo.</p>
 l'immagine e più grande il file.</p>
 <p>{ui:MSG_PRESET_QUALITY}: il cursore va da «{ui:MSG_LOW_Q}» a
 «{ui:MSG_HIGH_Q}» a passi fissi; {label:MSG_CURRNET_BITRATE} mostra il valore
-in kbit/s.</p>
+in kbit/s. Un profilo il cui bitrate cade tra due passi o oltre la fine del
+cursore (scritto a mano o da un altro programma) si apre con il cursore sul
+passo più vicino e mostra il proprio valore, che resta invariato finché non
+si sposta il cursore: aprire un profilo e salvarlo non lo modifica mai.</p>
 <p>{ui:MSG_SPECIFY_SETTINGS}: fare clic su {ui:MSG_CONFIGURE} e digitare un
 numero intero compreso tra il passo più basso e quello più alto del formato.
 Un valore fuori da questo intervallo, o un testo che non è un numero, viene
@@ -408,15 +412,20 @@ valore valido o si annulla.</p></dd>
 <dt>{label:MSG_VIDEO_SIZE}</dt>
 <dd>{ui:MSG_KEEP_SOURCE_DIM} scrive i fotogrammi con le dimensioni
 dell'originale. {ui:MSG_CHANGE_DIM} li ridimensiona: scegliere una dimensione
-dall'elenco o digitare {label:MSG_VWIDTH} e {label:MSG_VHEIGHT} in pixel. La
-maggior parte dei codec richiede dimensioni pari, perciò un valore dispari
-viene aumentato di uno quando si esce dal campo. La voce «...» dell'elenco
+dall'elenco o digitare {label:MSG_VWIDTH} e {label:MSG_VHEIGHT} in pixel.
+Ogni codec accetta dimensioni fino a un proprio limite (indicato nella
+pagina di ciascun formato); un numero oltre il limite viene rifiutato con un
+messaggio che indica l'intervallo consentito, e il campo torna al valore
+precedente. La maggior parte dei codec richiede dimensioni pari, perciò un
+valore dispari viene aumentato di uno quando si esce dal campo. La voce «...» dell'elenco
 indica una dimensione personalizzata. L'H.263 accetta solo tre dimensioni
 fisse.</dd>
 <dt>{label:MSG_FRAMETRATE}</dt>
 <dd>{ui:MSG_FRAMERATE_AUTO} mantiene i fotogrammi al secondo
 dell'originale; {ui:MSG_CHANGE_FRAMERATE} converte al numero di fotogrammi al
-secondo scelto nell'elenco.</dd>
+secondo scelto nell'elenco. Real Video, MPEG-1 e l'H.263 dei cellulari 3GP
+non possono seguire ogni originale: per loro la scelta si chiama
+«{msg:MSG_FRAMERATE_AUTO_FIXED|25}» (o 12.5) e scrive quel valore.</dd>
 <dt>{label:MSG_ASPECT}</dt>
 <dd>La forma che il lettore dà all'immagine. {ui:MSG_ASPECT_AUTO} mantiene
 quella dell'originale; 4:3 è adatto ai televisori tradizionali, 16:9 agli
@@ -429,8 +438,10 @@ schermi panoramici. L'H.263 offre anche 1:1 (pixel quadrati) e 11:9.</dd>
 <dd>Il cursore sceglie il bitrate audio in kbit/s. Con
 {ui:MSG_AUDIO_BITRATE_AUTO} selezionato lo sceglie il codificatore. I bitrate
 disponibili dipendono dal codec e dalla frequenza di campionamento: a un
-campionamento più basso corrispondono bitrate massimi più bassi, e il cursore si
-riporta da solo nell'intervallo consentito. Il WAV non compresso e l'A-Law
+campionamento più basso corrispondono bitrate massimi più bassi, e quando lo
+si sceglie il cursore si riporta da solo nell'intervallo consentito. Un
+profilo con un bitrate che il suo campionamento non offre lo mantiene finché
+non si cambia il campionamento o il cursore. Il WAV non compresso e l'A-Law
 non hanno bitrate.</dd>
 <dt>{label:MSG_SAMPLERATE}</dt>
 <dd>Campioni al secondo. 44100 Hz è la qualità CD, 48000 Hz si usa nei DVD,
@@ -514,6 +525,9 @@ prodotto;</li>
 <li>{label:MSG_ID_BATCH}: l'avanzamento dell'intero blocco, ponderato sulle
 dimensioni dei file, con {label:MSG_REMAINING_TIME},
 {label:MSG_ELAPSED_TIME} e {label:MSG_ESTIMATED_TIME} del blocco;</li>
+<li>l'ultimo file non convertito, con il motivo, in rosso (puntandolo si
+vedono tutti gli errori del blocco);</li>
+<li>{ui:MSG_DEL_AFTER}: vedere {page:converting#delete|più avanti};</li>
 <li>{ui:MSG_SHUTDOWN_AFTER}: si può selezionare o deselezionare in qualsiasi
 momento; la scelta vale per questo blocco e per i successivi (vedere
 {page:converting#done|più avanti}).</li>
@@ -544,38 +558,44 @@ menu) fa ricomparire le finestre. Il menu dell'icona offre anche
 invece ridotta a icona.</p>
 
 <h2 id="failed">Quando un file non viene convertito</h2>
-<p>Se il codificatore segnala un errore, Kinovert ne mostra il messaggio in
-una finestra intitolata {ui:MSG_Error}, contrassegna il file con una croce
-rossa e passa al file successivo. L'originale di un file non convertito non
-viene mai eliminato. Le cause più comuni sono descritte in
-{page:trouble}.</p>
+<p>Se un file non può essere convertito, Kinovert lo contrassegna con una
+croce rossa e passa subito al file successivo; nessun messaggio attende una
+risposta, così un blocco lasciato incustodito arriva fino in fondo. Il motivo
+(il messaggio del codificatore, o ciò che è accaduto: interrotto
+dall'esterno, cartella di destinazione rimossa…) compare nella finestra di
+avanzamento, nella riga del file quando la si punta e nella nota alla fine
+del blocco. L'originale di un file non convertito non viene mai eliminato. Le
+cause più comuni sono descritte in {page:trouble}.</p>
 
 <h2 id="done">Alla fine del blocco</h2>
 <p>La finestra di avanzamento si chiude e ogni riga mostra il proprio
-risultato. Se nessun file è fallito, Kinovert lo comunica con una notifica
-({msg:MSG_TRAY_CONVERT_COMPLETE}). Quindi, se {ui:MSG_SHUTDOWN_AFTER} è
-selezionato, una finestra con il conto alla rovescia
-({ui:MSG_SHUTDOWN_TITLE}) lascia 30 secondi per fare clic su {ui:MSG_CANCEL}
-prima che Kinovert esegua l'azione scelta nelle
-{page:settings|impostazioni}: chiudersi, spegnere il computer, disconnettere
-la sessione, riavviare, ibernare o sospendere. Non c'è alcun conto alla
+risultato. Kinovert dice poi come è terminato il blocco:
+{msg:MSG_BATCH_ALL_CONVERTED|3|3}, {msg:MSG_BATCH_SOME_FAILED|2|3|1} oppure
+{msg:MSG_BATCH_STOPPED|1|3}. Lo dice con una notifica (o un fumetto della sua
+icona nell'area di notifica), nel suggerimento dell'icona e in una nota della
+finestra principale che elenca i file non convertiti con i loro motivi e
+resta aperta finché non la si chiude. Quindi, se {ui:MSG_SHUTDOWN_AFTER} è
+selezionato e tutti i file sono stati convertiti, una finestra con il conto
+alla rovescia lascia 30 secondi per fare clic su {ui:MSG_CANCEL} prima che
+Kinovert esegua l'azione scelta nelle {page:settings|impostazioni}: chiudersi,
+spegnere il computer, disconnettere la sessione, riavviare, ibernare o
+sospendere. Il conto alla rovescia nomina l'azione. Non c'è alcun conto alla
 rovescia se un file non è stato convertito o se si è scelto
 {ui:MSG_BTN_NOW}.</p>
 {img:shutdown|Il conto alla rovescia prima dello spegnimento del computer}
 
 <h2 id="delete">Eliminare i file originali</h2>
 <p>Kinovert può eliminare ogni file originale non appena è stato convertito
-correttamente; un file non riuscito viene sempre conservato. La finestra non
-ha un'opzione per questo: chiudere Kinovert e impostare
-<code>DeleteFileAfterProcessing=1</code> nella sezione <code>[System]</code>
-del file <code>info.ini</code> (vedere
-{page:trouble#settings|dove si trovano le impostazioni}), oppure usare
-<code>--delete-source</code> con {page:cli|la riga di comando}.</p>
+correttamente; un file non riuscito viene sempre conservato. Selezionare
+{ui:MSG_DEL_AFTER} nella finestra di avanzamento (vale subito, anche per il
+blocco in corso) o nelle {page:settings|impostazioni}; la scelta resta per i
+blocchi successivi. Con {page:cli|la riga di comando} usare
+<code>--delete-source</code>.</p>
 """
 
 PAGES["settings"] = """
 <p>{ui:MSG_SETTINGS} (nel menu della guida e in quello dell'elenco dei file,
-oppure {kbd:F12}) apre una piccola finestra di dialogo con tre impostazioni.
+oppure {kbd:F12}) apre una piccola finestra di dialogo con quattro impostazioni.
 {ui:MSG_OK} le salva subito; {ui:MSG_CANCEL} o {kbd:Esc} non cambia
 nulla.</p>
 
@@ -587,12 +607,17 @@ nulla.</p>
 (solo ciò che non serve ad altro; il computer resta reattivo),
 {ui:MSG_NORMAL} (predefinita), {ui:MSG_HIGH} e {ui:MSG_REALTIME}. Una
 priorità superiore alla normale richiede i relativi permessi; in mancanza, il
-codificatore viene eseguito senza avvisi con priorità normale.</dd>
+codificatore viene eseguito con priorità normale, e la finestra di dialogo lo
+indica sotto l'elenco ({msg:MSG_PRIORITY_NOT_ALLOWED}).</dd>
 <dt>{label:MSG_DIRECTSHOW}: {ui:MSG_USE_DIRECTSHOW}</dt>
 <dd>Fa passare ogni file attraverso un piccolo script che il codificatore
 apre al posto del file stesso. È una via di compatibilità per i profili e le
 preimpostazioni che la prevedono; di norma lasciarla disattivata, perché il
 codificatore legge direttamente tutti i formati supportati.</dd>
+<dt>{label:MSG_SOURCE_FILES}: {ui:MSG_DEL_AFTER}</dt>
+<dd>Elimina ogni file originale dopo la sua conversione riuscita (vedere
+{page:converting#delete|eliminare i file originali}); la stessa opzione
+della finestra di avanzamento.</dd>
 <dt>{label:MSG_SHUTDOWN_REAL_DOES}</dt>
 <dd>Che cosa accade dopo un blocco riuscito quando
 {ui:MSG_SHUTDOWN_AFTER} è selezionato:
@@ -751,9 +776,10 @@ destinazione.</p>
 PAGES["trouble"] = """
 <h2 id="failed">Un file non è stato convertito</h2>
 <p>Una croce rossa davanti a un file indica che il codificatore non è
-riuscito a convertirlo. Durante il blocco Kinovert ha mostrato il messaggio
-del codificatore in una finestra intitolata {ui:MSG_Error} e ha proseguito con
-gli altri file. Cause frequenti:</p>
+riuscito a convertirlo. Puntare la riga del file per leggerne il motivo; la
+finestra di avanzamento lo ha mostrato durante il blocco, e la nota alla fine
+del blocco elenca ogni file non convertito con il suo motivo. Il resto del
+blocco è proseguito. Cause frequenti:</p>
 <ul>
 <li><strong>Il file originale è danneggiato o incompleto</strong>, ad esempio
 un download interrotto. Verificarlo con {ui:MSG_PLAY_SOURCE}.</li>
@@ -762,6 +788,9 @@ supporta.</strong> Provare uno dei profili forniti; se funziona, confrontarne
 le impostazioni con le proprie nell'{page:editor|editor dei profili}.</li>
 <li><strong>La cartella di destinazione non è scrivibile</strong> oppure il
 disco è pieno.</li>
+<li><strong>Il codificatore è stato interrotto dall'esterno</strong>: terminato
+da un segnale che Kinovert non ha inviato, ad esempio dal sistema per mancanza
+di memoria.</li>
 <li><strong>A FFmpeg manca un codec.</strong> Solo l'audio AMR (il formato di
 destinazione AMR e i preset e profili 3GP che scelgono l'AMR) richiede FFmpeg
 con i codec aggiuntivi (in Debian il pacchetto <code>libavcodec-extra</code>);
@@ -772,6 +801,35 @@ riga di comando: <code>kinovert-cli convert --target avi --profile Standard
 --output /tmp/test -- FILE</code> stampa ogni riga di errore. Anche un file
 di destinazione mancante o vuoto al termine della codifica conta come errore;
 l'originale di un file non convertito non viene mai eliminato.</p>
+
+<h2 id="sound">Un file convertito non ha audio</h2>
+<ul>
+<li>Nella scheda {label:MSG_PROFILE_GENERAL} del profilo è selezionato
+{ui:MSG_DISABLE_AUDIO_DETAIL}: deselezionarlo e convertire di nuovo.</li>
+<li>L'originale non ha audio: il pannello sotto l'elenco dei file indica
+allora {label:MSG_AUDIOCOUNT} 0.</li>
+<li>Il lettore non conosce il codec audio. Molti cellulari riproducono AMR
+banda stretta, ma non AMR banda larga né AAC nei file 3GP, e l'AC3 a sei
+canali richiede un lettore che decodifichi il 5.1. Provare un altro profilo o
+un'altra impostazione predefinita, oppure riprodurre il file su un computer
+per verificare che l'audio ci sia.</li>
+</ul>
+
+<h2 id="preset">Un'impostazione per dispositivo o un profilo viene rifiutato</h2>
+<p>Un'impostazione per dispositivo viene eseguita solo se ognuno dei suoi
+comandi è una semplice chiamata del codificatore:
+<code>&lt;%AppPath%&gt;/avcore</code> seguito da opzioni e segnaposto. Un
+comando che contiene un carattere che solo una shell interpreterebbe
+(<code>;</code>, <code>|</code>, <code>$</code>, virgolette, redirezioni)
+viene rifiutato con il messaggio <span class="msg">The device preset "…" is
+not run: …</span>, e con essa non viene convertito nulla. Usare una delle
+impostazioni fornite, oppure copiarne una e modificarne solo le opzioni.</p>
+<p><code>kinovert-cli</code> rifiuta anche un'impostazione destinata a un altro
+formato (un'impostazione iPod o PSP per MP4, una 3GP per 3GP) e un file di
+profilo che non è un profilo: una cartella, un file oltre 16 MB, un file che
+non ha il nome dei profili del formato (<code>.avo</code> per AVI, …) o la
+cui sezione <code>[General]</code> non contiene nessuna delle loro chiavi. Il
+messaggio ne indica il motivo.</p>
 
 <h2 id="adding">Un file non viene aggiunto all'elenco</h2>
 <ul>
@@ -829,6 +887,10 @@ predefinito: impostarne uno (sulla maggior parte dei desktop con
 <p>La guida si apre nella lingua per cui Kinovert è stato compilato, anche
 dopo aver scelto un'altra lingua in {ui:MSG_LANG}; i collegamenti in alto in
 ogni pagina portano alla stessa pagina nelle altre lingue.</p>
+<p>{ui:MSG_ONLINE_RES} apre la pagina iniziale di questa guida e
+{ui:MSG_TECH_SUPPORT} questa pagina, a meno che la propria copia di Kinovert
+non sia stata compilata con indirizzi propri; la finestra {ui:MSG_ABOUT}
+rimanda alle stesse due pagine.</p>
 
 <h2 id="messages">Altri messaggi</h2>
 <dl>
@@ -842,6 +904,28 @@ il nome e verificare di poter scrivere nella cartella superiore.</dd>
 <dt>{msg:MSG_RENAMEFAILD}</dt>
 <dd>Un altro profilo del formato ha già questo nome.</dd>
 </dl>
+
+<h2 id="report">Segnalare un errore</h2>
+<p>Se qualcosa non funziona e questa pagina non lo spiega, rivolgersi a chi
+ha fornito la propria copia di Kinovert; per un programma installato da un
+pacchetto, è il sistema di segnalazione dei bug di quel pacchetto. Una
+segnalazione utile contiene:</p>
+<ul>
+<li>la versione: la mostra la barra del titolo, e la stampa
+<code>kinovert --version</code>;</li>
+<li>che cosa si è fatto, che cosa ci si aspettava e che cosa è successo
+invece, con il testo esatto di ogni messaggio;</li>
+<li>per un file non convertito: il formato e il profilo o l'impostazione per
+dispositivo, e quello che <code>kinovert-cli convert</code> stampa per quel
+file (vedere {page:cli}); <code>kinovert-cli options</code> stampa le opzioni
+del codificatore di un profilo;</li>
+<li>quello che <code>kinovert-cli info</code> dice dell'originale, e quello che
+stampa <code>ffmpeg -version</code>;</li>
+<li>il file di profilo stesso, se lo si è creato o modificato (dove si trovano
+impostazioni e profili è spiegato sopra).</li>
+</ul>
+<p>Non inviare file che non si possono condividere: basta un breve spezzone che
+mostri l'errore.</p>
 """
 
 # ---------------------------------------------------------------- formati di destinazione
@@ -1009,8 +1093,9 @@ Video con audio AC3.</p>
 <h2>Codec e impostazioni</h2>
 {options:RM}
 <p>Real Video richiede dimensioni multiple di 16 e non può scrivere immagini
-molto grandi: il codificatore adatta le altre dimensioni e l'elenco si ferma
-a 720x576.</p>
+più grandi di 720x576: l'elenco si ferma lì, l'editor non accetta larghezze o
+altezze maggiori e il codificatore porta le altre dimensioni a multipli di
+16.</p>
 <div class="shots">
 {img:editor-rm-general|La scheda Generale dell'editor dei profili RM}
 {img:editor-rm-video|La scheda Video dell'editor dei profili RM}

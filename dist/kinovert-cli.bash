@@ -31,12 +31,13 @@ _kinovert_cli() {
   cur=${cur//\\/}
 
   local program=${COMP_WORDS[0]/#\~/$HOME}
-  local IFS=$'\n'
-  out=($("$program" __complete "${words[@]}" 2>/dev/null))
+  # One answer a line, each taken as it is: a name such as "*" or "[a]" must
+  # not be expanded against the files of the current folder.
+  mapfile -t out < <("$program" __complete "${words[@]}" 2>/dev/null)
   compopt -o filenames 2>/dev/null
-  case ${out[0]} in
-    files) COMPREPLY=($(compgen -f -- "$cur")) ;;
-    dirs) COMPREPLY=($(compgen -d -- "$cur")) ;;
+  case ${out[0]-} in
+    files) mapfile -t COMPREPLY < <(compgen -f -- "$cur") ;;
+    dirs) mapfile -t COMPREPLY < <(compgen -d -- "$cur") ;;
     *) COMPREPLY=("${out[@]:1}") ;;
   esac
 }

@@ -5,7 +5,7 @@
 set -euo pipefail
 
 KINOVERT_PACKAGES=(
-  g++ cmake ninja-build pkg-config
+  g++ cmake ninja-build pkg-config dpkg-dev
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   qt6-base-dev libmediainfo-dev
   ffmpeg libavcodec-extra mediainfo
@@ -47,12 +47,39 @@ kinovert_setup() {
   fi
 }
 
+# Debian's hardening flags (fortified C library calls, stack protector,
+# read-only relocations bound at start), as dpkg-buildflags gives them to a
+# package build. The optimisation, debug and path-mapping flags are left out:
+# the build type chooses the first two, and the last names this folder, which
+# would keep ccache from sharing objects between checkouts.
+kinovert_hardening_flags() {
+  local cppflags cxxflags ldflags f keep=()
+  export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+  cppflags=$(dpkg-buildflags --get CPPFLAGS)
+  cxxflags=$(dpkg-buildflags --get CXXFLAGS)
+  ldflags=$(dpkg-buildflags --get LDFLAGS)
+  unset DEB_BUILD_MAINT_OPTIONS
+  for f in $cppflags $cxxflags; do
+    case $f in
+      -g | -O? | -ffile-prefix-map=* | -fdebug-prefix-map=*) ;;
+      *) keep+=("$f") ;;
+    esac
+  done
+  echo "-DCMAKE_CXX_FLAGS=${keep[*]}"
+  echo "-DCMAKE_EXE_LINKER_FLAGS=$ldflags"
+  echo "-DCMAKE_SHARED_LINKER_FLAGS=$ldflags"
+}
+
 kinovert_build() {
-  local root build
+  local root build flags=()
   root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
   build="$root/build"
   if [ ! -f "$build/build.ninja" ]; then
-    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKINOVERT_WERROR=ON "$@"
+    mapfile -t flags < <(kinovert_hardening_flags)
+    if command -v ccache >/dev/null; then
+      flags+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    fi
+    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKINOVERT_WERROR=ON "${flags[@]}" "$@"
   fi
   cmake --build "$build"
 }

@@ -14,6 +14,7 @@
 
 #include <fcntl.h>
 #include <spawn.h>
+#include <signal.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 
@@ -23,11 +24,13 @@
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 
 #include "app/Dialogs.h"
@@ -60,13 +63,55 @@ long ResidentKb() {
   return -1;
 }
 
-std::string ProgramCopy() {
-  fs::path home = fs::temp_directory_path() / ("kinovert-bench-" + std::to_string(::getpid()));
-  fs::remove_all(home);
-  fs::copy(KINOVERT_PROGRAM_DIR, home, fs::copy_options::recursive);
-  std::ofstream(home / "info.ini") << "[System]\nLastOutputOpenDir=/tmp\n";
-  return home.string() + "/";
-}
+// A copy of the program folder for the bench to run in, with settings of its
+// own. It goes when the bench ends, however that ends: by return here, and
+// after an exception, a crash or a signal through a watcher process, made
+// before the copy, which waits for this process's end (its pipe closes then)
+// and removes the copy. The watcher ignores the signals a terminal sends the
+// whole process group (Ctrl-C, a closed window), so it outlasts them.
+class TProgramCopy {
+ public:
+  TProgramCopy()
+      : Home_(fs::temp_directory_path() / ("kinovert-bench-" + std::to_string(::getpid()))) {
+    int fds[2];
+    if (::pipe2(fds, O_CLOEXEC) != 0) throw std::runtime_error("no pipe for the watcher");
+    Watcher_ = ::fork();
+    if (Watcher_ == 0) Watch(fds[0], fds[1]);
+    ::close(fds[0]);
+    Pipe_ = fds[1];
+    fs::remove_all(Home_);
+    fs::copy(KINOVERT_PROGRAM_DIR, Home_, fs::copy_options::recursive);
+    std::ofstream(Home_ / "info.ini") << "[System]\nLastOutputOpenDir=/tmp\n";
+  }
+  ~TProgramCopy() {
+    std::error_code ec;
+    fs::remove_all(Home_, ec);
+    ::close(Pipe_);
+    if (Watcher_ > 0) ::waitpid(Watcher_, nullptr, 0);
+  }
+  TProgramCopy(const TProgramCopy&) = delete;
+  TProgramCopy& operator=(const TProgramCopy&) = delete;
+  std::string Home() const { return Home_.string() + "/"; }
+
+ private:
+  [[noreturn]] void Watch(int readEnd, int writeEnd) {
+    for (int sig : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) ::signal(sig, SIG_IGN);
+    ::close(writeEnd);
+    int null = ::open("/dev/null", O_RDWR);
+    for (int fd : {0, 1, 2}) ::dup2(null, fd);
+    char byte;
+    ssize_t n;
+    do n = ::read(readEnd, &byte, 1);
+    while (n < 0 && errno == EINTR);
+    std::error_code ec;
+    fs::remove_all(Home_, ec);
+    ::_exit(0);
+  }
+
+  fs::path Home_;
+  pid_t Watcher_ = -1;
+  int Pipe_ = -1;
+};
 
 std::vector<std::string> CopiesOf(const std::string& clip, int count, const fs::path& folder) {
   fs::create_directories(folder);
@@ -112,14 +157,11 @@ size_t FilesIn(const fs::path& folder) {
   return n;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int RunBench(int argc, char** argv, const std::string& home) {
   QApplication app(argc, argv);
   TQtDialogProvider dialogs;
   TScopedDialogProvider use(dialogs);
   std::string mode = argc > 1 ? argv[1] : "startup";
-  std::string home = ProgramCopy();
   SetProgramFolder(home);
   int result = 0;
   if (mode == "startup") {
@@ -201,6 +243,17 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: gui_bench startup | add N CLIP | convert N CLIP\n");
     result = 2;
   }
-  fs::remove_all(home);
   return result;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  try {
+    TProgramCopy copy;
+    return RunBench(argc, argv, copy.Home());
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "gui_bench: %s\n", e.what());
+    return 1;
+  }
 }

@@ -19,6 +19,13 @@ std::vector<const TCliCommand*>& Registry() {
   return commands;
 }
 
+void ReadSettingsAndLanguage() {
+  ApplySettingDefaults();
+  ReadSettings();
+  if (std::string fallBack = FallBackToBuildLanguage(); !fallBack.empty())
+    std::fprintf(stderr, "kinovert-cli: %s\n", ShownMessage(fallBack).c_str());
+}
+
 }  // namespace
 
 TCliCommand::TCliCommand(const char* name, const char* usage, const char* summary,
@@ -70,12 +77,14 @@ void ApplyHome(const TCliArgs& args) {
 }
 
 void PrepareProfiles() {
-  ApplySettingDefaults();
-  ReadSettings();
-  if (std::string fallBack = FallBackToBuildLanguage(); !fallBack.empty())
-    std::fprintf(stderr, "kinovert-cli: %s\n", ShownMessage(fallBack).c_str());
+  ReadSettingsAndLanguage();
   if (std::string problem = PrepareProfileFolders(); !problem.empty())
     std::fprintf(stderr, "kinovert-cli: %s\n", ShownMessage(problem).c_str());
+}
+
+void ViewProfiles() {
+  ReadSettingsAndLanguage();
+  ViewProfileFolders();
 }
 
 std::vector<std::string> TargetNames() {

@@ -47,9 +47,12 @@ void ApplyHome(const TCliArgs& args);
 inline const TCliOption kTargetOption = {"target", 't', "FORMAT", "the target format",
                                          TValueKind::Target};
 
-// The settings and the profile tree as convert and list use them: an
-// installed program's user gets the shipped profiles on first use.
+// The settings and the profile tree as convert uses them: an installed
+// program's user gets the shipped profiles on first use.
 void PrepareProfiles();
+// The same for list and completion, which only read: nothing is written
+// into the user's folders (ViewProfileFolders).
+void ViewProfiles();
 
 // Target format from --target; throws TUsageError when missing or unknown.
 int TakeTarget(const TCliArgs& args);

@@ -58,11 +58,11 @@ TAnswer Values(const TCliOption& option, const std::string& typed, const TCliArg
     case TValueKind::Profile:
       if (typed.find('/') != std::string::npos) return Files();
       if (!target) break;
-      PrepareProfiles();
+      ViewProfiles();
       return Words(ProfileNames(ListProfiles(*target)));
     case TValueKind::Device: {
       if (typed.find('/') != std::string::npos) return Files();
-      PrepareProfiles();
+      ViewProfiles();
       TDevicePresets presets;
       LoadDevicePresets(GlobalVars.DefaultSettingDir, presets);
       return Words(
@@ -70,7 +70,7 @@ TAnswer Values(const TCliOption& option, const std::string& typed, const TCliArg
     }
     case TValueKind::Item: {
       if (args == nullptr || args->Option("device").empty()) break;
-      PrepareProfiles();
+      ViewProfiles();
       std::vector<std::string> sections;
       for (const TProfileDetailItem& i :
            PresetItems(ResolveDevicePreset(target.value_or(ofMP4), args->Option("device"))))

@@ -7,8 +7,10 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "BatchReport.h"
@@ -230,6 +232,16 @@ TBatchChoice ChoiceOf(int format, const TCliArgs& args) {
   return choice;
 }
 
+// A terminal that cannot move its cursor (TERM=dumb: an editor's shell, a
+// log pane), or a user who asked for no colours and effects (NO_COLOR),
+// gets the plain lines: no control sequence is written then.
+bool TerminalTakesControls() {
+  const char* term = std::getenv("TERM");
+  const char* noColor = std::getenv("NO_COLOR");
+  return !(term != nullptr && std::string_view(term) == "dumb") &&
+         !(noColor != nullptr && *noColor != '\0');
+}
+
 std::unique_ptr<TBatchReport> ReportFor(TProgressMode mode) {
   switch (mode) {
     case TProgressMode::Json:
@@ -241,7 +253,7 @@ std::unique_ptr<TBatchReport> ReportFor(TProgressMode mode) {
     case TProgressMode::Auto:
       break;
   }
-  return MakeTextReport(::isatty(2) != 0);
+  return MakeTextReport(::isatty(2) != 0 && TerminalTakesControls());
 }
 
 int RunConvert(const TCliArgs& args) {
@@ -381,8 +393,8 @@ const TCliCommand Command(
         {"priority", 0, "0-3", "the encoder's priority: idle, normal, high, realtime",
          TValueKind::Choice, "0 1 2 3"},
         {"progress", 0, "MODE",
-         "auto (a line on a terminal, plain lines otherwise), terminal, plain, or json (one "
-         "object per line on standard output)",
+         "auto (a line on a terminal, plain lines otherwise and with TERM=dumb or NO_COLOR), "
+         "terminal, plain, or json (one object per line on standard output)",
          TValueKind::Choice, kProgressModes},
     },
     RunConvert, nullptr, TValueKind::File);

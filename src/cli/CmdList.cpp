@@ -77,7 +77,7 @@ void PrintPresets(const std::string& heading, const std::vector<TProfileItem>& p
 int RunList(const TCliArgs& args) {
   if (!args.Positionals().empty()) throw TUsageError{"list takes no arguments"};
   const int only = args.Option("target").empty() ? -1 : TakeTarget(args);
-  PrepareProfiles();
+  ViewProfiles();
   TDevicePresets presets;
   LoadDevicePresets(GlobalVars.DefaultSettingDir, presets);
   bool first = true;

@@ -174,18 +174,56 @@ TEST(CmdList, AChosenLanguageThatIsGone) {
 }
 
 // An installed program whose user's data folder cannot be written lists the
-// shipped profiles, and says which folder could not be written and why.
+// shipped profiles; a conversion, the one that would copy them, says which
+// folder could not be written and why.
 TEST(CmdList, InstalledWithADataFolderThatCannotBeWritten) {
   TTree tree;
   WriteFileText(tree.Home / "installed", "");
   TTempDir home;
   WriteFileText(home / "file", "");
-  TRunResult r = RunProgram(Cli, {"--home", tree.Home.Path(), "list", "--target", "mp3"},
-                            {"HOME=" + home.Path(), "XDG_DATA_HOME=" + home / "file/data"});
+  const std::vector<std::string> env = {"HOME=" + home.Path(),
+                                        "XDG_DATA_HOME=" + home / "file/data"};
+  TRunResult r = RunProgram(Cli, {"--home", tree.Home.Path(), "list", "--target", "mp3"}, env);
   EXPECT_EQ(r.ExitCode, 0) << r.Err;
   EXPECT_NE(r.Out.find("Alpha one"), std::string::npos) << r.Out;
+  r = RunProgram(Cli,
+                 {"--home", tree.Home.Path(), "convert", "--target", "mp3", "--profile", "Alpha one",
+                  "--output", home / "out", "--", home / "missing.avi"},
+                 env);
   EXPECT_NE(r.Err.find("\"" + home / "file/data/kinovert/profile_en/\" could not be written (Not a "
                                      "directory). The profiles shipped with the program are used"),
             std::string::npos)
       << r.Err;
+}
+
+// Asking is not using: for an installed program, listing, completing and
+// showing the settings write nothing into the user's folders, and the
+// listing and completion offer the shipped profiles the user's tree would
+// be seeded with.
+TEST(CmdList, InstalledListingWritesNothingForTheUser) {
+  TTree tree;
+  WriteFileText(tree.Home / "installed", "");
+  struct TCase {
+    std::vector<std::string> Args;
+    const char* Shows;
+  } cases[] = {
+      {{"list"}, "Alpha one"},
+      {{"list", "--target", "3gp"}, "phone.ini"},
+      {{"settings"}, "ProfileRoot="},
+      {{"__complete", "convert", "-t", "mp3", "-p", "A"}, "Alpha one"},
+      {{"__complete", "convert", "-t", "3gp", "-d", "phone.ini", "-i", ""}, "Item2"},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Args.front() + " " + c.Args.back());
+    TTempDir home;
+    // The completion's words come after its command name.
+    std::vector<std::string> args = c.Args;
+    args.insert(args.begin() + (args.front() == "__complete" ? 1 : 0), {"--home", tree.Home.Path()});
+    TRunResult r = RunProgram(Cli, args,
+                              {"HOME=" + home.Path(), "XDG_CONFIG_HOME=" + home / "config",
+                               "XDG_DATA_HOME=" + home / "data"});
+    EXPECT_EQ(r.ExitCode, 0) << r.Err;
+    EXPECT_NE(r.Out.find(c.Shows), std::string::npos) << r.Out;
+    EXPECT_TRUE(fs::is_empty(home.Path())) << fs::directory_iterator(home.Path())->path();
+  }
 }

@@ -40,6 +40,11 @@ trap 'rm -rf "$home"' EXIT
 mkdir -p "$home/profile_en/mp3" "$home/out dir" "$home/other"
 printf '[General]\n' >"$home/profile_en/mp3/Mine.mpo"
 printf '[General]\n' >"$home/profile_en/mp3/My own.mpo"
+# Names that are patterns to the shell, completed in a folder where they
+# would match files.
+printf '[General]\n' >"$home/profile_en/mp3/*.mpo"
+printf '[General]\n' >"$home/profile_en/mp3/[a].mpo"
+mkdir -p "$home/glob/[b]" && touch "$home/glob/a" "$home/glob/b"
 
 expect "" convert info list options profile settings time
 expect "co" convert
@@ -66,6 +71,11 @@ expect "convert -t avi -- --ta"
 expect "profile " default normalize
 expect "time f" format
 expect "frobnicate -"
+cd "$home/glob"
+expect "--home $home convert -t mp3 -p *" "*"
+expect "--home $home convert -t mp3 -p [" "[a]"
+expect "convert -o " "[b]"
+cd - >/dev/null
 
 if ((failures)); then
   echo "$failures completion checks failed"

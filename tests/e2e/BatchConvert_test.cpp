@@ -408,7 +408,8 @@ TEST(BatchConvert, TerminalLineFitsTheWidthAndShowsTheLatestFigures) {
     // script(1) gives the program a terminal of its own.
     TRunResult r =
         RunProgram("/usr/bin/script", {"-q", "-e", "-c", "sh " + dir / "run.sh", "/dev/null"},
-                   {"CLI=" + program.Cli(), "OUT=" + dir / "out", "IN=" + dir / c.Name});
+                   {"CLI=" + program.Cli(), "OUT=" + dir / "out", "IN=" + dir / c.Name,
+                    "TERM=xterm", "NO_COLOR="});
     EXPECT_EQ(r.ExitCode, 0) << r.Out;
     EXPECT_EQ(r.Out.find_first_of("\x07"), std::string::npos) << r.Out;
     EXPECT_EQ(r.Out.find("\x1b[2J"), std::string::npos) << r.Out;
@@ -429,6 +430,39 @@ TEST(BatchConvert, TerminalLineFitsTheWidthAndShowsTheLatestFigures) {
     // and the name cut in its middle.
     EXPECT_NE(last.find(c.LastFigures), std::string::npos) << r.Out;
     EXPECT_NE(last.find("\u2026"), std::string::npos) << last;
+  }
+}
+
+// A terminal that cannot move its cursor, or a user who wants no effects,
+// gets the plain lines on the terminal too: no control sequence at all.
+TEST(BatchConvert, DumbTerminalOrNoColorGetsPlainLines) {
+  const std::vector<std::string> cases[] = {{"TERM=dumb", "NO_COLOR="},
+                                            {"TERM=xterm", "NO_COLOR=1"}};
+  for (const std::vector<std::string>& env : cases) {
+    SCOPED_TRACE(env[0] + " " + env[1]);
+    TFakeProgram program;
+    TTempDir dir;
+    fs::copy_file(ClipPath(TClip::Video43), dir / "a.avi");
+    std::vector<std::string> all = env;
+    for (std::string v : {"CLI=" + program.Cli(), "OUT=" + dir / "out", "IN=" + dir / "a.avi"})
+      all.push_back(v);
+    // script(1) gives the program a terminal of its own.
+    TRunResult r = RunProgram(
+        "/usr/bin/script",
+        {"-q", "-e", "-c",
+         "exec \"$CLI\" convert --target avi --profile Standard --output \"$OUT\" -- \"$IN\"",
+         "/dev/null"},
+        all);
+    EXPECT_EQ(r.ExitCode, 0) << r.Out;
+    // The terminal ends each line with CR LF; any other CR redraws.
+    std::string text;
+    for (size_t i = 0; i < r.Out.size(); ++i)
+      if (r.Out.compare(i, 2, "\r\n") != 0) text += r.Out[i];
+    EXPECT_EQ(text.find_first_of("\x1b\r\x07"), std::string::npos) << r.Out;
+    const std::vector<std::string> expected = {
+        "[1/1] " + dir / "a.avi" + " -> " + dir / "out/a.avi", "[1/1] done",
+        "Converted 1 of 1 files: 0 failed, 0 skipped."};
+    EXPECT_EQ(Lines(text), expected) << r.Out;
   }
 }
 

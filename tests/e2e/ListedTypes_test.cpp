@@ -1,10 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every input type the shipped type files list, as far as FFmpeg can write
-// it: a one-second file is added to the file list and converts.
+// it: a one-second file is added to the file list and converts, and the
+// desktop entry claims exactly the media types of those files.
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <set>
+
+#ifdef KINOVERT_TEST_MIME_TYPES
+#include <QMimeDatabase>
+#endif
 
 #include "E2eSupport.h"
 #include "app/GlobalVars.h"
@@ -158,6 +164,61 @@ std::set<std::string> ListedExtensions() {
   return out;
 }
 
+#ifdef KINOVERT_TEST_MIME_TYPES
+// The types a file manager may see in a file: the name's and the content's
+// when they agree (one is the other or a kind of it: WMV is ASF), the
+// content's alone when the MIME database knows it and it disagrees with the
+// name (a camcorder's .mod video is no tracker music).
+std::vector<QMimeType> TypesOf(const QMimeDatabase& db, const std::string& file) {
+  const QString path = QString::fromStdString(file);
+  const QMimeType byName = db.mimeTypeForFile(path, QMimeDatabase::MatchExtension);
+  const QMimeType byContent = db.mimeTypeForFile(path, QMimeDatabase::MatchContent);
+  if (byContent.isDefault()) return {byName};
+  if (byName.isDefault()) return {byContent};
+  if (byName.inherits(byContent.name()) || byContent.inherits(byName.name()))
+    return {byName, byContent};
+  return {byContent};
+}
+
+// Video or audio by its name, its icon or an alias (ASF is video/x-ms-asf too).
+bool IsMedia(const QMimeType& type) {
+  QStringList names = type.aliases();
+  names.append(type.name());
+  for (const QString& name : names)
+    if (name.startsWith("video/") || name.startsWith("audio/")) return true;
+  return type.genericIconName() == "video-x-generic" || type.genericIconName() == "audio-x-generic";
+}
+
+std::set<std::string> DesktopEntryTypes() {
+  std::ifstream entry(KINOVERT_SOURCE_DIR "/dist/kinovert.desktop");
+  std::set<std::string> out;
+  for (std::string line; std::getline(entry, line);)
+    if (line.rfind("MimeType=", 0) == 0)
+      for (const std::string& t : SplitText(line.substr(9), ';'))
+        if (!t.empty()) out.insert(t);
+  return out;
+}
+
+// "Open with" offers Kinovert for a type only when a file of that type is
+// one the type file lists and a batch converts: each type the desktop entry
+// claims is the type of such a file, and each such file's type is claimed.
+void ExpectDesktopEntryClaims(const std::vector<std::string>& converted) {
+  QMimeDatabase db;
+  std::set<std::string> types;
+  for (const std::string& file : converted)
+    for (const QMimeType& type : TypesOf(db, file))
+      if (IsMedia(type)) types.insert(type.name().toStdString());
+  const std::set<std::string> claimed = DesktopEntryTypes();
+  std::string unclaimed, wrong;
+  for (const std::string& t : types)
+    if (!claimed.contains(t)) unclaimed += t + ";";
+  for (const std::string& t : claimed)
+    if (!types.contains(t)) wrong += t + ";";
+  EXPECT_EQ(unclaimed, "") << "types of converted files the desktop entry does not claim";
+  EXPECT_EQ(wrong, "") << "types the desktop entry claims that no converted file has";
+}
+#endif
+
 }  // namespace
 
 TEST(ListedTypes, EveryTypeFfmpegCanWriteIsAddedAndConverts) {
@@ -198,4 +259,7 @@ TEST(ListedTypes, EveryTypeFfmpegCanWriteIsAddedAndConverts) {
     played += probe.Ok && !probe.Streams.empty();
   }
   EXPECT_EQ(played, clips.size());
+#ifdef KINOVERT_TEST_MIME_TYPES
+  ExpectDesktopEntryClaims(clips);
+#endif
 }

@@ -68,6 +68,12 @@ std::string PrepareProfileFolders() {
   return problem;
 }
 
+void ViewProfileFolders() {
+  SetProfileFolders();
+  if (ProgramFolderIsShared() && !HoldsAnyFile(GlobalVars.ProfileRoot))
+    SetProfileRoot(ProgramFolder() + ProfileFolderName(GlobalVars.LanguageFile) + "/");
+}
+
 bool CreateProfileFolders(std::string* problem) {
   std::string told = PrepareProfileFolders();
   if (problem != nullptr) *problem = told;

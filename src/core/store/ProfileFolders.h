@@ -17,6 +17,14 @@ void SetProfileFolders();
 // is used instead, read-only. "" when all went well.
 std::string PrepareProfileFolders();
 
+// The folders PrepareProfileFolders would leave, found without writing
+// anything (for listing and completing): for an installed program whose user
+// has no profile yet, the shipped tree of the program folder, read where it
+// lies, which is what the user's tree would be seeded with. Profiles new in
+// a later version join a user's tree once a conversion or the desktop
+// program has brought it up to date.
+void ViewProfileFolders();
+
 // Where an installed program records what it gave the user of each shipped tree.
 std::string ShippedProfilesManifest();
 

@@ -94,8 +94,8 @@ fehlt.</li>
 <p>Kinovert liest Mediendateien mit der Bibliothek MediaInfo und wandelt sie
 mit FFmpeg um, gesteuert über das eigene kleine Encoderprogramm
 <code>avcore</code>. Beides stammt aus Ihrer Linux-Distribution (unter Debian
-die Pakete <code>ffmpeg</code>, <code>libavcodec-extra</code> und
-<code>libmediainfo0v5</code>).</p>
+die Pakete <code>ffmpeg</code> und <code>libmediainfo0v5</code>, für
+AMR-Ton dazu <code>libavcodec-extra</code>).</p>
 """
 
 PAGES["quickstart"] = """
@@ -786,9 +786,10 @@ Ihren.</li>
 Festplatte voll.</li>
 <li><strong>Der Encoder wurde von außen beendet</strong>: durch ein Signal,
 das nicht von Kinovert kam, etwa vom System, als der Speicher knapp wurde.</li>
-<li><strong>FFmpeg fehlt ein Codec.</strong> Für MP3, AMR, H.264 und Xvid
-braucht Kinovert FFmpeg mit den zusätzlichen Codecs (unter Debian das Paket
-<code>libavcodec-extra</code>).</li>
+<li><strong>FFmpeg fehlt ein Codec.</strong> Nur AMR-Ton (das Zielformat AMR
+sowie die 3GP-Vorgaben und -Profile, die AMR wählen) braucht FFmpeg mit den
+zusätzlichen Codecs (unter Debian das Paket <code>libavcodec-extra</code>);
+alles andere wandelt FFmpeg so um, wie es installiert ist.</li>
 </ul>
 <p>Alles, was der Encoder meldet, sehen Sie, wenn Sie die Datei auf der
 Befehlszeile umwandeln: <code>kinovert-cli convert --target avi --profile

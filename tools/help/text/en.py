@@ -91,8 +91,8 @@ batch is finished.</li>
 <p>Kinovert reads media files with the MediaInfo library and converts them with
 FFmpeg, run through its own small encoder program <code>avcore</code>. Both
 come from your Linux distribution (on Debian: the packages
-<code>ffmpeg</code>, <code>libavcodec-extra</code> and
-<code>libmediainfo0v5</code>).</p>
+<code>ffmpeg</code> and <code>libmediainfo0v5</code>, and
+<code>libavcodec-extra</code> for AMR sound).</p>
 """
 
 PAGES["quickstart"] = """
@@ -732,9 +732,10 @@ settings with yours in the {page:editor|profile editor}.</li>
 full.</li>
 <li><strong>The encoder was stopped from outside</strong>: killed by a signal
 Kinovert did not send, for example by the system when memory ran out.</li>
-<li><strong>FFmpeg lacks a codec.</strong> Kinovert needs FFmpeg with the
-extra codecs (on Debian the package <code>libavcodec-extra</code>) for MP3,
-AMR, H.264 and Xvid.</li>
+<li><strong>FFmpeg lacks a codec.</strong> Only AMR sound (the AMR target,
+and the 3GP presets and profiles that choose AMR) needs FFmpeg with the extra
+codecs (on Debian the package <code>libavcodec-extra</code>); everything else
+converts with FFmpeg as it comes.</li>
 </ul>
 <p>To see everything the encoder says, convert the file on the command line:
 <code>kinovert-cli convert --target avi --profile Standard --output /tmp/test --

@@ -97,8 +97,9 @@ manque.</li>
 <p>Kinovert analyse les fichiers avec la bibliothèque MediaInfo et les convertit
 avec FFmpeg, par l'intermédiaire de son propre petit programme d'encodage,
 <code>avcore</code>. MediaInfo et FFmpeg sont fournis par votre distribution
-Linux (sous Debian : paquets <code>ffmpeg</code>,
-<code>libavcodec-extra</code> et <code>libmediainfo0v5</code>).</p>
+Linux (sous Debian : paquets <code>ffmpeg</code> et
+<code>libmediainfo0v5</code>, plus <code>libavcodec-extra</code> pour le son
+AMR).</p>
 """
 
 PAGES["quickstart"] = """
@@ -797,9 +798,11 @@ le disque est plein.</li>
 <li><strong>L'encodeur a été arrêté depuis l'extérieur</strong> : tué par un
 signal que Kinovert n'a pas envoyé, par exemple par le système faute de
 mémoire.</li>
-<li><strong>Il manque un codec à FFmpeg.</strong> Kinovert a besoin de FFmpeg
-avec les codecs supplémentaires (sous Debian, le paquet
-<code>libavcodec-extra</code>) pour le MP3, l'AMR, le H.264 et le Xvid.</li>
+<li><strong>Il manque un codec à FFmpeg.</strong> Seul le son AMR (le format
+cible AMR, ainsi que les préréglages et profils 3GP qui choisissent l'AMR)
+demande FFmpeg avec les codecs supplémentaires (sous Debian, le paquet
+<code>libavcodec-extra</code>) ; tout le reste se convertit avec FFmpeg tel
+qu'il est installé.</li>
 </ul>
 <p>Pour lire tout ce que dit l'encodeur, convertissez le fichier en ligne de
 commande : <code>kinovert-cli convert --target avi --profile Standard --output

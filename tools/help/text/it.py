@@ -95,8 +95,8 @@ qualcosa.</li>
 <p>Kinovert legge i file multimediali con la libreria MediaInfo e li converte
 con FFmpeg, tramite un proprio piccolo programma di codifica,
 <code>avcore</code>. Entrambi sono forniti dalla distribuzione Linux (in
-Debian i pacchetti <code>ffmpeg</code>, <code>libavcodec-extra</code> e
-<code>libmediainfo0v5</code>).</p>
+Debian i pacchetti <code>ffmpeg</code> e <code>libmediainfo0v5</code>, più
+<code>libavcodec-extra</code> per l'audio AMR).</p>
 """
 
 PAGES["quickstart"] = """
@@ -791,9 +791,10 @@ disco è pieno.</li>
 <li><strong>Il codificatore è stato interrotto dall'esterno</strong>: terminato
 da un segnale che Kinovert non ha inviato, ad esempio dal sistema per mancanza
 di memoria.</li>
-<li><strong>A FFmpeg manca un codec.</strong> Per MP3, AMR, H.264 e Xvid
-Kinovert ha bisogno di FFmpeg con i codec aggiuntivi (in Debian il pacchetto
-<code>libavcodec-extra</code>).</li>
+<li><strong>A FFmpeg manca un codec.</strong> Solo l'audio AMR (il formato di
+destinazione AMR e i preset e profili 3GP che scelgono l'AMR) richiede FFmpeg
+con i codec aggiuntivi (in Debian il pacchetto <code>libavcodec-extra</code>);
+tutto il resto si converte con FFmpeg così com'è installato.</li>
 </ul>
 <p>Per leggere tutto ciò che dice il codificatore, convertire il file dalla
 riga di comando: <code>kinovert-cli convert --target avi --profile Standard
